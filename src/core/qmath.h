@@ -1,0 +1,73 @@
+// Shared numeric helpers used by every subsystem: the system's rounding,
+// the shared random generator, vertex names, start-up constants and the
+// printf-style formatting of extended reals.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace quan {
+
+using Real = long double;
+
+// Conversion of a real to a 32-bit integer used wherever a real becomes a
+// whole number: saturates at +-2147483647, rounds up only when the
+// fraction exceeds one half (an exact half goes toward zero).
+int32_t roundHalfDown(Real x);
+
+// The one random generator of the system: a 64-bit linear congruential
+// generator whose output is bits 32..62 of the state.
+class Random {
+public:
+    static Random& shared();
+    void seed(uint32_t s) { state_ = s; }
+    void seedFromClock();
+    // A non-negative 31-bit number.
+    int32_t next() {
+        state_ = state_ * 0x0000015A00004E35ULL + 1ULL;
+        return static_cast<int32_t>((state_ >> 32) & 0x7FFFFFFFULL);
+    }
+    // A draw modulo k (k > 0).
+    int32_t below(int32_t k) { return k > 0 ? next() % k : 0; }
+    bool bit() { return (next() & 1) != 0; }
+    uint64_t state() const { return state_; }
+    void setState(uint64_t s) { state_ = s; }
+
+private:
+    uint64_t state_ = 0;
+};
+
+// Slot n is named 'A' + n mod 26, followed by "_" and n div 26 - 1 when
+// that is 0 or more: A..Z, A_0..Z_0, ..., A_9..Z_9.
+std::string vertexName(int n);
+
+// Constants computed once at start-up, shared as extended reals.
+struct Constants {
+    Real sqrtPi, lnSqrtPi, twoOverSqrtPi, sqrt2Pi, invSqrt2Pi, sqrt2, sqrt3,
+        sqrt3Half, sqrt24Third, golden, ln2, ln10, ln2Pi, invLn10, big, small,
+        e42;
+    // The "infinite" table value: twice e^42.
+    Real infinite() const { return 2 * e42; }
+};
+const Constants& constants();
+
+// printf of one long double with a given field width and number of
+// decimals ("%W.DLf"), never overflowing.
+std::string formatReal(Real value, int width, int decimals);
+// printf-style formatting into a std::string.
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+// Pads on the left (right-aligns) or on the right; cutRight cuts too.
+std::string padLeft(const std::string& s, size_t width, char fill = ' ');
+std::string padRight(const std::string& s, size_t width, char fill = ' ');
+std::string padOrCut(const std::string& s, size_t width);
+
+// Parses a real number the way the dialogs read their fields: leading and
+// trailing blanks allowed, nothing else. Returns false when it does not parse.
+bool parseReal(const std::string& text, Real& out);
+bool parseInt(const std::string& text, long long& out);
+
+std::string toUpper(std::string s);
+std::string toLower(std::string s);
+
+} // namespace quan

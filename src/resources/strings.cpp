@@ -1,0 +1,58 @@
+#include "resources/strings.h"
+
+#include <unordered_map>
+
+namespace quan {
+
+// Each subsystem keeps its texts in its own table file.
+extern const StringEntry kShellStrings[];
+extern const size_t kShellStringsCount;
+extern const StringEntry kApportionStrings[];
+extern const size_t kApportionStringsCount;
+extern const StringEntry kPowerStrings[];
+extern const size_t kPowerStringsCount;
+extern const StringEntry kGraphicsStrings[];
+extern const size_t kGraphicsStringsCount;
+
+namespace {
+const std::unordered_map<int, const char*>& table()
+{
+    static const std::unordered_map<int, const char*> t = [] {
+        std::unordered_map<int, const char*> m;
+        auto add = [&m](const StringEntry* e, size_t n) {
+            for (size_t i = 0; i < n; ++i)
+                m[e[i].id] = e[i].text;
+        };
+        add(kShellStrings, kShellStringsCount);
+        add(kApportionStrings, kApportionStringsCount);
+        add(kPowerStrings, kPowerStringsCount);
+        add(kGraphicsStrings, kGraphicsStringsCount);
+        return m;
+    }();
+    return t;
+}
+} // namespace
+
+const char* str(int id)
+{
+    auto it = table().find(id);
+    return it == table().end() ? "" : it->second;
+}
+
+std::string stripAmpersand(const std::string& label)
+{
+    std::string out;
+    for (size_t i = 0; i < label.size(); ++i) {
+        if (label[i] == '&') {
+            if (i + 1 < label.size() && label[i + 1] == '&') {
+                out += '&';
+                ++i;
+            }
+            continue;
+        }
+        out += label[i];
+    }
+    return out;
+}
+
+} // namespace quan
