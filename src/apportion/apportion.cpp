@@ -1,0 +1,649 @@
+#include "apportion/apportion.h"
+
+#include "apportion/census.h"
+#include "resources/strings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quan {
+
+namespace {
+
+constexpr Real kIntMax = 2147483647.0L;
+constexpr Real kTolerance = 1e-13L;
+
+bool validMethod(int m) { return m >= 0 && m < kMethodCount; }
+bool validKey(int key)
+{
+    return key == kArrangeName || key == kArrangePopulation || key == kArrangeDistrict ||
+           key == kArrangeCritical;
+}
+
+// Whole part of a non-negative quota as a seat count (NaN gives 0, the
+// quota is clamped to 0..2147483647).
+long long wholeSeats(Real q)
+{
+    if (!(q > 0))
+        return 0;
+    return static_cast<long long>(std::floor(std::min(q, kIntMax)));
+}
+
+// Case-insensitive "a comes before b".
+bool nameBelow(const std::string& a, const std::string& b) { return toLower(a) < toLower(b); }
+
+std::string spareName(int record, bool twoDigits)
+{
+    return S(166) + " " + (twoDigits ? format("%02d", record + 1) : std::to_string(record + 1));
+}
+
+} // namespace
+
+std::string methodShortName(int m) { return validMethod(m) ? S(260 + m) : std::string(); }
+std::string methodLongName(int m) { return validMethod(m) ? S(270 + m) : std::string(); }
+
+AppTable::AppTable()
+{
+    for (int i = 0; i < kMaxStates; ++i) {
+        rows_[i].v[kColPop] = 5000;
+        rows_[i].name = spareName(i, true);
+        order_[i] = i;
+    }
+    for (int c = 0; c <= kNameColumn; ++c)
+        headings_[c] = S(190 + c);
+    totals_[kColQuota] = 435;
+    n_ = censusStateCount(kCensus2010);
+    loadCensus(kCensus2010);
+}
+
+// ---- Computation -----------------------------------------------------------
+
+void AppTable::apportion()
+{
+    const Real infinite = constants().infinite();
+    const int m = method_;
+    const bool byQuota = !isDivisorMethod(m);
+    const long long h = roundHalfDown(totals_[kColQuota]);
+
+    Real total = 0;
+    for (int i = 0; i < n_; ++i)
+        total += rows_[i].v[kColPop];
+
+    // Steps 1-2: quotas, whole seats by the method's rounding, remainders.
+    std::array<Real, kMaxStates> remainder{};
+    long long seats = 0;
+    for (int i = 0; i < n_; ++i) {
+        auto& v = rows_[i].v;
+        const Real share = total > 0 ? v[kColPop] / total : 0;
+        v[kColQuota] = share * h;
+        v[kColPct] = share * 100;
+        Real q = byQuota ? v[kColQuota] : v[kColPop] / divisor_;
+        if (std::isnan(q))
+            q = 0;
+        v[kColAdjQuota] = q;
+        Real r = std::isfinite(q) ? q - std::floor(q) : 0;
+        q = std::min(q, kIntMax);
+        long long k = wholeSeats(q);
+        switch (m) {
+        case kHamiltonMin1:
+            if (k == 0)
+                r = 1.0L;
+            break;
+        case kJeffersonMin1:
+            if (k == 0)
+                k = 1;
+            break;
+        case kWebster:
+        case kWebsterMin1:
+            k = std::max<long long>(0, roundHalfDown(q));
+            if (m == kWebsterMin1 && k == 0)
+                k = 1;
+            break;
+        case kAdams:
+            if (r > 0)
+                ++k;
+            break;
+        case kHuntingtonHill:
+            if (q > std::sqrt(static_cast<Real>(k) * (k + 1)))
+                ++k;
+            break;
+        case kDean:
+            if (q * (2 * k + 1) > 2 * static_cast<Real>(k) * (k + 1))
+                ++k;
+            break;
+        case kLowndes:
+            if (k == 0)
+                r = 1.0L;
+            else
+                r /= static_cast<Real>(k);
+            break;
+        default:
+            break;
+        }
+        v[kColReps] = static_cast<Real>(k);
+        remainder[i] = r;
+        seats += k;
+    }
+
+    // Step 3: the largest-remainder methods hand out the missing seats, one
+    // per state, largest remainder first; ties go to the earlier state.
+    if (byQuota) {
+        std::array<bool, kMaxStates> eligible{};
+        eligible.fill(true);
+        while (seats < h) {
+            int best = -1;
+            Real max = 0;
+            for (int i = 0; i < n_; ++i)
+                if (eligible[i] && remainder[i] > max) {
+                    max = remainder[i];
+                    best = i;
+                }
+            if (best < 0)
+                break;
+            rows_[best].v[kColReps] += 1;
+            eligible[best] = false;
+            ++seats;
+        }
+    }
+
+    // Steps 4-5: seat percentages, district sizes, critical values.
+    for (int i = 0; i < n_; ++i) {
+        auto& v = rows_[i].v;
+        const Real reps = v[kColReps];
+        v[kColRepsPct] = seats > 0 ? reps * 100 / static_cast<Real>(seats) : 0;
+        v[kColDistrict] = reps <= kTolerance ? infinite : v[kColPop] / reps;
+        const Real f = std::floor(v[kColAdjQuota]);
+        const Real r = remainder[i];
+        switch (m) {
+        case kJefferson: v[kColCrit] = r > 0 ? f + 1 : f; break;
+        case kJeffersonMin1: v[kColCrit] = r > 0 && f > 0 ? f + 1 : f; break;
+        case kWebster: v[kColCrit] = r > 0 ? f + 0.5L : f; break;
+        case kWebsterMin1: v[kColCrit] = r > 0 && f > 0 ? f + 0.5L : f; break;
+        case kAdams: v[kColCrit] = f; break;
+        case kHuntingtonHill: v[kColCrit] = std::sqrt(f * (f + 1)); break;
+        case kDean: v[kColCrit] = 2 * f * (f + 1) / (2 * f + 1); break;
+        default: v[kColCrit] = r; break;
+        }
+    }
+
+    // Step 6: totals.
+    totals_[kColPop] = total;
+    totals_[kColPct] = 100;
+    totals_[kColReps] = static_cast<Real>(seats);
+    totals_[kColRepsPct] = 100;
+    totals_[kColDistrict] = h > 0 ? total / static_cast<Real>(h) : infinite;
+    totals_[kColAdjQuota] = 0;
+    totals_[kColCrit] = 0;
+}
+
+Real AppTable::idealDivisor() const
+{
+    const Real h = house();
+    return h > 0 ? totals_[kColPop] / h : 0;
+}
+
+void AppTable::deriveDivisorRange()
+{
+    const Real remembered = divisor_;
+    const int m = method_;
+    apportion(); // totals for T
+    const Real total = totals_[kColPop];
+    divisor_ = idealDivisor();
+    method_ = kJeffersonMin1;
+    apportion();
+    const Real seatsFew = seatsAssigned();
+    method_ = kAdams;
+    apportion();
+    const Real seatsMany = seatsAssigned();
+    method_ = m;
+    right_ = total / seatsFew;
+    left_ = total / seatsMany;
+    // A degenerate (or, for an empty table, undefined) range gets a fixed width.
+    if (!(seatsFew > 0 && seatsMany > 0) || !(right_ - left_ >= kTolerance)) {
+        left_ = 0.9L * divisor_;
+        right_ = 1.2L * divisor_;
+    }
+    if (remembered >= left_ - kTolerance && remembered <= right_ + kTolerance)
+        divisor_ = remembered;
+    apportion();
+}
+
+MethodChange AppTable::setMethod(int m, int* code)
+{
+    MethodChange change;
+    if (code)
+        *code = validMethod(m) ? 0 : 17;
+    if (!validMethod(m) || m == method_)
+        return change;
+    change.changed = true;
+    change.closeDivisorWindows = !isDivisorMethod(m);
+    change.closePriorityList = true;
+    change.showDivisorDialog = isDivisorMethod(m);
+    method_ = m;
+    apportion();
+    if (isDivisorMethod(m))
+        deriveDivisorRange();
+    return change;
+}
+
+int AppTable::setDivisor(Real d)
+{
+    if (!std::isfinite(d) || !(d > 0))
+        return 17;
+    divisor_ = d;
+    apportion();
+    return 0;
+}
+
+bool AppTable::correctDivisor() const
+{
+    return std::fabs(totals_[kColQuota] - totals_[kColReps]) < 0.1L;
+}
+
+std::string AppTable::titleText() const
+{
+    std::string t = " [" + methodLongName(method_);
+    if (isDivisorMethod(method_))
+        t += "; " + formatReal(divisor_, 4, 2) + " " + S(correctDivisor() ? 280 : 281);
+    t += "]";
+    if (autofeed_)
+        t += "   " + S(611);
+    return t;
+}
+
+// ---- Divisor dialog --------------------------------------------------------
+
+int AppTable::sliderPosition() const
+{
+    Real width = right_ - left_;
+    if (std::fabs(width) < 1e-16L)
+        width = 1.0L;
+    return std::clamp(roundHalfDown((divisor_ - left_) * kSliderSteps / width), 0, kSliderSteps);
+}
+
+void AppTable::setSliderPosition(int pos)
+{
+    pos = std::clamp(pos, 0, kSliderSteps);
+    divisor_ = left_ + pos * (right_ - left_) / kSliderSteps;
+    apportion();
+}
+
+std::string AppTable::divisorText() const
+{
+    return formatReal(divisor_, quotaPlaces_ + 2, quotaPlaces_);
+}
+
+int AppTable::applyDivisor(Real v)
+{
+    if (!std::isfinite(v) || v < 1)
+        return 17;
+    left_ = std::min(left_, v);
+    right_ = std::max(right_, v);
+    divisor_ = v;
+    apportion();
+    return 0;
+}
+
+int AppTable::setSliderLeft(Real v)
+{
+    if (!std::isfinite(v) || v < 1 || v + 1e-16L > right_)
+        return 17;
+    left_ = v;
+    divisor_ = v;
+    apportion();
+    return 0;
+}
+
+int AppTable::setSliderRight(Real v)
+{
+    if (!std::isfinite(v) || v < 1 || left_ + 1e-16L > v)
+        return 17;
+    right_ = v;
+    divisor_ = v;
+    apportion();
+    return 0;
+}
+
+// ---- Layout ----------------------------------------------------------------
+
+int AppTable::setQuotaPlaces(int q)
+{
+    if (q < 0 || q > 15)
+        return 17;
+    quotaPlaces_ = q;
+    return 0;
+}
+
+int AppTable::columnDecimals(int c) const
+{
+    switch (c) {
+    case kColPct:
+    case kColRepsPct: return 2;
+    case kColQuota:
+    case kColAdjQuota:
+    case kColCrit: return quotaPlaces_;
+    default: return 0;
+    }
+}
+
+int AppTable::setColumnWidth(int w)
+{
+    if (w < 6 || w > 100)
+        return 17;
+    columnWidth_ = w;
+    return 0;
+}
+
+int AppTable::setArrangeKey(int key)
+{
+    if (!validKey(key))
+        return 17;
+    arrangeKey_ = key;
+    arrange();
+    return 0;
+}
+
+void AppTable::setIncreasing(bool on)
+{
+    increasing_ = on;
+    arrange();
+}
+
+// Selection sort from the internal order: each position takes the remaining
+// row with the extreme key. Increasing: a row replaces the candidate when its
+// value is <= (so among equal values the last one wins; names: strictly
+// below, so the first wins). Decreasing: numbers replace on >, names when not
+// below. Values never beat the start value (e^42 or 0), so such rows keep
+// their place until the end.
+void AppTable::arrange()
+{
+    const Real e42 = constants().e42;
+    const std::string lowName(20, 'z'), highName(20, 'A');
+    for (int i = 0; i < kMaxStates; ++i)
+        order_[i] = i;
+    for (int pos = 0; pos < n_; ++pos) {
+        int best = pos;
+        Real value = increasing_ ? e42 : 0;
+        std::string name = increasing_ ? lowName : highName;
+        for (int j = pos; j < n_; ++j) {
+            const StateRecord& r = rows_[order_[j]];
+            bool take;
+            if (arrangeKey_ == kArrangeName)
+                take = increasing_ ? nameBelow(r.name, name) : !nameBelow(r.name, name);
+            else {
+                const Real x = r.v[arrangeKey_];
+                take = increasing_ ? x <= value : x > value;
+            }
+            if (take) {
+                best = j;
+                value = arrangeKey_ == kArrangeName ? 0 : r.v[arrangeKey_];
+                name = r.name;
+            }
+        }
+        std::swap(order_[pos], order_[best]);
+    }
+}
+
+// ---- Cells and editing -----------------------------------------------------
+
+const std::string& AppTable::heading(int col) const
+{
+    return headings_.at(static_cast<size_t>(std::clamp(col, 0, kNameColumn)));
+}
+
+bool AppTable::cellEditable(int row, int col) const
+{
+    if (row == -1)
+        return col >= 0 && col <= kNameColumn;
+    if (row >= 0 && row < n_)
+        return col == kColPop || col == kNameColumn;
+    return row == n_ && col == kColQuota;
+}
+
+std::string AppTable::editText(int row, int col) const
+{
+    if (!cellEditable(row, col))
+        return {};
+    if (row == -1)
+        return heading(col);
+    if (row == n_)
+        return std::to_string(house());
+    if (col == kNameColumn)
+        return rowRecord(row).name;
+    return formatReal(rowRecord(row).v[col], 0, columnDecimals(col));
+}
+
+int AppTable::editCell(int row, int col, const std::string& text)
+{
+    if (!cellEditable(row, col))
+        return 17;
+    if (row == -1) {
+        setHeading(col, text);
+        return 0;
+    }
+    if (row < n_ && col == kNameColumn) {
+        setName(row, text);
+        return 0;
+    }
+    Real value;
+    if (!parseReal(text, value)) {
+        autofeed_ = false;
+        return 1;
+    }
+    return row == n_ ? setHouseSize(value) : setPopulation(row, value);
+}
+
+namespace {
+int checkCount(Real v)
+{
+    if (std::isnan(v) || v < 1)
+        return 14;
+    return v > kIntMax ? 17 : 0;
+}
+} // namespace
+
+int AppTable::setPopulation(int row, Real p)
+{
+    if (row < 0 || row >= n_)
+        return 17;
+    if (int code = checkCount(p)) {
+        autofeed_ = false;
+        return code;
+    }
+    rows_[recordOfRow(row)].v[kColPop] = p;
+    apportion();
+    if (arrangeKey_ == kArrangePopulation)
+        arrange();
+    return 0;
+}
+
+int AppTable::setHouseSize(Real h)
+{
+    if (int code = checkCount(h)) {
+        autofeed_ = false;
+        return code;
+    }
+    totals_[kColQuota] = roundHalfDown(h);
+    apportion();
+    return 0;
+}
+
+void AppTable::setName(int row, const std::string& name)
+{
+    if (row < 0 || row >= n_ || name.empty())
+        return;
+    rows_[recordOfRow(row)].name = name.substr(0, kNameMax);
+    if (arrangeKey_ == kArrangeName)
+        arrange();
+}
+
+void AppTable::setHeading(int col, const std::string& text)
+{
+    if (col < 0 || col > kNameColumn || text.empty())
+        return;
+    headings_[col] = text.substr(0, kHeadingMax);
+}
+
+// ---- Table operations ------------------------------------------------------
+
+void AppTable::resetDivisorRange()
+{
+    apportion(); // T of the new table
+    divisor_ = idealDivisor();
+    left_ = 0.8L * divisor_;
+    right_ = 1.25L * divisor_;
+    apportion(); // with the new divisor, so that table and title agree
+}
+
+int AppTable::setStateCount(int n)
+{
+    if (n < 2 || n > kMaxStates)
+        return 17;
+    if (n == n_)
+        return 0;
+    n_ = n;
+    comparisons_.clear();
+    apportion();
+    arrange();
+    resetDivisorRange();
+    return 0;
+}
+
+int AppTable::deleteRows(int a, int b)
+{
+    if (a < 1 || b < 1 || a > n_ || b > n_)
+        return 17;
+    if (a > b)
+        std::swap(a, b);
+    if (a == 1 && b == n_)
+        return 25;
+    std::array<bool, kMaxStates> removed{};
+    for (int row = a - 1; row < b; ++row)
+        removed[recordOfRow(row)] = true;
+    std::array<StateRecord, kMaxStates> fresh{};
+    int kept = 0;
+    for (int i = 0; i < n_; ++i)
+        if (!removed[i])
+            fresh[kept++] = rows_[i];
+    for (int i = kept; i < kMaxStates; ++i) {
+        fresh[i].v[kColPop] = 5000;
+        fresh[i].name = spareName(i, false);
+    }
+    rows_ = fresh;
+    comparisons_.clear();
+    n_ = kept;
+    apportion();
+    arrange();
+    resetDivisorRange();
+    return 0;
+}
+
+int AppTable::loadCensus(int k)
+{
+    if (!censusIndexValid(k))
+        return 17;
+    const CensusSetData* data = censusData(k);
+    const std::vector<int> ids = censusStateIds(k);
+    if (!data || data->count != static_cast<int>(ids.size()))
+        return 30;
+    if (data->count != n_)
+        comparisons_.clear();
+    n_ = data->count;
+    totals_[kColQuota] = censusHouseSize(k);
+    for (int i = 0; i < n_; ++i) {
+        rows_[i].v[kColPop] = data->entries[i].population;
+        rows_[i].name = S(ids[i]);
+    }
+    apportion();
+    arrange();
+    resetDivisorRange();
+    return 0;
+}
+
+AppDocumentData AppTable::documentData() const
+{
+    AppDocumentData d;
+    d.stateCount = n_;
+    d.columnWidth = columnWidth_;
+    d.method = method_;
+    d.arrangeKey = arrangeKey_;
+    d.house = house();
+    d.increasing = increasing_;
+    for (int i = 0; i < n_; ++i) {
+        d.populations.push_back(rows_[i].v[kColPop]);
+        d.names.push_back(rows_[i].name);
+    }
+    d.divisor = divisor_;
+    d.headings.assign(headings_.begin(), headings_.end());
+    return d;
+}
+
+int AppTable::loadDocument(const AppDocumentData& d)
+{
+    const size_t n = d.stateCount > 0 ? static_cast<size_t>(d.stateCount) : 0;
+    bool ok = d.stateCount >= 2 && d.stateCount <= kMaxStates && d.columnWidth >= 6 &&
+              d.columnWidth <= 100 && validMethod(d.method) && validKey(d.arrangeKey) &&
+              d.house >= 1 && d.populations.size() == n && d.names.size() == n &&
+              std::isfinite(d.divisor) && d.divisor > 0 && d.headings.size() <= 9;
+    Real total = 0;
+    for (size_t i = 0; ok && i < n; ++i) {
+        const Real p = d.populations[i];
+        ok = std::isfinite(p) && p >= 0 && p <= kIntMax;
+        total += p;
+    }
+    if (!ok || !(total > 0))
+        return 6;
+    if (d.stateCount != n_)
+        comparisons_.clear();
+    n_ = d.stateCount;
+    columnWidth_ = d.columnWidth;
+    method_ = d.method;
+    arrangeKey_ = d.arrangeKey;
+    totals_[kColQuota] = d.house;
+    increasing_ = d.increasing;
+    for (size_t i = 0; i < n; ++i) {
+        rows_[i].v[kColPop] = d.populations[i];
+        rows_[i].name = d.names[i].substr(0, kNameMax);
+    }
+    for (size_t c = 0; c < d.headings.size(); ++c)
+        headings_[c] = d.headings[c].substr(0, kHeadingMax);
+    divisor_ = d.divisor;
+    apportion();
+    arrange();
+    left_ = 0.9L * divisor_;
+    right_ = 1.1L * divisor_;
+    return 0;
+}
+
+// ---- Comparison list and electoral blocs -----------------------------------
+
+std::string AppTable::registerTitle() const
+{
+    return S(334) + " #" + std::to_string(comparisons_.size() + 1);
+}
+
+std::string AppTable::registerPreset() const { return methodShortName(method_); }
+
+void AppTable::registerApportionment(const std::string& heading)
+{
+    RegisteredApportionment e;
+    for (int i = 0; i < n_; ++i)
+        e.seats.push_back(roundHalfDown(rows_[i].v[kColReps]));
+    e.house = house();
+    e.method = method_;
+    e.divisor = roundHalfDown(isDivisorMethod(method_) ? divisor_ : idealDivisor());
+    e.heading = heading.substr(0, kHeadingMax);
+    comparisons_.push_back(std::move(e));
+}
+
+std::vector<ElectoralBloc> AppTable::electoralBlocs() const
+{
+    std::vector<ElectoralBloc> blocs;
+    for (int i = 0; i < n_; ++i)
+        blocs.push_back({rows_[i].name, roundHalfDown(rows_[i].v[kColReps] + 2),
+                         roundHalfDown(rows_[i].v[kColPop] * 0.37L)});
+    blocs.push_back({S(180), 3, roundHalfDown(222637.51L)});
+    return blocs;
+}
+
+} // namespace quan

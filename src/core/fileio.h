@@ -1,0 +1,18 @@
+// Small file helpers shared by every writer and reader.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace quan {
+
+// Writes bytes to path through a temporary file in the same directory that
+// replaces the target only after a complete write, so a failed save never
+// destroys the previous file.
+bool writeFileAtomically(const std::string& path, const std::string& bytes);
+// Reads a whole file of at most limit bytes; false when it cannot be read
+// or is larger.
+bool readWholeFile(const std::string& path, std::string& bytes, size_t limit = 64u << 20);
+bool fileExists(const std::string& path);
+
+} // namespace quan

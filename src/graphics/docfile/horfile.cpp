@@ -1,0 +1,131 @@
+#include "graphics/docfile/horfile.h"
+
+#include <cmath>
+
+#include "graphics/docfile/safefile.h"
+
+namespace quan {
+
+namespace {
+
+constexpr int kParameterWords = 50;
+constexpr int kCannotOpen = 11;
+constexpr int kInconsistent = 6;
+constexpr int kCannotSave = 12;
+
+bool validKey(int32_t key)
+{
+    return key == -1 || key == 0 || key == 5 || key == 7;
+}
+
+std::string cut(const std::string& s, size_t n)
+{
+    return s.size() > n ? s.substr(0, n) : s;
+}
+
+} // namespace
+
+HeaderState headerStateFor(int32_t kind)
+{
+    HeaderState h;
+    h.kind = kind;
+    return h;
+}
+
+bool writeHor(ByteWriter& w, const HorDocument& doc)
+{
+    const size_t n = doc.populations.size();
+    if (n < kHorMinStates || n > kHorMaxStates || doc.names.size() != n)
+        return false;
+    WriteHeader(w, doc.header, kKindApportionment);
+    int32_t words[kParameterWords] = {};
+    words[0] = static_cast<int32_t>(n);
+    words[1] = doc.columnWidth;
+    words[2] = doc.method;
+    words[3] = doc.key;
+    words[4] = doc.houseSize;
+    words[5] = doc.increasing ? 1 : 0;
+    words[6] = kHorHeadings;
+    words[7] = kHorFormatMark;
+    for (int32_t v : words)
+        w.i32(v);
+    for (Real p : doc.populations)
+        w.i32(roundHalfDown(p));
+    for (const std::string& name : doc.names)
+        w.fileString(cut(name, kHorNameChars));
+    w.real(doc.divisor);
+    for (const std::string& h : doc.headings)
+        w.fileString(cut(h, kHorHeadingChars));
+    w.fileString(cut(doc.notebook, kNotebookChars));
+    return true;
+}
+
+int writeHor(const std::string& path, const HorDocument& doc)
+{
+    ByteWriter w;
+    if (!writeHor(w, doc))
+        return kCannotSave;
+    return writeFileAtomically(path, w.data()) ? 0 : kCannotSave;
+}
+
+int readHor(const uint8_t* data, size_t size, HorDocument& out)
+{
+    ByteReader r(data, size);
+    HorDocument doc = out;
+    doc.header.kind = kKindApportionment;
+    const int32_t version = ReadHeader(r, doc.header);
+    if (version <= 0 || version > kDocumentVersion)
+        return kCannotOpen;
+
+    int32_t words[kParameterWords];
+    for (int32_t& v : words)
+        v = r.i32();
+    const int32_t n = words[0];
+    const int32_t headingCount = words[6];
+    if (r.failed() || n < kHorMinStates || n > kHorMaxStates || headingCount < 0)
+        return kCannotOpen;
+    doc.columnWidth = words[1];
+    doc.method = words[2];
+    doc.key = words[3];
+    doc.houseSize = words[4];
+    doc.increasing = words[5] != 0;
+    doc.inconsistent = words[7] != kHorFormatMark;
+
+    doc.populations.assign(static_cast<size_t>(n), 0);
+    bool populationsValid = true;
+    for (Real& p : doc.populations) {
+        p = r.i32();
+        populationsValid = populationsValid && p >= 1;
+    }
+    doc.names.assign(static_cast<size_t>(n), std::string());
+    for (std::string& name : doc.names)
+        name = r.fileString(kHorNameChars);
+    doc.divisor = r.real();
+    for (int32_t i = 0; i < headingCount && r.ok(); ++i) {
+        std::string h = r.fileString(kHorHeadingChars);
+        if (i < kHorHeadings)
+            doc.headings[static_cast<size_t>(i)] = std::move(h);
+    }
+    doc.notebook = r.fileString(kNotebookChars);
+    if (r.failed())
+        return kCannotOpen;
+
+    const bool valid = populationsValid && doc.method >= 0 && doc.method <= 9 && validKey(doc.key) &&
+        doc.columnWidth >= 1 && doc.columnWidth <= 999 && doc.houseSize >= 1 && std::isfinite(doc.divisor) &&
+        doc.divisor > 0;
+    if (!valid)
+        return kCannotOpen;
+    doc.header.version = version;
+    out = std::move(doc);
+    return out.inconsistent ? kInconsistent : 0;
+}
+
+int readHor(const std::string& path, HorDocument& out)
+{
+    Bytes bytes;
+    if (!readFileBytes(path, bytes, kHorMaxFileBytes))
+        return kCannotOpen;
+    return readHor(bytes, out);
+}
+
+} // namespace quan

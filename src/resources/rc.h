@@ -1,0 +1,73 @@
+// Compiled-in resources in a small resource-script language: menus,
+// accelerator tables and dialog templates, looked up by name; plus the help
+// texts.
+//
+//   MENU NAME
+//   POPUP "&Window"
+//     MENUITEM "&Apportionment", 401
+//     MENUITEM SEPARATOR
+//     POPUP "&Census" ... END
+//   END
+//   END
+//   ACCELERATORS NAME
+//     VK_F1, 353
+//     "G", 320, CONTROL
+//     VK_LEFT, 322, SHIFT
+//   END
+//   DIALOG NAME "title", width, height
+//     LTEXT "prompt", 101, x, y, w, h
+//     EDITTEXT 102, x, y, w, h
+//     DEFPUSHBUTTON "ok", 1, x, y, w, h      (also PUSHBUTTON, CHECKBOX,
+//     RADIOBUTTON, DROPDOWN, SLIDER, LISTBOX, GROUPBOX)
+//   END
+//
+// Coordinates are dialog units (4 per average character width, 8 per line).
+// Lines starting with "//" are comments.
+#pragma once
+
+#include "platform/dialog.h"
+#include "platform/window.h"
+
+#include <string>
+#include <vector>
+
+namespace quan {
+
+struct RcSource {
+    const char* text;
+};
+
+// Parses one script; throws std::runtime_error naming the line on a fault
+// (the scripts are part of the program, so a fault is a programming error
+// caught by the tests).
+struct RcBundle {
+    std::vector<std::pair<std::string, plat::Menu>> menus;
+    std::vector<std::pair<std::string, std::vector<plat::Accelerator>>> accelerators;
+    std::vector<plat::DialogTemplate> dialogs;
+};
+RcBundle parseRc(const std::string& script);
+
+// Lookups over every compiled-in script. A missing name is a programming
+// error: menu() and dialog() then return an empty resource.
+const plat::Menu& menuResource(const std::string& name);
+const std::vector<plat::Accelerator>& acceleratorResource(const std::string& name);
+const plat::DialogTemplate& dialogResource(const std::string& name);
+bool hasDialogResource(const std::string& name);
+bool hasMenuResource(const std::string& name);
+// Every menu name, for tests that check all menus.
+std::vector<std::string> menuResourceNames();
+
+// Help texts by resource name ("PROGHELP", "QNAMETHH", ...); "" when missing.
+const std::string& helpText(const std::string& name);
+bool hasHelpText(const std::string& name);
+std::vector<std::string> helpTextNames();
+
+// The text of an accelerator as shown beside a menu label ("Ctrl+G", "F1").
+std::string acceleratorText(const plat::Accelerator& a);
+
+struct HelpEntry {
+    const char* name;
+    const char* text;
+};
+
+} // namespace quan

@@ -1,0 +1,313 @@
+#include "shell/filemsgwin.h"
+
+#include "core/qmath.h"
+#include "resources/strings.h"
+#include "shell/dlg.h"
+#include "shell/quanframe.h"
+
+#include <cstdio>
+
+namespace quan {
+
+namespace {
+
+// "ONEINPUT" and "TWOINPUT": prompts and fields preset by the caller.
+class InputDlg : public TDlg {
+public:
+    InputDlg(const std::string& tmpl, plat::Window* owner, std::string title, std::string p1, std::string t1,
+             std::string p2 = "", std::string t2 = "")
+        : TDlg(tmpl, owner), title_(std::move(title)), p1_(std::move(p1)), p2_(std::move(p2)),
+          t1_(std::move(t1)), t2_(std::move(t2))
+    {
+    }
+    void init(plat::Dialog& d) override
+    {
+        d.setTitle(title_);
+        d.setText(ctl::Prompt1, p1_);
+        d.setText(ctl::Field1, t1_);
+        if (name_ == "TWOINPUT") {
+            d.setText(ctl::Prompt2, p2_);
+            d.setText(ctl::Field2, t2_);
+        }
+    }
+    bool button(plat::Dialog& d, int id) override
+    {
+        if (id == plat::IdOk) {
+            t1_ = d.text(ctl::Field1);
+            if (name_ == "TWOINPUT")
+                t2_ = d.text(ctl::Field2);
+        }
+        return false;
+    }
+    std::string title_, p1_, p2_, t1_, t2_;
+};
+
+class LunchDlg : public TDlg {
+public:
+    explicit LunchDlg(plat::Window* owner) : TDlg("LUNCH", owner) {}
+    void init(plat::Dialog& d) override
+    {
+        // Five different dishes: draw until one names a dish not yet shown.
+        int shown[5];
+        for (int box = 0; box < 5; ++box) {
+            int dish;
+            bool fresh;
+            do {
+                dish = Random::shared().below(14);
+                fresh = true;
+                for (int j = 0; j < box; ++j)
+                    fresh = fresh && shown[j] != dish;
+            } while (!fresh);
+            shown[box] = dish;
+            d.setText(301 + box, quan::S(70 + dish));
+        }
+    }
+};
+
+} // namespace
+
+std::string TFileMsgWin::S(int id) { return quan::S(id); }
+
+TFileMsgWin::TFileMsgWin(TQuanFrame* frame, DocInit init) : frame_(frame), init_(std::move(init))
+{
+    fileName_ = init_.fileName;
+}
+
+TFileMsgWin::~TFileMsgWin() = default;
+
+plat::WindowOptions TFileMsgWin::windowOptions() const
+{
+    plat::WindowOptions o;
+    o.caption = namePart(fileName_);
+    return o;
+}
+
+void TFileMsgWin::create()
+{
+    window_ = plat::Platform::get().createWindow(this, windowOptions());
+    setup();
+    refreshTitle();
+}
+
+std::string TFileMsgWin::namePart(const std::string& path)
+{
+    size_t cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+void TFileMsgWin::setCaption(const std::string& c)
+{
+    if (window_)
+        window_->setCaption(c);
+}
+
+void TFileMsgWin::refreshTitle() { setCaption(namePart(fileName_) + titleSuffix()); }
+
+void TFileMsgWin::message(int n, const std::string& title)
+{
+    showText(messageText(n), title.empty() ? S(62) : title);
+}
+
+void TFileMsgWin::showText(const std::string& text, const std::string& title)
+{
+    busy_ = true;
+    plat::Platform::get().messageBox(window_.get(), plat::MessageKind::Ok, text, title);
+    busy_ = false;
+}
+
+int TFileMsgWin::ask(plat::MessageKind kind, const std::string& text, const std::string& title)
+{
+    busy_ = true;
+    int r = plat::Platform::get().messageBox(window_.get(), kind, text, title);
+    busy_ = false;
+    return r;
+}
+
+bool TFileMsgWin::input(int titleId, int promptId, std::string& text, size_t maxLength)
+{
+    return inputText(S(titleId), S(promptId), text, maxLength);
+}
+
+bool TFileMsgWin::inputText(const std::string& title, const std::string& prompt, std::string& text, size_t maxLength)
+{
+    InputDlg d("ONEINPUT", window_.get(), title, prompt, text);
+    if (d.execute() != plat::IdOk)
+        return false;
+    text = d.t1_.substr(0, maxLength);
+    return true;
+}
+
+bool TFileMsgWin::input2(const std::string& title, const std::string& prompt1, const std::string& prompt2,
+                         std::string& text1, std::string& text2, size_t maxLength)
+{
+    InputDlg d("TWOINPUT", window_.get(), title, prompt1, text1, prompt2, text2);
+    if (d.execute() != plat::IdOk)
+        return false;
+    text1 = d.t1_.substr(0, maxLength);
+    text2 = d.t2_.substr(0, maxLength);
+    return true;
+}
+
+bool TFileMsgWin::inputNumber(int titleId, int promptId, long double& value, const std::string& preset)
+{
+    std::string text = preset;
+    if (!input(titleId, promptId, text))
+        return false;
+    if (!parseReal(text, value)) {
+        message(1);
+        return false;
+    }
+    return true;
+}
+
+bool TFileMsgWin::saveChangesGate()
+{
+    if (!changed_)
+        return true;
+    int r = ask(plat::MessageKind::YesNoCancel, S(1) + fileName_ + "?", S(2));
+    if (r == plat::IdYes)
+        return cmSave();
+    if (r == plat::IdNo) {
+        changed_ = false;
+        return true;
+    }
+    return false;
+}
+
+bool TFileMsgWin::overwriteGate(const std::string& path)
+{
+    if (noQuestions_ || !fileExists(path))
+        return true;
+    return ask(plat::MessageKind::YesNo, S(13), S(2)) == plat::IdYes;
+}
+
+void TFileMsgWin::cmOpen()
+{
+    if (!saveChangesGate())
+        return;
+    std::string remembered = fileName_;
+    plat::FileDialogOptions o;
+    o.filter = fileFilter();
+    o.defaultExt = defaultExtension();
+    o.proposedName = namePart(fileName_);
+    auto chosen = plat::Platform::get().openFileDialog(window_.get(), o);
+    if (chosen) {
+        int code = readDocument(*chosen);
+        if (code > 0) {
+            message(code);
+            fileName_ = remembered;
+        } else {
+            fileName_ = *chosen;
+            named_ = true;
+            changed_ = false;
+        }
+    }
+    refreshTitle();
+}
+
+bool TFileMsgWin::cmSave()
+{
+    if (!named_) {
+        plat::FileDialogOptions o;
+        o.filter = fileFilter();
+        o.defaultExt = defaultExtension();
+        o.proposedName = namePart(fileName_);
+        auto chosen = plat::Platform::get().saveFileDialog(window_.get(), o);
+        if (!chosen || !overwriteGate(*chosen))
+            return false;
+        fileName_ = *chosen;
+        named_ = true;
+    }
+    setCaption(S(1) + " " + namePart(fileName_));
+    if (!writeDocument(fileName_)) {
+        message(12);
+        refreshTitle();
+        return false;
+    }
+    changed_ = false;
+    refreshTitle();
+    return true;
+}
+
+bool TFileMsgWin::cmSaveAs()
+{
+    named_ = false;
+    return cmSave();
+}
+
+void TFileMsgWin::cmExit()
+{
+    if (!saveChangesGate())
+        return;
+    changed_ = false;
+    closeWindow();
+}
+
+void TFileMsgWin::setDecimals(int d) { decimals_ = d; }
+
+void TFileMsgWin::cmDecimalPlaces()
+{
+    TDlg dlg("DP", window_.get());
+    dlg.dialog().setText(ctl::Field1, std::to_string(decimals()));
+    if (dlg.execute() != plat::IdOk)
+        return;
+    long long v;
+    if (!parseInt(dlg.dialog().text(ctl::Field1), v)) {
+        message(1);
+        return;
+    }
+    if (v < 0 || v > 18) {
+        message(17);
+        return;
+    }
+    setDecimals(static_cast<int>(v));
+    if (window_)
+        window_->invalidate();
+}
+
+void TFileMsgWin::cmLunch()
+{
+    LunchDlg d(window_.get());
+    if (d.execute() == plat::IdOk)
+        message(13);
+}
+
+int TFileMsgWin::readDocument(const std::string&) { return 11; }
+bool TFileMsgWin::writeDocument(const std::string&) { return false; }
+
+void TFileMsgWin::closeWindow()
+{
+    if (closing_)
+        return;
+    closing_ = true;
+    if (window_)
+        window_->hide();
+    writeSettingsOnClose();
+    if (frame_ && init_.slot >= 0)
+        frame_->documentClosed(init_.slot);
+}
+
+bool TFileMsgWin::canClose() { return saveChangesGate(); }
+
+void TFileMsgWin::closed()
+{
+    changed_ = false;
+    closeWindow();
+}
+
+void TFileMsgWin::command(int id)
+{
+    switch (id) {
+    case cm::Open: cmOpen(); break;
+    case cm::Save: cmSave(); break;
+    case cm::SaveAs: cmSaveAs(); break;
+    case cm::Exit: cmExit(); break;
+    case cm::DecimalPlaces: cmDecimalPlaces(); break;
+    case cm::Lunch: cmLunch(); break;
+    default: break;
+    }
+}
+
+int TFileMsgWin::pollKey() { return plat::Platform::get().pollKey(window_.get()); }
+
+} // namespace quan
