@@ -168,7 +168,8 @@ int HeadlessPlatform::runModal(Dialog& dlg)
     d.reset();
     d.show();
     const std::string& name = d.name();
-    auto finish = [&d] {
+    auto finish = [&d, this] {
+        lastDialogTexts_ = d.allTexts();
         d.hide();
         d.modal = false;
         return d.result();
@@ -600,6 +601,14 @@ int HeadlessDialog::selection(int id) const
 {
     const Control* c = find(id);
     return c ? c->selection : -1;
+}
+
+std::map<int, std::string> HeadlessDialog::allTexts() const
+{
+    std::map<int, std::string> out;
+    for (const auto& kv : controls_)
+        out[kv.first] = text(kv.first);
+    return out;
 }
 
 std::vector<std::string> HeadlessDialog::items(int id) const

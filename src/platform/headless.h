@@ -63,6 +63,8 @@ public:
     std::vector<HeadlessWindow*> windows() const;
     HeadlessDialog* visibleDialog(const std::string& name) const;
     long pollCount() const { return polls_; }
+    // The control texts of the last modal dialog as it closed.
+    const std::map<int, std::string>& lastDialogTexts() const { return lastDialogTexts_; }
 
     void setSettingsDirectory(const std::string& dir);
     void setScreenSize(Size s) { screen_ = s; }
@@ -126,6 +128,7 @@ private:
     Size screen_{1280, 1024};
     std::ostream* echo_ = nullptr;
     long polls_ = 0;
+    std::map<int, std::string> lastDialogTexts_;
     bool quit_ = false;
 };
 
@@ -255,6 +258,7 @@ public:
     std::vector<std::string> items(int id) const;
     bool modal = false;
     bool ended() const { return ended_; }
+    std::map<int, std::string> allTexts() const;
     int result() const { return result_; }
     void reset() { ended_ = false; result_ = 0; }
 

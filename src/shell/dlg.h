@@ -23,7 +23,9 @@ public:
     void show();
     void hide();
     bool isVisible() const;
-    plat::Dialog& dialog() { return *dialog_; }
+    // The platform dialog, created on first use (after construction, so
+    // that the subclass's init() runs).
+    plat::Dialog& dialog();
     const std::string& templateName() const { return name_; }
 
 protected:

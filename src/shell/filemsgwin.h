@@ -106,6 +106,18 @@ public:
     void closed() override;
     void command(int id) override;
 
+    // The text most recently handed to one of this window's text windows,
+    // with that text window's caption (batch runs print it).
+    void recordHandedText(const std::string& caption, const std::string& text)
+    {
+        lastHandedCaption_ = caption;
+        lastHandedText_ = text;
+    }
+    const std::string& lastHandedCaption() const { return lastHandedCaption_; }
+    const std::string& lastHandedText() const { return lastHandedText_; }
+    // The text of the window's notebook ("" when it has none).
+    virtual std::string notebookText() const { return ""; }
+
     // The pending key for a long computation (see Platform::pollKey).
     int pollKey();
     void setCaption(const std::string& c);
@@ -130,6 +142,7 @@ protected:
     bool busy_ = false;
     bool closing_ = false;
     int decimals_ = 2;
+    std::string lastHandedCaption_, lastHandedText_;
 };
 
 } // namespace quan

@@ -1,0 +1,256 @@
+#include "app/batch.h"
+
+#include "app/quan.h"
+#include "core/qmath.h"
+#include "platform/headless.h"
+#include "resources/strings.h"
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <sstream>
+
+namespace quan {
+
+namespace {
+
+struct StopRun {
+    std::string why;
+};
+
+std::string trim(const std::string& s)
+{
+    size_t a = s.find_first_not_of(" \t\r");
+    if (a == std::string::npos)
+        return "";
+    size_t b = s.find_last_not_of(" \t\r");
+    return s.substr(a, b - a + 1);
+}
+
+int answerId(const std::string& w)
+{
+    std::string a = toLower(w);
+    if (a == "ok")
+        return plat::IdOk;
+    if (a == "yes")
+        return plat::IdYes;
+    if (a == "no")
+        return plat::IdNo;
+    if (a == "cancel")
+        return plat::IdCancel;
+    return 0;
+}
+
+class BatchRun {
+public:
+    BatchRun(std::ostream& out) : out_(out)
+    {
+        platform_.setEcho(&out_);
+        plat::Platform::install(&platform_);
+    }
+    ~BatchRun()
+    {
+        app_.reset();
+        platform_.flush();
+        plat::Platform::install(nullptr);
+    }
+
+    void execute(const std::string& line);
+
+private:
+    TQuan& app()
+    {
+        if (!app_) {
+            app_ = std::make_unique<TQuan>();
+            app_->start("");
+        }
+        return *app_;
+    }
+    plat::HeadlessWindow* currentWindow();
+    void followNewest();
+
+    std::ostream& out_;
+    plat::HeadlessPlatform platform_;
+    std::unique_ptr<TQuan> app_;
+    int current_ = -1; // slot of the current document window; -1 = main
+    TFileMsgWin* lastNewest_ = nullptr;
+};
+
+plat::HeadlessWindow* BatchRun::currentWindow()
+{
+    TQuanFrame& f = app().frame();
+    if (current_ >= 0) {
+        TFileMsgWin* w = f.document(current_);
+        if (!w)
+            throw StopRun{"the window in slot " + std::to_string(current_) + " is closed"};
+        return static_cast<plat::HeadlessWindow*>(w->window());
+    }
+    return static_cast<plat::HeadlessWindow*>(f.window());
+}
+
+void BatchRun::followNewest()
+{
+    if (!app_)
+        return;
+    TFileMsgWin* n = app_->frame().newestDocument();
+    if (n && n != lastNewest_)
+        current_ = n->slot();
+    lastNewest_ = n;
+    if (current_ >= 0 && !app_->frame().document(current_))
+        current_ = -1;
+}
+
+void BatchRun::execute(const std::string& raw)
+{
+    std::string line = trim(raw);
+    if (line.empty() || line[0] == '#')
+        return;
+    size_t sp = line.find_first_of(" \t");
+    std::string cmd = toLower(line.substr(0, sp));
+    std::string arg = sp == std::string::npos ? "" : trim(line.substr(sp + 1));
+
+    if (cmd == "settings") {
+        platform_.setSettingsDirectory(arg);
+    } else if (cmd == "open") {
+        app().frame().filesDropped({arg});
+    } else if (cmd == "menu") {
+        plat::HeadlessWindow* w = currentWindow();
+        long long id = 0;
+        if (!parseInt(arg, id)) {
+            id = w->findCommand(arg);
+            if (id == 0)
+                throw StopRun{"the window \"" + w->caption() + "\" has no menu item \"" + arg + "\""};
+        }
+        if (!w->click(static_cast<int>(id)))
+            out_ << "note: menu item " << arg << " is disabled\n";
+    } else if (cmd == "window") {
+        if (toLower(arg) == "main") {
+            current_ = -1;
+        } else {
+            long long n;
+            if (!parseInt(arg, n) || !app().frame().document(static_cast<int>(n)))
+                throw StopRun{"no document window in slot " + arg};
+            current_ = static_cast<int>(n);
+        }
+    } else if (cmd == "answer") {
+        int a = answerId(arg);
+        if (!a)
+            throw StopRun{"answer must be ok, yes, no or cancel"};
+        platform_.answer(a);
+    } else if (cmd == "input") {
+        if (toLower(arg) == "cancel")
+            platform_.input(std::nullopt);
+        else
+            platform_.input(arg);
+    } else if (cmd == "input2") {
+        if (toLower(arg) == "cancel") {
+            platform_.input2(std::nullopt);
+        } else {
+            size_t bar = arg.find('|');
+            if (bar == std::string::npos)
+                throw StopRun{"input2 needs two texts separated by |"};
+            platform_.input2(std::make_pair(trim(arg.substr(0, bar)), trim(arg.substr(bar + 1))));
+        }
+    } else if (cmd == "file") {
+        if (toLower(arg) == "cancel")
+            platform_.file(std::nullopt);
+        else
+            platform_.file(arg);
+    } else if (cmd == "dialog" || cmd == "press") {
+        std::istringstream words(arg);
+        std::string name, idText;
+        words >> name >> idText;
+        long long id;
+        if (name.empty() || !parseInt(idText, id))
+            throw StopRun{cmd + " needs a dialog name and a control id"};
+        if (cmd == "press") {
+            platform_.press(name, static_cast<int>(id));
+        } else {
+            std::string rest;
+            std::getline(words, rest);
+            platform_.dialogText(name, static_cast<int>(id), trim(rest));
+        }
+    } else if (cmd == "key") {
+        // key Q [after N]
+        std::istringstream words(arg);
+        std::string k, after;
+        long long n = 0;
+        words >> k >> after;
+        if (!after.empty() && (toLower(after) != "after" || !(words >> n)))
+            throw StopRun{"key needs a key and optionally: after N"};
+        if (k.empty())
+            throw StopRun{"key needs a key"};
+        int code = k.size() == 1 ? static_cast<unsigned char>(toUpper(k)[0]) : 0;
+        long long num;
+        if (k.size() > 1 && parseInt(k, num))
+            code = static_cast<int>(num);
+        platform_.key(code, static_cast<long>(n));
+    } else if (cmd == "print") {
+        std::string what = toLower(arg);
+        if (what == "title") {
+            out_ << currentWindow()->caption() << '\n';
+        } else if (what == "messages") {
+            for (const auto& m : platform_.messages())
+                out_ << m << '\n';
+        } else if (what == "text") {
+            TFileMsgWin* w = current_ >= 0 ? app().frame().document(current_) : nullptr;
+            if (!w)
+                throw StopRun{"print text needs a document window"};
+            out_ << w->lastHandedCaption() << '\n' << w->lastHandedText();
+            if (!w->lastHandedText().empty() && w->lastHandedText().back() != '\n')
+                out_ << '\n';
+        } else if (what == "notebook") {
+            TFileMsgWin* w = current_ >= 0 ? app().frame().document(current_) : nullptr;
+            if (!w)
+                throw StopRun{"print notebook needs a document window"};
+            std::string nb = w->notebookText();
+            out_ << nb;
+            if (!nb.empty() && nb.back() != '\n')
+                out_ << '\n';
+        } else {
+            throw StopRun{"print title, text, notebook or messages"};
+        }
+    } else if (cmd == "quit") {
+        app().frame().command(cm::QuitApp);
+    } else {
+        throw StopRun{"unknown command \"" + cmd + "\""};
+    }
+    platform_.flush();
+    followNewest();
+}
+
+} // namespace
+
+int runBatch(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    BatchRun run(out);
+    std::string line;
+    int lineNo = 0;
+    while (std::getline(in, line)) {
+        ++lineNo;
+        try {
+            run.execute(line);
+        } catch (const StopRun& s) {
+            out.flush();
+            err << "error: line " << lineNo << ": " << s.why << '\n';
+            return 2;
+        } catch (const plat::ScriptError& e) {
+            out.flush();
+            err << "error: line " << lineNo << ": " << e.what() << '\n';
+            return 2;
+        }
+    }
+    return 0;
+}
+
+int runBatchFile(const std::string& path, std::ostream& out, std::ostream& err)
+{
+    std::ifstream in(path);
+    if (!in) {
+        err << "error: cannot open the batch script " << path << '\n';
+        return 2;
+    }
+    return runBatch(in, out, err);
+}
+
+} // namespace quan

@@ -1,0 +1,12 @@
+#include "app/kinds.h"
+
+#include "shell/quanframe.h"
+
+namespace quan {
+
+void registerWindowKinds(TQuanFrame& frame)
+{
+    (void)frame;
+}
+
+} // namespace quan

@@ -1,0 +1,28 @@
+// The application object: creates the main window and registers the
+// document window kinds that exist.
+#pragma once
+
+#include "shell/quanframe.h"
+
+#include <memory>
+#include <string>
+
+namespace quan {
+
+class TQuan {
+public:
+    TQuan();
+    ~TQuan();
+    // Creates and shows the main window "Quandel" and opens the start-up file.
+    void start(const std::string& startupFile);
+    TQuanFrame& frame() { return *frame_; }
+
+private:
+    std::unique_ptr<TQuanFrame> frame_;
+};
+
+// Seeds the shared generator from the clock and computes the shared
+// constants; run once at start-up.
+void startUpConstants();
+
+} // namespace quan

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the whole test suite without a
+# display: first the release build, then a build with the address and
+# undefined-behaviour sanitizers (skip it with QUANDEL_SKIP_SANITIZE=1).
+set -euo pipefail
+cd "$(dirname "$0")"
+. scripts/setup.sh
+quandel_install_packages
+export QT_QPA_PLATFORM=offscreen
+unset DISPLAY WAYLAND_DISPLAY
+quandel_build build
+if [ "${QUANDEL_SKIP_SANITIZE:-0}" != 1 ]; then
+  (cd build && ctest --output-on-failure --timeout 600 -j"$(nproc)")
+  quandel_build build-sanitize -DQUANDEL_SANITIZE=ON -DQUANDEL_WITH_QT=OFF -DQUANDEL_BENCH=OFF
+  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  cd build-sanitize && ctest --output-on-failure --timeout 1200 -j"$(nproc)"
+else
+  cd build && ctest --output-on-failure --timeout 600 -j"$(nproc)"
+fi
