@@ -51,8 +51,6 @@ AppTable::AppTable()
     }
     for (int c = 0; c <= kNameColumn; ++c)
         headings_[c] = S(190 + c);
-    totals_[kColQuota] = 435;
-    n_ = censusStateCount(kCensus2010);
     loadCensus(kCensus2010);
 }
 
@@ -186,7 +184,6 @@ void AppTable::deriveDivisorRange()
 {
     const Real remembered = divisor_;
     const int m = method_;
-    apportion(); // totals for T
     const Real total = totals_[kColPop];
     divisor_ = idealDivisor();
     method_ = kJeffersonMin1;
@@ -328,7 +325,7 @@ int AppTable::columnDecimals(int c) const
 
 int AppTable::setColumnWidth(int w)
 {
-    if (w < 6 || w > 100)
+    if (w < 6 || w > kMaxColumnWidth)
         return 17;
     columnWidth_ = w;
     return 0;
@@ -581,8 +578,8 @@ AppDocumentData AppTable::documentData() const
 int AppTable::loadDocument(const AppDocumentData& d)
 {
     const size_t n = d.stateCount > 0 ? static_cast<size_t>(d.stateCount) : 0;
-    bool ok = d.stateCount >= 2 && d.stateCount <= kMaxStates && d.columnWidth >= 6 &&
-              d.columnWidth <= 100 && validMethod(d.method) && validKey(d.arrangeKey) &&
+    bool ok = d.stateCount >= 2 && d.stateCount <= kMaxStates && d.columnWidth >= 1 &&
+              d.columnWidth <= kMaxColumnWidth && validMethod(d.method) && validKey(d.arrangeKey) &&
               d.house >= 1 && d.populations.size() == n && d.names.size() == n &&
               std::isfinite(d.divisor) && d.divisor > 0 && d.headings.size() <= 9;
     Real total = 0;

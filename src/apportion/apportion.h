@@ -33,6 +33,7 @@ constexpr int kNameColumn = 8;     // the name column in headings and cells
 constexpr size_t kNameMax = 50;    // characters of a state name
 constexpr size_t kHeadingMax = 20; // characters of a heading
 constexpr size_t kTextLimit = 64000;
+constexpr int kMaxColumnWidth = 999;
 
 // Numeric columns of a state record.
 enum AppColumn {
@@ -176,7 +177,7 @@ public:
     // Decimals of column c: 0, 2, q, 0, 2, 0, q, q.
     int columnDecimals(int c) const;
     int columnWidth() const { return columnWidth_; }
-    int setColumnWidth(int w); // 6..100, else 17
+    int setColumnWidth(int w); // 6..999, else 17
     int arrangeKey() const { return arrangeKey_; }
     int setArrangeKey(int key); // -1, 0, 5 or 7, else 17; re-sorts
     bool increasing() const { return increasing_; }
@@ -225,8 +226,11 @@ public:
     // it unchanged.
     int loadCensus(int k);
     // File contents: documentData() for writing; loadDocument() checks every
-    // field (6 when inconsistent, table unchanged), takes them, sorts,
-    // recomputes and sets L = 0.9 D, R = 1.1 D. Missing headings keep theirs.
+    // field (n 2..99, column width 1..999, method, key, H >= 1, populations
+    // 0..2147483647 with a positive total, divisor > 0, at most 9 headings;
+    // else 6 and the table is unchanged), takes them, empties the comparison
+    // list when n changes, sorts, recomputes and sets L = 0.9 D, R = 1.1 D.
+    // Missing headings keep theirs.
     AppDocumentData documentData() const;
     int loadDocument(const AppDocumentData& doc);
 

@@ -1,7 +1,5 @@
 #include "apportion/census.h"
 
-#include <cstring>
-
 namespace quan {
 
 extern const CensusSetData kCensusSets[];
