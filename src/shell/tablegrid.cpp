@@ -1,0 +1,189 @@
+#include "shell/tablegrid.h"
+
+#include "platform/window.h"
+
+#include <algorithm>
+
+namespace quan {
+
+std::vector<int> TableGrid::shownColumns(const TableGridModel& m) const
+{
+    std::vector<int> cols;
+    for (int c = 0; c < m.columnCount(); ++c)
+        if (m.columnShown(c))
+            cols.push_back(c);
+    return cols;
+}
+
+int TableGrid::nameWidthPx(const TableGridModel& m) const { return (m.nameChars() + 1) * charW_; }
+
+void TableGrid::layout(plat::DC& dc, const TableGridModel& m, plat::Size client)
+{
+    dc.setFont(font_);
+    plat::Size e = dc.textExtent("M");
+    charW_ = std::max(1, e.w);
+    lineH_ = std::max(1, e.h + 2);
+    client_ = client;
+    // Heading, a gap, the rows, a gap, the totals.
+    int room = client.h - 2 * kMargin - 2 * lineH_ - lineH_ / 2;
+    visibleRows_ = std::max(1, room / lineH_);
+    clampScroll(m);
+}
+
+void TableGrid::clampScroll(const TableGridModel& m)
+{
+    int maxRow = std::max(0, m.rowCount() - visibleRows_);
+    firstRow_ = std::clamp(firstRow_, 0, maxRow);
+    int cols = static_cast<int>(shownColumns(m).size());
+    firstCol_ = std::clamp(firstCol_, 0, std::max(0, cols - 1));
+}
+
+bool TableGrid::scrollRows(const TableGridModel& m, int delta)
+{
+    int before = firstRow_;
+    firstRow_ += delta;
+    clampScroll(m);
+    return firstRow_ != before;
+}
+
+bool TableGrid::scrollColumns(const TableGridModel& m, int delta)
+{
+    int before = firstCol_;
+    firstCol_ += delta;
+    clampScroll(m);
+    return firstCol_ != before;
+}
+
+void TableGrid::ensureRowVisible(const TableGridModel& m, int row)
+{
+    if (row < firstRow_)
+        firstRow_ = row;
+    else if (row >= firstRow_ + visibleRows_)
+        firstRow_ = row - visibleRows_ + 1;
+    clampScroll(m);
+}
+
+bool TableGrid::key(const TableGridModel& m, int vk)
+{
+    namespace k = plat::vk;
+    switch (vk) {
+    case k::Up: return scrollRows(m, -1);
+    case k::Down: return scrollRows(m, 1);
+    case k::Prior: return scrollRows(m, -visibleRows_);
+    case k::Next: return scrollRows(m, visibleRows_);
+    case k::Home: return scrollRows(m, -m.rowCount()) | scrollColumns(m, -m.columnCount());
+    case k::End: return scrollRows(m, m.rowCount());
+    case k::Left: return scrollColumns(m, -1);
+    case k::Right: return scrollColumns(m, 1);
+    default: return false;
+    }
+}
+
+plat::Rect TableGrid::cellRect(const TableGridModel& m, int row, int col) const
+{
+    int y;
+    if (row < 0)
+        y = kMargin;
+    else if (row >= m.rowCount())
+        y = kMargin + lineH_ + lineH_ / 4 + visibleRows_ * lineH_ + lineH_ / 4;
+    else {
+        if (row < firstRow_ || row >= firstRow_ + visibleRows_)
+            return {};
+        y = kMargin + lineH_ + lineH_ / 4 + (row - firstRow_) * lineH_;
+    }
+    int nameW = nameWidthPx(m);
+    if (col < 0)
+        return {kMargin, y, kMargin + nameW, y + lineH_};
+    std::vector<int> cols = shownColumns(m);
+    auto it = std::find(cols.begin(), cols.end(), col);
+    if (it == cols.end())
+        return {};
+    int idx = static_cast<int>(it - cols.begin());
+    if (idx < firstCol_)
+        return {};
+    int colW = (m.columnChars() + 2) * charW_;
+    int x = kMargin + nameW + (idx - firstCol_) * colW;
+    return {x, y, x + colW, y + lineH_};
+}
+
+TableGrid::Hit TableGrid::hitTest(const TableGridModel& m, plat::Point p) const
+{
+    Hit h;
+    int top = kMargin;
+    int rowsTop = kMargin + lineH_ + lineH_ / 4;
+    int rowsBottom = rowsTop + visibleRows_ * lineH_;
+    int footTop = rowsBottom + lineH_ / 4;
+    if (p.y >= top && p.y < top + lineH_)
+        h.row = -1;
+    else if (p.y >= rowsTop && p.y < rowsBottom) {
+        h.row = firstRow_ + (p.y - rowsTop) / lineH_;
+        if (h.row >= m.rowCount())
+            return h;
+    } else if (p.y >= footTop && p.y < footTop + lineH_)
+        h.row = m.rowCount();
+    else
+        return h;
+    int nameW = nameWidthPx(m);
+    if (p.x >= kMargin && p.x < kMargin + nameW) {
+        h.col = -1;
+        h.valid = true;
+        return h;
+    }
+    std::vector<int> cols = shownColumns(m);
+    int colW = (m.columnChars() + 2) * charW_;
+    if (p.x < kMargin + nameW)
+        return h;
+    int idx = firstCol_ + (p.x - kMargin - nameW) / colW;
+    if (idx < 0 || idx >= static_cast<int>(cols.size()))
+        return h;
+    h.col = cols[static_cast<size_t>(idx)];
+    h.valid = true;
+    return h;
+}
+
+void TableGrid::paint(plat::DC& dc, const TableGridModel& m, const TableGridColors& colors) const
+{
+    dc.fillRect({0, 0, client_.w, client_.h}, colors.background);
+    dc.setFont(font_);
+    dc.setTextBackground(false, colors.background);
+    std::vector<int> cols = shownColumns(m);
+    int nameW = nameWidthPx(m);
+    int colW = (m.columnChars() + 2) * charW_;
+    int right = kMargin + nameW + static_cast<int>(cols.size() - std::min(cols.size(), static_cast<size_t>(firstCol_))) * colW;
+    right = std::min(right, client_.w);
+
+    auto rightAligned = [&](const std::string& s, int x, int y) {
+        int w = dc.textExtent(s).w;
+        dc.textOut({x + colW - charW_ - w, y + 1}, s);
+    };
+    auto drawRow = [&](int y, const std::string& name, auto&& cellOf) {
+        dc.textOut({kMargin, y + 1}, name);
+        for (size_t i = static_cast<size_t>(firstCol_); i < cols.size(); ++i) {
+            int x = kMargin + nameW + static_cast<int>(i - static_cast<size_t>(firstCol_)) * colW;
+            if (x >= client_.w)
+                break;
+            rightAligned(cellOf(cols[i]), x, y);
+        }
+    };
+
+    // Heading row on its own background.
+    dc.fillRect({0, kMargin - 2, right, kMargin + lineH_}, colors.headingBackground);
+    dc.setTextColor(colors.heading);
+    drawRow(kMargin, m.nameHeading(), [&](int c) { return m.heading(c); });
+
+    int rowsTop = kMargin + lineH_ + lineH_ / 4;
+    dc.setTextColor(colors.text);
+    int last = std::min(m.rowCount(), firstRow_ + visibleRows_);
+    for (int r = firstRow_; r < last; ++r)
+        drawRow(rowsTop + (r - firstRow_) * lineH_, m.name(r), [&](int c) { return m.cell(r, c); });
+
+    int rowsBottom = rowsTop + visibleRows_ * lineH_;
+    dc.setPen(colors.rule, 1, plat::PenStyle::Solid);
+    dc.line({kMargin, rowsTop - 2}, {right, rowsTop - 2});
+    dc.line({kMargin, rowsBottom + 1}, {right, rowsBottom + 1});
+    int footTop = rowsBottom + lineH_ / 4;
+    dc.setTextColor(colors.heading);
+    drawRow(footTop, "", [&](int c) { return m.footer(c); });
+}
+
+} // namespace quan
