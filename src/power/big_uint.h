@@ -21,7 +21,8 @@ public:
     bool fitsU64() const { return limbs_.size() <= 2; }
     // The low 64 bits (the whole value when fitsU64()).
     uint64_t low64() const;
-    // The nearest extended real; exact whenever the value fits in 64 bits.
+    // The value as an extended real: exact whenever it fits in 64 bits,
+    // otherwise its top 64 significant bits.
     long double toReal() const;
     std::string toString() const;
     size_t bitLength() const;

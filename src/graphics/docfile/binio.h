@@ -62,6 +62,8 @@ class ByteReader {
 public:
     ByteReader(const uint8_t* data, size_t size) : data_(data), size_(size) {}
     explicit ByteReader(const Bytes& b) : data_(b.data()), size_(b.size()) {}
+    // The reader keeps no copy: it must not outlive its bytes.
+    explicit ByteReader(Bytes&&) = delete;
 
     uint8_t u8();
     int16_t i16() { return static_cast<int16_t>(u16()); }

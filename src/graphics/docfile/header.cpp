@@ -1,6 +1,7 @@
 #include "graphics/docfile/header.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quan {
 
@@ -8,9 +9,18 @@ namespace {
 
 constexpr size_t kReservedBytes = 68;
 
+constexpr long double kOneCentimetreOff = -1.0L / 2.54L;
+
 int32_t hundredths(long double inches)
 {
     return roundHalfDown(inches * 100);
+}
+
+// Word 0 is the file's own way of saying "1 cm, second radio button off";
+// writing -39 instead would come back as 0.99 cm after a save and a load.
+int32_t xUnitWord(long double inches)
+{
+    return std::fabs(inches - kOneCentimetreOff) < 1e-12L ? 0 : hundredths(inches);
 }
 
 } // namespace
@@ -28,7 +38,7 @@ void WriteHeader(ByteWriter& w, const HeaderState& s, int32_t kindOverride)
         s.placement.maximized ? 1 : 0,
         s.optionFlag,
         kColorEntries,
-        hundredths(pf.xUnit),
+        xUnitWord(pf.xUnit),
         hundredths(pf.horizontalOffset),
         hundredths(pf.verticalOffset),
         hundredths(pf.width),
@@ -68,7 +78,7 @@ int32_t ReadHeader(ByteReader& r, HeaderState& state)
     s.placement = {words[2], words[3], words[4], words[5], words[6] != 0};
     s.optionFlag = words[7];
     PrintFormat& pf = s.printFormat;
-    pf.xUnit = words[9] == 0 ? -1.0L / 2.54L : words[9] * 0.01L;
+    pf.xUnit = words[9] == 0 ? kOneCentimetreOff : words[9] * 0.01L;
     pf.horizontalOffset = words[10] * 0.01L;
     pf.verticalOffset = words[11] * 0.01L;
     pf.width = words[12] * 0.01L;

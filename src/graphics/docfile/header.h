@@ -43,6 +43,14 @@ struct HeaderState {
     bool operator==(const HeaderState&) const = default;
 };
 
+// The initial header state of a window of the given kind.
+inline HeaderState headerStateFor(int32_t kind)
+{
+    HeaderState h;
+    h.kind = kind;
+    return h;
+}
+
 // Writes the header with state.kind, or with kindOverride when that is
 // positive.
 void WriteHeader(ByteWriter& w, const HeaderState& state, int32_t kindOverride = 0);

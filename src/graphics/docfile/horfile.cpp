@@ -25,13 +25,6 @@ std::string cut(const std::string& s, size_t n)
 
 } // namespace
 
-HeaderState headerStateFor(int32_t kind)
-{
-    HeaderState h;
-    h.kind = kind;
-    return h;
-}
-
 bool writeHor(ByteWriter& w, const HorDocument& doc)
 {
     const size_t n = doc.populations.size();

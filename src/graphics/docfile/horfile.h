@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -21,8 +22,6 @@ inline constexpr size_t kHorHeadingChars = 20;
 inline constexpr size_t kNotebookChars = 64000;
 // Refused before reading: far above the largest file the format allows.
 inline constexpr size_t kHorMaxFileBytes = 16u << 20;
-
-HeaderState headerStateFor(int32_t kind);
 
 struct HorDocument {
     HeaderState header = headerStateFor(kKindApportionment);

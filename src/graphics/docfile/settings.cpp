@@ -47,7 +47,11 @@ Bytes WriteSettings(const SettingsState& s)
     head[1] = kShortSettings;
     std::copy(s.shortSettings.begin(), s.shortSettings.end(), head + 2);
     writeGroup(w, s.first, head);
-    writeGroup(w, s.second, nullptr);
+    // The reader takes the second group only when the extended-settings
+    // word is positive; writing it otherwise would make the reader take
+    // its first bytes for the document name.
+    if (s.header.extendedSettings > 0)
+        writeGroup(w, s.second, nullptr);
     w.fixedString(s.documentName, kDocumentNameBytes);
     return w.take();
 }

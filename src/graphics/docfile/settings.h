@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -41,6 +42,9 @@ struct SettingsState {
     bool operator==(const SettingsState&) const = default;
 };
 
+// The file's bytes. The second group is written only when the header's
+// extended-settings word is positive (it is 1 for every window as
+// constructed), exactly as the reader expects it.
 Bytes WriteSettings(const SettingsState& state);
 
 // Reads a settings file of the kind state.header.kind. Returns false and

@@ -1,0 +1,115 @@
+// Writes the seed corpora of the fuzz targets: valid files made by the
+// writers, plus a few near misses. Usage: make_corpus <fuzz/corpus folder>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "graphics/docfile/horfile.h"
+#include "graphics/docfile/overlays.h"
+#include "graphics/docfile/safefile.h"
+#include "graphics/docfile/settings.h"
+
+using namespace quan;
+namespace fs = std::filesystem;
+
+namespace {
+
+bool save(const fs::path& p, const Bytes& b)
+{
+    if (writeFileAtomically(p.string(), b))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", p.string().c_str());
+    return false;
+}
+
+HorDocument census1790()
+{
+    HorDocument d;
+    const struct {
+        const char* name;
+        int population;
+    } states[] = {{"Connecticut", 236841}, {"Delaware", 55540}, {"Georgia", 70835}, {"Kentucky", 68705},
+        {"Maryland", 278514}, {"Massachusetts", 475327}, {"New Hampshire", 141822}, {"New Jersey", 179570},
+        {"New York", 331589}, {"North Carolina", 353523}, {"Pennsylvania", 432879}, {"Rhode Island", 68446},
+        {"South Carolina", 206236}, {"Vermont", 85533}, {"Virginia", 630560}};
+    for (const auto& s : states) {
+        d.populations.push_back(s.population);
+        d.names.push_back(s.name);
+    }
+    d.houseSize = 105;
+    d.divisor = 3615920.0L / 105;
+    const char* headings[] = {"pop", "quota", "seats", "dist", "pct", "rank", "crit", "extra", "state"};
+    for (size_t i = 0; i < 9; ++i)
+        d.headings[i] = headings[i];
+    d.notebook = "Hamilton's method, 1790.\r\nJefferson's was used.";
+    return d;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: make_corpus <corpus folder>\n");
+        return 2;
+    }
+    const fs::path root = argv[1];
+    fs::create_directories(root / "fuzz_hor");
+    fs::create_directories(root / "fuzz_settings");
+    bool ok = true;
+
+    HorDocument d = census1790();
+    ByteWriter w;
+    writeHor(w, d);
+    ok &= save(root / "fuzz_hor" / "usa1790.hor", w.data());
+
+    HorDocument small;
+    small.populations = {1234.6L, 99};
+    small.names = {"a", "b"};
+    small.method = 9;
+    small.key = 0;
+    small.houseSize = 3;
+    small.divisor = 444.5L;
+    small.header.printFormat.xUnit = 0.5L;
+    ByteWriter w2;
+    writeHor(w2, small);
+    ok &= save(root / "fuzz_hor" / "two_states.hor", w2.data());
+
+    Bytes odd = w2.data();
+    odd[kHeaderBytes + 28] = 98; // format mark 98: inconsistent
+    ok &= save(root / "fuzz_hor" / "inconsistent.hor", odd);
+
+    SettingsState s;
+    s.header = headerStateFor(kKindApportionment);
+    s.documentName = "C:\\census\\usa1790.hor";
+    ok &= save(root / "fuzz_settings" / "hor.ini", WriteSettings(s));
+
+    SettingsState g;
+    g.header = headerStateFor(kKindGraph);
+    g.windowWord = 3;
+    for (size_t i = 0; i < kParameterWords; ++i) {
+        g.first.ints[1][i] = static_cast<int32_t>(i * i);
+        g.first.reals[0][i] = 1.0L / (static_cast<long double>(i) + 1);
+        g.second.flags[2][i] = static_cast<uint8_t>(i & 1);
+    }
+    g.documentName = "petersen.gra";
+    ok &= save(root / "fuzz_settings" / "qngraph.ini", WriteSettings(g));
+
+    SettingsState p;
+    p.header = headerStateFor(kKindBinPacking);
+    p.header.extendedSettings = 0;
+    ok &= save(root / "fuzz_settings" / "qnpack_short.ini", WriteSettings(p));
+
+    OverlayBlocks o;
+    o.texts.resize(2);
+    o.texts[0].setText("x-axis");
+    o.texts[1].setText("A");
+    o.texts[1].font.setFace("Symbol");
+    o.graphics.resize(1);
+    o.graphics[0].anchor = 4;
+    o.graphics[0].metafile = {1, 0, 0, 0, 0x6C, 0, 0, 0};
+    ByteWriter wo;
+    writeOverlays(wo, o);
+    ok &= save(root / "fuzz_settings" / "overlays.bin", wo.data());
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,557 @@
+#include "power/bloc_table.h"
+
+#include "resources/strings.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quan {
+
+namespace {
+
+constexpr int kDecimals[BlocTable::kColumns] = {0, 2, 0, 2, 2, 2};
+constexpr Real kMaxWeight = 2147483647.0L;
+
+bool nameBelow(const std::string& a, const std::string& b)
+{
+    return toLower(a) < toLower(b);
+}
+
+} // namespace
+
+int BlocTable::decimals(int column)
+{
+    return column >= 0 && column < kColumns ? kDecimals[column] : 0;
+}
+
+std::string BlocTable::defaultName(int row)
+{
+    return S(166) + padLeft(std::to_string(row), 2, '0');
+}
+
+BlocTable::BlocTable(Random& rng) : rng_(&rng)
+{
+    for (int c = 0; c < kColumns; ++c)
+        headings_[static_cast<size_t>(c)] = S(160 + c);
+    headings_[kNameHeading] = S(166);
+    setHeadingKind();
+    newRandom();
+}
+
+std::vector<int64_t> BlocTable::integerWeights() const
+{
+    std::vector<int64_t> w(static_cast<size_t>(n_));
+    for (int i = 0; i < n_; ++i)
+        w[static_cast<size_t>(i)] = roundHalfDown(blocs_[static_cast<size_t>(i)].value[kWeight]);
+    return w;
+}
+
+const BigUint& BlocTable::exactPivotal(int i) const
+{
+    static const BigUint zero;
+    if (i < 0 || static_cast<size_t>(i) >= exactPivotal_.size())
+        return zero;
+    return exactPivotal_[static_cast<size_t>(i)];
+}
+
+// ---------------------------------------------------------------------------
+// Weights, quota, order.
+
+void BlocTable::refreshWeights()
+{
+    Real total = 0;
+    for (int i = 0; i < n_; ++i)
+        total += blocs_[static_cast<size_t>(i)].value[kWeight];
+    for (int i = 0; i < n_; ++i) {
+        Bloc& b = blocs_[static_cast<size_t>(i)];
+        b.value[kWeightPct] = total > 0 ? b.value[kWeight] * 100 / total : 0;
+    }
+    totals_[kWeight] = total;
+    totals_[kWeightPct] = 100;
+    totals_[kPowerPct] = 100;
+    quota_ = roundHalfDown(total / 2 + 0.999L);
+}
+
+// Selection sort of the display order: for each place from the top the
+// remaining row with the extreme key is swapped into place. Increasing by
+// weight a row replaces the candidate when its weight is <= (the last of
+// equals wins), decreasing when it is > (the first wins); increasing by
+// name when it compares below (first wins), decreasing when it does not
+// (last wins). Names compare ignoring case. The first remaining row is
+// always the first candidate, so no name or weight can escape the sort.
+void BlocTable::sort()
+{
+    order_.resize(static_cast<size_t>(n_));
+    for (int i = 0; i < n_; ++i)
+        order_[static_cast<size_t>(i)] = i;
+    for (size_t place = 0; place < order_.size(); ++place) {
+        size_t best = place;
+        for (size_t r = place + 1; r < order_.size(); ++r) {
+            const Bloc& cand = blocs_[static_cast<size_t>(order_[r])];
+            const Bloc& cur = blocs_[static_cast<size_t>(order_[best])];
+            bool replace;
+            if (arrangeKey_ == kByWeight)
+                replace = increasing_ ? cand.value[kWeight] <= cur.value[kWeight]
+                                      : cand.value[kWeight] > cur.value[kWeight];
+            else
+                replace = increasing_ ? nameBelow(cand.name, cur.name) : !nameBelow(cand.name, cur.name);
+            if (replace)
+                best = r;
+        }
+        std::swap(order_[place], order_[best]);
+    }
+}
+
+void BlocTable::setHeadingKind()
+{
+    std::string& h = headings_[kPower];
+    if (!h.empty())
+        h[0] = kind_ == PowerKind::Banzhaf ? 'B' : 'S';
+}
+
+// ---------------------------------------------------------------------------
+// Commands.
+
+int BlocTable::setQuota(long long q)
+{
+    if (q < 1 || static_cast<Real>(q) > totals_[kWeight] || q > 2147483647LL)
+        return 17;
+    if (q != quota_) {
+        quota_ = q;
+        invalidate();
+    }
+    return 0;
+}
+
+int BlocTable::setBlocCount(long long n)
+{
+    if (n < kMinBlocs || n > kMaxBlocs)
+        return 17;
+    if (n == n_)
+        return 0;
+    n_ = static_cast<int>(n);
+    // A pair bloc that is no longer in the table ends the pair.
+    if (pair_.isSet() && (pair_.first >= n_ || pair_.second >= n_))
+        pair_ = OppositionPair{};
+    refreshWeights();
+    sort();
+    invalidate();
+    return 0;
+}
+
+void BlocTable::newRandom()
+{
+    const int64_t span = static_cast<int64_t>(high_) - low_ + 1;
+    for (int i = 0; i < kMaxBlocs; ++i) {
+        Bloc& b = blocs_[static_cast<size_t>(i)];
+        b.value = {};
+        b.value[kWeight] = static_cast<Real>(low_ + rng_->next() % span);
+        b.name = defaultName(i + 1);
+    }
+    unit_ = PowerUnit::Small;
+    pair_ = OppositionPair{};
+    refreshWeights();
+    sort();
+    invalidate();
+}
+
+int BlocTable::setRange(long long low, long long high)
+{
+    if (low < 1 || high < low || high > 2147483647LL)
+        return 17;
+    low_ = static_cast<int>(low);
+    high_ = static_cast<int>(high);
+    return 0;
+}
+
+int BlocTable::rangeOfWeights(long long low, long long high)
+{
+    if (int code = setRange(low, high))
+        return code;
+    newRandom();
+    return 0;
+}
+
+void BlocTable::setKind(PowerKind kind)
+{
+    kind_ = kind;
+    setHeadingKind();
+    invalidate();
+}
+
+void BlocTable::setUnit(PowerUnit unit)
+{
+    unit_ = unit;
+    if (resultsValid_)
+        computeResults();
+}
+
+int BlocTable::setPair(int first, int second)
+{
+    if (first < 0 || second < 0 || first >= n_ || second >= n_ || first == second)
+        return 17;
+    pair_ = OppositionPair{first, second};
+    invalidate();
+    return 0;
+}
+
+void BlocTable::clearPair()
+{
+    pair_ = OppositionPair{};
+    invalidate();
+}
+
+int BlocTable::arrangeBy(int key)
+{
+    if (key != kByName && key != kByWeight)
+        return 17;
+    arrangeKey_ = key;
+    sort();
+    return 0;
+}
+
+void BlocTable::setIncreasing(bool on)
+{
+    increasing_ = on;
+    sort();
+}
+
+void BlocTable::setRowNumbers(bool on)
+{
+    rowNumbers_ = on;
+}
+
+int BlocTable::setColumnWidth(long long width)
+{
+    if (width < 1 || width > 99)
+        return 17;
+    columnWidth_ = static_cast<int>(width);
+    return 0;
+}
+
+int BlocTable::setWeight(int bloc, Real weight, bool resort)
+{
+    if (bloc < 0 || bloc >= n_)
+        return 17;
+    if (!(weight >= 1))
+        return 14;
+    if (weight > kMaxWeight)
+        return 17;
+    blocs_[static_cast<size_t>(bloc)].value[kWeight] = weight;
+    refreshWeights();
+    invalidate();
+    if (resort && arrangeKey_ == kByWeight)
+        sort();
+    return 0;
+}
+
+int BlocTable::setName(int bloc, const std::string& name, bool resort)
+{
+    if (bloc < 0 || bloc >= n_)
+        return 17;
+    if (name.empty())
+        return 0;
+    blocs_[static_cast<size_t>(bloc)].name = name.substr(0, kNameLength);
+    if (resort && arrangeKey_ == kByName)
+        sort();
+    return 0;
+}
+
+int BlocTable::setPopulation(int bloc, int32_t population)
+{
+    if (bloc < 0 || bloc >= n_)
+        return 17;
+    blocs_[static_cast<size_t>(bloc)].population = population;
+    return 0;
+}
+
+int BlocTable::setBlocs(const std::vector<Real>& weights, const std::vector<std::string>& names,
+                        const std::vector<int32_t>& populations)
+{
+    const size_t n = weights.size();
+    if (n < static_cast<size_t>(kMinBlocs) || n > static_cast<size_t>(kMaxBlocs))
+        return 17;
+    for (Real w : weights) {
+        if (!(w >= 1))
+            return 14;
+        if (w > kMaxWeight)
+            return 17;
+    }
+    for (size_t i = 0; i < n; ++i) {
+        Bloc& b = blocs_[i];
+        b.value = {};
+        b.value[kWeight] = weights[i];
+        b.name = i < names.size() && !names[i].empty() ? names[i].substr(0, kNameLength)
+                                                       : defaultName(static_cast<int>(i) + 1);
+        b.population = i < populations.size() ? populations[i] : 0;
+    }
+    n_ = static_cast<int>(n);
+    pair_ = OppositionPair{};
+    refreshWeights();
+    sort();
+    invalidate();
+    return 0;
+}
+
+int BlocTable::deleteRows(long long a, long long b)
+{
+    if (a < 1 || b < 1 || a > n_ || b > n_)
+        return 17;
+    if (a > b)
+        std::swap(a, b);
+    const int removed = static_cast<int>(b - a + 1);
+    if (n_ - removed < kMinBlocs)
+        return 25;
+    std::vector<bool> gone(static_cast<size_t>(kMaxBlocs), false);
+    for (long long r = a; r <= b; ++r)
+        gone[static_cast<size_t>(order_[static_cast<size_t>(r - 1)])] = true;
+    // The kept blocs keep their order; the pair follows its blocs or ends.
+    std::array<Bloc, kMaxBlocs> kept{};
+    std::vector<int> newIndex(static_cast<size_t>(kMaxBlocs), -1);
+    int k = 0;
+    for (int i = 0; i < kMaxBlocs; ++i) {
+        if (i < n_ && gone[static_cast<size_t>(i)])
+            continue;
+        newIndex[static_cast<size_t>(i)] = k;
+        kept[static_cast<size_t>(k++)] = blocs_[static_cast<size_t>(i)];
+    }
+    for (; k < kMaxBlocs; ++k) {
+        Bloc& fresh = kept[static_cast<size_t>(k)];
+        fresh.value[kWeight] = low_;
+        fresh.name = defaultName(k + 1);
+    }
+    blocs_ = kept;
+    n_ -= removed;
+    if (pair_.isSet()) {
+        int f = newIndex[static_cast<size_t>(pair_.first)];
+        int s = newIndex[static_cast<size_t>(pair_.second)];
+        pair_ = f >= 0 && s >= 0 && f < n_ && s < n_ ? OppositionPair{f, s} : OppositionPair{};
+    }
+    refreshWeights();
+    sort();
+    invalidate();
+    return 0;
+}
+
+// ---------------------------------------------------------------------------
+// Calculations and results.
+
+int BlocTable::calcAllCases(const Progress& progress)
+{
+    PowerCounts counts;
+    const std::vector<int64_t> w = integerWeights();
+    int code = kind_ == PowerKind::Banzhaf ? banzhafAllCases(w, quota_, pair_, progress, counts)
+                                           : shapleyAllCases(w, quota_, progress, counts);
+    if (code != 0)
+        return code;
+    lastStopped_ = counts.stopped;
+    if (counts.stopped)
+        invalidate();
+    else
+        applyCounts(counts);
+    return 0;
+}
+
+int BlocTable::calcMonteCarlo(const Progress& progress, Random& rng)
+{
+    PowerCounts counts;
+    const std::vector<int64_t> w = integerWeights();
+    int code = kind_ == PowerKind::Banzhaf ? banzhafMonteCarlo(w, quota_, pair_, rng, progress, counts)
+                                           : shapleyMonteCarlo(w, quota_, rng, progress, counts);
+    if (code != 0)
+        return code;
+    // A sampled run always ends by being stopped; what it counted stands.
+    lastStopped_ = counts.cases < BigUint(kMonteCarloSampleLimit);
+    applyCounts(counts);
+    return 0;
+}
+
+int BlocTable::calcExact(const Progress& progress)
+{
+    PowerCounts counts;
+    const std::vector<int64_t> w = integerWeights();
+    int code = kind_ == PowerKind::Banzhaf ? banzhafExact(w, quota_, pair_, progress, counts)
+                                           : shapleyExact(w, quota_, progress, counts);
+    if (code != 0)
+        return code;
+    lastStopped_ = counts.stopped;
+    if (counts.stopped)
+        invalidate();
+    else
+        applyCounts(counts);
+    return 0;
+}
+
+void BlocTable::applyCounts(const PowerCounts& counts)
+{
+    exactPivotal_ = counts.pivotal;
+    exactPivotal_.resize(static_cast<size_t>(n_));
+    exactCases_ = counts.cases;
+    computeResults();
+    resultsValid_ = true;
+}
+
+// Unit: the largest pivotal count, or the smallest non-zero one, never
+// below 1. A calculation that counted nothing (a sampled run stopped before
+// any winning coalition) gives zero percentages rather than a division by 0.
+void BlocTable::computeResults()
+{
+    BigUint largest, smallest, sum;
+    for (const BigUint& p : exactPivotal_) {
+        if (p > largest)
+            largest = p;
+        if (!p.isZero() && (smallest.isZero() || p < smallest))
+            smallest = p;
+        sum += p;
+    }
+    Real unit = (unit_ == PowerUnit::Large ? largest : smallest).toReal();
+    if (unit < 1)
+        unit = 1;
+    const Real cases = exactCases_.toReal();
+    const Real all = sum.toReal();
+    for (int i = 0; i < n_; ++i) {
+        Bloc& b = blocs_[static_cast<size_t>(i)];
+        const Real p = exactPivotal_[static_cast<size_t>(i)].toReal();
+        b.value[kPivotal] = p;
+        b.value[kPivotalPct] = cases > 0 ? p * 100 / cases : 0;
+        b.value[kPower] = p / unit;
+        b.value[kPowerPct] = all > 0 ? p * 100 / all : 0;
+    }
+    totals_[kPivotal] = cases;
+}
+
+// ---------------------------------------------------------------------------
+// Display, Text out and TeX output.
+
+std::string BlocTable::displayName(int bloc) const
+{
+    const std::string& name = blocs_[static_cast<size_t>(bloc)].name;
+    return pair_.contains(bloc) ? name + "*" : name;
+}
+
+std::string BlocTable::rowPrefix(int displayRow) const
+{
+    return rowNumbers_ ? format("%02d. ", displayRow + 1) : std::string();
+}
+
+size_t BlocTable::nameWidth() const
+{
+    size_t width = 0;
+    for (size_t r = 0; r < order_.size(); ++r)
+        width = std::max(width, rowPrefix(static_cast<int>(r)).size() + displayName(order_[r]).size());
+    return width;
+}
+
+bool BlocTable::columnShown(int column) const
+{
+    return column == kWeight || column == kWeightPct || resultsValid_;
+}
+
+std::string BlocTable::cellText(int bloc, int column) const
+{
+    if (!columnShown(column))
+        return {};
+    int p = decimals(column);
+    return formatReal(blocs_[static_cast<size_t>(bloc)].value[static_cast<size_t>(column)], p + 2, p);
+}
+
+std::string BlocTable::totalText(int column) const
+{
+    if (column == kPivotalPct || column == kPower || !columnShown(column))
+        return {};
+    int p = decimals(column);
+    return formatReal(totals_[static_cast<size_t>(column)], p + 2, p);
+}
+
+std::string BlocTable::textOut() const
+{
+    const size_t nw = nameWidth();
+    const size_t cw = static_cast<size_t>(columnWidth_) + 2;
+    std::string head = padOrCut(headings_[kNameHeading], nw);
+    for (int c = 0; c < kColumns; ++c)
+        head += padLeft(headings_[static_cast<size_t>(c)], cw);
+    const std::string rule(head.size(), '-');
+    std::string out = head + "\r\n" + rule + "\r\n\r\n";
+    for (size_t r = 0; r < order_.size(); ++r) {
+        const int b = order_[r];
+        out += padOrCut(rowPrefix(static_cast<int>(r)) + displayName(b), nw);
+        for (int c = 0; c < kColumns; ++c)
+            out += padLeft(cellText(b, c), cw);
+        out += "\r\n";
+    }
+    out += rule + "\r\n\r\n";
+    out += padOrCut("   ", nw);
+    for (int c = 0; c < kColumns; ++c)
+        out += padLeft(totalText(c), cw);
+    return out;
+}
+
+namespace {
+
+// Characters TeX would take as commands are written so that they print.
+std::string texEscape(const std::string& s)
+{
+    std::string out;
+    for (char ch : s) {
+        switch (ch) {
+        case '\\': out += "$\\backslash$"; break;
+        case '&': case '%': case '#': case '_': case '$': case '{': case '}':
+            out += '\\';
+            out += ch;
+            break;
+        case '^': out += "\\^{}"; break;
+        case '~': out += "\\~{}"; break;
+        default: out += ch;
+        }
+    }
+    return out;
+}
+
+std::string whole(Real v)
+{
+    return formatReal(v, 0, 0);
+}
+
+} // namespace
+
+std::string BlocTable::texCell(int bloc, int column) const
+{
+    if (!columnShown(column))
+        return {};
+    return formatReal(blocs_[static_cast<size_t>(bloc)].value[static_cast<size_t>(column)], 0,
+                      decimals(column));
+}
+
+std::string BlocTable::texOutput() const
+{
+    const std::string W = whole(totals_[kWeight]);
+    const std::string cases = whole(totals_[kPivotal]);
+    const std::string powerTotal = whole(totals_[kPowerPct]);
+    std::string out = "\\settabs\\+" + std::string(nameWidth(), '0') + "&";
+    out += "0" + W + "&" + "000000&" + "0" + cases + ".000&" + "00" + cases + "&" + "000000&" + "00" +
+           powerTotal + "&" + "0" + cases + ".000&" + "0" + cases + ".000&" + "\\cr\r\n";
+
+    out += "\\+" + texEscape(headings_[kNameHeading]) + "\\hfill&";
+    for (int c = 0; c < kColumns; ++c)
+        out += "\\hfill " + texEscape(headings_[static_cast<size_t>(c)]) + "&";
+    out += "\\cr\r\n\\vskip 2pt";
+    for (size_t r = 0; r < order_.size(); ++r) {
+        const int b = order_[r];
+        out += "\\+" + texEscape(displayName(b)) + "\\hfill&";
+        for (int c = 0; c < kColumns; ++c)
+            out += "\\hfill " + texCell(b, c) + "&";
+        out += "\\cr\r\n";
+        out += r + 1 == order_.size() ? "\\vskip 2pt" : "\\vskip -2pt";
+    }
+
+    const std::string shownCases = resultsValid_ ? cases : std::string();
+    const std::string shownPower = resultsValid_ ? powerTotal : std::string();
+    out += "\\+&\\hfill " + W + "&&";
+    out += "\\hfill " + shownCases + "&";
+    out += "\\hfill " + shownCases + "&&";
+    out += "\\hfill " + shownPower + "&&&";
+    out += "\\cr\r\n";
+    return out;
+}
+
+} // namespace quan
