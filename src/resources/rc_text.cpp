@@ -1,9 +1,105 @@
-// Menus, accelerators and dialog templates of the text windows.
+// Menus, accelerators and dialog templates of the text windows, the
+// notebook and the colour window.
 #include "resources/rc.h"
 
 namespace quan {
 
 extern const char kTextRc[] = R"RC(
+// The text window (also the help windows).
+MENU TEXTMENU
+POPUP "&File"
+  MENUITEM "&Open ...", 59
+  MENUITEM "&Save", 57
+  MENUITEM "Save &As ...", 58
+  MENUITEM SEPARATOR
+  MENUITEM "&Print ...", 97
+  MENUITEM "Select p&rinter ...", 93
+  MENUITEM "O&ffset(s) ...", 304
+  MENUITEM SEPARATOR
+  MENUITEM "&Close", 357
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 330
+END
+POPUP "&Edit"
+  MENUITEM "&Copy", 95
+  MENUITEM "Cu&t", 96
+  MENUITEM "&Paste", 99
+  MENUITEM "Select &All", 119
+  MENUITEM SEPARATOR
+  MENUITEM "&Font ...", 61
+  MENUITEM "&Minus signs ...", 92
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 358
+END
+POPUP "&Search"
+  MENUITEM "&Search ...", 353
+  MENUITEM "&Next", 352, GRAYED
+  MENUITEM "&Restart at top", 53
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 351
+END
+END
+
+ACCELERATORS TEXTMENU
+  VK_F1, 353
+  VK_F3, 352
+  VK_F2, 53
+END
+
+// The notebook: its notes are saved with the owner's document.
+MENU NOTEMENU
+POPUP "&File"
+  MENUITEM "&Print ...", 97
+  MENUITEM "Select p&rinter ...", 93
+  MENUITEM "O&ffset(s) ...", 304
+  MENUITEM SEPARATOR
+  MENUITEM "&Close", 357
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 330
+END
+POPUP "&Edit"
+  MENUITEM "&Copy", 95
+  MENUITEM "Cu&t", 96
+  MENUITEM "&Paste", 99
+  MENUITEM "Select &All", 119
+  MENUITEM SEPARATOR
+  MENUITEM "&Font ...", 61
+  MENUITEM "&Minus signs ...", 92
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 358
+END
+POPUP "&Search"
+  MENUITEM "&Search ...", 353
+  MENUITEM "&Next", 352, GRAYED
+  MENUITEM "&Restart at top", 53
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 351
+END
+END
+
+ACCELERATORS NOTEMENU
+  VK_F1, 353
+  VK_F3, 352
+  VK_F2, 53
+END
+
+// The colour window.
+MENU COLWMENU
+  MENUITEM "&Close", 357
+END
+
+// The RGB dialog of the colour window: fields 301 to 303.
+DIALOG EDITRGB "red, green, blue", 150, 92
+  LTEXT "red", -1, 8, 10, 40, 10
+  EDITTEXT 301, 52, 8, 40, 12
+  LTEXT "green", -1, 8, 26, 40, 10
+  EDITTEXT 302, 52, 24, 40, 12
+  LTEXT "blue", -1, 8, 42, 40, 10
+  EDITTEXT 303, 52, 40, 40, 12
+  LTEXT "0 to 255", -1, 98, 26, 48, 10
+  DEFPUSHBUTTON "apply", 1, 14, 68, 56, 14
+  PUSHBUTTON "close", 2, 80, 68, 56, 14
+END
 )RC";
 
 } // namespace quan

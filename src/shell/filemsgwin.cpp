@@ -207,6 +207,9 @@ void TFileMsgWin::cmOpen()
 
 bool TFileMsgWin::cmSave()
 {
+    // A save that fails or is cancelled leaves the name as it was.
+    const std::string oldName = fileName_;
+    const bool wasNamed = named_;
     if (!named_) {
         plat::FileDialogOptions o;
         o.filter = fileFilter();
@@ -221,6 +224,8 @@ bool TFileMsgWin::cmSave()
     setCaption(S(1) + " " + namePart(fileName_));
     if (!writeDocument(fileName_)) {
         message(12);
+        fileName_ = oldName;
+        named_ = wasNamed;
         refreshTitle();
         return false;
     }

@@ -110,6 +110,9 @@ TEST_F(ServicesTest, UnwritableTargetReportsCannotSaveAndKeepsTheOldFile)
     EXPECT_FALSE(doc->cmSaveAs());
     EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot save file");
     EXPECT_TRUE(doc->changed());
+    // The failed name is not taken on.
+    EXPECT_EQ(doc->fileName(), "noname1.txt");
+    EXPECT_FALSE(doc->named());
     // A failing writer never touches the existing file.
     class FailingDoc : public LineDoc {
     public:

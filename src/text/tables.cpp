@@ -1,0 +1,150 @@
+#include "text/tables.h"
+
+#include "core/fileio.h"
+#include "core/qmath.h"
+#include "resources/strings.h"
+#include "shell/filemsgwin.h"
+#include "text/textwin.h"
+
+#include <algorithm>
+
+namespace quan {
+
+namespace {
+const char* const kEol = "\r\n";
+} // namespace
+
+size_t tableColumnWidth(const TableData& data)
+{
+    if (data.width >= 0)
+        return static_cast<size_t>(data.width);
+    size_t w = 0;
+    for (const auto& c : data.columns)
+        w = std::max(w, c.size());
+    for (const auto& r : data.rows)
+        for (const auto& v : r.values)
+            w = std::max(w, v.size());
+    for (const auto& t : data.totals)
+        w = std::max(w, t.size());
+    return w;
+}
+
+std::string textTable(const TableData& data)
+{
+    const size_t w = tableColumnWidth(data) + 2;
+    size_t labelWidth = data.heading.size();
+    for (const auto& r : data.rows)
+        labelWidth = std::max(labelWidth, r.label.size());
+    labelWidth = std::max(labelWidth, data.totalsLabel.size());
+
+    const size_t ncol = data.columns.size();
+    auto cells = [&](const std::vector<std::string>& values) {
+        std::string s;
+        for (size_t j = 0; j < ncol; ++j)
+            s += padLeft(j < values.size() ? values[j] : std::string(), w);
+        return s;
+    };
+
+    std::string header = padLeft(data.heading, labelWidth) + cells(data.columns);
+    const std::string rule(header.size(), '-');
+    std::string out = header + kEol + rule + kEol;
+    for (const auto& r : data.rows)
+        out += padLeft(r.label, labelWidth) + cells(r.values) + kEol;
+    out += rule + kEol;
+    out += padLeft(data.totalsLabel, labelWidth) + cells(data.totals) + kEol;
+    return out;
+}
+
+std::string texEscape(const std::string& cell)
+{
+    std::string out;
+    out.reserve(cell.size());
+    for (char c : cell) {
+        switch (c) {
+        case '\\': out += "$\\backslash$"; break;
+        case '{': out += "$\\{$"; break;
+        case '}': out += "$\\}$"; break;
+        case '$': out += "\\$"; break;
+        case '&': out += "\\&"; break;
+        case '#': out += "\\#"; break;
+        case '%': out += "\\%"; break;
+        case '_': out += "\\_"; break;
+        case '^': out += "\\^{}"; break;
+        case '~': out += "\\~{}"; break;
+        default: out += c; break;
+        }
+    }
+    return out;
+}
+
+std::string texTable(const TableData& data)
+{
+    const size_t ncol = data.columns.size();
+    auto cell = [](const std::vector<std::string>& v, size_t j) {
+        return j < v.size() ? texEscape(v[j]) : std::string();
+    };
+    const std::string heading = texEscape(data.heading);
+
+    std::string out = "\\settabs\\+" + heading + "&";
+    for (size_t j = 0; j < ncol; ++j)
+        out += "\\quad " + cell(data.columns, j) + "&";
+    out += "\\cr";
+    out += kEol;
+
+    out += "\\+" + heading + "&";
+    for (size_t j = 0; j < ncol; ++j)
+        out += "\\hfill " + cell(data.columns, j) + "&";
+    out += "\\cr";
+    out += kEol;
+    // The first row follows on the same line as the skip.
+    out += "\\vskip 2pt";
+
+    for (const auto& r : data.rows) {
+        out += "\\+\\hfill " + texEscape(r.label) + "&";
+        for (size_t j = 0; j < ncol; ++j)
+            out += "\\hfill " + cell(r.values, j) + "&";
+        out += "\\cr";
+        out += kEol;
+    }
+
+    out += "\\vskip 2pt";
+    out += kEol;
+    out += "\\+&";
+    for (size_t j = 0; j < ncol; ++j)
+        out += "\\hfill " + cell(data.totals, j) + "&";
+    out += "\\cr";
+    out += kEol;
+    return out;
+}
+
+void textOut(TPreTextWin& target, const std::string& caption, const std::string& text)
+{
+    target.handOver(text);
+    target.setTitle(caption);
+}
+
+void textOutTable(TPreTextWin& target, const std::string& caption, const TableData& data)
+{
+    textOut(target, caption, textTable(data));
+}
+
+bool saveTexFile(TFileMsgWin& win, const std::string& content)
+{
+    plat::FileDialogOptions o;
+    o.filter = S(98);
+    o.defaultExt = "TEX";
+    o.proposedName = S(29) + ".tex";
+    auto chosen = plat::Platform::get().saveFileDialog(win.window(), o);
+    if (!chosen || chosen->empty())
+        return false;
+    if (!win.overwriteGate(*chosen))
+        return false;
+    if (!writeFileAtomically(*chosen, content)) {
+        win.message(12);
+        return false;
+    }
+    win.showText(S(89), S(88));
+    return true;
+}
+
+} // namespace quan

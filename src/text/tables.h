@@ -1,0 +1,71 @@
+// The generic table writers that topic windows feed with a heading, column
+// names, rows and totals: the "Text out ..." plain-text layout and the
+// "TeX output ..." plain-TeX tabbing layout, plus the window flows that put
+// the first into a text window and save the second as a file.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace quan {
+
+class TFileMsgWin;
+class TPreTextWin;
+
+namespace textcmd {
+constexpr int TextOut = 747, TexOutput = 738;
+} // namespace textcmd
+
+struct TableRow {
+    std::string label;
+    std::vector<std::string> values; // one per column, already formatted
+};
+
+struct TableData {
+    std::string heading;              // the label column's heading
+    std::vector<std::string> columns; // column names
+    std::vector<TableRow> rows;
+    std::string totalsLabel;          // label of the totals line (may be empty)
+    std::vector<std::string> totals;  // one per column
+    // Column width w; -1 takes the widest column name, value or total.
+    int width = -1;
+};
+
+// The column width w of the text layout: data.width, or the widest entry.
+size_t tableColumnWidth(const TableData& data);
+
+// "Text out": a header line of column names right-aligned to w + 2 after
+// the heading right-aligned to the label column's width; a line of '-' as
+// long as the header; one line per row (the label right-aligned to the label
+// column, the values to w + 2); a second dash line; the totals line. Every
+// line ends with CR LF.
+std::string textTable(const TableData& data);
+
+// "TeX output": the plain-TeX tabbing table
+//   \settabs\+HEADING&\quad COL&...\cr
+//   \+HEADING&\hfill COL&...\cr
+//   \vskip 2pt\+\hfill LABEL&\hfill VALUE&...\cr      (one line per row)
+//   \vskip 2pt
+//   \+&\hfill TOTAL&...\cr
+// with CR LF line ends. Cell texts are passed through texEscape.
+std::string texTable(const TableData& data);
+
+// Makes a cell text safe inside a plain-TeX alignment: the characters TeX
+// treats specially (\ { } $ & # ^ _ ~ %) are written as printable
+// control sequences. Ordinary names and numbers pass unchanged.
+std::string texEscape(const std::string& cell);
+
+// Hands a text table to a text window: the text replaces the window's
+// contents, the caption becomes `caption`, and the window is shown.
+void textOutTable(TPreTextWin& target, const std::string& caption, const TableData& data);
+void textOut(TPreTextWin& target, const std::string& caption, const std::string& text);
+
+// Saves a TeX table through the save dialog ("TeX files (*.tex)|*.tex",
+// default extension "TEX", proposed "noname.tex") and the overwrite
+// question; the file is written whole or not at all. Success shows "TeX
+// file saved" in a box titled "success"; a failed write shows "cannot save
+// file" and leaves an existing file as it was. True when the file was
+// written.
+bool saveTexFile(TFileMsgWin& win, const std::string& content);
+
+} // namespace quan
