@@ -1,12 +1,19 @@
 #include "app/kinds.h"
 
+#include "apportion/appwin.h"
+#include "power/banwin.h"
 #include "shell/quanframe.h"
 
 namespace quan {
 
 void registerWindowKinds(TQuanFrame& frame)
 {
-    (void)frame;
+    frame.registerKind(WindowKind::Apportionment, [](TQuanFrame* f, const DocInit& init) {
+        return std::make_unique<TAppWin>(f, init);
+    });
+    frame.registerKind(WindowKind::Banzhaf, [](TQuanFrame* f, const DocInit& init) {
+        return std::make_unique<TBanWin>(f, init);
+    });
 }
 
 } // namespace quan

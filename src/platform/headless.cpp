@@ -26,18 +26,27 @@ std::string lowerNoAmp(const std::string& s)
     return out;
 }
 
+// A label matches the wanted text ignoring the '&' markers and case, and
+// also without its decorations: a trailing "...", a leading "8 = " and a
+// trailing " (U)" (so "Huntington-Hill" finds "&8 = Huntington-Hill" and
+// "1990" finds "1990 (&U)").
 bool sameLabel(const std::string& label, const std::string& want)
 {
-    std::string a = lowerNoAmp(label), b = lowerNoAmp(want);
-    if (a == b)
-        return true;
-    // "Factor ..." matches "Factor".
     auto strip = [](std::string s) {
         while (!s.empty() && (s.back() == '.' || s.back() == ' '))
             s.pop_back();
         return s;
     };
-    return strip(a) == strip(b);
+    std::string b = strip(lowerNoAmp(want));
+    std::string a = strip(lowerNoAmp(label));
+    if (a == b)
+        return true;
+    size_t eq = a.find(" = ");
+    if (eq != std::string::npos && eq <= 2 && strip(a.substr(eq + 3)) == b)
+        return true;
+    if (a.size() > 4 && a.back() == ')' && a[a.size() - 4] == ' ' && a[a.size() - 3] == '(')
+        return strip(a.substr(0, a.size() - 4)) == b;
+    return false;
 }
 
 MenuItem* findItem(std::vector<MenuItem>& items, int id)

@@ -1,0 +1,515 @@
+#include "apportion/appwin.h"
+
+#include "apportion/census.h"
+#include "core/fileio.h"
+#include "graphics/docfile/horfile.h"
+#include "graphics/docfile/settings.h"
+#include "resources/rc.h"
+#include "resources/strings.h"
+#include "shell/quanframe.h"
+#include "text/tables.h"
+#include "text/textprint.h"
+
+#include <algorithm>
+
+namespace quan {
+
+// --- the document ------------------------------------------------------------
+
+TPreAppWin::TPreAppWin(TQuanFrame* frame, DocInit init) : TVELWin(frame, std::move(init)) {}
+
+void TPreAppWin::handTextAs(const std::string& caption, const std::string& text)
+{
+    TTextWin& t = textWindow();
+    textOut(t, caption, text);
+    recordHandedText(caption, t.text());
+}
+
+int TPreAppWin::loadCensus(int k)
+{
+    int code = table_.loadCensus(k);
+    if (code)
+        return code;
+    fileName_ = censusFileName(k);
+    named_ = false;
+    changed_ = false;
+    tableChanged();
+    return 0;
+}
+
+int TPreAppWin::readDocument(const std::string& path)
+{
+    HorDocument doc;
+    doc.header = headerState();
+    int code = readHor(path, doc);
+    if (code == 11)
+        return 11;
+    if (code == 6) {
+        // The table of such a file is not used: the 2010 census takes its place.
+        message(6);
+        table_.loadCensus(22);
+        notebook().setNotes(doc.notebook);
+        tableChanged();
+        return 0;
+    }
+    AppDocumentData data;
+    data.stateCount = doc.stateCount();
+    data.columnWidth = doc.columnWidth;
+    data.method = doc.method;
+    data.arrangeKey = doc.key;
+    data.house = doc.houseSize;
+    data.increasing = doc.increasing;
+    data.populations = doc.populations;
+    data.names = doc.names;
+    data.divisor = doc.divisor;
+    data.headings.assign(doc.headings.begin(), doc.headings.end());
+    AppTable fresh = table_;
+    code = fresh.loadDocument(data);
+    if (code)
+        return code == 6 ? 11 : code;
+    table_ = std::move(fresh);
+    applyHeaderState(doc.header);
+    notebook().setNotes(doc.notebook);
+    tableChanged();
+    return 0;
+}
+
+bool TPreAppWin::writeDocument(const std::string& path)
+{
+    HorDocument doc;
+    doc.header = headerState();
+    AppDocumentData data = table_.documentData();
+    doc.columnWidth = data.columnWidth;
+    doc.method = data.method;
+    doc.key = data.arrangeKey;
+    doc.houseSize = data.house;
+    doc.increasing = data.increasing;
+    doc.populations = data.populations;
+    doc.names = data.names;
+    doc.divisor = data.divisor;
+    for (size_t i = 0; i < doc.headings.size() && i < data.headings.size(); ++i)
+        doc.headings[i] = data.headings[i];
+    doc.notebook = notebookText();
+    return writeHor(path, doc) == 0;
+}
+
+void TPreAppWin::writeSettingsOnClose()
+{
+    SettingsState s;
+    s.header = headerState();
+    s.first.ints[0][12] = table_.columnWidth();
+    s.first.ints[0][13] = table_.quotaPlaces();
+    s.documentName = fileName_.substr(0, 255);
+    WriteSettingsFile(plat::Platform::get().settingsDirectory() + "hor.ini", s);
+}
+
+// --- the table as the grid sees it ---------------------------------------------
+
+class TAppWin::GridModel : public TableGridModel {
+public:
+    explicit GridModel(const AppTable& t) : t_(t) {}
+    int rowCount() const override { return t_.stateCount(); }
+    int columnCount() const override { return kValueColumns; }
+    std::string nameHeading() const override { return t_.heading(kNameColumn); }
+    std::string heading(int c) const override { return t_.heading(c); }
+    std::string name(int row) const override { return t_.cellText(row, kNameColumn); }
+    std::string cell(int row, int c) const override { return t_.cellText(row, c); }
+    std::string footer(int c) const override { return t_.footerText(c); }
+    int nameChars() const override
+    {
+        return static_cast<int>(std::max(t_.nameWidth(), t_.heading(kNameColumn).size()));
+    }
+    int columnChars() const override { return t_.columnWidth(); }
+
+private:
+    const AppTable& t_;
+};
+
+// --- the divisor dialog -----------------------------------------------------------
+
+TDivDlg::TDivDlg(TAppWin& owner) : TDlg("divisor", owner.window()), owner_(owner) {}
+
+void TDivDlg::init(plat::Dialog& d)
+{
+    d.setSliderRange(Slider, 0, AppTable::kSliderSteps, AppTable::kSliderPage);
+    d.setSliderPos(Slider, owner_.table().sliderPosition(), false);
+    d.setText(Edit, owner_.table().divisorText());
+}
+
+void TDivDlg::refresh()
+{
+    dialog().setSliderPos(Slider, owner_.table().sliderPosition(), false);
+    dialog().setText(Edit, owner_.table().divisorText());
+}
+
+void TDivDlg::sliderMoved(plat::Dialog& d, int, int pos)
+{
+    owner_.table().setSliderPosition(pos);
+    d.setText(Edit, owner_.table().divisorText());
+    owner_.divisorMoved();
+}
+
+bool TDivDlg::button(plat::Dialog& d, int id)
+{
+    if (id != plat::IdOk && id != SetL && id != SetR)
+        return false;
+    Real v;
+    if (!parseReal(d.text(Edit), v)) {
+        if (id == plat::IdOk)
+            owner_.message(1);
+        return true;
+    }
+    AppTable& t = owner_.table();
+    if (id == plat::IdOk) {
+        int code = t.applyDivisor(v);
+        if (code) {
+            owner_.message(code);
+            return true;
+        }
+    } else {
+        // An unacceptable limit is ignored.
+        int code = id == SetL ? t.setSliderLeft(v) : t.setSliderRight(v);
+        if (code)
+            return true;
+    }
+    refresh();
+    owner_.divisorMoved();
+    return true;
+}
+
+// --- the window ---------------------------------------------------------------------
+
+TAppWin::TAppWin(TQuanFrame* frame, DocInit init)
+    : TPreAppWin(frame, std::move(init)), model_(std::make_unique<GridModel>(table_))
+{
+}
+
+TAppWin::~TAppWin() = default;
+
+plat::Menu TAppWin::menuBar() const { return menuResource("APPMENU"); }
+
+std::vector<plat::Accelerator> TAppWin::accelerators() const { return acceleratorResource("APPMENU"); }
+
+std::string TAppWin::menuHelpName(int id) const
+{
+    switch (id) {
+    case appcmd::HelpFile: return "QNAFILEH";
+    case appcmd::HelpData: return "QNADATAH";
+    case appcmd::HelpMethod: return "QNAMETHH";
+    case appcmd::HelpArrange: return "QNAARRH";
+    case appcmd::HelpOther: return "QNAOTHH";
+    case appcmd::HelpFormat: return "QNAFMTH";
+    default: return "";
+    }
+}
+
+void TAppWin::setup()
+{
+    TPreAppWin::setup();
+    window_->setGeometry({60, 40, 60 + 760, 40 + 600});
+    // A new window shows the 2010 census by Hamilton's method; a file named
+    // at creation is read by the main window afterwards.
+    if (fileName_.empty() || !named_) {
+        std::string keep = fileName_;
+        table_.loadCensus(22);
+        fileName_ = keep.empty() ? censusFileName(22) : keep;
+    }
+    updateMenu();
+}
+
+void TAppWin::tableChanged()
+{
+    if (window_)
+        window_->invalidate();
+    if (divDlg_ && divDlg_->isVisible())
+        divDlg_->refresh();
+    updateMenu();
+    refreshTitle();
+}
+
+void TAppWin::divisorMoved()
+{
+    setChanged(true);
+    tableChanged();
+}
+
+void TAppWin::updateMenu()
+{
+    if (!window_)
+        return;
+    for (int m = 0; m < kMethodCount; ++m)
+        window_->checkMenuItem(appcmd::MethodBase + m, table_.method() == m);
+    int key = table_.arrangeKey();
+    window_->checkMenuItem(appcmd::ByName, key == kArrangeName);
+    window_->checkMenuItem(appcmd::ByPopulation, key == kArrangePopulation);
+    window_->checkMenuItem(appcmd::ByDistrict, key == kArrangeDistrict);
+    window_->checkMenuItem(appcmd::ByCritical, key == kArrangeCritical);
+    window_->checkMenuItem(appcmd::Increasing, table_.increasing());
+    window_->checkMenuItem(appcmd::RowNumbers, table_.rowNumbers());
+    bool divisor = isDivisorMethod(table_.method());
+    window_->enableMenuItem(appcmd::PriorityList, divisor);
+    window_->enableMenuItem(appcmd::Divisor, divisor);
+    window_->enableMenuItem(appcmd::Watch, divisor);
+    for (int k = kCensusFirst; k <= kCensusLast; ++k)
+        window_->enableMenuItem(censusCommandId(k), censusAvailable(k));
+}
+
+void TAppWin::showDivisorDialog()
+{
+    if (!divDlg_)
+        divDlg_ = std::make_unique<TDivDlg>(*this);
+    divDlg_->show();
+    divDlg_->refresh();
+}
+
+void TAppWin::setMethod(int m)
+{
+    MethodChange c = table_.setMethod(m);
+    if (!c.changed)
+        return;
+    if (c.closeDivisorWindows && divDlg_)
+        divDlg_->hide();
+    if (c.closePriorityList && textIsPriorityList_) {
+        textWindow().hideWindow();
+        textIsPriorityList_ = false;
+    }
+    if (c.showDivisorDialog)
+        showDivisorDialog();
+    setChanged(true);
+    tableChanged();
+}
+
+void TAppWin::showText(const std::string& caption, const std::string& text)
+{
+    handTextAs(caption, text);
+    textIsPriorityList_ = false;
+}
+
+void TAppWin::paint(plat::DC& dc)
+{
+    grid_.setFont(font(0));
+    grid_.layout(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480});
+    TableGridColors colors;
+    colors.background = color(1);
+    grid_.paint(dc, *model_, colors);
+}
+
+void TAppWin::mouse(const plat::MouseEvent& e)
+{
+    if (e.kind != plat::MouseEvent::Press || (e.button != 1 && e.button != 2))
+        return;
+    TableGrid::Hit h = grid_.hitTest(*model_, e.pos);
+    if (!h.valid)
+        return;
+    int col = h.col < 0 ? kNameColumn : h.col;
+    if (!table_.cellEditable(h.row, col))
+        return;
+    // A right click also starts autofeed, except in the arrange-by column.
+    bool feed = false;
+    if (e.button == 2) {
+        int key = table_.arrangeKey();
+        int keyColumn = key == kArrangeName ? kNameColumn : key;
+        feed = col != keyColumn;
+    }
+    editCell(h.row, col, feed);
+}
+
+void TAppWin::keyDown(int key, bool, bool)
+{
+    if (key == plat::vk::Escape && table_.autofeed()) {
+        table_.setAutofeed(false);
+        refreshTitle();
+        return;
+    }
+    if (grid_.key(*model_, key) && window_)
+        window_->invalidate();
+}
+
+void TAppWin::editCell(int row, int col, bool autofeed)
+{
+    table_.setAutofeed(autofeed);
+    refreshTitle();
+    while (true) {
+        std::string prompt;
+        if (row < 0)
+            prompt = S(329);
+        else if (row >= table_.stateCount())
+            prompt = S(192);
+        else
+            prompt = table_.cellText(row, kNameColumn);
+        std::string title = col == kNameColumn ? table_.heading(kNameColumn) : table_.heading(col);
+        std::string text = table_.editText(row, col);
+        if (!inputText(title, prompt, text, col == kNameColumn ? kNameMax : 255)) {
+            table_.setAutofeed(false);
+            break;
+        }
+        int code = table_.editCell(row, col, text);
+        if (code) {
+            table_.setAutofeed(false);
+            message(code);
+            break;
+        }
+        setChanged(true);
+        tableChanged();
+        if (!table_.autofeed() || row < 0 || row + 1 >= table_.stateCount())
+            break;
+        ++row;
+        grid_.ensureRowVisible(*model_, row);
+    }
+    table_.setAutofeed(false);
+    tableChanged();
+}
+
+void TAppWin::cmStateCount()
+{
+    std::string t = std::to_string(table_.stateCount());
+    if (!input(5, 341, t))
+        return;
+    long long n;
+    if (!parseInt(t, n)) {
+        message(1);
+        return;
+    }
+    if (n == table_.stateCount())
+        return;
+    int code = table_.setStateCount(n < -1000 || n > 1000 ? 0 : static_cast<int>(n));
+    if (code) {
+        message(code);
+        return;
+    }
+    setChanged(true);
+    tableChanged();
+}
+
+void TAppWin::cmDeleteRows()
+{
+    TDlg d("delete", window_.get());
+    d.dialog().setText(ctl::Field1, "1");
+    d.dialog().setText(ctl::Field2, "2");
+    if (d.execute() != plat::IdOk)
+        return;
+    long long a, b;
+    if (!parseInt(d.dialog().text(ctl::Field1), a) || !parseInt(d.dialog().text(ctl::Field2), b)) {
+        message(1);
+        return;
+    }
+    int code = table_.deleteRows(static_cast<int>(std::clamp(a, -1LL, 1000LL)),
+                                 static_cast<int>(std::clamp(b, -1LL, 1000LL)));
+    if (code) {
+        message(code);
+        return;
+    }
+    setChanged(true);
+    tableChanged();
+}
+
+void TAppWin::cmColumnWidth()
+{
+    std::string t = std::to_string(table_.columnWidth());
+    if (!input(5, 340, t))
+        return;
+    long long w;
+    if (!parseInt(t, w)) {
+        message(1);
+        return;
+    }
+    int code = table_.setColumnWidth(static_cast<int>(std::clamp(w, -1LL, 100000LL)));
+    if (code)
+        message(code);
+    tableChanged();
+}
+
+void TAppWin::cmQuotaPlaces()
+{
+    TDlg d("DP", window_.get());
+    d.dialog().setText(ctl::Field1, std::to_string(table_.quotaPlaces()));
+    if (d.execute() != plat::IdOk)
+        return;
+    long long q;
+    if (!parseInt(d.dialog().text(ctl::Field1), q)) {
+        message(1);
+        return;
+    }
+    int code = table_.setQuotaPlaces(static_cast<int>(std::clamp(q, -1LL, 100LL)));
+    if (code)
+        message(code);
+    tableChanged();
+}
+
+void TAppWin::cmRegister()
+{
+    std::string heading = table_.registerPreset();
+    if (!inputText(table_.registerTitle(), S(329), heading, kHeadingMax))
+        return;
+    table_.registerApportionment(heading);
+}
+
+void TAppWin::cmPrint()
+{
+    auto printer = plat::Platform::get().startPrinting(window_.get(), namePart(fileName_));
+    if (!printer)
+        return;
+    TTextout out(printFormat_.horizontalOffset, printFormat_.verticalOffset,
+                 namePart(fileName_), table_.textOut(), fontSlot(0).font, fontSlot(0).pointSize);
+    out.print(*printer);
+}
+
+void TAppWin::command(int id)
+{
+    using namespace appcmd;
+    if (id >= MethodBase && id < MethodBase + kMethodCount) {
+        setMethod(id - MethodBase);
+        return;
+    }
+    int k = censusFromCommand(id);
+    if (k >= kCensusFirst) {
+        if (!saveChangesGate())
+            return;
+        int code = loadCensus(k);
+        if (code)
+            message(code);
+        return;
+    }
+    switch (id) {
+    case Divisor:
+        if (isDivisorMethod(table_.method()))
+            showDivisorDialog();
+        return;
+    case Watch:
+    case ElectoralPower:
+        message(30);
+        return;
+    case PriorityList:
+        if (isDivisorMethod(table_.method())) {
+            handTextAs(table_.priorityListTitle(), table_.priorityList());
+            textIsPriorityList_ = true;
+        }
+        return;
+    case Register: cmRegister(); return;
+    case Summary: showText(AppTable::summaryTitle(), table_.summary()); return;
+    case ZeroSummary: table_.zeroSummary(); return;
+    case StateCount: cmStateCount(); return;
+    case DeleteRows: cmDeleteRows(); return;
+    case ColumnWidth: cmColumnWidth(); return;
+    case QuotaPlaces: cmQuotaPlaces(); return;
+    case Notebook: cmNotebook(); return;
+    case ByName: table_.setArrangeKey(kArrangeName); break;
+    case ByPopulation: table_.setArrangeKey(kArrangePopulation); break;
+    case ByDistrict: table_.setArrangeKey(kArrangeDistrict); break;
+    case ByCritical: table_.setArrangeKey(kArrangeCritical); break;
+    case Increasing: table_.setIncreasing(!table_.increasing()); break;
+    case RowNumbers: table_.setRowNumbers(!table_.rowNumbers()); break;
+    case TextOut: showText(AppTable::textOutTitle(), table_.textOut()); return;
+    case TexOutput: saveTexFile(*this, table_.texOut()); return;
+    case cm::Print: cmPrint(); return;
+    default:
+        TPreAppWin::command(id);
+        if (id == 60)
+            tableChanged();
+        return;
+    }
+    // Arrange commands end here.
+    tableChanged();
+}
+
+} // namespace quan

@@ -1,0 +1,124 @@
+// The apportionment window: TPreAppWin holds the document (the state table
+// and its computations) and the file side; TAppWin adds the menus, the
+// table drawing and editing, and the divisor dialog.
+#pragma once
+
+#include "apportion/apportion.h"
+#include "graphics/velwin.h"
+#include "shell/dlg.h"
+#include "shell/tablegrid.h"
+
+#include <memory>
+
+namespace quan {
+
+class TAppWin;
+
+// Command ids of the apportionment window.
+namespace appcmd {
+constexpr int MethodBase = 680; // + method index
+constexpr int Divisor = 690, Watch = 691;
+constexpr int PriorityList = 692, Register = 693, Summary = 694, ZeroSummary = 695, ElectoralPower = 696;
+constexpr int StateCount = 671, DeleteRows = 672, ColumnWidth = 673, QuotaPlaces = 674, Notebook = 675;
+constexpr int ByName = 742, ByPopulation = 740, ByDistrict = 741, ByCritical = 743, Increasing = 744,
+              RowNumbers = 748;
+constexpr int TextOut = 747, TexOutput = 738;
+constexpr int HelpFile = 330, HelpData = 331, HelpMethod = 332, HelpArrange = 333, HelpOther = 334,
+              HelpFormat = 335;
+} // namespace appcmd
+
+// The divisor dialog: an edit box, "set L", "set R", the slider and close.
+class TDivDlg : public TDlg {
+public:
+    static constexpr int Edit = 101, SetL = 102, SetR = 103, Slider = 104;
+    explicit TDivDlg(TAppWin& owner);
+    void init(plat::Dialog& d) override;
+    bool button(plat::Dialog& d, int id) override;
+    void sliderMoved(plat::Dialog& d, int id, int pos) override;
+    // Places the slider for the table's divisor without recomputing, and
+    // writes the divisor into the edit box.
+    void refresh();
+
+private:
+    TAppWin& owner_;
+};
+
+class TPreAppWin : public TVELWin {
+public:
+    TPreAppWin(TQuanFrame* frame, DocInit init);
+
+    int32_t windowKind() const override { return kKindApportionment; }
+    // Hands a text to the text window under a caption of its own.
+    void handTextAs(const std::string& caption, const std::string& text);
+
+    AppTable& table() { return table_; }
+    const AppTable& table() const { return table_; }
+
+    // The ".hor" file: 0 or a message code; nothing changes on failure. A
+    // file whose format mark is wrong shows "inconsistent data" and loads
+    // the 2010 census.
+    int readDocument(const std::string& path) override;
+    bool writeDocument(const std::string& path) override;
+    std::string fileFilter() const override { return S(320); }
+    std::string defaultExtension() const override { return "HOR"; }
+    std::string titleSuffix() const override { return table_.titleText(); }
+
+    // Loads census set k (a command 579..601 or 620..623).
+    int loadCensus(int k);
+
+protected:
+    void writeSettingsOnClose() override;
+    bool wantsNotebook() const override { return true; }
+    // The table changed: repaint, refresh the title, close what no longer
+    // applies.
+    virtual void tableChanged() = 0;
+
+    AppTable table_;
+};
+
+class TAppWin : public TPreAppWin {
+public:
+    TAppWin(TQuanFrame* frame, DocInit init);
+    ~TAppWin() override;
+
+    void command(int id) override;
+    void paint(plat::DC& dc) override;
+    void mouse(const plat::MouseEvent& e) override;
+    void keyDown(int key, bool shift, bool ctrl) override;
+
+    // Edits one cell (row -1 headings, n the footer; col 0..7 values, 8 the
+    // name) through the input dialog, then the following rows while
+    // autofeed lasts.
+    void editCell(int row, int col, bool autofeed);
+    void setMethod(int m);
+    TDivDlg* divisorDialog() const { return divDlg_.get(); }
+    void showDivisorDialog();
+    // The divisor dialog changed the divisor.
+    void divisorMoved();
+    const TableGrid& grid() const { return grid_; }
+
+protected:
+    void setup() override;
+    void tableChanged() override;
+    plat::Menu menuBar() const override;
+    std::vector<plat::Accelerator> accelerators() const override;
+    std::string menuHelpName(int id) const override;
+
+private:
+    class GridModel;
+    void updateMenu();
+    void cmStateCount();
+    void cmDeleteRows();
+    void cmColumnWidth();
+    void cmQuotaPlaces();
+    void cmRegister();
+    void cmPrint();
+    void showText(const std::string& caption, const std::string& text);
+
+    TableGrid grid_;
+    std::unique_ptr<GridModel> model_;
+    std::unique_ptr<TDivDlg> divDlg_;
+    bool textIsPriorityList_ = false;
+};
+
+} // namespace quan

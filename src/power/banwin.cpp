@@ -1,0 +1,386 @@
+#include "power/banwin.h"
+
+#include "graphics/docfile/settings.h"
+#include "resources/rc.h"
+#include "resources/strings.h"
+#include "text/tables.h"
+#include "text/textprint.h"
+
+#include <algorithm>
+
+namespace quan {
+
+// --- the table as the grid sees it -------------------------------------------------
+
+class TBanWin::GridModel : public TableGridModel {
+public:
+    explicit GridModel(const BlocTable& t) : t_(t) {}
+    int rowCount() const override { return t_.blocCount(); }
+    int columnCount() const override { return BlocTable::kColumns; }
+    bool columnShown(int c) const override { return c < 2 || t_.resultsValid(); }
+    std::string nameHeading() const override { return t_.heading(BlocTable::kNameHeading); }
+    std::string heading(int c) const override { return t_.heading(c); }
+    std::string name(int row) const override
+    {
+        return t_.rowPrefix(row) + t_.displayName(t_.order()[static_cast<size_t>(row)]);
+    }
+    std::string cell(int row, int c) const override { return trimmed(t_.cellText(t_.order()[static_cast<size_t>(row)], c)); }
+    std::string footer(int c) const override { return trimmed(t_.totalText(c)); }
+    int nameChars() const override
+    {
+        return static_cast<int>(std::max(t_.nameWidth(), t_.heading(BlocTable::kNameHeading).size()));
+    }
+    int columnChars() const override { return t_.columnWidth(); }
+
+private:
+    static std::string trimmed(const std::string& s)
+    {
+        size_t a = s.find_first_not_of(' ');
+        return a == std::string::npos ? "" : s.substr(a);
+    }
+    const BlocTable& t_;
+};
+
+// --- the opposition dialog -------------------------------------------------------------
+
+TFeudDlg::TFeudDlg(TBanWin& owner) : TDlg("conflicting", owner.window()), owner_(owner) {}
+
+void TFeudDlg::init(plat::Dialog& d)
+{
+    const BlocTable& t = owner_.table();
+    for (int id : {First, Second}) {
+        d.clearItems(id);
+        for (int i = 0; i < t.blocCount(); ++i)
+            d.addItem(id, t.bloc(i).name);
+    }
+    OppositionPair p = t.pair();
+    d.setSelection(First, p.isSet() ? p.first : 0);
+    d.setSelection(Second, p.isSet() ? p.second : 1);
+}
+
+bool TFeudDlg::button(plat::Dialog& d, int id)
+{
+    BlocTable& t = owner_.table();
+    if (id == Conflict) {
+        int code = t.setPair(d.selection(First), d.selection(Second));
+        if (code) {
+            owner_.message(code);
+            return true;
+        }
+    } else if (id == NoConflict) {
+        t.clearPair();
+    } else {
+        return false;
+    }
+    owner_.setChanged(true);
+    owner_.tableChanged();
+    d.end(plat::IdOk);
+    return true;
+}
+
+// --- the window --------------------------------------------------------------------------
+
+TBanWin::TBanWin(TQuanFrame* frame, DocInit init)
+    : TVELWin(frame, std::move(init)), model_(std::make_unique<GridModel>(table_))
+{
+}
+
+TBanWin::~TBanWin() = default;
+
+plat::Menu TBanWin::menuBar() const { return menuResource("BANMENU"); }
+std::vector<plat::Accelerator> TBanWin::accelerators() const { return acceleratorResource("BANMENU"); }
+
+std::string TBanWin::menuHelpName(int id) const
+{
+    switch (id) {
+    case bancmd::HelpFile: return "QNBFILEH";
+    case bancmd::HelpEdit: return "QNBEDITH";
+    case bancmd::HelpCalc: return "QNBCALCH";
+    case bancmd::HelpArrange: return "QNBARRH";
+    case bancmd::HelpFormat: return "QNBFMTH";
+    default: return "";
+    }
+}
+
+void TBanWin::setup()
+{
+    TVELWin::setup();
+    window_->setGeometry({80, 60, 80 + 700, 60 + 520});
+    updateMenu();
+}
+
+std::string TBanWin::titleSuffix() const
+{
+    std::string kind = table_.kind() == PowerKind::Banzhaf ? "Banzhaf" : "Shapley";
+    return " [" + kind + "; " + S(192) + " " + std::to_string(table_.quota()) + "]";
+}
+
+void TBanWin::updateMenu()
+{
+    if (!window_)
+        return;
+    using namespace bancmd;
+    window_->checkMenuItem(ByName, table_.arrangeKey() == BlocTable::kByName);
+    window_->checkMenuItem(ByWeight, table_.arrangeKey() == BlocTable::kByWeight);
+    window_->checkMenuItem(Increasing, table_.increasing());
+    window_->checkMenuItem(RowNumbers, table_.rowNumbers());
+    window_->checkMenuItem(Banzhaf, table_.kind() == PowerKind::Banzhaf);
+    window_->checkMenuItem(Shapley, table_.kind() == PowerKind::Shapley);
+    window_->checkMenuItem(LargeUnit, table_.unit() == PowerUnit::Large);
+    window_->checkMenuItem(SmallUnit, table_.unit() == PowerUnit::Small);
+}
+
+void TBanWin::tableChanged()
+{
+    if (window_)
+        window_->invalidate();
+    updateMenu();
+    refreshTitle();
+}
+
+void TBanWin::report(int code)
+{
+    if (code)
+        message(code);
+    tableChanged();
+}
+
+void TBanWin::calculate(int how)
+{
+    Progress progress;
+    progress.poll = [this] { return pollKey(); };
+    std::string base = namePart(fileName_);
+    progress.title = [this, base](const std::string& t) {
+        setCaption(base + "  " + t);
+        if (window_)
+            window_->update();
+    };
+    int code = how == 0 ? table_.calcAllCases(progress)
+             : how == 1 ? table_.calcMonteCarlo(progress)
+                        : table_.calcExact(progress);
+    report(code);
+}
+
+void TBanWin::paint(plat::DC& dc)
+{
+    grid_.setFont(font(0));
+    grid_.layout(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480});
+    TableGridColors colors;
+    colors.background = color(1);
+    grid_.paint(dc, *model_, colors);
+}
+
+void TBanWin::mouse(const plat::MouseEvent& e)
+{
+    if (e.kind != plat::MouseEvent::Press || (e.button != 1 && e.button != 2))
+        return;
+    TableGrid::Hit h = grid_.hitTest(*model_, e.pos);
+    if (!h.valid)
+        return;
+    if (h.row < 0 || h.row >= table_.blocCount() || (h.col != -1 && h.col != BlocTable::kWeight)) {
+        message(18);
+        return;
+    }
+    editCell(h.row, h.col, e.button == 2);
+}
+
+void TBanWin::keyDown(int key, bool, bool)
+{
+    if (grid_.key(*model_, key) && window_)
+        window_->invalidate();
+}
+
+void TBanWin::editCell(int row, int col, bool autofeed)
+{
+    while (row >= 0 && row < table_.blocCount()) {
+        int bloc = table_.order()[static_cast<size_t>(row)];
+        bool name = col < 0;
+        std::string text = name ? table_.bloc(bloc).name : formatReal(table_.bloc(bloc).value[0], 0, 0);
+        std::string title = name ? table_.heading(BlocTable::kNameHeading) : table_.heading(BlocTable::kWeight);
+        if (!inputText(title, table_.bloc(bloc).name, text, name ? BlocTable::kNameLength : 255))
+            break;
+        int code;
+        if (name) {
+            code = table_.setName(bloc, text, !autofeed);
+        } else {
+            Real w;
+            if (!parseReal(text, w)) {
+                message(1);
+                break;
+            }
+            code = table_.setWeight(bloc, w, !autofeed);
+        }
+        if (code) {
+            message(code);
+            break;
+        }
+        setChanged(true);
+        tableChanged();
+        if (!autofeed)
+            break;
+        ++row;
+        grid_.ensureRowVisible(*model_, row);
+    }
+    tableChanged();
+}
+
+void TBanWin::cmQuota()
+{
+    std::string t = std::to_string(table_.quota());
+    if (!input(5, 192, t))
+        return;
+    long long q;
+    if (!parseInt(t, q)) {
+        message(1);
+        return;
+    }
+    if (q == table_.quota())
+        return;
+    int code = table_.setQuota(q);
+    if (!code)
+        setChanged(true);
+    report(code);
+}
+
+void TBanWin::cmBlocCount()
+{
+    std::string t = std::to_string(table_.blocCount());
+    if (!input(5, 342, t))
+        return;
+    long long n;
+    if (!parseInt(t, n)) {
+        message(1);
+        return;
+    }
+    if (n == table_.blocCount())
+        return;
+    int code = table_.setBlocCount(n);
+    if (!code)
+        setChanged(true);
+    report(code);
+}
+
+void TBanWin::cmRange()
+{
+    if (!saveChangesGate())
+        return;
+    TDlg d("randomweights", window_.get());
+    d.dialog().setText(ctl::Field1, std::to_string(table_.low()));
+    d.dialog().setText(ctl::Field2, std::to_string(table_.high()));
+    if (d.execute() != plat::IdOk)
+        return;
+    long long lo, hi;
+    if (!parseInt(d.dialog().text(ctl::Field1), lo) || !parseInt(d.dialog().text(ctl::Field2), hi)) {
+        message(1);
+        return;
+    }
+    report(table_.rangeOfWeights(lo, hi));
+}
+
+void TBanWin::cmColumnWidth()
+{
+    std::string t = std::to_string(table_.columnWidth());
+    if (!input(5, 340, t))
+        return;
+    long long w;
+    if (!parseInt(t, w)) {
+        message(1);
+        return;
+    }
+    report(table_.setColumnWidth(w));
+}
+
+void TBanWin::cmDeleteRows()
+{
+    TDlg d("delete", window_.get());
+    d.dialog().setText(ctl::Field1, "1");
+    d.dialog().setText(ctl::Field2, "2");
+    if (d.execute() != plat::IdOk)
+        return;
+    long long a, b;
+    if (!parseInt(d.dialog().text(ctl::Field1), a) || !parseInt(d.dialog().text(ctl::Field2), b)) {
+        message(1);
+        return;
+    }
+    int code = table_.deleteRows(a, b);
+    if (!code)
+        setChanged(true);
+    report(code);
+}
+
+void TBanWin::cmPrint()
+{
+    auto printer = plat::Platform::get().startPrinting(window_.get(), namePart(fileName_));
+    if (!printer)
+        return;
+    TTextout out(printFormat_.horizontalOffset, printFormat_.verticalOffset, namePart(fileName_),
+                 table_.textOut(), fontSlot(0).font, fontSlot(0).pointSize);
+    out.print(*printer);
+}
+
+int TBanWin::readDocument(const std::string&) { return 30; }
+
+bool TBanWin::writeDocument(const std::string&)
+{
+    // Weighted-voting documents are not written yet; say so rather than
+    // pretend a save worked.
+    message(30);
+    return false;
+}
+
+void TBanWin::writeSettingsOnClose()
+{
+    SettingsState s;
+    s.header = headerState();
+    s.first.ints[0][12] = table_.columnWidth();
+    s.first.ints[0][13] = table_.low();
+    s.first.ints[0][14] = table_.high();
+    s.documentName = fileName_.substr(0, 255);
+    WriteSettingsFile(plat::Platform::get().settingsDirectory() + "banz.ini", s);
+}
+
+void TBanWin::command(int id)
+{
+    using namespace bancmd;
+    switch (id) {
+    case AllCases: calculate(0); return;
+    case MonteCarlo: calculate(1); return;
+    case Exact: calculate(2); return;
+    case Banzhaf: table_.setKind(PowerKind::Banzhaf); break;
+    case Shapley: table_.setKind(PowerKind::Shapley); break;
+    case LargeUnit: table_.setUnit(PowerUnit::Large); break;
+    case SmallUnit: table_.setUnit(PowerUnit::Small); break;
+    case Opposition: {
+        TFeudDlg d(*this);
+        d.execute();
+        return;
+    }
+    case Quota: cmQuota(); return;
+    case BlocCount: cmBlocCount(); return;
+    case NewRandom:
+        if (!saveChangesGate())
+            return;
+        table_.newRandom();
+        setChanged(false);
+        break;
+    case Range: cmRange(); return;
+    case DeleteRows: cmDeleteRows(); return;
+    case ColumnWidth: cmColumnWidth(); return;
+    case Notebook: cmNotebook(); return;
+    case ByName: table_.arrangeBy(BlocTable::kByName); break;
+    case ByWeight: table_.arrangeBy(BlocTable::kByWeight); break;
+    case Increasing: table_.setIncreasing(!table_.increasing()); break;
+    case RowNumbers: table_.setRowNumbers(!table_.rowNumbers()); break;
+    case TextOut: handText(table_.textOut()); return;
+    case TexOutput: saveTexFile(*this, table_.texOutput()); return;
+    case cm::Print: cmPrint(); return;
+    default:
+        TVELWin::command(id);
+        if (id == 60)
+            tableChanged();
+        return;
+    }
+    tableChanged();
+}
+
+} // namespace quan

@@ -1,0 +1,88 @@
+// The weighted-voting window: a table of blocs with weights and a quota,
+// and the Banzhaf and Shapley-Shubik power of each bloc.
+#pragma once
+
+#include "graphics/velwin.h"
+#include "power/bloc_table.h"
+#include "shell/dlg.h"
+#include "shell/tablegrid.h"
+
+#include <memory>
+
+namespace quan {
+
+class TBanWin;
+
+namespace bancmd {
+constexpr int AllCases = 754, MonteCarlo = 755, Exact = 762;
+constexpr int Banzhaf = 756, Shapley = 757, LargeUnit = 759, SmallUnit = 760;
+constexpr int Opposition = 758, Quota = 761, BlocCount = 671, NewRandom = 753, Range = 718;
+constexpr int DeleteRows = 672, ColumnWidth = 673, Notebook = 675;
+constexpr int ByName = 742, ByWeight = 740, Increasing = 744, RowNumbers = 748;
+constexpr int TextOut = 747, TexOutput = 738;
+constexpr int HelpFile = 330, HelpEdit = 331, HelpCalc = 332, HelpArrange = 333, HelpFormat = 335;
+} // namespace bancmd
+
+// The opposition pair dialog ("conflicting blocs").
+class TFeudDlg : public TDlg {
+public:
+    static constexpr int First = 101, Second = 102, Conflict = 103, NoConflict = 104;
+    explicit TFeudDlg(TBanWin& owner);
+    void init(plat::Dialog& d) override;
+    bool button(plat::Dialog& d, int id) override;
+
+private:
+    TBanWin& owner_;
+};
+
+class TBanWin : public TVELWin {
+public:
+    TBanWin(TQuanFrame* frame, DocInit init);
+    ~TBanWin() override;
+
+    int32_t windowKind() const override { return 887; }
+    BlocTable& table() { return table_; }
+    const BlocTable& table() const { return table_; }
+    std::string titleSuffix() const override;
+    std::string fileFilter() const override { return S(322); }
+    std::string defaultExtension() const override { return "BNZ"; }
+
+    // Runs a calculation of the selected kind: 0 all cases, 1 Monte Carlo,
+    // 2 exact (fast). Progress shows in the title; Q stops.
+    void calculate(int how);
+    void editCell(int row, int col, bool autofeed);
+    // The table changed: repaint, check marks, title.
+    void tableChanged();
+
+    void command(int id) override;
+    void paint(plat::DC& dc) override;
+    void mouse(const plat::MouseEvent& e) override;
+    void keyDown(int key, bool shift, bool ctrl) override;
+    int readDocument(const std::string& path) override;
+    bool writeDocument(const std::string& path) override;
+
+protected:
+    void setup() override;
+    plat::Menu menuBar() const override;
+    std::vector<plat::Accelerator> accelerators() const override;
+    std::string menuHelpName(int id) const override;
+    bool wantsNotebook() const override { return true; }
+    void writeSettingsOnClose() override;
+
+private:
+    class GridModel;
+    void updateMenu();
+    void cmQuota();
+    void cmBlocCount();
+    void cmRange();
+    void cmColumnWidth();
+    void cmDeleteRows();
+    void cmPrint();
+    void report(int code);
+
+    BlocTable table_;
+    TableGrid grid_;
+    std::unique_ptr<GridModel> model_;
+};
+
+} // namespace quan
