@@ -18,8 +18,9 @@ POPUP "&File"
   MENUITEM "Select p&rinter ...", 93
   MENUITEM SEPARATOR
   MENUITEM "&Lunch ...", 399
-  MENUITEM "&Help", 330
   MENUITEM "E&xit", 361
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 330
 END
 POPUP "&Data"
   POPUP "&Census"

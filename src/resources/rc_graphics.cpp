@@ -4,6 +4,215 @@
 namespace quan {
 
 extern const char kGraphicsRc[] = R"RC(
+// The menu bar of a plain picture window: File, View and Colors. Topic
+// windows build their own bars from the same command ids.
+MENU PICMENU
+POPUP "&File"
+  MENUITEM "&Print ...", 303
+  MENUITEM "&Format ...", 304
+  MENUITEM "Select p&rinter ...", 93
+  MENUITEM SEPARATOR
+  MENUITEM "&Copy to clipboard", 311
+  MENUITEM "&Bitmap to clipboard", 310
+  MENUITEM "&With back color", 221
+  POPUP "&Export graphics"
+    MENUITEM "&EPS ...", 85
+    MENUITEM "&SVG ...", 87
+    MENUITEM "&PiCTeX ...", 70
+    MENUITEM "&Metafile ...", 370
+  END
+  MENUITEM "&Image size ...", 90
+  MENUITEM SEPARATOR
+  MENUITEM "&Decimal places ...", 362
+  MENUITEM "&Notebook", 75
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 330
+  MENUITEM "E&xit", 361
+END
+POPUP "&View"
+  MENUITEM "&View ...", 104
+  MENUITEM "Zoom &Out", 106
+  MENUITEM "Zoom &In", 107
+  MENUITEM "&Factor ...", 108
+  MENUITEM SEPARATOR
+  MENUITEM "Shift &Right", 323
+  MENUITEM "Shift &Left", 322
+  MENUITEM "Shift &Up", 325
+  MENUITEM "Shift &Down", 324
+  MENUITEM "&Percentage ...", 321
+  MENUITEM "Last &window", 111
+  MENUITEM SEPARATOR
+  MENUITEM "&Axes", 109
+  MENUITEM "&Solid arrowheads", 110
+  MENUITEM "O&paque", 220
+  MENUITEM "&Grid ...", 320
+  POPUP "Axes &thickness"
+    MENUITEM "&Screen ...", 100
+    MENUITEM "&Printed ...", 101
+  END
+  POPUP "Grid&lines thickness"
+    MENUITEM "&Screen ...", 150
+    MENUITEM "&Printed ...", 151
+  END
+  MENUITEM "&Hyphen to minus ...", 92
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 331
+END
+POPUP "&Colors"
+  MENUITEM "&Background ...", 200
+  MENUITEM "Color &1 ...", 201
+  MENUITEM "Color &2 ...", 202
+  MENUITEM "&Axes ...", 203
+  MENUITEM "Color &4 ...", 204
+  MENUITEM "Color &5 ...", 205
+  MENUITEM "Color &6 ...", 206
+  MENUITEM "Color &7 ...", 207
+  MENUITEM "Color &8 ...", 208
+  MENUITEM "Color &9 ...", 209
+  MENUITEM "&Grid lines ...", 210
+  MENUITEM "Color 11 ...", 211
+  MENUITEM "Color 12 ...", 212
+  MENUITEM "Color 13 ...", 213
+  MENUITEM "Color 14 ...", 214
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 332
+END
+END
+
+// The keys of the View menu: PgUp and PgDn zoom, the arrow keys shift,
+// Ctrl+L goes back to the last window, Ctrl+G opens the grid dialog.
+ACCELERATORS PICMENU
+  VK_PRIOR, 107
+  VK_NEXT, 106
+  VK_LEFT, 322
+  VK_RIGHT, 323
+  VK_DOWN, 324
+  VK_UP, 325
+  "L", 111, CONTROL
+  "G", 320, CONTROL
+  "P", 303, CONTROL
+  "P", 304, CONTROL, SHIFT
+END
+
+// The view dialogs (modeless): "apply" sets the view, "close" hides.
+// Centre and width: 201 hori, 202 vert, 203 width.
+DIALOG VIEWCEN "view", 170, 80
+  LTEXT "hori", -1, 8, 10, 40, 10
+  EDITTEXT 201, 50, 8, 110, 12
+  LTEXT "vert", -1, 8, 26, 40, 10
+  EDITTEXT 202, 50, 24, 110, 12
+  LTEXT "width", -1, 8, 42, 40, 10
+  EDITTEXT 203, 50, 40, 110, 12
+  DEFPUSHBUTTON "apply", 1, 24, 60, 50, 14
+  PUSHBUTTON "close", 2, 96, 60, 50, 14
+END
+// Corners: 204 left, 205 right, 206 down, 207 up.
+DIALOG VIEWCOR "view", 170, 96
+  LTEXT "left", -1, 8, 10, 40, 10
+  EDITTEXT 204, 50, 8, 110, 12
+  LTEXT "right", -1, 8, 26, 40, 10
+  EDITTEXT 205, 50, 24, 110, 12
+  LTEXT "down", -1, 8, 42, 40, 10
+  EDITTEXT 206, 50, 40, 110, 12
+  LTEXT "up", -1, 8, 58, 40, 10
+  EDITTEXT 207, 50, 56, 110, 12
+  DEFPUSHBUTTON "apply", 1, 24, 76, 50, 14
+  PUSHBUTTON "close", 2, 96, 76, 50, 14
+END
+// Both: "apply" (208) sets the centre and width, "apply" (209) the corners.
+DIALOG VIEWALL "view", 330, 96
+  LTEXT "hori", -1, 8, 10, 40, 10
+  EDITTEXT 201, 50, 8, 100, 12
+  LTEXT "vert", -1, 8, 26, 40, 10
+  EDITTEXT 202, 50, 24, 100, 12
+  LTEXT "width", -1, 8, 42, 40, 10
+  EDITTEXT 203, 50, 40, 100, 12
+  PUSHBUTTON "apply", 208, 50, 58, 50, 14
+  LTEXT "left", -1, 168, 10, 40, 10
+  EDITTEXT 204, 210, 8, 100, 12
+  LTEXT "right", -1, 168, 26, 40, 10
+  EDITTEXT 205, 210, 24, 100, 12
+  LTEXT "down", -1, 168, 42, 40, 10
+  EDITTEXT 206, 210, 40, 100, 12
+  LTEXT "up", -1, 168, 58, 40, 10
+  EDITTEXT 207, 210, 56, 100, 12
+  PUSHBUTTON "apply", 209, 210, 74, 50, 14
+  PUSHBUTTON "close", 2, 140, 78, 50, 14
+END
+
+// Axes and grid settings.
+DIALOG SETGRID "grid and axes", 330, 250
+  GROUPBOX "axes", -1, 4, 2, 160, 108
+  CHECKBOX "axes on", 201, 10, 12, 70, 10
+  CHECKBOX "solid arrowheads", 202, 84, 12, 76, 10
+  RADIOBUTTON "both", 211, 10, 26, 34, 10
+  RADIOBUTTON "x", 212, 46, 26, 24, 10
+  RADIOBUTTON "y", 213, 72, 26, 24, 10
+  RADIOBUTTON "polar", 214, 98, 26, 40, 10
+  CHECKBOX "ticks", 215, 10, 40, 34, 10
+  CHECKBOX "arrows", 216, 46, 40, 38, 10
+  CHECKBOX "dots", 217, 86, 40, 30, 10
+  CHECKBOX "labels", 218, 118, 40, 40, 10
+  LTEXT "tick interval x", -1, 10, 56, 60, 10
+  EDITTEXT 221, 72, 54, 40, 12
+  LTEXT "y", -1, 116, 56, 6, 10
+  EDITTEXT 222, 122, 54, 38, 12
+  LTEXT "tick length (% of screen)", -1, 10, 72, 100, 10
+  EDITTEXT 223, 112, 70, 48, 12
+  PUSHBUTTON "labels on axes ...", 260, 10, 88, 80, 14
+  GROUPBOX "scale", -1, 168, 2, 158, 108
+  CHECKBOX "numbers on x", 224, 174, 12, 70, 10
+  CHECKBOX "numbers on y", 225, 248, 12, 70, 10
+  CHECKBOX "pi on x", 226, 174, 26, 70, 10
+  CHECKBOX "pi on y", 227, 248, 26, 70, 10
+  RADIOBUTTON "axes", 228, 174, 40, 50, 10
+  RADIOBUTTON "border", 229, 226, 40, 50, 10
+  CHECKBOX "opaque", 203, 278, 40, 46, 10
+  LTEXT "decimals x", -1, 174, 56, 50, 10
+  EDITTEXT 231, 226, 54, 30, 12
+  LTEXT "y", -1, 260, 56, 6, 10
+  EDITTEXT 232, 268, 54, 30, 12
+  LTEXT "label every x", -1, 174, 72, 50, 10
+  EDITTEXT 233, 226, 70, 30, 12
+  LTEXT "y", -1, 260, 72, 6, 10
+  EDITTEXT 234, 268, 70, 30, 12
+  LTEXT "pi character", -1, 174, 90, 50, 10
+  EDITTEXT 257, 226, 88, 30, 12
+  GROUPBOX "grid", -1, 4, 112, 160, 88
+  CHECKBOX "rectangular", 241, 10, 122, 60, 10
+  CHECKBOX "I", 242, 74, 122, 18, 10
+  CHECKBOX "II", 243, 94, 122, 20, 10
+  CHECKBOX "III", 244, 116, 122, 22, 10
+  CHECKBOX "IV", 245, 140, 122, 22, 10
+  CHECKBOX "polar sectors", 246, 10, 138, 64, 10
+  EDITTEXT 248, 78, 136, 30, 12
+  CHECKBOX "dotted", 247, 10, 154, 60, 10
+  GROUPBOX "thickness (pixels)", -1, 168, 112, 158, 88
+  LTEXT "axes: screen", -1, 174, 124, 56, 10
+  EDITTEXT 251, 232, 122, 26, 12
+  LTEXT "printed", -1, 262, 124, 30, 10
+  EDITTEXT 252, 294, 122, 26, 12
+  LTEXT "grid: screen", -1, 174, 140, 56, 10
+  EDITTEXT 253, 232, 138, 26, 12
+  LTEXT "printed", -1, 262, 140, 30, 10
+  EDITTEXT 254, 294, 138, 26, 12
+  CHECKBOX "hyphen to minus", 255, 174, 158, 80, 10
+  EDITTEXT 256, 260, 156, 40, 12
+  DEFPUSHBUTTON "ok", 1, 100, 224, 50, 14
+  PUSHBUTTON "cancel", 2, 180, 224, 50, 14
+END
+
+// The letters at the axis ends.
+DIALOG AXVBLS "labels on axes", 160, 84
+  LTEXT "1st", -1, 8, 10, 30, 10
+  EDITTEXT 301, 40, 8, 110, 12
+  LTEXT "2nd", -1, 8, 26, 30, 10
+  EDITTEXT 302, 40, 24, 110, 12
+  LTEXT "3rd", -1, 8, 42, 30, 10
+  EDITTEXT 303, 40, 40, 110, 12
+  DEFPUSHBUTTON "ok", 1, 24, 62, 50, 14
+  PUSHBUTTON "cancel", 2, 86, 62, 50, 14
+END
 )RC";
 
 } // namespace quan

@@ -17,8 +17,9 @@ POPUP "&File"
   MENUITEM "&Format ...", 304
   MENUITEM "Select p&rinter ...", 93
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
   MENUITEM "E&xit", 361
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 330
 END
 POPUP "&Edit"
   MENUITEM "&New random", 753

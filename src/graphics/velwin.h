@@ -1,0 +1,105 @@
+// TVELWin: the base picture window. It adds the picture windows' File menu
+// commands that concern the window itself (print format, decimal places,
+// image size, with back colour), the menu bar and accelerators, and the
+// windows it owns: a help window, a text window, a notebook when the topic
+// asks for one, and the colour window.
+#pragma once
+
+#include "graphics/docfile/header.h"
+#include "graphics/imagesize.h"
+#include "text/prewin.h"
+#include "text/textwin.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quan {
+
+// Command ids of the picture windows.
+namespace gcm {
+// File menu.
+constexpr int Print = 303, Format = 304, SelectPrinter = 93, Simulprint = 307;
+constexpr int CopyToClipboard = 311, BitmapToClipboard = 310, Metafile = 370;
+constexpr int ExportEps = 85, ExportSvg = 87, ExportPicTeX = 70, ExportBmp = 374;
+constexpr int ImageSize = 90, WithBackColor = 221, Notebook = 75;
+constexpr int DecimalPlaces = 362, DecimalPlacesMisc = 105;
+constexpr int FileHelp = 330, ViewHelp = 331, ColorsHelp = 332;
+// View menu.
+constexpr int ViewDialog = 104, ZoomOut = 106, ZoomIn = 107, Factor = 108;
+constexpr int ShiftLeft = 322, ShiftRight = 323, ShiftDown = 324, ShiftUp = 325, Percentage = 321;
+constexpr int LastWindow = 111, AspectOne = 117;
+constexpr int Axes = 109, SolidArrowheads = 110, Opaque = 220, Grid = 320;
+constexpr int AxesScreen = 100, AxesPrinted = 101, GridScreen = 150, GridPrinted = 151;
+constexpr int HyphenToMinus = 92;
+// Mouse modes.
+constexpr int ModeDrawing = 120, ModeVertexMove = 122, ModeText = 123, ModeGraphics = 124;
+constexpr int ModeCoordinates = 125, ModeRotate = 126, ModeArrows = 127;
+} // namespace gcm
+
+class TVELWin : public TPreWin {
+public:
+    TVELWin(TQuanFrame* frame, DocInit init);
+    ~TVELWin() override;
+
+    // The window kind written into document headers (0 for none).
+    virtual int32_t windowKind() const { return 0; }
+
+    PrintFormat& printFormat() { return printFormat_; }
+    const PrintFormat& printFormat() const { return printFormat_; }
+    bool withBackColor() const { return withBackColor_; }
+
+    // The owned windows (created hidden by setup).
+    TTextWin& helpWindow();
+    TTextWin& textWindow();
+    // The notebook; created on first use.
+    TNoteWin& notebook();
+    bool hasNotebook() const { return note_ != nullptr; }
+    std::string notebookText() const override;
+
+    // Shows a help text resource in the help window; 0 or the message code.
+    int showHelp(const std::string& resourceName);
+    // Hands a text to the text window under this window's caption.
+    void handText(const std::string& text);
+
+    // The common header of this window's documents and settings files.
+    HeaderState headerState() const;
+    void applyHeaderState(const HeaderState& h);
+
+    // Image size: 0, or the message code (nothing changes then).
+    int setImageSize(const std::string& width, const std::string& height);
+
+    // Commands.
+    void cmFormat();
+    void cmImageSize();
+    void cmWithBackColor();
+    void cmNotebook();
+    void command(int id) override;
+
+protected:
+    void setup() override;
+    // The menu bar and accelerator table; picture windows without their
+    // own use PICMENU.
+    virtual plat::Menu menuBar() const;
+    virtual std::vector<plat::Accelerator> accelerators() const;
+    // The help text of a menu's Help item, "" when the id is no Help item.
+    // The base knows the Help items 330, 331 and 332 of popups labelled
+    // File, View and Colors; topic windows add their own menus' texts.
+    virtual std::string menuHelpName(int id) const;
+    // Whether the notebook is created with the window.
+    virtual bool wantsNotebook() const { return false; }
+    // The print format changed through its dialog (documents keep it).
+    virtual void printFormatChanged() { setChanged(true); }
+    // The drawing area got a new size through Image size.
+    virtual void imageSized() {}
+    static ScreenMetrics screenMetrics();
+
+    PrintFormat printFormat_;
+    bool withBackColor_ = false;
+
+private:
+    std::unique_ptr<TTextWin> help_, text_;
+    std::unique_ptr<TNoteWin> note_;
+};
+
+} // namespace quan

@@ -1,0 +1,133 @@
+// TVELWing: the picture window's view, world mapping and drawing
+// primitives. It owns the view state with its last-window stack and the
+// axes and grid settings (PictureView), the primitives with their output
+// flags (Primitives), the View menu commands, the axes drawing and the
+// export seam through which the EPS, SVG, PicTeX and BMP writers drive the
+// topic window's page drawing.
+#pragma once
+
+#include "graphics/axes.h"
+#include "graphics/primitives.h"
+#include "graphics/velwin.h"
+#include "graphics/view.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace quan {
+
+enum class ExportFormat { Eps = 0, Svg = 1, PicTeX = 2, Bmp = 3 };
+
+// Per-format export state: the base file name and the page count.
+struct ExportState {
+    std::string baseName;
+    int pages = 1;
+};
+
+class TVELWing : public TVELWin {
+public:
+    // Writes page i of an export; false fails the export.
+    using PageWriter = std::function<bool(int page)>;
+    // Runs one export command (file dialog, settings, runExport, messages).
+    using ExportDriver = std::function<void(TVELWing&)>;
+
+    TVELWing(TQuanFrame* frame, DocInit init);
+    ~TVELWing() override;
+
+    PictureView& pictureView() { return pv_; }
+    const ViewState& view() const { return pv_.view; }
+    AxesGridSettings& axes() { return pv_.axes; }
+    const AxesGridSettings& axes() const { return pv_.axes; }
+    Primitives& prims() { return prims_; }
+    bool settingsChanged() const { return settingsChanged_; }
+    void setSettingsChanged(bool c) { settingsChanged_ = c; }
+    ExportState& exportState(ExportFormat f) { return exports_[static_cast<size_t>(f)]; }
+
+    // --- the virtual operations, in slot order -------------------------------------
+    // The frame around the picture (with the print format's "frame image").
+    virtual void DrawFrame(plat::DC& dc);
+    virtual bool popView(ViewNode& out);
+    virtual void clearViewStack();
+    virtual void pushView();
+    // Pops, restores, recomputes and repaints; nothing on an empty stack.
+    virtual void lastWindow();
+    // Re-establishes the view's invariants (after a change of view or size).
+    virtual void recomputeView();
+    virtual int zoom(bool out);
+    // Push, store, recompute, repaint, then the hook; 0 or a message code
+    // (the view is unchanged then).
+    virtual int setViewByCentre(Real cx, Real cy, Real rx);
+    virtual int setViewByCorners(Real xmin, Real xmax, Real ymin, Real ymax);
+    virtual void afterCentreSet() {}
+    virtual void afterCornersSet() {}
+    virtual WPoint deviceToWorld(int px, int py) const;
+    // 0, or 1 "cannot understand".
+    virtual int parseNumber(const std::string& text, Real& out) const;
+    virtual void toggleAxes();
+    // Moves the view by fx, fy times its full ranges.
+    virtual int shiftView(Real fx, Real fy);
+    virtual ViewNode saveView() const;
+    virtual void restoreView(const ViewNode& n);
+    virtual void toggleSolidArrowheads();
+    // Draws page `page` of an export on dc (the flags say which format):
+    // sets the multi-page scale, draws the background when copies include
+    // it, the axes, the picture and the frame.
+    virtual bool DrawPage(int page, plat::DC& dc);
+    // The axes, grid and scale labels.
+    virtual void drawAxes(plat::DC& dc);
+    virtual void addBmpMenuItem();
+    virtual bool DrawPageBmp(int page, plat::DC& dc) { return DrawPage(page, dc); }
+    // Calls the writer for pages 0 .. pages - 1; stops at the first
+    // failure (false) or, after a page, at a pending Q or accelerator key
+    // (true).
+    virtual bool ExportPages(ExportFormat f, const PageWriter& write);
+    virtual bool readyForExport(ExportFormat f) { return true; }
+    virtual void prepareEpsHeader() {}
+
+    // The topic's drawing routine, through the primitives (the base draws
+    // nothing).
+    virtual void drawPicture(plat::DC& dc) {}
+
+    // One export run: the ready check (false: -1, nothing happens), the
+    // output flag around ExportPages (always cleared again), a repaint.
+    // Returns 0 on success, 12 "cannot save file" on failure.
+    int runExport(ExportFormat f, const PageWriter& write);
+    // A device to measure text on while exporting.
+    plat::DC& measuringDC();
+
+    // The export writers register their command drivers here; a command
+    // without a driver answers "not yet available".
+    static void setExportDriver(int commandId, ExportDriver d);
+
+    // --- commands -------------------------------------------------------------------
+    void cmFactor();
+    void cmPercentage();
+    void cmThickness(int id);
+    void cmHyphenToMinus();
+    void cmExport(int id);
+    void command(int id) override;
+    void resized(plat::Size client) override;
+
+protected:
+    void drawLayer(int level, plat::DC& dc) override;
+    void setDecimals(int d) override;
+    // A view or axes change: settings changed, picture layer redrawn.
+    virtual void viewChanged();
+    // Copies the print format switches into the primitives' environment.
+    void syncDrawEnv();
+    void updateViewMenu();
+    // Reports a view operation's code.
+    void report(int code);
+
+    PictureView pv_;
+    Primitives prims_;
+    bool settingsChanged_ = false;
+    std::array<ExportState, 4> exports_;
+
+private:
+    std::unique_ptr<plat::Bitmap> measure_;
+};
+
+} // namespace quan

@@ -1,0 +1,112 @@
+// The weighted-voting window driven through its menus on the headless
+// platform.
+#include "power/banwin.h"
+#include "shell/shell_fixture.h"
+
+using namespace quan;
+using namespace quan::test;
+
+namespace {
+
+class BanWinTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        frame = std::make_unique<TQuanFrame>();
+        frame->registerKind(WindowKind::Banzhaf,
+                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TBanWin>(f, i); });
+        frame->create("");
+        win = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, ""));
+        ASSERT_NE(win, nullptr);
+        // The worked example: weights 5, 3, 2 with quota 6.
+        ASSERT_EQ(win->table().setBlocs({5, 3, 2}, {"A", "B", "C"}), 0);
+        ASSERT_EQ(win->table().setQuota(6), 0);
+        win->tableChanged();
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        HeadlessTest::TearDown();
+    }
+    plat::HeadlessWindow& hw() { return *static_cast<plat::HeadlessWindow*>(win->window()); }
+    void click(const std::string& menuPath)
+    {
+        int id = hw().findCommand(menuPath);
+        ASSERT_NE(id, 0) << menuPath;
+        hw().click(id);
+    }
+    std::unique_ptr<TQuanFrame> frame;
+    TBanWin* win = nullptr;
+};
+
+} // namespace
+
+TEST_F(BanWinTest, AllCasesShowsThePivotalCountsAndTheirColumns)
+{
+    auto before = hw().paintNow().texts();
+    EXPECT_EQ(std::find(before.begin(), before.end(), "pivotal"), before.end()); // hidden while invalid
+    click("Calculate|All cases");
+    EXPECT_TRUE(win->table().resultsValid());
+    EXPECT_EQ(win->table().bloc(0).value[BlocTable::kPivotal], 6);
+    EXPECT_EQ(win->table().bloc(1).value[BlocTable::kPivotal], 2);
+    auto after = hw().paintNow().texts();
+    EXPECT_NE(std::find(after.begin(), after.end(), "pivotal"), after.end());
+    click("Calculate|Shapley");
+    EXPECT_FALSE(win->table().resultsValid());
+    EXPECT_TRUE(hw().menuItemChecked(bancmd::Shapley));
+    click("Calculate|Exact (fast)");
+    EXPECT_EQ(win->table().bloc(0).value[BlocTable::kPivotal], 4);
+    EXPECT_EQ(win->table().total(BlocTable::kPivotal), 6);
+}
+
+TEST_F(BanWinTest, QuotaAboveTheTotalIsRefused)
+{
+    p.input(std::string("11"));
+    click("Edit|Quota");
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: out of bounds");
+    EXPECT_EQ(win->table().quota(), 6);
+}
+
+TEST_F(BanWinTest, QStopsAnAllCasesRunWithResultsHidden)
+{
+    std::vector<Real> w(26, 3);
+    std::vector<std::string> names(26, "");
+    ASSERT_EQ(win->table().setBlocs(w, names), 0);
+    p.key('q', 2);
+    click("Calculate|All cases");
+    EXPECT_FALSE(win->table().resultsValid());
+    EXPECT_TRUE(win->table().lastStopped());
+    // The title is the window's own again.
+    EXPECT_EQ(hw().caption(), win->fileName() + win->titleSuffix());
+}
+
+TEST_F(BanWinTest, OppositionPairMarksTheNamesAndHalvesTheCases)
+{
+    p.dialogText("conflicting", TFeudDlg::First, "A");
+    p.dialogText("conflicting", TFeudDlg::Second, "B");
+    p.press("conflicting", TFeudDlg::Conflict);
+    click("Edit|Opposition");
+    EXPECT_EQ(win->table().displayName(0), "A*");
+    click("Calculate|All cases");
+    EXPECT_EQ(win->table().total(BlocTable::kPivotal), 4);
+}
+
+TEST_F(BanWinTest, TextOutAndNewRandomAskFirst)
+{
+    click("Calculate|All cases");
+    click("File|Text out");
+    EXPECT_NE(win->lastHandedText().find("75.00"), std::string::npos) << win->lastHandedText();
+    win->setChanged(true);
+    p.answer(plat::IdCancel);
+    click("Edit|New random");
+    EXPECT_EQ(win->table().blocCount(), 3);
+    p.answer(plat::IdNo);
+    click("Edit|New random");
+    EXPECT_EQ(win->table().blocCount(), 3); // New random keeps the number of blocs
+    EXPECT_FALSE(win->table().resultsValid());
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_GE(win->table().bloc(i).value[0], 5);
+        EXPECT_LE(win->table().bloc(i).value[0], 50);
+    }
+}
