@@ -2,6 +2,7 @@
 
 #include "core/qmath.h"
 #include "app/kinds.h"
+#include "graphics/velwin.h"
 
 namespace quan {
 
@@ -16,8 +17,22 @@ TQuan::TQuan() : frame_(std::make_unique<TQuanFrame>())
     registerWindowKinds(*frame_);
 }
 
-TQuan::~TQuan() = default;
+TQuan::~TQuan()
+{
+    service_.reset();
+    frame_.reset();
+}
 
-void TQuan::start(const std::string& startupFile) { frame_->create(startupFile); }
+void TQuan::start(const std::string& startupFile)
+{
+    DocInit init;
+    init.fileName = "name.ext";
+    auto service = std::make_unique<TVELWin>(frame_.get(), init);
+    service->create();
+    TVELWin* svc = service.get();
+    service_ = std::move(service);
+    frame_->setHelpHandler([svc](const std::string&, const std::string&) { svc->showHelp("PROGHELP"); });
+    frame_->create(startupFile);
+}
 
 } // namespace quan

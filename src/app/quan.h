@@ -19,6 +19,9 @@ public:
 
 private:
     std::unique_ptr<TQuanFrame> frame_;
+    // The hidden service window "name.ext" through which the main window
+    // shows its help text.
+    std::unique_ptr<TFileMsgWin> service_;
 };
 
 // Seeds the shared generator from the clock and computes the shared

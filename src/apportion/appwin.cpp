@@ -93,14 +93,18 @@ bool TPreAppWin::writeDocument(const std::string& path)
     return writeHor(path, doc) == 0;
 }
 
-void TPreAppWin::writeSettingsOnClose()
+// Settings: word 12 the column width, word 13 the quota places.
+void TPreAppWin::storeParameters(SettingsState& s) const
 {
-    SettingsState s;
-    s.header = headerState();
     s.first.ints[0][12] = table_.columnWidth();
     s.first.ints[0][13] = table_.quotaPlaces();
-    s.documentName = fileName_.substr(0, 255);
-    WriteSettingsFile(plat::Platform::get().settingsDirectory() + "hor.ini", s);
+}
+
+void TPreAppWin::loadParameters(const SettingsState& s)
+{
+    // Out-of-range values from a foreign file are refused by the table.
+    table_.setColumnWidth(s.first.ints[0][12]);
+    table_.setQuotaPlaces(s.first.ints[0][13]);
 }
 
 // --- the table as the grid sees it ---------------------------------------------

@@ -67,7 +67,9 @@ public:
     int loadCensus(int k);
 
 protected:
-    void writeSettingsOnClose() override;
+    std::string settingsFileName() const override { return "hor.ini"; }
+    void storeParameters(SettingsState& s) const override;
+    void loadParameters(const SettingsState& s) override;
     bool wantsNotebook() const override { return true; }
     // The table changed: repaint, refresh the title, close what no longer
     // applies.

@@ -1,5 +1,6 @@
 #include "graphics/velwin.h"
 
+#include "core/fileio.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "text/colwin.h"
@@ -17,10 +18,58 @@ TVELWin::~TVELWin()
     help_.reset();
 }
 
+std::string TVELWin::settingsPath() const
+{
+    return plat::Platform::get().settingsDirectory() + settingsFileName();
+}
+
+bool TVELWin::readSettings()
+{
+    if (settingsFileName().empty())
+        return false;
+    SettingsState s;
+    s.header = headerState();
+    if (!ReadSettingsFile(settingsPath(), s))
+        return false;
+    applyHeaderState(s.header);
+    loadParameters(s);
+    lastDocument_ = s.documentName;
+    return true;
+}
+
+void TVELWin::writeSettingsOnClose()
+{
+    if (settingsFileName().empty())
+        return;
+    SettingsState s;
+    s.header = headerState();
+    storeParameters(s);
+    s.documentName = fileName_.substr(0, kDocumentNameBytes - 1);
+    // A settings file that cannot be written is skipped silently.
+    WriteSettingsFile(settingsPath(), s);
+}
+
+void TVELWin::openLastDocument()
+{
+    if (lastDocument_.empty() || !fileExists(lastDocument_))
+        return;
+    int code = readDocument(lastDocument_);
+    if (code > 0) {
+        message(code);
+        return;
+    }
+    fileName_ = lastDocument_;
+    named_ = true;
+    changed_ = false;
+    refreshTitle();
+}
+
 void TVELWin::setup()
 {
     if (!window_)
         return;
+    if (init_.readSettings)
+        readSettings();
     window_->setMenu(menuBar());
     window_->setAccelerators(accelerators());
     window_->checkMenuItem(gcm::WithBackColor, withBackColor_);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "graphics/docfile/header.h"
+#include "graphics/docfile/settings.h"
 #include "graphics/imagesize.h"
 #include "text/prewin.h"
 #include "text/textwin.h"
@@ -76,8 +77,24 @@ public:
     void cmNotebook();
     void command(int id) override;
 
+    // The kind's settings file in the settings directory ("hor.ini",
+    // "banz.ini", ...); "" when the kind keeps none.
+    virtual std::string settingsFileName() const { return ""; }
+    std::string settingsPath() const;
+    // The document the settings file named when it was read.
+    const std::string& lastDocument() const { return lastDocument_; }
+    void openLastDocument() override;
+
 protected:
     void setup() override;
+    // The kind's own parameters in the parameter blocks of its settings
+    // file; values read back must be checked before they are used.
+    virtual void storeParameters(SettingsState& s) const {}
+    virtual void loadParameters(const SettingsState& s) {}
+    // Reads the settings file (when the window was created with
+    // read-settings); false keeps the defaults.
+    bool readSettings();
+    void writeSettingsOnClose() override;
     // The menu bar and accelerator table; picture windows without their
     // own use PICMENU.
     virtual plat::Menu menuBar() const;
@@ -96,6 +113,7 @@ protected:
 
     PrintFormat printFormat_;
     bool withBackColor_ = false;
+    std::string lastDocument_;
 
 private:
     std::unique_ptr<TTextWin> help_, text_;

@@ -328,15 +328,21 @@ bool TBanWin::writeDocument(const std::string&)
     return false;
 }
 
-void TBanWin::writeSettingsOnClose()
+// Settings: word 12 the column width, words 13 and 14 the range of random
+// weights.
+void TBanWin::storeParameters(SettingsState& s) const
 {
-    SettingsState s;
-    s.header = headerState();
     s.first.ints[0][12] = table_.columnWidth();
     s.first.ints[0][13] = table_.low();
     s.first.ints[0][14] = table_.high();
-    s.documentName = fileName_.substr(0, 255);
-    WriteSettingsFile(plat::Platform::get().settingsDirectory() + "banz.ini", s);
+}
+
+void TBanWin::loadParameters(const SettingsState& s)
+{
+    if (s.first.ints[0][12] > 0)
+        table_.setColumnWidth(s.first.ints[0][12]);
+    if (s.first.ints[0][13] > 0)
+        table_.setRange(s.first.ints[0][13], s.first.ints[0][14]);
 }
 
 void TBanWin::command(int id)

@@ -67,7 +67,9 @@ protected:
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;
     bool wantsNotebook() const override { return true; }
-    void writeSettingsOnClose() override;
+    std::string settingsFileName() const override { return "banz.ini"; }
+    void storeParameters(SettingsState& s) const override;
+    void loadParameters(const SettingsState& s) override;
 
 private:
     class GridModel;

@@ -128,8 +128,13 @@ protected:
     // Called by create() before the window is shown: menus, child windows.
     virtual void setup() {}
     virtual plat::WindowOptions windowOptions() const;
-    // Called after the window closed and its slot was freed.
+    // Called when the window closes for good: the kind's settings file.
     virtual void writeSettingsOnClose() {}
+public:
+    // Called by the main window once the window exists and its start-up
+    // file (if any) was read: reopens the last document when asked to.
+    virtual void openLastDocument() {}
+protected:
     static std::string S(int id);
 
     TQuanFrame* frame_;

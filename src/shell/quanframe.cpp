@@ -246,6 +246,8 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
         }
         win->refreshTitle();
     }
+    if (init.openLast)
+        win->openLastDocument();
     if (win->window())
         win->window()->show();
     return win;

@@ -3,6 +3,7 @@
 #include "apportion/appwin.h"
 #include "apportion/census.h"
 #include "core/fileio.h"
+#include "graphics/docfile/settings.h"
 #include "shell/shell_fixture.h"
 
 using namespace quan;
@@ -247,4 +248,22 @@ TEST_F(AppWinTest, TextOutSummaryAndHelpReachTheirWindows)
     // Electoral power belongs to a window that is not built yet.
     click("Other|Electoral power");
     EXPECT_EQ(p.lastMessage(), "message: hmm ...: not yet available");
+}
+
+TEST_F(AppWinTest, ClosingWritesHorIniWithTheDocumentName)
+{
+    p.input(std::string("11"));
+    click("Format|Width of columns");
+    click("Census|1790");
+    click("File|Exit");
+    p.flush();
+    SettingsState s;
+    s.header = headerStateFor(kKindApportionment);
+    ASSERT_TRUE(ReadSettingsFile(path("hor.ini"), s));
+    EXPECT_EQ(s.documentName, "usa1790.hor");
+    EXPECT_EQ(s.first.ints[0][12], 11);
+    // A settings file of the apportionment kind is no weighted-voting file.
+    SettingsState other;
+    other.header = headerStateFor(887);
+    EXPECT_FALSE(ReadSettingsFile(path("hor.ini"), other));
 }

@@ -110,3 +110,20 @@ TEST_F(BanWinTest, TextOutAndNewRandomAskFirst)
         EXPECT_LE(win->table().bloc(i).value[0], 50);
     }
 }
+
+TEST_F(BanWinTest, SettingsComeBackWhenDefaultsAreNotUsed)
+{
+    p.input(std::string("12"));
+    click("Format|Width of columns");
+    click("File|Exit");
+    p.flush();
+    // "Use defaults" off: new windows read their settings file.
+    static_cast<plat::HeadlessWindow*>(frame->window())->click(cm::UseDefaults);
+    auto* again = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, ""));
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->table().columnWidth(), 12);
+    // With the defaults, the built-in width.
+    static_cast<plat::HeadlessWindow*>(frame->window())->click(cm::UseDefaults);
+    auto* fresh = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, ""));
+    EXPECT_EQ(fresh->table().columnWidth(), BlocTable::kDefaultColumnWidth);
+}
