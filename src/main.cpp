@@ -36,7 +36,8 @@ int main(int argc, char** argv)
         usage();
         return 0;
     }
-    std::string startup = quan::joinArguments(argc, argv);
+    bool demo = argc >= 2 && std::strcmp(argv[1], "--demo-picture") == 0;
+    std::string startup = demo ? "" : quan::joinArguments(argc, argv);
     quan::startUpConstants();
 #ifdef QUANDEL_HAVE_QT
     if (!quan::qtui::displayAvailable()) {
@@ -46,9 +47,11 @@ int main(int argc, char** argv)
         return 1;
     }
     std::unique_ptr<quan::TQuan> app;
-    return quan::qtui::runDesktop(argc, argv, startup, [&app, &startup] {
+    return quan::qtui::runDesktop(argc, argv, startup, [&app, &startup, demo] {
         app = std::make_unique<quan::TQuan>();
         app->start(startup);
+        if (demo)
+            app->openDemoPicture();
         return [&app](const std::string& name) {
             if (app)
                 app->frame().receiveFile(name);

@@ -2,6 +2,7 @@
 
 #include "core/qmath.h"
 #include "app/kinds.h"
+#include "graphics/demopicwin.h"
 #include "graphics/velwin.h"
 
 namespace quan {
@@ -17,8 +18,20 @@ TQuan::TQuan() : frame_(std::make_unique<TQuanFrame>())
     registerWindowKinds(*frame_);
 }
 
+void TQuan::openDemoPicture()
+{
+    if (!demo_) {
+        DocInit init;
+        init.fileName = "demo.gra";
+        demo_ = std::make_unique<TDemoPicWin>(frame_.get(), init);
+        demo_->create();
+    }
+    demo_->window()->show();
+}
+
 TQuan::~TQuan()
 {
+    demo_.reset();
     service_.reset();
     frame_.reset();
 }

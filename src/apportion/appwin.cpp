@@ -210,7 +210,11 @@ std::string TAppWin::menuHelpName(int id) const
 void TAppWin::setup()
 {
     TPreAppWin::setup();
-    window_->setGeometry({60, 40, 60 + 760, 40 + 600});
+    // Wide enough for every column, as far as the screen allows.
+    int charW = (font(0).pixelSize() * 3 + 4) / 5 + 1;
+    int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
+                         plat::Platform::get().screenSize().w - 80);
+    window_->setGeometry({60, 40, 60 + width, 40 + 600});
     // A new window shows the 2010 census by Hamilton's method; a file named
     // at creation is read by the main window afterwards.
     if (fileName_.empty() || !named_) {

@@ -105,7 +105,11 @@ std::string TBanWin::menuHelpName(int id) const
 void TBanWin::setup()
 {
     TVELWin::setup();
-    window_->setGeometry({80, 60, 80 + 700, 60 + 520});
+    // Wide enough for every column, as far as the screen allows.
+    int charW = (font(0).pixelSize() * 3 + 4) / 5 + 1;
+    int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
+                         plat::Platform::get().screenSize().w - 100);
+    window_->setGeometry({80, 60, 80 + width, 60 + 520});
     updateMenu();
 }
 

@@ -17,6 +17,14 @@ std::vector<int> TableGrid::shownColumns(const TableGridModel& m) const
 
 int TableGrid::nameWidthPx(const TableGridModel& m) const { return (m.nameChars() + 1) * charW_; }
 
+int TableGrid::preferredWidth(const TableGridModel& m, int charWidth)
+{
+    // Columns hidden now (results not yet computed) count too, so that the
+    // window need not grow when they appear.
+    int cols = m.columnCount();
+    return 2 * kMargin + (m.nameChars() + 1) * charWidth + cols * (m.columnChars() + 2) * charWidth;
+}
+
 void TableGrid::layout(plat::DC& dc, const TableGridModel& m, plat::Size client)
 {
     dc.setFont(font_);

@@ -69,6 +69,10 @@ public:
     // Arrow keys, PgUp/PgDn, Home/End; true when the view moved.
     bool key(const TableGridModel& m, int vk);
 
+    // The client width that shows every column in a font whose characters
+    // are charWidth pixels wide.
+    static int preferredWidth(const TableGridModel& m, int charWidth);
+
     int charWidth() const { return charW_; }
     int lineHeight() const { return lineH_; }
 
