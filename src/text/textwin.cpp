@@ -45,7 +45,13 @@ plat::WindowOptions TPreTextWin::windowOptions() const
     plat::WindowOptions o;
     o.caption = title_;
     o.textEditor = true;
-    o.geometry = {40 + 20 * step, 30 + 20 * step, 40 + 20 * step + 600, 30 + 20 * step + 440};
+    // Wide enough for 80 characters of the window's font (the priority
+    // list and the tables are up to 76 wide), within the screen.
+    int charW = (toPlatFont(fontSlot(fontSlot_)).pixelSize() * 3 + 4) / 5 + 1;
+    int width = 82 * charW + 40;
+    if (plat::Platform::installed())
+        width = std::min(width, plat::Platform::get().screenSize().w - 80);
+    o.geometry = {40 + 20 * step, 30 + 20 * step, 40 + 20 * step + width, 30 + 20 * step + 480};
     return o;
 }
 
