@@ -3,6 +3,7 @@
 #include "apportion/census.h"
 #include "core/fileio.h"
 #include "graphics/docfile/horfile.h"
+#include "power/banwin.h"
 #include "graphics/docfile/settings.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -188,7 +189,10 @@ TAppWin::TAppWin(TQuanFrame* frame, DocInit init)
 {
 }
 
-TAppWin::~TAppWin() = default;
+TAppWin::~TAppWin()
+{
+    powWin_.reset();
+}
 
 plat::Menu TAppWin::menuBar() const { return menuResource("APPMENU"); }
 
@@ -462,6 +466,38 @@ void TAppWin::cmPrint()
     out.print(*printer);
 }
 
+void TAppWin::cmElectoralPower()
+{
+    std::vector<ElectoralBloc> blocs = table_.electoralBlocs();
+    // The District of Columbia makes one bloc more than there are states;
+    // a weighted-voting table holds at most 99.
+    if (static_cast<int>(blocs.size()) > BlocTable::kMaxBlocs) {
+        message(17);
+        return;
+    }
+    std::vector<Real> weights;
+    std::vector<std::string> names;
+    std::vector<int32_t> figures;
+    for (const auto& b : blocs) {
+        weights.push_back(b.weight);
+        names.push_back(b.name);
+        figures.push_back(b.figure);
+    }
+    if (!powWin_) {
+        DocInit init;
+        init.fileName = S(282);
+        powWin_ = std::make_unique<TPowWin>(frame_, init);
+        powWin_->create();
+    }
+    int code = powWin_->fill(weights, names, figures);
+    if (code) {
+        message(code);
+        return;
+    }
+    powWin_->window()->show();
+    powWin_->window()->bringToTop();
+}
+
 void TAppWin::command(int id)
 {
     using namespace appcmd;
@@ -484,9 +520,9 @@ void TAppWin::command(int id)
             showDivisorDialog();
         return;
     case Watch:
-    case ElectoralPower:
         message(30);
         return;
+    case ElectoralPower: cmElectoralPower(); return;
     case PriorityList:
         if (isDivisorMethod(table_.method())) {
             handTextAs(table_.priorityListTitle(), table_.priorityList());

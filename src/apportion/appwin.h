@@ -13,6 +13,7 @@
 namespace quan {
 
 class TAppWin;
+class TPowWin;
 
 // Command ids of the apportionment window.
 namespace appcmd {
@@ -98,6 +99,8 @@ public:
     // The divisor dialog changed the divisor.
     void divisorMoved();
     const TableGrid& grid() const { return grid_; }
+    // The Electoral College window, once opened.
+    TPowWin* electoralWindow() const { return powWin_.get(); }
 
 protected:
     void setup() override;
@@ -115,11 +118,13 @@ private:
     void cmQuotaPlaces();
     void cmRegister();
     void cmPrint();
+    void cmElectoralPower();
     void showText(const std::string& caption, const std::string& text);
 
     TableGrid grid_;
     std::unique_ptr<GridModel> model_;
     std::unique_ptr<TDivDlg> divDlg_;
+    std::unique_ptr<TPowWin> powWin_;
     bool textIsPriorityList_ = false;
 };
 

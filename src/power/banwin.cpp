@@ -393,4 +393,33 @@ void TBanWin::command(int id)
     tableChanged();
 }
 
+// --- the Electoral College window ---------------------------------------------------
+
+TPowWin::TPowWin(TQuanFrame* frame, DocInit init) : TBanWin(frame, std::move(init)) {}
+
+plat::Menu TPowWin::menuBar() const { return menuResource("POWMENU"); }
+std::vector<plat::Accelerator> TPowWin::accelerators() const { return acceleratorResource("POWMENU"); }
+
+int TPowWin::fill(const std::vector<Real>& weights, const std::vector<std::string>& names,
+                  const std::vector<int32_t>& figures)
+{
+    int code = table_.setBlocs(weights, names, figures);
+    if (code)
+        return code;
+    setChanged(false);
+    tableChanged();
+    return 0;
+}
+
+void TPowWin::command(int id)
+{
+    // Close hides the window; the apportionment window keeps it.
+    if (id == 357) {
+        if (window_)
+            window_->hide();
+        return;
+    }
+    TBanWin::command(id);
+}
+
 } // namespace quan

@@ -82,9 +82,31 @@ private:
     void cmPrint();
     void report(int code);
 
+protected:
     BlocTable table_;
+
+private:
     TableGrid grid_;
     std::unique_ptr<GridModel> model_;
+};
+
+// The Electoral College as a weighted-voting body, opened and filled by an
+// apportionment window: no settings file, no range of weights, and Close
+// hides it (its owner keeps it).
+class TPowWin : public TBanWin {
+public:
+    TPowWin(TQuanFrame* frame, DocInit init);
+    // One bloc per state (seats + 2) and the District of Columbia (3).
+    int fill(const std::vector<Real>& weights, const std::vector<std::string>& names,
+             const std::vector<int32_t>& figures);
+    std::string settingsFileName() const override { return ""; }
+    void command(int id) override;
+    bool canClose() override { return true; }
+    void closed() override {}
+
+protected:
+    plat::Menu menuBar() const override;
+    std::vector<plat::Accelerator> accelerators() const override;
 };
 
 } // namespace quan

@@ -2,6 +2,7 @@
 // platform.
 #include "apportion/appwin.h"
 #include "apportion/census.h"
+#include "power/banwin.h"
 #include "core/fileio.h"
 #include "graphics/docfile/settings.h"
 #include "shell/shell_fixture.h"
@@ -245,9 +246,33 @@ TEST_F(AppWinTest, TextOutSummaryAndHelpReachTheirWindows)
     click("Method|Help");
     EXPECT_TRUE(win->helpWindow().visible());
     EXPECT_NE(win->helpWindow().text().find("Webster"), std::string::npos);
-    // Electoral power belongs to a window that is not built yet.
+}
+
+TEST_F(AppWinTest, ElectoralPowerOpensTheElectoralCollege)
+{
     click("Other|Electoral power");
-    EXPECT_EQ(p.lastMessage(), "message: hmm ...: not yet available");
+    TPowWin* ec = win->electoralWindow();
+    ASSERT_NE(ec, nullptr);
+    EXPECT_TRUE(ec->window()->isVisible());
+    const BlocTable& t = ec->table();
+    // 50 states and the District of Columbia: 435 + 100 + 3 = 538 votes,
+    // and the majority quota is 270.
+    EXPECT_EQ(t.blocCount(), 51);
+    EXPECT_EQ(t.totalWeight(), 538);
+    EXPECT_EQ(t.quota(), 270);
+    EXPECT_EQ(t.bloc(50).name, "District of Columbia");
+    EXPECT_EQ(t.bloc(50).value[0], 3);
+    // California: 53 seats by Hamilton in 2010, so 55 votes.
+    EXPECT_EQ(t.bloc(4).name, "California");
+    EXPECT_EQ(t.bloc(4).value[0], 55);
+    // Exact power of the whole college in one step.
+    static_cast<plat::HeadlessWindow*>(ec->window())->click(bancmd::Exact);
+    EXPECT_TRUE(t.resultsValid());
+    // Ninety-nine states leave no room for the District.
+    p.input(std::string("99"));
+    click("Data|Number of states");
+    click("Other|Electoral power");
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: out of bounds");
 }
 
 TEST_F(AppWinTest, ClosingWritesHorIniWithTheDocumentName)
