@@ -300,10 +300,7 @@ void TAppWin::showText(const std::string& caption, const std::string& text)
 void TAppWin::paint(plat::DC& dc)
 {
     grid_.setFont(font(0));
-    grid_.layout(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480});
-    TableGridColors colors;
-    colors.background = color(1);
-    grid_.paint(dc, *model_, colors);
+    grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, color(1));
 }
 
 void TAppWin::mouse(const plat::MouseEvent& e)
@@ -374,17 +371,10 @@ void TAppWin::editCell(int row, int col, bool autofeed)
 
 void TAppWin::cmStateCount()
 {
-    std::string t = std::to_string(table_.stateCount());
-    if (!input(5, 341, t))
+    long long n = table_.stateCount();
+    if (!inputInteger(5, 341, n) || n == table_.stateCount())
         return;
-    long long n;
-    if (!parseInt(t, n)) {
-        message(1);
-        return;
-    }
-    if (n == table_.stateCount())
-        return;
-    int code = table_.setStateCount(n < -1000 || n > 1000 ? 0 : static_cast<int>(n));
+    int code = table_.setStateCount(static_cast<int>(std::clamp(n, -1LL, 1000LL)));
     if (code) {
         message(code);
         return;
@@ -395,16 +385,9 @@ void TAppWin::cmStateCount()
 
 void TAppWin::cmDeleteRows()
 {
-    TDlg d("delete", window_.get());
-    d.dialog().setText(ctl::Field1, "1");
-    d.dialog().setText(ctl::Field2, "2");
-    if (d.execute() != plat::IdOk)
-        return;
     long long a, b;
-    if (!parseInt(d.dialog().text(ctl::Field1), a) || !parseInt(d.dialog().text(ctl::Field2), b)) {
-        message(1);
+    if (!askRowRange(a, b))
         return;
-    }
     int code = table_.deleteRows(static_cast<int>(std::clamp(a, -1LL, 1000LL)),
                                  static_cast<int>(std::clamp(b, -1LL, 1000LL)));
     if (code) {
@@ -417,14 +400,9 @@ void TAppWin::cmDeleteRows()
 
 void TAppWin::cmColumnWidth()
 {
-    std::string t = std::to_string(table_.columnWidth());
-    if (!input(5, 340, t))
+    long long w = table_.columnWidth();
+    if (!inputInteger(5, 340, w))
         return;
-    long long w;
-    if (!parseInt(t, w)) {
-        message(1);
-        return;
-    }
     int code = table_.setColumnWidth(static_cast<int>(std::clamp(w, -1LL, 100000LL)));
     if (code)
         message(code);

@@ -168,10 +168,7 @@ void TBanWin::calculate(int how)
 void TBanWin::paint(plat::DC& dc)
 {
     grid_.setFont(font(0));
-    grid_.layout(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480});
-    TableGridColors colors;
-    colors.background = color(1);
-    grid_.paint(dc, *model_, colors);
+    grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, color(1));
 }
 
 void TBanWin::mouse(const plat::MouseEvent& e)
@@ -230,15 +227,8 @@ void TBanWin::editCell(int row, int col, bool autofeed)
 
 void TBanWin::cmQuota()
 {
-    std::string t = std::to_string(table_.quota());
-    if (!input(5, 192, t))
-        return;
-    long long q;
-    if (!parseInt(t, q)) {
-        message(1);
-        return;
-    }
-    if (q == table_.quota())
+    long long q = table_.quota();
+    if (!inputInteger(5, 192, q) || q == table_.quota())
         return;
     int code = table_.setQuota(q);
     if (!code)
@@ -248,15 +238,8 @@ void TBanWin::cmQuota()
 
 void TBanWin::cmBlocCount()
 {
-    std::string t = std::to_string(table_.blocCount());
-    if (!input(5, 342, t))
-        return;
-    long long n;
-    if (!parseInt(t, n)) {
-        message(1);
-        return;
-    }
-    if (n == table_.blocCount())
+    long long n = table_.blocCount();
+    if (!inputInteger(5, 342, n) || n == table_.blocCount())
         return;
     int code = table_.setBlocCount(n);
     if (!code)
@@ -283,29 +266,16 @@ void TBanWin::cmRange()
 
 void TBanWin::cmColumnWidth()
 {
-    std::string t = std::to_string(table_.columnWidth());
-    if (!input(5, 340, t))
-        return;
-    long long w;
-    if (!parseInt(t, w)) {
-        message(1);
-        return;
-    }
-    report(table_.setColumnWidth(w));
+    long long w = table_.columnWidth();
+    if (inputInteger(5, 340, w))
+        report(table_.setColumnWidth(w));
 }
 
 void TBanWin::cmDeleteRows()
 {
-    TDlg d("delete", window_.get());
-    d.dialog().setText(ctl::Field1, "1");
-    d.dialog().setText(ctl::Field2, "2");
-    if (d.execute() != plat::IdOk)
-        return;
     long long a, b;
-    if (!parseInt(d.dialog().text(ctl::Field1), a) || !parseInt(d.dialog().text(ctl::Field2), b)) {
-        message(1);
+    if (!askRowRange(a, b))
         return;
-    }
     int code = table_.deleteRows(a, b);
     if (!code)
         setChanged(true);

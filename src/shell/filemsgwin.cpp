@@ -160,6 +160,32 @@ bool TFileMsgWin::inputNumber(int titleId, int promptId, long double& value, con
     return true;
 }
 
+bool TFileMsgWin::inputInteger(int titleId, int promptId, long long& value)
+{
+    std::string text = std::to_string(value);
+    if (!input(titleId, promptId, text))
+        return false;
+    if (!parseInt(text, value)) {
+        message(1);
+        return false;
+    }
+    return true;
+}
+
+bool TFileMsgWin::askRowRange(long long& first, long long& last)
+{
+    TDlg d("delete", window_.get());
+    d.dialog().setText(ctl::Field1, "1");
+    d.dialog().setText(ctl::Field2, "2");
+    if (d.execute() != plat::IdOk)
+        return false;
+    if (!parseInt(d.dialog().text(ctl::Field1), first) || !parseInt(d.dialog().text(ctl::Field2), last)) {
+        message(1);
+        return false;
+    }
+    return true;
+}
+
 bool TFileMsgWin::saveChangesGate()
 {
     if (!changed_)

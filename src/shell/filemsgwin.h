@@ -70,6 +70,11 @@ public:
     // Asks for a number; false on cancel or when the text does not parse
     // (then message 1 "cannot understand" has been shown).
     bool inputNumber(int titleId, int promptId, long double& value, const std::string& preset);
+    // Asks for a whole number preset to value; false on cancel or when the
+    // text is no whole number (then "cannot understand" has been shown).
+    bool inputInteger(int titleId, int promptId, long long& value);
+    // The "delete" dialog: a range of rows, preset to 1 and 2.
+    bool askRowRange(long long& first, long long& last);
 
     bool saveChangesGate();
     bool overwriteGate(const std::string& path);

@@ -114,6 +114,14 @@ plat::Rect TableGrid::cellRect(const TableGridModel& m, int row, int col) const
     return {x, y, x + colW, y + lineH_};
 }
 
+void TableGrid::draw(plat::DC& dc, const TableGridModel& m, plat::Size client, plat::Color background)
+{
+    layout(dc, m, client);
+    TableGridColors colors;
+    colors.background = background;
+    paint(dc, m, colors);
+}
+
 TableGrid::Hit TableGrid::hitTest(const TableGridModel& m, plat::Point p) const
 {
     Hit h;

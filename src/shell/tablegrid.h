@@ -54,6 +54,8 @@ public:
     // Measures the font and the client; call before paint and hit tests.
     void layout(plat::DC& dc, const TableGridModel& m, plat::Size client);
     void paint(plat::DC& dc, const TableGridModel& m, const TableGridColors& colors) const;
+    // Layout and paint in one, on the given background.
+    void draw(plat::DC& dc, const TableGridModel& m, plat::Size client, plat::Color background);
     Hit hitTest(const TableGridModel& m, plat::Point p) const;
     // The rectangle of a cell on screen (empty when it is scrolled away).
     plat::Rect cellRect(const TableGridModel& m, int row, int col) const;

@@ -284,6 +284,7 @@ TEST_F(TextWinTest, FontSlotsAndFontDialog)
     EXPECT_EQ(f.height, -16);
     // Line width: a 600 pixel window; "M" in a 16 pixel headless font is
     // 10 pixels wide; (600 - 17) / 10 - 1.
+    w().setGeometry({0, 0, 600, 440});
     EXPECT_EQ(tw->lineWidth(), 57);
 
     tw->handOver("keep me");
