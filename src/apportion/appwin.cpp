@@ -323,6 +323,12 @@ void TAppWin::mouse(const plat::MouseEvent& e)
     editCell(h.row, col, feed);
 }
 
+void TAppWin::wheel(int notches)
+{
+    if (grid_.scrollRows(*model_, -3 * notches) && window_)
+        window_->invalidate();
+}
+
 void TAppWin::keyDown(int key, bool, bool)
 {
     if (key == plat::vk::Escape && table_.autofeed()) {

@@ -88,6 +88,7 @@ public:
     void paint(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
     void keyDown(int key, bool shift, bool ctrl) override;
+    void wheel(int notches) override;
 
     // Edits one cell (row -1 headings, n the footer; col 0..7 values, 8 the
     // name) through the input dialog, then the following rows while

@@ -79,6 +79,8 @@ public:
     virtual void command(int id) {}
     virtual void mouse(const MouseEvent& e) {}
     virtual void keyDown(int key, bool shift, bool ctrl) {}
+    // The mouse wheel turned by whole notches (positive: away from the user).
+    virtual void wheel(int notches) {}
     virtual void resized(Size client) {}
     // The user asked to close the window: true lets it close.
     virtual bool canClose() { return true; }

@@ -185,6 +185,12 @@ void TBanWin::mouse(const plat::MouseEvent& e)
     editCell(h.row, h.col, e.button == 2);
 }
 
+void TBanWin::wheel(int notches)
+{
+    if (grid_.scrollRows(*model_, -3 * notches) && window_)
+        window_->invalidate();
+}
+
 void TBanWin::keyDown(int key, bool, bool)
 {
     if (grid_.key(*model_, key) && window_)

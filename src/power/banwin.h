@@ -58,6 +58,7 @@ public:
     void paint(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
     void keyDown(int key, bool shift, bool ctrl) override;
+    void wheel(int notches) override;
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
 

@@ -127,6 +127,19 @@ void ClientWidget::resizeEvent(QResizeEvent*)
         owner_->resized();
 }
 
+void ClientWidget::wheelEvent(QWheelEvent* e)
+{
+    // Whole notches only; touchpads send smaller steps that add up.
+    wheelRest_ += e->angleDelta().y();
+    int notches = wheelRest_ / 120;
+    wheelRest_ -= notches * 120;
+    if (notches != 0 && owner_ && owner_->handler()) {
+        HandlerScope scope;
+        owner_->handler()->wheel(notches);
+    }
+    e->accept();
+}
+
 void ClientWidget::mousePressEvent(QMouseEvent* e)
 {
     if (owner_)

@@ -38,6 +38,7 @@ class ClientWidget : public QWidget {
 public:
     explicit ClientWidget(QtWindow* owner);
     QtWindow* owner_;
+    int wheelRest_ = 0;
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -47,6 +48,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     // Tab is a key like the others for the window classes.
     bool focusNextPrevChild(bool) override { return false; }
 };

@@ -292,3 +292,22 @@ TEST_F(AppWinTest, ClosingWritesHorIniWithTheDocumentName)
     other.header = headerStateFor(887);
     EXPECT_FALSE(ReadSettingsFile(path("hor.ini"), other));
 }
+
+TEST_F(AppWinTest, RowsScrollUnderFixedHeadingAndTotals)
+{
+    hw().setClientSize({900, 300});
+    hw().paintNow();
+    int shown = win->grid().visibleRows();
+    ASSERT_LT(shown, 50);
+    win->wheel(-2); // two notches towards the user: six rows on
+    EXPECT_EQ(win->grid().firstRow(), 6);
+    const auto& texts = hw().paintNow().texts();
+    // The heading and the totals are still drawn; Alabama has scrolled away.
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "State"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "309183463"), texts.end());
+    EXPECT_EQ(std::find(texts.begin(), texts.end(), "Alabama"), texts.end());
+    win->keyDown(plat::vk::End, false, false);
+    EXPECT_EQ(win->grid().firstRow(), 50 - shown);
+    win->keyDown(plat::vk::Home, false, false);
+    EXPECT_EQ(win->grid().firstRow(), 0);
+}
