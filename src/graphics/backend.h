@@ -97,13 +97,13 @@ public:
     virtual void arrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint barb2, int color, bool solid,
                            int width) = 0;
     // DrawLabel and the text writer: the text at the placement.
-    virtual void label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& spec) = 0;
+    virtual void label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& style) = 0;
     // An axis scale label; `at` is the world point 4 pixels off the axis
-    // that the anchors of `spec` refer to (PicTeX writes "[t]"/"[b]" on the
+    // that the anchors of `style` refer to (PicTeX writes "[t]"/"[b]" on the
     // x axis, "[r]"/"[l]" on the y axis from them).
-    virtual void scaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelPlacement& place, const LabelSpec& spec)
+    virtual void scaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelPlacement& place, const LabelSpec& style)
     {
-        label(dc, place, spec);
+        label(dc, place, style);
     }
     // A rectangle over the whole visible area filled with the background
     // colour index, outlined in entry 0 (width 1) when `outline`.

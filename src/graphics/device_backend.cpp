@@ -73,13 +73,13 @@ void DeviceBackend::arrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint bar
     dc.polygon({shapePoint(barb1), shapePoint(tip), shapePoint(barb2)});
 }
 
-void DeviceBackend::label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& spec)
+void DeviceBackend::label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& style)
 {
-    dc.setFont(p_.deviceFont(spec.fontSlot, spec.angle));
-    plat::Color c = spec.color < 0 ? p_.slotColor(spec.fontSlot) : p_.deviceColor(spec.color, spec.contrast);
+    dc.setFont(p_.deviceFont(style.fontSlot, style.angle));
+    plat::Color c = style.color < 0 ? p_.slotColor(style.fontSlot) : p_.deviceColor(style.color, style.contrast);
     dc.setTextColor(c);
     dc.setTextBackground(false, 0);
-    dc.textOut(at.topLeft, spec.text);
+    dc.textOut(at.topLeft, style.text);
 }
 
 void DeviceBackend::frame(plat::DC& dc, WPoint lowerLeft, WPoint upperRight, int width)

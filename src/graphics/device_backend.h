@@ -15,7 +15,7 @@ public:
 
     void segment(plat::DC& dc, WPoint a, WPoint b, const PenSpec& pen) override;
     void arrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint barb2, int color, bool solid, int width) override;
-    void label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& spec) override;
+    void label(plat::DC& dc, const LabelPlacement& at, const LabelSpec& style) override;
     // The layer bitmap is already filled with the background.
     void frameBackground(plat::DC&, int, bool) override {}
     void frame(plat::DC& dc, WPoint lowerLeft, WPoint upperRight, int width) override;

@@ -127,12 +127,12 @@ void Primitives::DrawArrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint ba
     active().arrowhead(dc, barb1, tip, barb2, color, solid, width);
 }
 
-LabelPlacement Primitives::placeOnDevice(plat::DC& dc, Real px, Real py, const LabelSpec& spec)
+LabelPlacement Primitives::placeOnDevice(plat::DC& dc, Real px, Real py, const LabelSpec& style)
 {
     // Measured unturned with the label's font on the device.
-    dc.setFont(deviceFont(spec.fontSlot, 0));
-    plat::Size ext = dc.textExtent(spec.text);
-    return placeLabel(px, py, ext, spec.hAnchor, spec.vAnchor, spec.angle);
+    dc.setFont(deviceFont(style.fontSlot, 0));
+    plat::Size ext = dc.textExtent(style.text);
+    return placeLabel(px, py, ext, style.hAnchor, style.vAnchor, style.angle);
 }
 
 void Primitives::drawOpaqueBox(plat::DC& dc, const LabelPlacement& p, int color)
@@ -147,27 +147,27 @@ void Primitives::drawOpaqueBox(plat::DC& dc, const LabelPlacement& p, int color)
     active().polygon(dc, corners, f);
 }
 
-LabelPlacement Primitives::DrawLabel(plat::DC& dc, Real px, Real py, const LabelSpec& spec)
+LabelPlacement Primitives::DrawLabel(plat::DC& dc, Real px, Real py, const LabelSpec& style)
 {
-    LabelPlacement place = placeOnDevice(dc, px, py, spec);
-    if (spec.text.empty())
+    LabelPlacement place = placeOnDevice(dc, px, py, style);
+    if (style.text.empty())
         return place;
-    if (spec.opaque >= 0)
-        drawOpaqueBox(dc, place, spec.opaque);
-    active().label(dc, place, spec);
+    if (style.opaque >= 0)
+        drawOpaqueBox(dc, place, style.opaque);
+    active().label(dc, place, style);
     return place;
 }
 
-LabelPlacement Primitives::DrawScaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelSpec& spec)
+LabelPlacement Primitives::DrawScaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelSpec& style)
 {
     const ViewState& v = view();
     Real px = v.kx * (at.x - v.xmin) + v.ox, py = v.ky * (v.ymax - at.y) + v.oy;
-    LabelPlacement place = placeOnDevice(dc, px, py, spec);
-    if (spec.text.empty())
+    LabelPlacement place = placeOnDevice(dc, px, py, style);
+    if (style.text.empty())
         return place;
-    if (spec.opaque >= 0)
-        drawOpaqueBox(dc, place, spec.opaque);
-    active().scaleLabel(dc, axis, at, place, spec);
+    if (style.opaque >= 0)
+        drawOpaqueBox(dc, place, style.opaque);
+    active().scaleLabel(dc, axis, at, place, style);
     return place;
 }
 

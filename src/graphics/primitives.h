@@ -83,9 +83,9 @@ public:
     void DrawArrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint barb2, int color, bool solid, int width = 1);
     // A label anchored at a device point (pixels, including the origin
     // offset). Returns the placement used.
-    LabelPlacement DrawLabel(plat::DC& dc, Real px, Real py, const LabelSpec& spec);
+    LabelPlacement DrawLabel(plat::DC& dc, Real px, Real py, const LabelSpec& style);
     // An axis scale label whose anchor point is the world point `at`.
-    LabelPlacement DrawScaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelSpec& spec);
+    LabelPlacement DrawScaleLabel(plat::DC& dc, Axis axis, WPoint at, const LabelSpec& style);
     void DrawFrameBackground(plat::DC& dc);
     // The frame one pixel outside the visible area (only with "frame image").
     void DrawFrame(plat::DC& dc);
@@ -106,13 +106,13 @@ public:
     void WriteShadedRectangle(plat::DC& dc, WPoint topLeft, WPoint bottomRight, int color);
     void WriteShadedTriangle(plat::DC& dc, WPoint a, WPoint b, WPoint c, int color);
     // The text writer: DrawLabel.
-    LabelPlacement WriteText(plat::DC& dc, Real px, Real py, const LabelSpec& spec)
+    LabelPlacement WriteText(plat::DC& dc, Real px, Real py, const LabelSpec& style)
     {
-        return DrawLabel(dc, px, py, spec);
+        return DrawLabel(dc, px, py, style);
     }
 
 private:
-    LabelPlacement placeOnDevice(plat::DC& dc, Real px, Real py, const LabelSpec& spec);
+    LabelPlacement placeOnDevice(plat::DC& dc, Real px, Real py, const LabelSpec& style);
     void drawOpaqueBox(plat::DC& dc, const LabelPlacement& p, int color);
 
     DrawEnv env_;

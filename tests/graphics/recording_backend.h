@@ -67,21 +67,21 @@ public:
         c.solid = solid;
         calls.push_back(c);
     }
-    void label(quan::plat::DC&, const quan::LabelPlacement& at, const quan::LabelSpec& spec) override
+    void label(quan::plat::DC&, const quan::LabelPlacement& at, const quan::LabelSpec& style) override
     {
         Call c("label");
         c.place = at;
-        c.label = spec;
+        c.label = style;
         calls.push_back(c);
     }
     void scaleLabel(quan::plat::DC&, quan::Axis axis, quan::WPoint at, const quan::LabelPlacement& place,
-                    const quan::LabelSpec& spec) override
+                    const quan::LabelSpec& style) override
     {
         Call c("scale");
         c.axis = axis;
         c.pts = {at};
         c.place = place;
-        c.label = spec;
+        c.label = style;
         calls.push_back(c);
     }
     void frameBackground(quan::plat::DC&, int background, bool outline) override
