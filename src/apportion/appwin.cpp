@@ -136,14 +136,15 @@ TDivDlg::TDivDlg(TAppWin& owner) : TDlg("divisor", owner.window()), owner_(owner
 
 void TDivDlg::init(plat::Dialog& d)
 {
-    d.setSliderRange(Slider, 0, AppTable::kSliderSteps, AppTable::kSliderPage);
-    d.setSliderPos(Slider, owner_.table().sliderPosition(), false);
+    TParamBar bar(d, Slider);
+    bar.setup();
+    bar.place(owner_.table().sliderPosition(), false);
     d.setText(Edit, owner_.table().divisorText());
 }
 
 void TDivDlg::refresh()
 {
-    dialog().setSliderPos(Slider, owner_.table().sliderPosition(), false);
+    TParamBar(dialog(), Slider).place(owner_.table().sliderPosition(), false);
     dialog().setText(Edit, owner_.table().divisorText());
 }
 

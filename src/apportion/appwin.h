@@ -28,6 +28,21 @@ constexpr int HelpFile = 330, HelpData = 331, HelpMethod = 332, HelpArrange = 33
               HelpFormat = 335;
 } // namespace appcmd
 
+// The divisor slider of the divisor dialog: positions 0..100 between the
+// range's ends L and R, a page of 10.
+class TParamBar {
+public:
+    TParamBar(plat::Dialog& d, int id) : d_(d), id_(id) {}
+    void setup() { d_.setSliderRange(id_, 0, AppTable::kSliderSteps, AppTable::kSliderPage); }
+    // Places the thumb; the dialog hears of it only when notify is true.
+    void place(int pos, bool notify) { d_.setSliderPos(id_, pos, notify); }
+    int position() const { return d_.sliderPos(id_); }
+
+private:
+    plat::Dialog& d_;
+    int id_;
+};
+
 // The divisor dialog: an edit box, "set L", "set R", the slider and close.
 class TDivDlg : public TDlg {
 public:

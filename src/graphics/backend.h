@@ -34,7 +34,7 @@
 // or Primitives::deviceColor() (device rules: the background contrast on
 // screen, grey levels on a printer without colour). The mapping to the page
 // (EPS, PicTeX) is Primitives::page() with view(); SVG uses
-// view().worldToDevice().
+// view().WorldToDevice().
 //
 // A new back-end implements every pure virtual below; the ones with a body
 // have a sensible default. The plat::DC argument is the device the picture

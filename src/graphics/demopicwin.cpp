@@ -39,7 +39,7 @@ void TDemoPicWin::drawPicture(plat::DC& dc)
         const char* text;
     } marks[] = {{3, 0, 1, 0, "east"}, {0, 3, 0, 1, "north"}, {-3, 0, -1, 0, "west"}, {0, -3, 0, -1, "south"}};
     for (const auto& m : marks) {
-        DevicePoint d = pv_.view.worldToDevice(m.x, m.y);
+        DevicePoint d = pv_.view.WorldToDevice(m.x, m.y);
         LabelSpec l;
         l.text = m.text;
         l.color = roles_[RoleLabels];
@@ -50,7 +50,7 @@ void TDemoPicWin::drawPicture(plat::DC& dc)
         prims_.DrawLabel(dc, d.x, d.y, l);
     }
     // A turned label and an arrowhead along the diagonal.
-    DevicePoint c = pv_.view.worldToDevice(1.5L, 1.5L);
+    DevicePoint c = pv_.view.WorldToDevice(1.5L, 1.5L);
     LabelSpec turned;
     turned.text = "r = 3";
     turned.color = roles_[RoleLabels];

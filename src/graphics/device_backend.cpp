@@ -47,12 +47,12 @@ void DeviceBackend::setPen(plat::DC& dc, int color, int width, int style, bool c
 void DeviceBackend::segment(plat::DC& dc, WPoint a, WPoint b, const PenSpec& pen)
 {
     const ViewState& v = p_.view();
-    DevicePoint p = v.worldToDevice(a), q = v.worldToDevice(b);
+    DevicePoint p = v.WorldToDevice(a), q = v.WorldToDevice(b);
     if (!(p.visible && q.visible)) {
         if (!clipToView(v, a, b))
             return;
-        p = v.worldToDevice(a);
-        q = v.worldToDevice(b);
+        p = v.WorldToDevice(a);
+        q = v.WorldToDevice(b);
     }
     setPen(dc, pen.color, pen.width, pen.style);
     dc.line(toPoint(p), toPoint(q));
@@ -228,7 +228,7 @@ void DeviceBackend::dots(plat::DC& dc, const std::vector<WPoint>& centres, int c
     plat::Color c = p_.deviceColor(color, false);
     int s = std::max(1, roundPixel(2 * kDotRadius * p_.env().penScale));
     for (const WPoint& w : centres) {
-        DevicePoint d = v.worldToDevice(w);
+        DevicePoint d = v.WorldToDevice(w);
         if (!d.visible)
             continue;
         int x = d.x - s / 2, y = d.y - s / 2;

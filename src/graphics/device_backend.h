@@ -30,7 +30,7 @@ public:
     void roundedRectangle(plat::DC& dc, WPoint c1, WPoint c2, Real r, const FillSpec& f) override;
     void dots(plat::DC& dc, const std::vector<WPoint>& centres, int color) override;
 
-    // A device point for filled shapes: rounded like worldToDevice, with
+    // A device point for filled shapes: rounded like WorldToDevice, with
     // the origin offset, but not clamped to the area (a shape partly outside
     // keeps its form); kept within +-2^24 so every device takes it.
     plat::Point shapePoint(WPoint p) const;

@@ -139,7 +139,7 @@ void Primitives::drawOpaqueBox(plat::DC& dc, const LabelPlacement& p, int color)
 {
     std::vector<WPoint> corners;
     for (const WPoint& d : p.box)
-        corners.push_back(view().deviceToWorld(d.x, d.y));
+        corners.push_back(view().DeviceToWorld(d.x, d.y));
     FillSpec f;
     f.fill = color;
     f.outline = color;

@@ -80,7 +80,7 @@ void TVELWing::recomputeView() { pv_.view.recompute(); }
 
 int TVELWing::zoom(bool out)
 {
-    ViewTarget t = zoomTarget(pv_.view, pv_.zoomFactor, out);
+    ViewTarget t = zoomTarget(pv_.view, pv_.ZoomFactor, out);
     return t.mode == ViewMode::CentreWidth ? setViewByCentre(t.a, t.b, t.c) : setViewByCorners(t.a, t.b, t.c, t.d);
 }
 
@@ -108,7 +108,7 @@ int TVELWing::setViewByCorners(Real xmin, Real xmax, Real ymin, Real ymax)
     return 0;
 }
 
-WPoint TVELWing::deviceToWorld(int px, int py) const { return pv_.view.deviceToWorld(px, py); }
+WPoint TVELWing::DeviceToWorld(int px, int py) const { return pv_.view.DeviceToWorld(px, py); }
 
 int TVELWing::parseNumber(const std::string& text, Real& out) const { return parseReal(text, out) ? 0 : 1; }
 
@@ -265,7 +265,7 @@ int TVELWing::runExport(ExportFormat f, const PageWriter& write)
 void TVELWing::cmFactor()
 {
     const int p = std::clamp(decimals(), 0, 18);
-    std::string text = formatReal(pv_.zoomFactor, p + 2, p);
+    std::string text = formatReal(pv_.ZoomFactor, p + 2, p);
     if (!input(5, 17, text))
         return;
     Real v;
@@ -278,7 +278,7 @@ void TVELWing::cmFactor()
 
 void TVELWing::cmPercentage()
 {
-    std::string text = formatReal(pv_.shiftFraction * 100, 4, 2);
+    std::string text = formatReal(pv_.ShiftFraction * 100, 4, 2);
     if (!input(5, 18, text))
         return;
     Real v;
@@ -356,7 +356,7 @@ void TVELWing::cmExport(int id)
 
 void TVELWing::command(int id)
 {
-    const Real f = pv_.shiftFraction;
+    const Real f = pv_.ShiftFraction;
     switch (id) {
     case gcm::ZoomOut: report(zoom(true)); return;
     case gcm::ZoomIn: report(zoom(false)); return;

@@ -62,7 +62,7 @@ public:
     virtual int setViewByCorners(Real xmin, Real xmax, Real ymin, Real ymax);
     virtual void afterCentreSet() {}
     virtual void afterCornersSet() {}
-    virtual WPoint deviceToWorld(int px, int py) const;
+    virtual WPoint DeviceToWorld(int px, int py) const;
     // 0, or 1 "cannot understand".
     virtual int parseNumber(const std::string& text, Real& out) const;
     virtual void toggleAxes();

@@ -55,7 +55,7 @@ int toPixel(Real v, int32_t limit)
 }
 } // namespace
 
-DevicePoint ViewState::worldToDevice(Real x, Real y) const
+DevicePoint ViewState::WorldToDevice(Real x, Real y) const
 {
     DevicePoint d;
     d.x = toPixel(kx * (x - xmin), W);
@@ -66,14 +66,14 @@ DevicePoint ViewState::worldToDevice(Real x, Real y) const
     return d;
 }
 
-WPoint ViewState::deviceToWorld(Real px, Real py) const
+WPoint ViewState::DeviceToWorld(Real px, Real py) const
 {
     return {xmin + dx * (px - ox), ymax - dy * (py - oy)};
 }
 
 bool ViewState::insideClient(Real x, Real y) const
 {
-    DevicePoint d = worldToDevice(x, y);
+    DevicePoint d = WorldToDevice(x, y);
     return d.visible;
 }
 
@@ -226,7 +226,7 @@ int PictureView::setZoomFactor(Real f)
 {
     if (!(f >= kMinZoomFactor) || !std::isfinite(f))
         return 14;
-    zoomFactor = f;
+    ZoomFactor = f;
     return 0;
 }
 
@@ -234,7 +234,7 @@ int PictureView::setShiftPercent(Real percent)
 {
     if (!(percent >= kMinShiftPercent) || !std::isfinite(percent))
         return 14;
-    shiftFraction = percent * 0.01L;
+    ShiftFraction = percent * 0.01L;
     return 0;
 }
 

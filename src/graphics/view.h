@@ -42,9 +42,9 @@ struct ViewState {
     // Re-establishes the invariants of the mode and the pixel scales.
     void recompute();
 
-    DevicePoint worldToDevice(Real x, Real y) const;
-    DevicePoint worldToDevice(WPoint p) const { return worldToDevice(p.x, p.y); }
-    WPoint deviceToWorld(Real px, Real py) const;
+    DevicePoint WorldToDevice(Real x, Real y) const;
+    DevicePoint WorldToDevice(WPoint p) const { return WorldToDevice(p.x, p.y); }
+    WPoint DeviceToWorld(Real px, Real py) const;
     // The device point lies on the drawing area (before the origin offset).
     bool insideClient(Real x, Real y) const;
 
@@ -101,8 +101,8 @@ public:
     ViewState view;
     AxesGridSettings axes;
     ViewStack stack;
-    Real zoomFactor = 1.1L;
-    Real shiftFraction = 0.01L;
+    Real ZoomFactor = 1.1L;
+    Real ShiftFraction = 0.01L;
 
     ViewNode save() const;
     void restore(const ViewNode& n);
@@ -123,7 +123,7 @@ public:
     int setByCentre(Real cx, Real cy, Real rx);
     int setByCorners(Real xmin, Real xmax, Real ymin, Real ymax);
     int apply(const ViewTarget& t);
-    int zoom(bool out) { return apply(zoomTarget(view, zoomFactor, out)); }
+    int zoom(bool out) { return apply(zoomTarget(view, ZoomFactor, out)); }
     int shift(Real fx, Real fy) { return apply(shiftTarget(view, fx, fy)); }
     // Pops and restores; false (nothing changes) on an empty stack.
     bool lastWindow();

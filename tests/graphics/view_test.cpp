@@ -37,8 +37,8 @@ TEST(ViewState, StartsAtTheInitialView)
     EXPECT_EQ(v.ox, 0);
     PictureView pv;
     EXPECT_TRUE(pv.stack.empty());
-    EXPECT_EQ(pv.zoomFactor, 1.1L);
-    EXPECT_EQ(pv.shiftFraction, 0.01L);
+    EXPECT_EQ(pv.ZoomFactor, 1.1L);
+    EXPECT_EQ(pv.ShiftFraction, 0.01L);
 }
 
 TEST(ViewState, CentreWidthInvariants)
@@ -126,11 +126,11 @@ TEST(ViewCommands, ZoomAndShiftArithmetic)
     ASSERT_EQ(pv.zoom(false), 0);
     EXPECT_NEAR(pv.view.rx, 4, 1e-15L);
     // Shift right by 1 %: cx = 1 + 2 * 4 * 0.01 = 1.08.
-    ASSERT_EQ(pv.shift(pv.shiftFraction, 0), 0);
+    ASSERT_EQ(pv.shift(pv.ShiftFraction, 0), 0);
     EXPECT_NEAR(pv.view.cx, 1.08L, 1e-15L);
     EXPECT_NEAR(pv.view.rx, 4, 1e-15L);
     // Shift down by 1 %: cy = 2 - 2 * 3 * 0.01 = 1.94.
-    ASSERT_EQ(pv.shift(0, -pv.shiftFraction), 0);
+    ASSERT_EQ(pv.shift(0, -pv.ShiftFraction), 0);
     EXPECT_NEAR(pv.view.cy, 1.94L, 1e-15L);
 
     // In corners mode the corners move: 0..10 x 0..5 zoomed out by 2 gives
@@ -150,17 +150,17 @@ TEST(ViewCommands, FactorAndPercentageMustBePositive)
     PictureView pv;
     EXPECT_EQ(pv.setZoomFactor(1e-17L), 14);
     EXPECT_EQ(pv.setZoomFactor(0), 14);
-    EXPECT_EQ(pv.zoomFactor, 1.1L);
+    EXPECT_EQ(pv.ZoomFactor, 1.1L);
     EXPECT_EQ(pv.setZoomFactor(1e-16L), 0);
-    EXPECT_EQ(pv.zoomFactor, 1e-16L);
+    EXPECT_EQ(pv.ZoomFactor, 1e-16L);
     EXPECT_EQ(pv.setShiftPercent(-3), 14);
-    EXPECT_EQ(pv.shiftFraction, 0.01L);
+    EXPECT_EQ(pv.ShiftFraction, 0.01L);
     EXPECT_EQ(pv.setShiftPercent(25), 0);
-    EXPECT_NEAR(pv.shiftFraction, 0.25L, 1e-18L);
+    EXPECT_NEAR(pv.ShiftFraction, 0.25L, 1e-18L);
     // The entry itself must be at least 1e-16.
     EXPECT_EQ(pv.setShiftPercent(1e-17L), 14);
     EXPECT_EQ(pv.setShiftPercent(1e-16L), 0);
-    EXPECT_NEAR(pv.shiftFraction, 1e-18L, 1e-30L);
+    EXPECT_NEAR(pv.ShiftFraction, 1e-18L, 1e-30L);
 }
 
 TEST(ViewCommands, ZoomThatWouldLoseTheScaleIsRefused)
@@ -255,37 +255,37 @@ TEST(WorldToDevice, RoundsClampsAndOffsets)
     ViewState v = quarterView();
     ASSERT_EQ(v.kx, 4);
     ASSERT_EQ(v.ky, 4);
-    DevicePoint p = v.worldToDevice(10, 20); // (40, 4 * 55)
+    DevicePoint p = v.WorldToDevice(10, 20); // (40, 4 * 55)
     EXPECT_EQ(p.x, 40);
     EXPECT_EQ(p.y, 220);
     EXPECT_TRUE(p.visible);
     // Halves round toward zero: 0.5 -> 0, 1.5 -> 1, -0.5 -> 0.
-    EXPECT_EQ(v.worldToDevice(0.125L, 75).x, 0);
-    EXPECT_EQ(v.worldToDevice(0.375L, 75).x, 1);
-    EXPECT_EQ(v.worldToDevice(0.376L, 75).x, 2);
-    DevicePoint edge = v.worldToDevice(-0.125L, 75);
+    EXPECT_EQ(v.WorldToDevice(0.125L, 75).x, 0);
+    EXPECT_EQ(v.WorldToDevice(0.375L, 75).x, 1);
+    EXPECT_EQ(v.WorldToDevice(0.376L, 75).x, 2);
+    DevicePoint edge = v.WorldToDevice(-0.125L, 75);
     EXPECT_EQ(edge.x, 0);
     EXPECT_TRUE(edge.visible);
     // Beyond the area: W + 1 / H + 1, and -1; not visible.
-    DevicePoint far = v.worldToDevice(101, -1);
+    DevicePoint far = v.WorldToDevice(101, -1);
     EXPECT_EQ(far.x, 402);
     EXPECT_EQ(far.y, 302);
     EXPECT_FALSE(far.visible);
-    DevicePoint neg = v.worldToDevice(-1, 80);
+    DevicePoint neg = v.WorldToDevice(-1, 80);
     EXPECT_EQ(neg.x, -1);
     EXPECT_EQ(neg.y, -1);
     EXPECT_FALSE(neg.visible);
     // x = 100.1 maps to 400.4 -> 400 = W - 1, still visible; 100.3 -> 401 = W.
-    EXPECT_TRUE(v.worldToDevice(100.1L, 0).visible);
-    EXPECT_EQ(v.worldToDevice(100.3L, 0).x, 401);
-    EXPECT_TRUE(v.worldToDevice(100.3L, 0).visible);
+    EXPECT_TRUE(v.WorldToDevice(100.1L, 0).visible);
+    EXPECT_EQ(v.WorldToDevice(100.3L, 0).x, 401);
+    EXPECT_TRUE(v.WorldToDevice(100.3L, 0).visible);
     // The origin offset is added after the clamps.
     v.ox = 10;
     v.oy = 20;
-    p = v.worldToDevice(10, 20);
+    p = v.WorldToDevice(10, 20);
     EXPECT_EQ(p.x, 50);
     EXPECT_EQ(p.y, 240);
-    EXPECT_EQ(v.worldToDevice(-1, 80).x, 9);
+    EXPECT_EQ(v.WorldToDevice(-1, 80).x, 9);
 }
 
 TEST(WorldToDevice, DeviceToWorldRoundTrip)
@@ -293,7 +293,7 @@ TEST(WorldToDevice, DeviceToWorldRoundTrip)
     ViewState v = quarterView();
     v.ox = 7;
     v.oy = -3;
-    WPoint w = v.deviceToWorld(47, 217); // (40 * 0.25, 75 - 220 * 0.25)
+    WPoint w = v.DeviceToWorld(47, 217); // (40 * 0.25, 75 - 220 * 0.25)
     EXPECT_NEAR(w.x, 10, kEps);
     EXPECT_NEAR(w.y, 20, kEps);
     PictureView pv = viewOf(513, 387);
@@ -301,13 +301,13 @@ TEST(WorldToDevice, DeviceToWorldRoundTrip)
     for (int i = 0; i < 50; ++i) {
         Real x = pv.view.xmin + (pv.view.xmax - pv.view.xmin) * i / 49;
         Real y = pv.view.ymax - (pv.view.ymax - pv.view.ymin) * i / 53;
-        DevicePoint d = pv.view.worldToDevice(x, y);
-        WPoint back = pv.view.deviceToWorld(d.x, d.y);
+        DevicePoint d = pv.view.WorldToDevice(x, y);
+        WPoint back = pv.view.DeviceToWorld(d.x, d.y);
         EXPECT_LE(std::fabs(back.x - x), pv.view.dx / 2 + kEps);
         EXPECT_LE(std::fabs(back.y - y), pv.view.dy / 2 + kEps);
         // And a device pixel survives the trip exactly.
-        WPoint pw = pv.view.deviceToWorld(i * 7, i * 5);
-        DevicePoint pd = pv.view.worldToDevice(pw);
+        WPoint pw = pv.view.DeviceToWorld(i * 7, i * 5);
+        DevicePoint pd = pv.view.WorldToDevice(pw);
         EXPECT_EQ(pd.x, i * 7);
         EXPECT_EQ(pd.y, i * 5);
     }

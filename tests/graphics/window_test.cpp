@@ -107,17 +107,17 @@ TEST_F(PictureWindowTest, FactorRefusesValuesBelow1e16)
     p.input("1e-17");
     click("View|Factor");
     EXPECT_EQ(p.lastMessage(), hmm(14));
-    EXPECT_EQ(w->pictureView().zoomFactor, 1.1L);
+    EXPECT_EQ(w->pictureView().ZoomFactor, 1.1L);
     p.input("two");
     click("View|Factor");
     EXPECT_EQ(p.lastMessage(), hmm(1));
-    EXPECT_EQ(w->pictureView().zoomFactor, 1.1L);
+    EXPECT_EQ(w->pictureView().ZoomFactor, 1.1L);
     p.input(std::nullopt);
     click("View|Factor");
-    EXPECT_EQ(w->pictureView().zoomFactor, 1.1L);
+    EXPECT_EQ(w->pictureView().ZoomFactor, 1.1L);
     p.input("2");
     click("View|Factor");
-    EXPECT_EQ(w->pictureView().zoomFactor, 2);
+    EXPECT_EQ(w->pictureView().ZoomFactor, 2);
     click("View|Zoom Out");
     EXPECT_EQ(w->view().rx, 10);
 }
@@ -126,13 +126,13 @@ TEST_F(PictureWindowTest, PercentageIsEnteredInPercent)
 {
     p.input("25");
     click("View|Percentage");
-    EXPECT_NEAR(w->pictureView().shiftFraction, 0.25L, 1e-18L);
+    EXPECT_NEAR(w->pictureView().ShiftFraction, 0.25L, 1e-18L);
     click("View|Shift Left");
     EXPECT_NEAR(w->view().cx, -2.5L, 1e-15L); // 2 * 5 * 0.25
     p.input("0");
     click("View|Percentage");
     EXPECT_EQ(p.lastMessage(), hmm(14));
-    EXPECT_NEAR(w->pictureView().shiftFraction, 0.25L, 1e-18L);
+    EXPECT_NEAR(w->pictureView().ShiftFraction, 0.25L, 1e-18L);
 }
 
 TEST_F(PictureWindowTest, HyphenToMinusRefusesCodesOutside32To255)
