@@ -451,7 +451,7 @@ void TAppWin::cmPrint()
     out.print(*printer);
 }
 
-void TAppWin::cmElectoralPower()
+void TAppWin::electoralPower()
 {
     std::vector<ElectoralBloc> blocs = table_.electoralBlocs();
     // The District of Columbia makes one bloc more than there are states;
@@ -507,7 +507,7 @@ void TAppWin::command(int id)
     case Watch:
         message(30);
         return;
-    case ElectoralPower: cmElectoralPower(); return;
+    case ElectoralPower: electoralPower(); return;
     case PriorityList:
         if (isDivisorMethod(table_.method())) {
             handTextAs(table_.priorityListTitle(), table_.priorityList());

@@ -134,7 +134,7 @@ private:
     void cmQuotaPlaces();
     void cmRegister();
     void cmPrint();
-    void cmElectoralPower();
+    void electoralPower();
     void showText(const std::string& caption, const std::string& text);
 
     TableGrid grid_;

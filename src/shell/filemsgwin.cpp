@@ -42,9 +42,9 @@ public:
     std::string title_, p1_, p2_, t1_, t2_;
 };
 
-class LunchDlg : public TDlg {
+class TLunch : public TDlg {
 public:
-    explicit LunchDlg(plat::Window* owner) : TDlg("LUNCH", owner) {}
+    explicit TLunch(plat::Window* owner) : TDlg("LUNCH", owner) {}
     void init(plat::Dialog& d) override
     {
         // Five different dishes: draw until one names a dish not yet shown.
@@ -298,7 +298,7 @@ void TFileMsgWin::cmDecimalPlaces()
 
 void TFileMsgWin::cmLunch()
 {
-    LunchDlg d(window_.get());
+    TLunch d(window_.get());
     if (d.execute() == plat::IdOk)
         message(13);
 }
