@@ -56,6 +56,7 @@ public:
     }
 
     void execute(const std::string& line);
+    std::string unused() const { return platform_.unusedScript(); }
 
 private:
     TQuan& app()
@@ -120,6 +121,8 @@ void BatchRun::execute(const std::string& raw)
             id = w->findCommand(arg);
             if (id == 0)
                 throw StopRun{"the window \"" + w->caption() + "\" has no menu item \"" + arg + "\""};
+        } else if (id <= 0 || id > 65535 || !w->hasCommand(static_cast<int>(id))) {
+            throw StopRun{"the window \"" + w->caption() + "\" has no command " + arg};
         }
         if (!w->click(static_cast<int>(id)))
             out_ << "note: menu item " << arg << " is disabled\n";
@@ -182,8 +185,13 @@ void BatchRun::execute(const std::string& raw)
             throw StopRun{"key needs a key"};
         int code = k.size() == 1 ? static_cast<unsigned char>(toUpper(k)[0]) : 0;
         long long num;
-        if (k.size() > 1 && parseInt(k, num))
+        if (k.size() > 1) {
+            if (!parseInt(k, num) || num <= 0 || num > 255)
+                throw StopRun{"key needs one character or a key code from 1 to 255"};
             code = static_cast<int>(num);
+        }
+        if (n < 0)
+            throw StopRun{"key: after needs a count of 0 or more"};
         platform_.key(code, static_cast<long>(n));
     } else if (cmd == "print") {
         std::string what = toLower(arg);
@@ -239,6 +247,13 @@ int runBatch(std::istream& in, std::ostream& out, std::ostream& err)
             err << "error: line " << lineNo << ": " << e.what() << '\n';
             return 2;
         }
+    }
+    // Answers nothing asked for mean the script and the program disagree.
+    std::string left = run.unused();
+    if (!left.empty()) {
+        out.flush();
+        err << "error: the script's " << left << "were never asked for\n";
+        return 2;
     }
     return 0;
 }

@@ -50,6 +50,12 @@ int TPreAppWin::readDocument(const std::string& path)
         message(6);
         table_.loadCensus(22);
         notebook().setNotes(doc.notebook);
+        // The census is shown under its own name, so that Save asks for a
+        // name and never writes it over the file that was opened.
+        fileName_ = censusFileName(22);
+        named_ = false;
+        changed_ = false;
+        readerNamedDocument_ = true;
         tableChanged();
         return 0;
     }

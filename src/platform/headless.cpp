@@ -4,6 +4,7 @@
 #include "resources/strings.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cctype>
 #include <filesystem>
 #include <unistd.h>
@@ -100,6 +101,39 @@ void HeadlessPlatform::press(const std::string& name, int id)
         return;
     }
     dialogActions_[name].push_back({true, id, {}});
+}
+
+void HeadlessPlatform::applyQueued(HeadlessDialog& d)
+{
+    auto it = dialogActions_.find(d.name());
+    if (it == dialogActions_.end())
+        return;
+    // Take the queue first: a press may close, reopen or destroy the dialog.
+    std::deque<DialogAction> queue = std::move(it->second);
+    it->second.clear();
+    for (const auto& a : queue) {
+        if (a.isPress)
+            d.press(a.id);
+        else
+            d.type(a.id, a.text);
+    }
+}
+
+std::string HeadlessPlatform::unusedScript() const
+{
+    std::string out;
+    if (!answers_.empty())
+        out += std::to_string(answers_.size()) + " answer(s) ";
+    if (!inputs_.empty() || !inputs2_.empty())
+        out += std::to_string(inputs_.size() + inputs2_.size()) + " input(s) ";
+    if (!files_.empty())
+        out += std::to_string(files_.size()) + " file(s) ";
+    for (const auto& kv : dialogActions_)
+        if (!kv.second.empty())
+            out += "dialog " + kv.first + " ";
+    if (!keys_.empty())
+        out += std::to_string(keys_.size()) + " key(s) ";
+    return out;
 }
 
 bool HeadlessPlatform::scriptEmpty() const
@@ -330,8 +364,19 @@ std::unique_ptr<Printer> HeadlessPlatform::startPrinting(Window*, const std::str
 int HeadlessPlatform::pollKey(Window*)
 {
     ++polls_;
-    if (keys_.empty())
+    if (keys_.empty()) {
+        // A computation that only a key can stop would run for ever in a
+        // script that gave none: after a generous time, stop the run.
+        if (++idlePolls_ % 65536 == 0) {
+            auto now = std::chrono::steady_clock::now();
+            if (idlePolls_ == 65536)
+                idleSince_ = now;
+            else if (now - idleSince_ > std::chrono::seconds(pollPatienceSeconds_))
+                throw ScriptError("a computation waits for a key (Q stops it) that the script did not give");
+        }
         return 0;
+    }
+    idlePolls_ = 0;
     if (keys_.front().afterPolls > 0) {
         --keys_.front().afterPolls;
         return 0;
@@ -534,6 +579,13 @@ int HeadlessWindow::findCommand(const std::string& path) const
     return anyLevel(menu_);
 }
 
+bool HeadlessWindow::hasCommand(int id) const
+{
+    if (findItemC(menu_, id))
+        return true;
+    return std::any_of(accels_.begin(), accels_.end(), [id](const Accelerator& a) { return a.id == id; });
+}
+
 bool HeadlessWindow::click(int id)
 {
     const auto* it = findItemC(menu_, id);
@@ -580,6 +632,14 @@ HeadlessDialog::HeadlessDialog(HeadlessPlatform* p, const DialogTemplate& t, Dia
 }
 
 HeadlessDialog::~HeadlessDialog() { std::erase(p_->dialogs_, this); }
+
+void HeadlessDialog::show()
+{
+    visible_ = true;
+    // A modeless dialog takes what the script prepared for it as it opens.
+    if (!modal)
+        p_->applyQueued(*this);
+}
 
 HeadlessDialog::Control& HeadlessDialog::c(int id) { return controls_[id]; }
 

@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/recording_dc.h"
 
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <map>
@@ -49,6 +50,10 @@ public:
     // A key that pollKey reports after `afterPolls` further polls.
     void key(int k, long afterPolls = 0) { keys_.push_back({k, afterPolls}); }
     bool scriptEmpty() const;
+    // What the script prepared that nothing used ("" when all was used).
+    std::string unusedScript() const;
+    // How long a computation may poll for a key the script never gives.
+    void setPollPatience(int seconds) { pollPatienceSeconds_ = seconds; }
     void setEcho(std::ostream* out) { echo_ = out; }
 
     // --- records ----------------------------------------------------------
@@ -99,6 +104,7 @@ public:
 private:
     friend class HeadlessWindow;
     friend class HeadlessDialog;
+    void applyQueued(HeadlessDialog& d);
     struct DialogAction {
         bool isPress = false;
         int id = 0;
@@ -128,6 +134,9 @@ private:
     Size screen_{1280, 1024};
     std::ostream* echo_ = nullptr;
     long polls_ = 0;
+    long idlePolls_ = 0;
+    std::chrono::steady_clock::time_point idleSince_;
+    int pollPatienceSeconds_ = 120;
     std::map<int, std::string> lastDialogTexts_;
     bool quit_ = false;
 };
@@ -202,6 +211,8 @@ public:
     const RecordingDC& lastPaint() const { return lastPaint_; }
     bool dirty() const { return dirty_; }
     const std::vector<Accelerator>& accelerators() const { return accels_; }
+    // Whether the window has a menu item or an accelerator with this id.
+    bool hasCommand(int id) const;
     // The command id of a menu path of labels ("Method|Webster"), matched
     // without the '&' markers and case; 0 when there is none.
     int findCommand(const std::string& path) const;
@@ -244,7 +255,7 @@ public:
     int sliderPos(int id) const override;
     void enableControl(int id, bool on) override { c(id).enabled = on; }
     void showControl(int id, bool on) override { c(id).shown = on; }
-    void show() override { visible_ = true; }
+    void show() override;
     void hide() override { visible_ = false; }
     bool isVisible() const override { return visible_; }
     void end(int result) override { result_ = result; ended_ = true; }

@@ -69,7 +69,9 @@ void BlocTable::refreshWeights()
     totals_[kWeight] = total;
     totals_[kWeightPct] = 100;
     totals_[kPowerPct] = 100;
-    quota_ = roundHalfDown(total / 2 + 0.999L);
+    // floor(W/2) + 1, the simple majority; computed in 64 bits because a
+    // total weight can pass what a 32-bit rounding holds.
+    quota_ = static_cast<int64_t>(std::floor(total / 2)) + 1;
 }
 
 // Selection sort of the display order: for each place from the top the

@@ -223,9 +223,7 @@ void TFileMsgWin::cmOpen()
             message(code);
             fileName_ = remembered;
         } else {
-            fileName_ = *chosen;
-            named_ = true;
-            changed_ = false;
+            adoptReadFile(*chosen);
         }
     }
     refreshTitle();
@@ -262,8 +260,24 @@ bool TFileMsgWin::cmSave()
 
 bool TFileMsgWin::cmSaveAs()
 {
+    bool wasNamed = named_;
     named_ = false;
-    return cmSave();
+    if (cmSave())
+        return true;
+    // Cancelled or failed: the document keeps the name it had.
+    named_ = wasNamed;
+    return false;
+}
+
+void TFileMsgWin::adoptReadFile(const std::string& path)
+{
+    if (readerNamedDocument_) {
+        readerNamedDocument_ = false;
+        return;
+    }
+    fileName_ = path;
+    named_ = true;
+    changed_ = false;
 }
 
 void TFileMsgWin::cmExit()

@@ -125,6 +125,9 @@ public:
 
     // The pending key for a long computation (see Platform::pollKey).
     int pollKey();
+    // After a successful read: takes on the file's name, unless the reader
+    // named the document itself.
+    void adoptReadFile(const std::string& path);
     void setCaption(const std::string& c);
 
     static std::string namePart(const std::string& path);
@@ -151,6 +154,9 @@ protected:
     bool noQuestions_ = false;
     bool busy_ = false;
     bool closing_ = false;
+    // Set by a reader that put something else in place of the file (and
+    // named the document itself): the file's name is then not taken on.
+    bool readerNamedDocument_ = false;
     int decimals_ = 2;
     std::string lastHandedCaption_, lastHandedText_;
 };

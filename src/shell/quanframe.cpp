@@ -54,8 +54,13 @@ std::string MainSettings::toBytes() const
 
 bool MainSettings::fromBytes(const std::string& b)
 {
-    if (b.size() < 19)
+    // Exactly the 19-byte record with flag bytes of 0 or 1; anything else is
+    // not ours and the defaults stay.
+    if (b.size() != 19)
         return false;
+    for (size_t i = 16; i < 19; ++i)
+        if (b[i] != 0 && b[i] != 1)
+            return false;
     MainSettings m;
     m.left = getInt(b, 0);
     m.top = getInt(b, 4);
@@ -240,10 +245,8 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
         int code = win->readDocument(path);
         if (code > 0)
             win->message(code);
-        else {
-            win->setNamed(true);
-            win->setChanged(false);
-        }
+        else
+            win->adoptReadFile(path);
         win->refreshTitle();
     }
     if (init.openLast)
@@ -321,10 +324,23 @@ void TQuanFrame::writeSettings()
 
 bool TQuanFrame::canClose()
 {
-    for (int i = 0; i < kSlots; ++i)
-        if (markers_[static_cast<size_t>(i)] >= 1 && slots_[static_cast<size_t>(i)] &&
-            !slots_[static_cast<size_t>(i)]->canClose())
+    // A "no" clears a window's changed flag; when a later window refuses,
+    // the system stays up and those windows must still ask later.
+    std::vector<TFileMsgWin*> askedChanged;
+    for (int i = 0; i < kSlots; ++i) {
+        TFileMsgWin* w = markers_[static_cast<size_t>(i)] >= 1 ? slots_[static_cast<size_t>(i)].get() : nullptr;
+        if (!w)
+            continue;
+        bool wasChanged = w->changed();
+        if (!w->canClose()) {
+            for (TFileMsgWin* a : askedChanged)
+                if (!a->changed())
+                    a->setChanged(true);
             return false;
+        }
+        if (wasChanged)
+            askedChanged.push_back(w);
+    }
     return true;
 }
 

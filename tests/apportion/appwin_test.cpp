@@ -177,6 +177,15 @@ TEST_F(AppWinTest, InconsistentFileShowsTheMessageAndThe2010Census)
     ASSERT_NE(other, nullptr);
     EXPECT_EQ(p.lastMessage(), "message: hmm ...: inconsistent data");
     EXPECT_EQ(other->table().stateCount(), 50);
+    // The census stands under its own name: Save asks for a name and never
+    // writes the census over the file that was opened.
+    EXPECT_EQ(other->fileName(), "usa2010.hor");
+    EXPECT_FALSE(other->named());
+    p.file(std::nullopt);
+    other->cmSave();
+    std::string after;
+    ASSERT_TRUE(readWholeFile(path("x.hor"), after));
+    EXPECT_EQ(after, bytes);
     // A file that is not an apportionment file leaves the document alone.
     ASSERT_TRUE(writeFileAtomically(path("junk.hor"), "not a document"));
     click("Census|1790");

@@ -127,3 +127,20 @@ TEST_F(BanWinTest, SettingsComeBackWhenDefaultsAreNotUsed)
     auto* fresh = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, ""));
     EXPECT_EQ(fresh->table().columnWidth(), BlocTable::kDefaultColumnWidth);
 }
+
+TEST_F(BanWinTest, QuotaOfHugeWeightsIsTheMajorityInSixtyFourBits)
+{
+    ASSERT_EQ(win->table().setBlocs({2000000000, 2000000000, 2100000000}, {"A", "B", "C"}), 0);
+    // W = 6 100 000 000: the majority is 3 050 000 001.
+    EXPECT_EQ(win->table().quota(), 3050000001LL);
+    click("Calculate|All cases");
+    // Any two blocs win and none alone: equal power.
+    EXPECT_EQ(win->table().bloc(0).value[BlocTable::kPivotal], 4);
+    EXPECT_EQ(win->table().bloc(2).value[BlocTable::kPivotal], 4);
+}
+
+TEST_F(BanWinTest, AScriptThatNeverPressesQStopsTheRun)
+{
+    p.setPollPatience(1);
+    EXPECT_THROW(click("Calculate|Monte Carlo"), plat::ScriptError);
+}

@@ -137,10 +137,37 @@ TEST_F(FrameTest, TruncatedOrGarbageQnIniKeepsTheDefaults)
     writeIni(std::string(19, '\xff'));
     frame = std::make_unique<TQuanFrame>();
     frame->create("");
-    // A record of -1s does not fit the screen; the flags byte 0xff is no flag.
-    EXPECT_EQ(mainWin()->geometry().width(), 120);
+    // Flag bytes of 0xff are no flags: the whole file is refused.
+    EXPECT_EQ(mainWin()->geometry().width(), 200);
     EXPECT_FALSE(frame->openLast());
-    EXPECT_FALSE(frame->useDefaults());
+    EXPECT_TRUE(frame->useDefaults());
+    frame.reset();
+
+    // A longer file (say, some other program's) is not a record either.
+    writeIni(iniBytes(50, 60, 400, 300, 0, 1, 0) + "trailing");
+    frame = std::make_unique<TQuanFrame>();
+    frame->create("");
+    EXPECT_TRUE(frame->useDefaults());
+    EXPECT_EQ(mainWin()->geometry().width(), 200);
+}
+
+TEST_F(FrameTest, CancelledExitKeepsEveryWindowAsking)
+{
+    frame->create("");
+    mainWin()->click(401);
+    mainWin()->click(401);
+    frame->document(0)->setChanged(true);
+    frame->document(1)->setChanged(true);
+    p.answer(plat::IdNo);     // the first window: do not save
+    p.answer(plat::IdCancel); // the second: stay
+    mainWin()->click(cm::QuitApp);
+    EXPECT_FALSE(frame->isShutDown());
+    // The first window still has its changes and still asks.
+    EXPECT_TRUE(frame->document(0)->changed());
+    p.answer(plat::IdCancel);
+    frame->document(0)->cmExit();
+    p.flush();
+    EXPECT_NE(frame->document(0), nullptr);
 }
 
 TEST_F(FrameTest, NewWindowsAreNumberedAcrossKinds)
