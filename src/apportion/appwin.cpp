@@ -419,6 +419,8 @@ void TAppWin::cmColumnWidth()
     int code = table_.setColumnWidth(static_cast<int>(std::clamp(w, -1LL, 100000LL)));
     if (code)
         message(code);
+    else
+        setChanged(true); // the width is kept in the document
     tableChanged();
 }
 
@@ -528,11 +530,11 @@ void TAppWin::command(int id)
     case ColumnWidth: cmColumnWidth(); return;
     case QuotaPlaces: cmQuotaPlaces(); return;
     case Notebook: cmNotebook(); return;
-    case ByName: table_.setArrangeKey(kArrangeName); break;
-    case ByPopulation: table_.setArrangeKey(kArrangePopulation); break;
-    case ByDistrict: table_.setArrangeKey(kArrangeDistrict); break;
-    case ByCritical: table_.setArrangeKey(kArrangeCritical); break;
-    case Increasing: table_.setIncreasing(!table_.increasing()); break;
+    case ByName: table_.setArrangeKey(kArrangeName); setChanged(true); break;
+    case ByPopulation: table_.setArrangeKey(kArrangePopulation); setChanged(true); break;
+    case ByDistrict: table_.setArrangeKey(kArrangeDistrict); setChanged(true); break;
+    case ByCritical: table_.setArrangeKey(kArrangeCritical); setChanged(true); break;
+    case Increasing: table_.setIncreasing(!table_.increasing()); setChanged(true); break;
     case RowNumbers: table_.setRowNumbers(!table_.rowNumbers()); break;
     case TextOut: showText(AppTable::textOutTitle(), table_.textOut()); return;
     case TexOutput: saveTexFile(*this, table_.texOut()); return;

@@ -182,7 +182,11 @@ void TBanWin::mouse(const plat::MouseEvent& e)
         message(18);
         return;
     }
-    editCell(h.row, h.col, e.button == 2);
+    // A right click also starts autofeed, except in the column the table is
+    // arranged by (the rows would move under the user's hands).
+    bool keyColumn = (h.col < 0 && table_.arrangeKey() == BlocTable::kByName) ||
+                     (h.col == BlocTable::kWeight && table_.arrangeKey() == BlocTable::kByWeight);
+    editCell(h.row, h.col, e.button == 2 && !keyColumn);
 }
 
 void TBanWin::wheel(int notches)
@@ -228,6 +232,9 @@ void TBanWin::editCell(int row, int col, bool autofeed)
         ++row;
         grid_.ensureRowVisible(*model_, row);
     }
+    // Autofeed edits leave the order alone while they run; sort once now.
+    if (autofeed)
+        table_.arrangeBy(table_.arrangeKey());
     tableChanged();
 }
 
@@ -273,8 +280,12 @@ void TBanWin::cmRange()
 void TBanWin::cmColumnWidth()
 {
     long long w = table_.columnWidth();
-    if (inputInteger(5, 340, w))
-        report(table_.setColumnWidth(w));
+    if (!inputInteger(5, 340, w))
+        return;
+    int code = table_.setColumnWidth(w);
+    if (!code)
+        setChanged(true); // the width is kept in the document
+    report(code);
 }
 
 void TBanWin::cmDeleteRows()
@@ -332,8 +343,8 @@ void TBanWin::command(int id)
     case AllCases: calculate(0); return;
     case MonteCarlo: calculate(1); return;
     case Exact: calculate(2); return;
-    case Banzhaf: table_.setKind(PowerKind::Banzhaf); break;
-    case Shapley: table_.setKind(PowerKind::Shapley); break;
+    case Banzhaf: table_.setKind(PowerKind::Banzhaf); setChanged(true); break;
+    case Shapley: table_.setKind(PowerKind::Shapley); setChanged(true); break;
     case LargeUnit: table_.setUnit(PowerUnit::Large); break;
     case SmallUnit: table_.setUnit(PowerUnit::Small); break;
     case Opposition: {
@@ -353,9 +364,9 @@ void TBanWin::command(int id)
     case DeleteRows: cmDeleteRows(); return;
     case ColumnWidth: cmColumnWidth(); return;
     case Notebook: cmNotebook(); return;
-    case ByName: table_.arrangeBy(BlocTable::kByName); break;
-    case ByWeight: table_.arrangeBy(BlocTable::kByWeight); break;
-    case Increasing: table_.setIncreasing(!table_.increasing()); break;
+    case ByName: table_.arrangeBy(BlocTable::kByName); setChanged(true); break;
+    case ByWeight: table_.arrangeBy(BlocTable::kByWeight); setChanged(true); break;
+    case Increasing: table_.setIncreasing(!table_.increasing()); setChanged(true); break;
     case RowNumbers: table_.setRowNumbers(!table_.rowNumbers()); break;
     case TextOut: handText(table_.textOut()); return;
     case TexOutput: saveTexFile(*this, table_.texOutput()); return;
