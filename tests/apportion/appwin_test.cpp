@@ -288,6 +288,8 @@ TEST_F(AppWinTest, ClosingWritesHorIniWithTheDocumentName)
 {
     p.input(std::string("11"));
     click("Format|Width of columns");
+    EXPECT_TRUE(win->changed()); // the width is part of the document
+    p.answer(plat::IdNo);
     click("Census|1790");
     click("File|Exit");
     p.flush();

@@ -115,6 +115,7 @@ TEST_F(BanWinTest, SettingsComeBackWhenDefaultsAreNotUsed)
 {
     p.input(std::string("12"));
     click("Format|Width of columns");
+    p.answer(plat::IdNo);
     click("File|Exit");
     p.flush();
     // "Use defaults" off: new windows read their settings file.
