@@ -1,5 +1,6 @@
 #include "power/banwin.h"
 
+#include "graphics/docfile/bnzfile.h"
 #include "graphics/docfile/settings.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -309,14 +310,51 @@ void TBanWin::cmPrint()
     out.print(*printer);
 }
 
-int TBanWin::readDocument(const std::string&) { return 30; }
-
-bool TBanWin::writeDocument(const std::string&)
+int TBanWin::readDocument(const std::string& path)
 {
-    // Weighted-voting documents are not written yet; say so rather than
-    // pretend a save worked.
-    message(30);
-    return false;
+    BnzDocument doc;
+    doc.header = headerState();
+    int code = readBnz(path, doc);
+    if (code)
+        return code;
+    // Build the new table apart and take it only when every value fits.
+    BlocTable fresh = table_;
+    if (fresh.setBlocs(doc.weights, doc.names) || fresh.setColumnWidth(doc.columnWidth) ||
+        fresh.setRange(doc.low, doc.high) || fresh.arrangeBy(doc.key))
+        return 11;
+    fresh.setIncreasing(doc.increasing);
+    fresh.setKind(doc.kind == 1 ? PowerKind::Shapley : PowerKind::Banzhaf);
+    if (doc.pairFirst >= 0 && fresh.setPair(doc.pairFirst, doc.pairSecond))
+        return 11;
+    // The stored quota is kept when it can be met; otherwise the majority.
+    if (doc.quota >= 1 && doc.quota <= fresh.totalWeight())
+        fresh.setQuota(doc.quota);
+    table_ = std::move(fresh);
+    applyHeaderState(doc.header);
+    notebook().setNotes(doc.notebook);
+    tableChanged();
+    return 0;
+}
+
+bool TBanWin::writeDocument(const std::string& path)
+{
+    BnzDocument doc;
+    doc.header = headerState();
+    doc.columnWidth = table_.columnWidth();
+    doc.key = table_.arrangeKey();
+    doc.increasing = table_.increasing();
+    doc.kind = table_.kind() == PowerKind::Shapley ? 1 : 0;
+    doc.pairFirst = table_.pair().isSet() ? table_.pair().first : -1;
+    doc.pairSecond = table_.pair().isSet() ? table_.pair().second : -1;
+    doc.quota = static_cast<int32_t>(std::min<int64_t>(table_.quota(), 2147483647));
+    doc.low = table_.low();
+    doc.high = table_.high();
+    for (int i = 0; i < table_.blocCount(); ++i) {
+        doc.weights.push_back(table_.bloc(i).value[BlocTable::kWeight]);
+        doc.names.push_back(table_.bloc(i).name);
+    }
+    doc.notebook = notebookText();
+    return writeBnz(path, doc) == 0;
 }
 
 // Settings: word 12 the column width, words 13 and 14 the range of random

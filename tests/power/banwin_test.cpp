@@ -145,3 +145,47 @@ TEST_F(BanWinTest, AScriptThatNeverPressesQStopsTheRun)
     p.setPollPatience(1);
     EXPECT_THROW(click("Calculate|Monte Carlo"), plat::ScriptError);
 }
+
+TEST_F(BanWinTest, BnzFileRoundTripThroughTwoWindows)
+{
+    // Twelve blocs, Shapley, pair (2, 5), weights range 1..9.
+    std::vector<Real> w;
+    std::vector<std::string> names;
+    for (int i = 0; i < 12; ++i) {
+        w.push_back(1 + (i * 7) % 9);
+        names.push_back("bloc " + std::to_string(i));
+    }
+    ASSERT_EQ(win->table().setBlocs(w, names), 0);
+    ASSERT_EQ(win->table().setRange(1, 9), 0);
+    ASSERT_EQ(win->table().setPair(2, 5), 0);
+    win->table().setKind(PowerKind::Shapley);
+    win->notebook().setNotes("council of twelve");
+    p.file(path("twelve.bnz"));
+    click("File|Save As");
+    ASSERT_FALSE(win->changed());
+
+    auto* other = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, path("twelve.bnz")));
+    ASSERT_NE(other, nullptr);
+    const BlocTable& t = other->table();
+    ASSERT_EQ(t.blocCount(), 12);
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(t.bloc(i).value[BlocTable::kWeight], w[static_cast<size_t>(i)]);
+        EXPECT_EQ(t.bloc(i).name, names[static_cast<size_t>(i)]);
+    }
+    EXPECT_EQ(t.kind(), PowerKind::Shapley);
+    EXPECT_EQ(t.pair().first, 2);
+    EXPECT_EQ(t.pair().second, 5);
+    EXPECT_EQ(t.low(), 1);
+    EXPECT_EQ(t.high(), 9);
+    EXPECT_EQ(t.quota(), win->table().quota());
+    EXPECT_FALSE(t.resultsValid());
+    EXPECT_EQ(other->notebookText(), "council of twelve");
+
+    // A file of another kind is refused and the table stays.
+    ASSERT_TRUE(writeFileAtomically(path("bad.bnz"), std::string(300, 'x')));
+    p.file(path("bad.bnz"));
+    static_cast<plat::HeadlessWindow*>(other->window())->click(cm::Open);
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot open file");
+    EXPECT_EQ(other->table().blocCount(), 12);
+    EXPECT_EQ(other->fileName(), path("twelve.bnz"));
+}
