@@ -3,41 +3,59 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
+#include <atomic>
+#include <chrono>
 #include <system_error>
 
 namespace quan {
 
+namespace {
+
+// Opens a fresh temporary file next to path, refusing to reuse any existing
+// name ("x" mode), and reports its name.
+std::FILE* openTemporary(const std::string& path, std::string& tempName)
+{
+    static std::atomic<unsigned long long> counter{
+        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count())};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        tempName = path + "." + std::to_string(counter++ % 1000000007ULL) + ".tmp~";
+        if (std::FILE* f = std::fopen(tempName.c_str(), "wbx"))
+            return f;
+        std::error_code ec;
+        if (!std::filesystem::exists(tempName, ec))
+            return nullptr; // not a name clash: the folder refuses new files
+    }
+    return nullptr;
+}
+
+} // namespace
+
+bool writeFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& writer)
+{
+    std::error_code ec;
+    if (path.empty() || std::filesystem::is_directory(path, ec))
+        return false;
+    std::string temp;
+    std::FILE* f = openTemporary(path, temp);
+    if (!f)
+        return false;
+    bool good = writer(f);
+    good = std::fflush(f) == 0 && good && !std::ferror(f);
+    good = std::fclose(f) == 0 && good;
+    if (good) {
+        std::filesystem::rename(temp, path, ec);
+        good = !ec;
+    }
+    if (!good)
+        std::filesystem::remove(temp, ec);
+    return good;
+}
+
 bool writeFileAtomically(const std::string& path, const std::string& bytes)
 {
-    namespace fs = std::filesystem;
-    if (path.empty())
-        return false;
-    std::error_code ec;
-    fs::path target(path);
-    if (fs::is_directory(target, ec))
-        return false;
-    fs::path dir = target.parent_path();
-    static std::mt19937 salt{std::random_device{}()};
-    fs::path temp = dir / (target.filename().string() + ".tmp" + std::to_string(salt() % 1000000));
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, [&bytes](std::FILE* f) {
+        return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    });
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes, size_t limit)

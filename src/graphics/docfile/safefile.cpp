@@ -1,53 +1,8 @@
 #include "graphics/docfile/safefile.h"
 
-#include <atomic>
-#include <chrono>
-#include <filesystem>
-#include <system_error>
+#include <cstdio>
 
 namespace quan {
-
-namespace {
-
-// Opens a fresh temporary file next to path, refusing to reuse any
-// existing name ("x" mode), and reports its name.
-std::FILE* openTemporary(const std::string& path, std::string& tempName)
-{
-    static std::atomic<unsigned long long> counter{
-        static_cast<unsigned long long>(std::chrono::steady_clock::now().time_since_epoch().count())};
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempName = path + "." + std::to_string(counter++ % 1000000007ULL) + ".tmp~";
-        if (std::FILE* f = std::fopen(tempName.c_str(), "wbx"))
-            return f;
-        std::error_code ec;
-        if (!std::filesystem::exists(tempName, ec))
-            return nullptr; // not a name clash: the directory refuses new files
-    }
-    return nullptr;
-}
-
-} // namespace
-
-bool writeFileAtomically(const std::string& path, const std::function<bool(std::FILE*)>& writer)
-{
-    if (path.empty())
-        return false;
-    std::string temp;
-    std::FILE* f = openTemporary(path, temp);
-    if (!f)
-        return false;
-    bool good = writer(f);
-    good = std::fflush(f) == 0 && good && !std::ferror(f);
-    good = std::fclose(f) == 0 && good;
-    std::error_code ec;
-    if (good) {
-        std::filesystem::rename(temp, path, ec);
-        good = !ec;
-    }
-    if (!good)
-        std::filesystem::remove(temp, ec);
-    return good;
-}
 
 bool writeFileAtomically(const std::string& path, const Bytes& bytes)
 {
