@@ -222,7 +222,7 @@ void TAppWin::setup()
 {
     TPreAppWin::setup();
     // Wide enough for every column, as far as the screen allows.
-    int charW = (font(0).pixelSize() * 3 + 4) / 5 + 1;
+    int charW = (font(0).pixelSize() * 3 + 4) / 5;
     int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
                          plat::Platform::get().screenSize().w - 80);
     window_->setGeometry({60, 40, 60 + width, 40 + 600});

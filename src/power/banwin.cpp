@@ -107,7 +107,7 @@ void TBanWin::setup()
 {
     TVELWin::setup();
     // Wide enough for every column, as far as the screen allows.
-    int charW = (font(0).pixelSize() * 3 + 4) / 5 + 1;
+    int charW = (font(0).pixelSize() * 3 + 4) / 5;
     int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
                          plat::Platform::get().screenSize().w - 100);
     window_->setGeometry({80, 60, 80 + width, 60 + 520});

@@ -1,5 +1,7 @@
 #include "qt/qt_dialog.h"
 
+#include <QScreen>
+
 #include "qt/qt_platform.h"
 #include "qt/qt_text.h"
 
@@ -413,9 +415,35 @@ void QtDialog::show()
     ensureInit();
     if (!d_)
         return;
+    if (!placed_) {
+        placed_ = true;
+        placeBesideOwner();
+    }
     d_->show();
     d_->raise();
     d_->activateWindow();
+}
+
+// A modeless dialog opens beside its owner, or below it, where it leaves
+// the owner's picture or table in view; centred when neither fits.
+void QtDialog::placeBesideOwner()
+{
+    QWidget* owner = d_->parentWidget() ? d_->parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible())
+        return;
+    d_->adjustSize();
+    QRect o = owner->frameGeometry();
+    QSize size = d_->frameGeometry().size().expandedTo(d_->sizeHint());
+    QScreen* screen = owner->screen();
+    if (!screen)
+        return;
+    QRect avail = screen->availableGeometry();
+    QPoint right(o.right() + 8, o.top());
+    QPoint below(o.left(), o.bottom() + 8);
+    if (avail.contains(QRect(right, size)))
+        d_->move(right);
+    else if (avail.contains(QRect(below, size)))
+        d_->move(below);
 }
 
 void QtDialog::hide()

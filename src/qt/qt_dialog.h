@@ -75,6 +75,8 @@ private:
     std::map<int, Control> controls_;
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool inited_ = false;
+    bool placed_ = false;
+    void placeBesideOwner();
     bool modal_ = false;
     int quiet_ = 0; // > 0 while the program itself changes controls
 };

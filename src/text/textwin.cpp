@@ -47,7 +47,7 @@ plat::WindowOptions TPreTextWin::windowOptions() const
     o.textEditor = true;
     // Wide enough for 80 characters of the window's font (the priority
     // list and the tables are up to 76 wide), within the screen.
-    int charW = (toPlatFont(fontSlot(fontSlot_)).pixelSize() * 3 + 4) / 5 + 1;
+    int charW = (toPlatFont(fontSlot(fontSlot_)).pixelSize() * 3 + 4) / 5;
     int width = 82 * charW + 40;
     if (plat::Platform::installed())
         width = std::min(width, plat::Platform::get().screenSize().w - 80);
