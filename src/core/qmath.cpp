@@ -42,8 +42,10 @@ std::string vertexName(int n)
         return "?";
     std::string s(1, static_cast<char>('A' + n % 26));
     int k = n / 26 - 1;
-    if (k >= 0)
-        s += "_" + std::to_string(k);
+    if (k >= 0) {
+        s += '_';
+        s += std::to_string(k);
+    }
     return s;
 }
 

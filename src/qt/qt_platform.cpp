@@ -454,8 +454,10 @@ std::optional<std::string> QtPlatform::saveFileDialog(plat::Window* owner, const
     lastDir_ = QFileInfo(f).absolutePath();
     std::string path = toPath(f);
     // A name typed without an extension gets the default one.
-    if (!o.defaultExt.empty() && QFileInfo(f).fileName().indexOf(u'.') < 0)
-        path += "." + toPath(fromUi(o.defaultExt).toLower());
+    if (!o.defaultExt.empty() && QFileInfo(f).fileName().indexOf(u'.') < 0) {
+        path += '.';
+        path += toPath(fromUi(o.defaultExt).toLower());
+    }
     return path;
 }
 

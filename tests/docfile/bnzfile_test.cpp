@@ -63,8 +63,11 @@ TEST(BnzFile, EveryTruncationAndImpossibleValueIsRefusedAndChangesNothing)
     }
     auto withWord = [&b](size_t index, int32_t v) {
         Bytes c = b;
+        const size_t at = kHeaderBytes + 4 * index;
+        if (c.size() < at + 4)
+            return c;
         for (int i = 0; i < 4; ++i)
-            c[kHeaderBytes + 4 * index + static_cast<size_t>(i)] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
+            c[at + static_cast<size_t>(i)] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
         return c;
     };
     BnzDocument out;
