@@ -8,6 +8,7 @@ QUANDEL_PACKAGES=(
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   texlive-plain-generic
+  clang libclang-rt-14-dev
 )
 
 quandel_missing_packages() {
