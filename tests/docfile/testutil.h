@@ -2,6 +2,8 @@
 // bytes (deliberately not using the library's writer) and scratch folders.
 #pragma once
 
+#include <stdexcept>
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +41,8 @@ inline int32_t getI32(const Bytes& b, size_t at)
 
 inline void setI32(Bytes& b, size_t at, long long v)
 {
+    if (b.size() < 4 || at > b.size() - 4)
+        throw std::out_of_range("setI32 past the end of the bytes");
     for (int i = 0; i < 4; ++i)
         b[at + static_cast<size_t>(i)] = static_cast<uint8_t>((v >> (8 * i)) & 0xFF);
 }
