@@ -422,8 +422,36 @@ void TBanWin::command(int id)
 
 TPowWin::TPowWin(TQuanFrame* frame, DocInit init) : TBanWin(frame, std::move(init)) {}
 
-plat::Menu TPowWin::menuBar() const { return menuResource("POWMENU"); }
-std::vector<plat::Accelerator> TPowWin::accelerators() const { return acceleratorResource("POWMENU"); }
+namespace {
+// Removes one command from a menu, or relabels it (when label is given).
+void editMenu(std::vector<plat::MenuItem>& items, int id, int newId, const std::string& label)
+{
+    for (auto it = items.begin(); it != items.end(); ++it) {
+        editMenu(it->items, id, newId, label);
+        if (it->id != id)
+            continue;
+        if (label.empty()) {
+            items.erase(it);
+            return;
+        }
+        it->id = newId;
+        it->label = label;
+        return;
+    }
+}
+} // namespace
+
+// The weighted-voting menus without Range of weights, and Close for Exit:
+// the Electoral College is filled by its apportionment window.
+plat::Menu TPowWin::menuBar() const
+{
+    plat::Menu m = TBanWin::menuBar();
+    for (auto& popup : m) {
+        editMenu(popup.items, bancmd::Range, 0, "");
+        editMenu(popup.items, cm::Exit, 357, "&Close");
+    }
+    return m;
+}
 
 int TPowWin::fill(const std::vector<Real>& weights, const std::vector<std::string>& names,
                   const std::vector<int32_t>& figures)

@@ -107,7 +107,6 @@ public:
 
 protected:
     plat::Menu menuBar() const override;
-    std::vector<plat::Accelerator> accelerators() const override;
 };
 
 } // namespace quan

@@ -344,14 +344,7 @@ int BlocTable::calcAllCases(const Progress& progress)
     const std::vector<int64_t> w = integerWeights();
     int code = kind_ == PowerKind::Banzhaf ? banzhafAllCases(w, quota_, pair_, progress, counts)
                                            : shapleyAllCases(w, quota_, progress, counts);
-    if (code != 0)
-        return code;
-    lastStopped_ = counts.stopped;
-    if (counts.stopped)
-        invalidate();
-    else
-        applyCounts(counts);
-    return 0;
+    return code != 0 ? code : finishExact(counts);
 }
 
 int BlocTable::calcMonteCarlo(const Progress& progress, Random& rng)
@@ -374,8 +367,13 @@ int BlocTable::calcExact(const Progress& progress)
     const std::vector<int64_t> w = integerWeights();
     int code = kind_ == PowerKind::Banzhaf ? banzhafExact(w, quota_, pair_, progress, counts)
                                            : shapleyExact(w, quota_, progress, counts);
-    if (code != 0)
-        return code;
+    return code != 0 ? code : finishExact(counts);
+}
+
+// An exact run counts only when it finished; a stopped one leaves the
+// results hidden.
+int BlocTable::finishExact(const PowerCounts& counts)
+{
     lastStopped_ = counts.stopped;
     if (counts.stopped)
         invalidate();

@@ -134,6 +134,7 @@ private:
     void sort();
     void invalidate() { resultsValid_ = false; }
     void applyCounts(const PowerCounts& counts);
+    int finishExact(const PowerCounts& counts);
     void computeResults();
     void setHeadingKind();
     bool columnShown(int column) const;

@@ -63,74 +63,7 @@ POPUP "F&ormat"
 END
 END
 
-MENU POWMENU
-POPUP "&File"
-  MENUITEM "&Open ...", 59
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
-  MENUITEM SEPARATOR
-  MENUITEM "&Text out ...", 747
-  MENUITEM "Te&X output ...", 738
-  MENUITEM SEPARATOR
-  MENUITEM "&Print ...", 303
-  MENUITEM "&Format ...", 304
-  MENUITEM "Select p&rinter ...", 93
-  MENUITEM SEPARATOR
-  MENUITEM "&Close", 357
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
-END
-POPUP "&Edit"
-  MENUITEM "&New random", 753
-  MENUITEM "&Number of blocs ...", 671
-  MENUITEM "&Delete rows ...", 672
-  MENUITEM SEPARATOR
-  MENUITEM "&Quota ...", 761
-  MENUITEM "&Opposition ...", 758
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 331
-END
-POPUP "&Calculate"
-  MENUITEM "&All cases", 754
-  MENUITEM "&Monte Carlo", 755
-  MENUITEM "E&xact (fast)", 762
-  MENUITEM SEPARATOR
-  MENUITEM "&Banzhaf", 756
-  MENUITEM "&Shapley", 757
-  MENUITEM SEPARATOR
-  MENUITEM "&Large power unit", 759
-  MENUITEM "&Small power unit", 760
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 332
-END
-POPUP "&Arrange"
-  MENUITEM "by &Name", 742
-  MENUITEM "by &Weight", 740
-  MENUITEM SEPARATOR
-  MENUITEM "&Increasing", 744
-  MENUITEM "&Row numbers", 748
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 333
-END
-POPUP "F&ormat"
-  MENUITEM "&Width of columns ...", 673
-  MENUITEM "&Table font ...", 60
-  MENUITEM "&Notebook", 675
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 335
-END
-END
-
 ACCELERATORS BANMENU
-  "S", 57, CONTROL
-  "O", 59, CONTROL
-  "P", 303, CONTROL
-  "A", 754, CONTROL
-  "M", 755, CONTROL
-  "E", 762, CONTROL
-END
-
-ACCELERATORS POWMENU
   "S", 57, CONTROL
   "O", 59, CONTROL
   "P", 303, CONTROL

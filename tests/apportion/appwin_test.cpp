@@ -322,3 +322,16 @@ TEST_F(AppWinTest, RowsScrollUnderFixedHeadingAndTotals)
     win->keyDown(plat::vk::Home, false, false);
     EXPECT_EQ(win->grid().firstRow(), 0);
 }
+
+TEST_F(AppWinTest, TheElectoralCollegeWindowHasNoRandomWeightsAndCloses)
+{
+    click("Other|Electoral power");
+    auto& ec = *static_cast<plat::HeadlessWindow*>(win->electoralWindow()->window());
+    EXPECT_EQ(ec.findCommand("Edit|Range of weights"), 0);
+    EXPECT_EQ(ec.findCommand("File|Exit"), 0);
+    int close = ec.findCommand("File|Close");
+    ASSERT_EQ(close, 357);
+    ec.click(close);
+    EXPECT_FALSE(ec.isVisible());
+    EXPECT_NE(win->electoralWindow(), nullptr); // kept by its owner
+}
