@@ -34,7 +34,7 @@ bool nameBelow(const std::string& a, const std::string& b) { return toLower(a) <
 
 std::string spareName(int record, bool twoDigits)
 {
-    return S(166) + " " + (twoDigits ? format("%02d", record + 1) : std::to_string(record + 1));
+    return S(166) + " " + (twoDigits ? formatInt(record + 1, 2, '0') : std::to_string(record + 1));
 }
 
 } // namespace

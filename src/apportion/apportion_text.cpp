@@ -13,7 +13,7 @@ namespace {
 
 const char* const kEol = "\r\n";
 
-std::string rowPrefix(int row) { return format("%02d. ", row + 1); }
+std::string rowPrefix(int row) { return formatInt(row + 1, 2, '0') + ". "; }
 
 // TeX's special characters in a text cell would break the alignment.
 std::string texEscape(const std::string& s)

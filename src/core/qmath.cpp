@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <cstdarg>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <ctime>
 
@@ -76,30 +75,54 @@ const Constants& constants()
     return c;
 }
 
-std::string format(const char* fmt, ...)
+namespace {
+
+// Writes value in fixed notation with the given number of decimals into a
+// buffer. std::to_chars never looks at the locale and rounds correctly, as
+// printf does under "C".
+std::string fixedDigits(Real value, int decimals)
 {
-    char buf[512];
-    va_list ap;
-    va_start(ap, fmt);
-    int n = std::vsnprintf(buf, sizeof buf, fmt, ap);
-    va_end(ap);
-    if (n < 0)
+    char small[128];
+    auto r = std::to_chars(small, small + sizeof small, value, std::chars_format::fixed, decimals);
+    if (r.ec == std::errc())
+        return std::string(small, r.ptr);
+    // The largest long double has 4933 integer digits.
+    std::string big(5200, '\0');
+    r = std::to_chars(big.data(), big.data() + big.size(), value, std::chars_format::fixed, decimals);
+    if (r.ec != std::errc())
         return {};
-    if (static_cast<size_t>(n) < sizeof buf)
-        return std::string(buf, static_cast<size_t>(n));
-    std::string s(static_cast<size_t>(n) + 1, '\0');
-    va_start(ap, fmt);
-    std::vsnprintf(s.data(), s.size(), fmt, ap);
-    va_end(ap);
-    s.resize(static_cast<size_t>(n));
-    return s;
+    big.resize(static_cast<size_t>(r.ptr - big.data()));
+    return big;
 }
+
+} // namespace
 
 std::string formatReal(Real value, int width, int decimals)
 {
     width = std::clamp(width, 0, 200);
     decimals = std::clamp(decimals, 0, 40);
-    return format("%*.*Lf", width, decimals, value);
+    std::string s;
+    if (std::isnan(value))
+        s = std::signbit(value) ? "-nan" : "nan";
+    else if (std::isinf(value))
+        s = value < 0 ? "-inf" : "inf";
+    else
+        s = fixedDigits(value, decimals);
+    return padLeft(s, static_cast<size_t>(width));
+}
+
+std::string formatInt(long long value, int width, char fill)
+{
+    width = std::clamp(width, 0, 200);
+    char buf[32];
+    auto r = std::to_chars(buf, buf + sizeof buf, value);
+    std::string s(buf, r.ptr);
+    if (static_cast<int>(s.size()) >= width)
+        return s;
+    size_t pad = static_cast<size_t>(width) - s.size();
+    if (fill == '0' && value < 0)
+        return "-" + std::string(pad, '0') + s.substr(1);
+    return std::string(pad, fill) + s;
 }
 
 std::string padLeft(const std::string& s, size_t width, char fill)
@@ -117,26 +140,54 @@ std::string padOrCut(const std::string& s, size_t width)
     return s.size() >= width ? s.substr(0, width) : padRight(s, width);
 }
 
+bool isAsciiSpace(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+char asciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
 static std::string trimmed(const std::string& t)
 {
     size_t a = 0, b = t.size();
-    while (a < b && std::isspace(static_cast<unsigned char>(t[a])))
+    while (a < b && isAsciiSpace(t[a]))
         ++a;
-    while (b > a && std::isspace(static_cast<unsigned char>(t[b - 1])))
+    while (b > a && isAsciiSpace(t[b - 1]))
         --b;
     return t.substr(a, b - a);
 }
 
 bool parseReal(const std::string& text, Real& out)
 {
-    std::string t = trimmed(text);
-    if (t.empty())
+    const std::string t = trimmed(text);
+    const char* p = t.data();
+    const char* end = p + t.size();
+    bool negative = false;
+    if (p != end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    // from_chars takes no sign of its own here (we took it), and a
+    // hexadecimal number without its "0x".
+    std::chars_format form = std::chars_format::general;
+    if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
+        form = std::chars_format::hex;
+        p += 2;
+    }
+    auto digitOrPoint = [form](char c) {
+        if ((c >= '0' && c <= '9') || c == '.')
+            return true;
+        return form == std::chars_format::hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
+    };
+    if (p == end || !digitOrPoint(*p))
         return false;
-    char* end = nullptr;
-    Real v = std::strtold(t.c_str(), &end);
-    if (end == t.c_str() || *end != '\0' || std::isnan(v) || std::isinf(v))
+    Real v = 0;
+    auto r = std::from_chars(p, end, v, form);
+    // A value out of range is refused, as are infinities and leftovers.
+    if (r.ec != std::errc() || r.ptr != end || std::isnan(v) || std::isinf(v))
         return false;
-    out = v;
+    out = negative ? -v : v;
     return true;
 }
 
@@ -152,14 +203,14 @@ bool parseInt(const std::string& text, long long& out)
 std::string toUpper(std::string s)
 {
     for (char& c : s)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        c = asciiUpper(c);
     return s;
 }
 
 std::string toLower(std::string s)
 {
     for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        c = asciiLower(c);
     return s;
 }
 

@@ -51,11 +51,17 @@ struct Constants {
 };
 const Constants& constants();
 
-// printf of one long double with a given field width and number of
-// decimals ("%W.DLf"), never overflowing.
+// Numbers are written and read the same way whatever the user's language:
+// always with '.' as the decimal point. None of these consult the C
+// library's locale (the desktop toolkit sets it from the environment).
+//
+// A long double written like printf's "%W.DLf" under the "C" locale: right-
+// aligned in a field of at least width characters, decimals digits after
+// the point, correctly rounded; "inf", "-inf" and "nan" as printf writes them.
 std::string formatReal(Real value, int width, int decimals);
-// printf-style formatting into a std::string.
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// An integer right-aligned in a field of at least width characters, padded
+// with fill ("%02d" is formatInt(n, 2, '0'); a '0' fill goes after the sign).
+std::string formatInt(long long value, int width = 0, char fill = ' ');
 
 // Pads on the left (right-aligns) or on the right; cutRight cuts too.
 std::string padLeft(const std::string& s, size_t width, char fill = ' ');
@@ -63,11 +69,18 @@ std::string padRight(const std::string& s, size_t width, char fill = ' ');
 std::string padOrCut(const std::string& s, size_t width);
 
 // Parses a real number the way the dialogs read their fields: leading and
-// trailing blanks allowed, nothing else. Returns false when it does not parse.
+// trailing blanks allowed, an optional sign, decimal digits with '.' as the
+// point and an optional exponent ("1e3"), or a hexadecimal number ("0x1A");
+// nothing else ("0,5" is refused). Infinities and not-a-numbers are refused.
+// Returns false when it does not parse.
 bool parseReal(const std::string& text, Real& out);
 bool parseInt(const std::string& text, long long& out);
 
+// ASCII case mapping; other bytes are left alone whatever the locale.
 std::string toUpper(std::string s);
 std::string toLower(std::string s);
+char asciiUpper(char c);
+char asciiLower(char c);
+bool isAsciiSpace(char c);
 
 } // namespace quan

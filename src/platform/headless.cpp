@@ -17,7 +17,7 @@ std::string lowerNoAmp(const std::string& s)
 {
     std::string out;
     for (char ch : quan::stripAmpersand(s))
-        out += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        out += static_cast<char>(quan::asciiLower(ch));
     // Labels may carry a trailing " ..." or "\t..." shortcut hint.
     size_t tab = out.find('\t');
     if (tab != std::string::npos)

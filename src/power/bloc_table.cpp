@@ -431,7 +431,7 @@ std::string BlocTable::displayName(int bloc) const
 
 std::string BlocTable::rowPrefix(int displayRow) const
 {
-    return rowNumbers_ ? format("%02d. ", displayRow + 1) : std::string();
+    return rowNumbers_ ? formatInt(displayRow + 1, 2, '0') + ". " : std::string();
 }
 
 size_t BlocTable::nameWidth() const

@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPointer>
 
+#include <clocale>
 #include <vector>
 
 namespace quan::qtui {
@@ -220,6 +221,11 @@ int runDesktop(int& argc, char** argv, const std::string& startupFile,
     // The application and the platform live until the process ends: the
     // caller's window objects are destroyed after this function returns.
     auto* app = new QApplication(argc, argv);
+    // QApplication sets the C library's locale from the environment. The
+    // program writes and reads numbers without consulting it, but keep the
+    // decimal point a '.' for anything that still asks (Qt's own widgets
+    // keep the user's language for everything else).
+    std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName(QStringLiteral("quandel"));
     app->setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,7 @@
 #include "resources/rc.h"
 
+#include "core/qmath.h"
+
 #include <cctype>
 #include <map>
 #include <sstream>
@@ -37,7 +39,7 @@ struct Lexer {
     }
     void skipSpace()
     {
-        while (pos < line.size() && (std::isspace(static_cast<unsigned char>(line[pos])) || line[pos] == ','))
+        while (pos < line.size() && (quan::isAsciiSpace(line[pos]) || line[pos] == ','))
             ++pos;
     }
     bool atEnd()
@@ -54,7 +56,7 @@ struct Lexer {
     {
         skipSpace();
         size_t a = pos;
-        while (pos < line.size() && !std::isspace(static_cast<unsigned char>(line[pos])) && line[pos] != ',')
+        while (pos < line.size() && !quan::isAsciiSpace(line[pos]) && line[pos] != ',')
             ++pos;
         if (a == pos)
             fail("word expected");
@@ -213,7 +215,7 @@ RcBundle parseRc(const std::string& script)
                     std::string k = lx.quoted();
                     if (k.size() != 1)
                         lx.fail("one character expected");
-                    a.key = std::toupper(static_cast<unsigned char>(k[0]));
+                    a.key = quan::asciiUpper(k[0]);
                 } else {
                     a.key = keyCode(lx.word(), lx);
                 }

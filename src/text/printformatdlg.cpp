@@ -16,7 +16,7 @@ PrintFormatFields printFormatFields(const PrintFormat& pf)
     PrintFormatFields f;
     const Real values[4] = {pf.horizontalOffset, pf.verticalOffset, pf.width, pf.xUnit};
     for (size_t i = 0; i < 4; ++i)
-        f.lengths[i] = format("%4.2Lf", std::fabs(values[i]) * kCmPerInch);
+        f.lengths[i] = formatReal(std::fabs(values[i]) * kCmPerInch, 4, 2);
     f.offsetNotNegative = pf.horizontalOffset >= 0;
     f.xUnitNotNegative = pf.xUnit >= 0;
     f.frameImage = pf.frameImage;
