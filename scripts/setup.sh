@@ -9,6 +9,7 @@ QUANDEL_PACKAGES=(
   xvfb xauth
   texlive-plain-generic
   clang libclang-rt-14-dev
+  locales-all
 )
 
 quandel_missing_packages() {

@@ -4,6 +4,7 @@
 #include "app/quan.h"
 #include "shell/quanframe.h"
 
+#include <clocale>
 #include <cstring>
 #include <iostream>
 #include <memory>
@@ -29,6 +30,11 @@ int main(int argc, char** argv)
             usage();
             return 2;
         }
+        // Take the user's locale from the environment, as the desktop
+        // toolkit does when it starts, so that a batch run meets the same
+        // conditions as the desktop. Numbers are written and read without
+        // consulting it; the batch tests under a comma locale show that.
+        std::setlocale(LC_ALL, "");
         quan::startUpConstants();
         return quan::runBatchFile(argv[2], std::cout, std::cerr);
     }

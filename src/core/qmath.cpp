@@ -119,10 +119,11 @@ std::string formatInt(long long value, int width, char fill)
     std::string s(buf, r.ptr);
     if (static_cast<int>(s.size()) >= width)
         return s;
-    size_t pad = static_cast<size_t>(width) - s.size();
-    if (fill == '0' && value < 0)
-        return "-" + std::string(pad, '0') + s.substr(1);
-    return std::string(pad, fill) + s;
+    const size_t pad = static_cast<size_t>(width) - s.size();
+    // A zero fill goes between the sign and the digits.
+    const size_t at = fill == '0' && value < 0 ? 1 : 0;
+    s.insert(at, pad, fill);
+    return s;
 }
 
 std::string padLeft(const std::string& s, size_t width, char fill)
