@@ -31,9 +31,10 @@ int main(int argc, char** argv)
             return 2;
         }
         // Take the user's locale from the environment, as the desktop
-        // toolkit does when it starts, so that a batch run meets the same
-        // conditions as the desktop. Numbers are written and read without
-        // consulting it; the batch tests under a comma locale show that.
+        // toolkit does when it starts (the desktop then puts the decimal
+        // point back to '.', batch mode does not). Numbers are written and
+        // read without consulting it; the batch tests under a comma locale
+        // show that. Nothing else is taken from the environment.
         std::setlocale(LC_ALL, "");
         quan::startUpConstants();
         return quan::runBatchFile(argv[2], std::cout, std::cerr);

@@ -1,10 +1,10 @@
 #include "core/qmath.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <charconv>
 #include <cstdlib>
+#include <locale.h>
 #include <ctime>
 
 namespace quan {
@@ -161,34 +161,19 @@ static std::string trimmed(const std::string& t)
 
 bool parseReal(const std::string& text, Real& out)
 {
+    // strtold reads exactly what the dialogs have always read (an optional
+    // sign, decimal digits with '.', an exponent, hexadecimal with "0x",
+    // tiny values as 0 or a subnormal), here always under the "C" locale
+    // whatever the process's locale is.
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
     const std::string t = trimmed(text);
-    const char* p = t.data();
-    const char* end = p + t.size();
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
-        ++p;
-    }
-    // from_chars takes no sign of its own here (we took it), and a
-    // hexadecimal number without its "0x".
-    std::chars_format form = std::chars_format::general;
-    if (end - p > 2 && p[0] == '0' && (p[1] == 'x' || p[1] == 'X')) {
-        form = std::chars_format::hex;
-        p += 2;
-    }
-    auto digitOrPoint = [form](char c) {
-        if ((c >= '0' && c <= '9') || c == '.')
-            return true;
-        return form == std::chars_format::hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'));
-    };
-    if (p == end || !digitOrPoint(*p))
+    if (t.empty() || !cLocale)
         return false;
-    Real v = 0;
-    auto r = std::from_chars(p, end, v, form);
-    // A value out of range is refused, as are infinities and leftovers.
-    if (r.ec != std::errc() || r.ptr != end || std::isnan(v) || std::isinf(v))
+    char* end = nullptr;
+    const Real v = strtold_l(t.c_str(), &end, cLocale);
+    if (end == t.c_str() || *end != '\0' || std::isnan(v) || std::isinf(v))
         return false;
-    out = negative ? -v : v;
+    out = v;
     return true;
 }
 

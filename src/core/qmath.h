@@ -1,6 +1,6 @@
 // Shared numeric helpers used by every subsystem: the system's rounding,
 // the shared random generator, vertex names, start-up constants and the
-// printf-style formatting of extended reals.
+// writing and reading of numbers (the same under every locale).
 #pragma once
 
 #include <cstdint>
@@ -69,10 +69,11 @@ std::string padRight(const std::string& s, size_t width, char fill = ' ');
 std::string padOrCut(const std::string& s, size_t width);
 
 // Parses a real number the way the dialogs read their fields: leading and
-// trailing blanks allowed, an optional sign, decimal digits with '.' as the
-// point and an optional exponent ("1e3"), or a hexadecimal number ("0x1A");
-// nothing else ("0,5" is refused). Infinities and not-a-numbers are refused.
-// Returns false when it does not parse.
+// trailing blanks allowed, then what strtold reads under the "C" locale (an
+// optional sign, decimal digits with '.' as the point and an optional
+// exponent such as "1e3", or a hexadecimal number such as "0x1A"), and
+// nothing else: "0,5" is refused under every locale, and so are infinities
+// and not-a-numbers. Returns false, leaving out alone, when it does not parse.
 bool parseReal(const std::string& text, Real& out);
 bool parseInt(const std::string& text, long long& out);
 

@@ -2,7 +2,6 @@
 
 #include "core/qmath.h"
 
-#include <cctype>
 #include <map>
 #include <sstream>
 #include <stdexcept>

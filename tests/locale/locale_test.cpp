@@ -14,6 +14,7 @@
 #include <memory>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 using namespace quan;
 using namespace quan::test;
@@ -167,6 +168,16 @@ TEST(NumberText, FormatRealWritesPrintfsDigitsUnderTheCLocale)
         std::snprintf(buf, sizeof buf, "%*.*Lf", width, decimals, v);
         ASSERT_EQ(formatReal(v, width, decimals), std::string(buf)) << static_cast<double>(v) << " " << decimals;
     }
+    // Not-a-numbers and the clamped widths and decimals.
+    const long double nan = std::numeric_limits<long double>::quiet_NaN();
+    for (long double v : {nan, -nan}) {
+        std::snprintf(buf, sizeof buf, "%7.3Lf", v);
+        EXPECT_EQ(formatReal(v, 7, 3), std::string(buf));
+    }
+    std::snprintf(buf, sizeof buf, "%200.40Lf", -1.25L);
+    EXPECT_EQ(formatReal(-1.25L, 250, 60), std::string(buf));
+    std::snprintf(buf, sizeof buf, "%0.0Lf", 2.5L);
+    EXPECT_EQ(formatReal(2.5L, -5, -3), std::string(buf));
     std::snprintf(buf, sizeof buf, "%6.2Lf", std::numeric_limits<long double>::infinity());
     EXPECT_EQ(formatReal(std::numeric_limits<long double>::infinity(), 6, 2), std::string(buf));
     std::snprintf(buf, sizeof buf, "%6.2Lf", -std::numeric_limits<long double>::infinity());
@@ -184,7 +195,8 @@ TEST(NumberText, ParseRealReadsWhatStrtoldReadsUnderTheCLocale)
 {
     ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
     const char* accepted[] = {"0.5", "575000.5", "1e3", "  42  ", "-7.25", "+3", ".5", "5.", "1E-3",
-                              "0x1A", "-0x10", "708000.50", "00012", "\t9\n"};
+                              "0x1A", "-0x10", "708000.50", "00012", "\t9\n", "1e-5000", "1.5e-4950",
+                              "0x1.8p1"};
     for (const char* s : accepted) {
         Real v = -1;
         ASSERT_TRUE(parseReal(s, v)) << s;
@@ -251,28 +263,44 @@ TEST_F(LocaleTest, ApportionmentTextsAreTheSameUnderACommaLocale)
     EXPECT_EQ(de.summary, c.summary);
 }
 
-TEST_F(LocaleTest, DivisorDialogReadsAPointAndRefusesACommaUnderACommaLocale)
+TEST_F(LocaleTest, DivisorEntriesAreReadTheSameUnderACommaLocale)
 {
-    CommaLocale comma;
-    if (!comma.ok())
-        GTEST_SKIP() << "no German locale installed (the set-up installs locales-all)";
-    auto* win = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, ""));
-    ASSERT_NE(win, nullptr);
-    click(win->window(), "Method|Webster");
-    p.dialogText("divisor", TDivDlg::Edit, "575000.5");
-    p.press("divisor", plat::IdOk);
-    EXPECT_EQ(win->table().divisor(), 575000.5L);
-    EXPECT_EQ(caption(win->window()).find("575000.50 incorrect divisor"), std::string("noname1.hor [Webster; ").size())
-        << caption(win->window());
-    p.dialogText("divisor", TDivDlg::Edit, "1e6");
-    p.press("divisor", plat::IdOk);
-    EXPECT_EQ(win->table().divisor(), 1e6L);
-    const size_t before = p.messages().size();
-    p.dialogText("divisor", TDivDlg::Edit, "0,5");
-    p.press("divisor", plat::IdOk);
-    ASSERT_EQ(p.messages().size(), before + 1);
-    EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot understand");
-    EXPECT_EQ(win->table().divisor(), 1e6L);
+    // Each entry typed into the divisor dialog and applied: what the
+    // window then shows (title, divisor, the dialog's own text, messages).
+    auto run = [this]() {
+        std::vector<std::string> seen;
+        auto* win = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, ""));
+        EXPECT_NE(win, nullptr);
+        if (!win)
+            return seen;
+        click(win->window(), "Method|Webster");
+        for (const char* entry : {"575000.5", "0.5", "1e3", "0,5", "708000.25", "7,08e5", " 710000.125 "}) {
+            const size_t before = p.messages().size();
+            p.dialogText("divisor", TDivDlg::Edit, entry);
+            p.press("divisor", plat::IdOk);
+            std::string caption = static_cast<plat::HeadlessWindow*>(win->window())->caption();
+            seen.push_back(std::string(entry) + " -> " + caption.substr(caption.find('[')) + " | " +
+                           formatReal(win->table().divisor(), 0, 6) + " | " +
+                           p.visibleDialog("divisor")->text(TDivDlg::Edit) + " | " +
+                           (p.messages().size() > before ? p.lastMessage() : std::string("no message")));
+        }
+        return seen;
+    };
+    const std::vector<std::string> c = run();
+    ASSERT_EQ(c.size(), 7u);
+    EXPECT_EQ(c[0], "575000.5 -> [Webster; 575000.50 incorrect divisor] | 575000.500000 | 575000.500 | no message");
+    EXPECT_EQ(c[1].substr(c[1].rfind('|')), "| message: hmm ...: out of bounds");
+    EXPECT_EQ(c[3].substr(c[3].rfind('|')), "| message: hmm ...: cannot understand");
+    EXPECT_EQ(c[4], "708000.25 -> [Webster; 708000.25 correct divisor] | 708000.250000 | 708000.250 | no message");
+    EXPECT_EQ(c[5].substr(c[5].rfind('|')), "| message: hmm ...: cannot understand");
+    std::vector<std::string> de;
+    {
+        CommaLocale comma;
+        if (!comma.ok())
+            GTEST_SKIP() << "no German locale installed (the set-up installs locales-all)";
+        de = run();
+    }
+    EXPECT_EQ(de, c);
 }
 
 TEST_F(LocaleTest, WeightedVotingTextsAreTheSameUnderACommaLocale)
