@@ -3,6 +3,7 @@
 #include "apportion/apportion.h"
 
 #include "resources/strings.h"
+#include "text/tables.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,18 +15,6 @@ namespace {
 const char* const kEol = "\r\n";
 
 std::string rowPrefix(int row) { return formatInt(row + 1, 2, '0') + ". "; }
-
-// TeX's special characters in a text cell would break the alignment.
-std::string texEscape(const std::string& s)
-{
-    std::string out;
-    for (char c : s) {
-        if (c == '#' || c == '$' || c == '%' || c == '&')
-            out += '\\';
-        out += c;
-    }
-    return out;
-}
 
 // Collects CR LF terminated lines up to kTextLimit characters: the first
 // line that does not fit ends the text.
@@ -181,30 +170,23 @@ std::string AppTable::textOutTitle() { return S(334); }
 
 std::string AppTable::textOut() const
 {
-    const size_t nw = nameWidth();
-    const size_t cw = static_cast<size_t>(columnWidth_) + 2;
-    std::string head = padOrCut(heading(kNameColumn), nw);
+    ColumnTable t;
+    t.nameHeading = heading(kNameColumn);
+    t.nameWidth = nameWidth();
+    t.columnWidth = static_cast<size_t>(std::max(columnWidth_, 0));
     for (int c = 0; c < kValueColumns; ++c)
-        head += padLeft(heading(c), cw);
-    const std::string rule(head.size(), '-');
-
-    TextLimit text;
-    text.add(head);
-    text.add(rule);
-    text.add("");
+        t.headings.push_back(heading(c));
+    t.rows.reserve(static_cast<size_t>(n_));
     for (int row = 0; row < n_; ++row) {
-        std::string line = padOrCut(cellText(row, kNameColumn), nw);
+        ColumnTable::Row r;
+        r.name = cellText(row, kNameColumn);
         for (int c = 0; c < kValueColumns; ++c)
-            line += padLeft(numberText(rowRecord(row).v[c], c, true), cw);
-        text.add(line);
+            r.cells.push_back(numberText(rowRecord(row).v[c], c, true));
+        t.rows.push_back(std::move(r));
     }
-    text.add(rule);
-    text.add("");
-    std::string foot = padRight("   ", nw);
     for (int c = 0; c <= kColDistrict; ++c)
-        foot += padLeft(numberText(totals_[c], c, true), cw);
-    text.add(foot, "");
-    return text.take();
+        t.totals.push_back(numberText(totals_[c], c, true));
+    return columnTableText(t, kTextLimit);
 }
 
 // ---- TeX output ------------------------------------------------------------
@@ -214,24 +196,22 @@ std::string AppTable::texOut() const
     const std::string h = std::to_string(house());
     const std::string total = formatReal(totals_[kColPop], 0, 0);
     const std::string ideal = std::to_string(roundHalfDown(totals_[kColDistrict]));
-    std::string out = "\\settabs\\+" + std::string(nameWidth(), '0') + "&";
-    out += "0" + total + "&" + "000000&" + "0" + h + ".000&" + "00" + h + "&" + "000000&" + "00" +
-           ideal + "&" + "0" + h + ".000&" + "0" + h + ".000&" + "\\cr" + kEol;
-
-    auto row = [&](const std::string& name, auto cell, const char* skip) {
-        out += "\\+" + texEscape(name) + "\\hfill&";
+    TexColumnTable t;
+    t.templateCells = {std::string(nameWidth(), '0'), "0" + total, "000000", "0" + h + ".000", "00" + h,
+                       "000000", "00" + ideal, "0" + h + ".000", "0" + h + ".000"};
+    std::vector<std::string> head{heading(kNameColumn)};
+    for (int c = 0; c < kValueColumns; ++c)
+        head.push_back(heading(c));
+    t.rows.push_back(std::move(head));
+    for (int r = 0; r < n_; ++r) {
+        std::vector<std::string> row{rowRecord(r).name};
         for (int c = 0; c < kValueColumns; ++c)
-            out += "\\hfill " + texEscape(cell(c)) + "&";
-        out += std::string("\\cr\\vskip ") + skip + kEol;
-    };
-    row(heading(kNameColumn), [&](int c) { return heading(c); }, "2pt");
-    for (int r = 0; r < n_; ++r)
-        row(rowRecord(r).name, [&](int c) { return cellText(r, c); },
-            r == n_ - 1 ? "2pt" : "-2pt");
-
-    out += "\\+&\\hfill " + total + "&&" + "\\hfill " + numberText(house(), kColQuota, false) +
-           "&" + "\\hfill " + h + "&&" + "\\hfill " + ideal + "&&&" + "\\cr" + kEol;
-    return out;
+            row.push_back(cellText(r, c));
+        t.rows.push_back(std::move(row));
+    }
+    t.footer = {std::nullopt, total, std::nullopt, numberText(house(), kColQuota, false), h, std::nullopt,
+                ideal, std::nullopt, std::nullopt};
+    return columnTableTex(t);
 }
 
 } // namespace quan

@@ -1,6 +1,8 @@
 #include "power/bloc_table.h"
 
 #include "resources/strings.h"
+#include "text/tables.h"
+#include "text/textops.h"
 
 #include <algorithm>
 #include <cmath>
@@ -465,47 +467,26 @@ std::string BlocTable::totalText(int column) const
 
 std::string BlocTable::textOut() const
 {
-    const size_t nw = nameWidth();
-    const size_t cw = static_cast<size_t>(columnWidth_) + 2;
-    std::string head = padOrCut(headings_[kNameHeading], nw);
+    ColumnTable t;
+    t.nameHeading = headings_[kNameHeading];
+    t.nameWidth = nameWidth();
+    t.columnWidth = static_cast<size_t>(std::max(columnWidth_, 0));
     for (int c = 0; c < kColumns; ++c)
-        head += padLeft(headings_[static_cast<size_t>(c)], cw);
-    const std::string rule(head.size(), '-');
-    std::string out = head + "\r\n" + rule + "\r\n\r\n";
+        t.headings.push_back(headings_[static_cast<size_t>(c)]);
     for (size_t r = 0; r < order_.size(); ++r) {
         const int b = order_[r];
-        out += padOrCut(rowPrefix(static_cast<int>(r)) + displayName(b), nw);
+        ColumnTable::Row row;
+        row.name = rowPrefix(static_cast<int>(r)) + displayName(b);
         for (int c = 0; c < kColumns; ++c)
-            out += padLeft(cellText(b, c), cw);
-        out += "\r\n";
+            row.cells.push_back(cellText(b, c));
+        t.rows.push_back(std::move(row));
     }
-    out += rule + "\r\n\r\n";
-    out += padOrCut("   ", nw);
     for (int c = 0; c < kColumns; ++c)
-        out += padLeft(totalText(c), cw);
-    return out;
+        t.totals.push_back(totalText(c));
+    return columnTableText(t, kMaxTextLength);
 }
 
 namespace {
-
-// Characters TeX would take as commands are written so that they print.
-std::string texEscape(const std::string& s)
-{
-    std::string out;
-    for (char ch : s) {
-        switch (ch) {
-        case '\\': out += "$\\backslash$"; break;
-        case '&': case '%': case '#': case '_': case '$': case '{': case '}':
-            out += '\\';
-            out += ch;
-            break;
-        case '^': out += "\\^{}"; break;
-        case '~': out += "\\~{}"; break;
-        default: out += ch;
-        }
-    }
-    return out;
-}
 
 std::string whole(Real v)
 {
@@ -527,31 +508,26 @@ std::string BlocTable::texOutput() const
     const std::string W = whole(totals_[kWeight]);
     const std::string cases = whole(totals_[kPivotal]);
     const std::string powerTotal = whole(totals_[kPowerPct]);
-    std::string out = "\\settabs\\+" + std::string(nameWidth(), '0') + "&";
-    out += "0" + W + "&" + "000000&" + "0" + cases + ".000&" + "00" + cases + "&" + "000000&" + "00" +
-           powerTotal + "&" + "0" + cases + ".000&" + "0" + cases + ".000&" + "\\cr\r\n";
-
-    out += "\\+" + texEscape(headings_[kNameHeading]) + "\\hfill&";
+    TexColumnTable t;
+    t.templateCells = {std::string(nameWidth(), '0'), "0" + W, "000000", "0" + cases + ".000", "00" + cases,
+                       "000000", "00" + powerTotal, "0" + cases + ".000", "0" + cases + ".000"};
+    std::vector<std::string> head{headings_[kNameHeading]};
     for (int c = 0; c < kColumns; ++c)
-        out += "\\hfill " + texEscape(headings_[static_cast<size_t>(c)]) + "&";
-    out += "\\cr\r\n\\vskip 2pt";
+        head.push_back(headings_[static_cast<size_t>(c)]);
+    t.rows.push_back(std::move(head));
     for (size_t r = 0; r < order_.size(); ++r) {
         const int b = order_[r];
-        out += "\\+" + texEscape(displayName(b)) + "\\hfill&";
+        std::vector<std::string> row{displayName(b)};
         for (int c = 0; c < kColumns; ++c)
-            out += "\\hfill " + texCell(b, c) + "&";
-        out += "\\cr\r\n";
-        out += r + 1 == order_.size() ? "\\vskip 2pt" : "\\vskip -2pt";
+            row.push_back(texCell(b, c));
+        t.rows.push_back(std::move(row));
     }
-
+    // Before a calculation there are no cases and no power to total.
     const std::string shownCases = resultsValid_ ? cases : std::string();
     const std::string shownPower = resultsValid_ ? powerTotal : std::string();
-    out += "\\+&\\hfill " + W + "&&";
-    out += "\\hfill " + shownCases + "&";
-    out += "\\hfill " + shownCases + "&&";
-    out += "\\hfill " + shownPower + "&&&";
-    out += "\\cr\r\n";
-    return out;
+    t.footer = {std::nullopt, W, std::nullopt, shownCases, shownCases, std::nullopt, shownPower, std::nullopt,
+                std::nullopt};
+    return columnTableTex(t);
 }
 
 } // namespace quan

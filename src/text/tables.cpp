@@ -117,6 +117,86 @@ std::string texTable(const TableData& data)
     return out;
 }
 
+size_t columnFieldWidth(const ColumnTable& t, size_t c)
+{
+    size_t w = t.columnWidth;
+    if (c < t.headings.size())
+        w = std::max(w, t.headings[c].size());
+    for (const auto& r : t.rows)
+        if (c < r.cells.size())
+            w = std::max(w, r.cells[c].size());
+    if (c < t.totals.size())
+        w = std::max(w, t.totals[c].size());
+    return w + 2;
+}
+
+std::string columnTableText(const ColumnTable& t, size_t limit)
+{
+    const size_t ncol = t.headings.size();
+    std::vector<size_t> field(ncol);
+    for (size_t c = 0; c < ncol; ++c)
+        field[c] = columnFieldWidth(t, c);
+    auto cells = [&](const std::vector<std::string>& v) {
+        std::string s;
+        for (size_t c = 0; c < ncol && c < v.size(); ++c)
+            s += padLeft(v[c], field[c]);
+        return s;
+    };
+
+    std::string out;
+    bool full = false;
+    // Adds a line unless it would pass the limit; the first that does not
+    // fit ends the text.
+    auto add = [&](const std::string& line, const char* end) {
+        if (full || out.size() + line.size() + std::char_traits<char>::length(end) > limit) {
+            full = true;
+            return;
+        }
+        out += line;
+        out += end;
+    };
+    const std::string head = padOrCut(t.nameHeading, t.nameWidth) + cells(t.headings);
+    const std::string rule(head.size(), '-');
+    add(head, kEol);
+    add(rule, kEol);
+    add("", kEol);
+    for (const auto& r : t.rows)
+        add(padOrCut(r.name, t.nameWidth) + cells(r.cells), kEol);
+    add(rule, kEol);
+    add("", kEol);
+    add(padOrCut("   ", t.nameWidth) + cells(t.totals), "");
+    return out;
+}
+
+std::string columnTableTex(const TexColumnTable& t)
+{
+    std::string out = "\\settabs\\+";
+    for (const auto& c : t.templateCells)
+        out += c + "&";
+    out += "\\cr";
+    out += kEol;
+    for (size_t r = 0; r < t.rows.size(); ++r) {
+        const auto& row = t.rows[r];
+        // A little air under the heading row and the last row; the skip
+        // starts the next output line.
+        if (r > 0)
+            out += r == 1 ? "\\vskip 2pt" : "\\vskip -2pt";
+        out += "\\+" + (row.empty() ? std::string() : texEscape(row[0])) + "\\hfill&";
+        for (size_t c = 1; c < row.size(); ++c)
+            out += "\\hfill " + texEscape(row[c]) + "&";
+        out += "\\cr";
+        out += kEol;
+    }
+    if (t.rows.size() > 1)
+        out += "\\vskip 2pt";
+    out += "\\+";
+    for (const auto& f : t.footer)
+        out += f ? "\\hfill " + texEscape(*f) + "&" : std::string("&");
+    out += "\\cr";
+    out += kEol;
+    return out;
+}
+
 void textOut(TPreTextWin& target, const std::string& caption, const std::string& text)
 {
     target.handOver(text);
@@ -143,7 +223,7 @@ bool saveTexFile(TFileMsgWin& win, const std::string& content)
         win.message(12);
         return false;
     }
-    win.showText(S(89), S(88));
+    win.showText(S(89) + ": " + *chosen, S(88));
     return true;
 }
 

@@ -1,6 +1,10 @@
 // The texts built from the table, byte for byte, on small cases worked by hand.
 #include "app_fixture.h"
 
+#include <iterator>
+#include <sstream>
+#include <vector>
+
 using namespace quan;
 using namespace quan::test;
 
@@ -134,23 +138,26 @@ TEST(TexOut, PlainTexTable)
         R"(\settabs\+00000&01000&000000&010.000&0010&000000&00100&010.000&010.000&\cr)"
         "\r\n"
         R"(\+State\hfill&\hfill pop&\hfill pct&\hfill quota&\hfill reps&\hfill pct&)"
-        R"(\hfill district&\hfill adj Q&\hfill crit V&\cr\vskip 2pt)"
+        R"(\hfill district&\hfill adj Q&\hfill crit V&\cr)"
         "\r\n"
-        R"(\+Alpha\hfill&\hfill 530&\hfill 53.00&\hfill 5.300&\hfill 5&\hfill 50.00&)"
-        R"(\hfill 106&\hfill 5.300&\hfill 0.300&\cr\vskip -2pt)"
+        R"(\vskip 2pt\+Alpha\hfill&\hfill 530&\hfill 53.00&\hfill 5.300&\hfill 5&\hfill 50.00&)"
+        R"(\hfill 106&\hfill 5.300&\hfill 0.300&\cr)"
         "\r\n"
-        R"(\+Beta\hfill&\hfill 310&\hfill 31.00&\hfill 3.100&\hfill 3&\hfill 30.00&)"
-        R"(\hfill 103&\hfill 3.100&\hfill 0.100&\cr\vskip -2pt)"
+        R"(\vskip -2pt\+Beta\hfill&\hfill 310&\hfill 31.00&\hfill 3.100&\hfill 3&\hfill 30.00&)"
+        R"(\hfill 103&\hfill 3.100&\hfill 0.100&\cr)"
         "\r\n"
-        R"(\+Gamma\hfill&\hfill 160&\hfill 16.00&\hfill 1.600&\hfill 2&\hfill 20.00&)"
-        R"(\hfill 80&\hfill 1.600&\hfill 0.600&\cr\vskip 2pt)"
+        R"(\vskip -2pt\+Gamma\hfill&\hfill 160&\hfill 16.00&\hfill 1.600&\hfill 2&\hfill 20.00&)"
+        R"(\hfill 80&\hfill 1.600&\hfill 0.600&\cr)"
         "\r\n"
-        R"(\+&\hfill 1000&&\hfill 10.000&\hfill 10&&\hfill 100&&&\cr)"
+        R"(\vskip 2pt\+&\hfill 1000&&\hfill 10.000&\hfill 10&&\hfill 100&&&\cr)"
         "\r\n";
     EXPECT_EQ(t.texOut(), want);
-    // TeX's special characters in names are escaped.
+    // TeX's special characters in names are escaped, braces and backslash
+    // included (plain TeX takes them only in math).
     t.setName(0, "A&B 100%");
     EXPECT_NE(t.texOut().find(R"(\+A\&B 100\%\hfill&)"), std::string::npos);
+    t.setName(0, "x{1}\\_^");
+    EXPECT_NE(t.texOut().find(R"(\+x$\{$1$\}$$\backslash$\_\^{}\hfill&)"), std::string::npos) << t.texOut();
 }
 
 TEST(Cells, NumbersUseTheColumnDecimals)
@@ -166,4 +173,35 @@ TEST(Cells, NumbersUseTheColumnDecimals)
     EXPECT_EQ(t.cellText(1, kColCrit), "0.1");
     EXPECT_EQ(t.cellText(1, kNameColumn), "Beta");
     EXPECT_EQ(t.nameWidth(), 5u);
+}
+
+TEST(TextOut, NarrowStoredColumnsStillSeparateTheirNumbers)
+{
+    // A file may store a column width below what the numbers need (here 1):
+    // the width is kept, but every number keeps blanks before it.
+    AppTable t = makeTable({{"Alpha", 5305300}, {"Beta", 3100}, {"Gamma", 1600}}, 10);
+    AppDocumentData d = t.documentData();
+    d.columnWidth = 1;
+    ASSERT_EQ(t.loadDocument(d), 0);
+    EXPECT_EQ(t.columnWidth(), 1);
+    const std::string text = t.textOut();
+    size_t lines = 0;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = text.find("\r\n", at);
+        std::string line = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+        at = end == std::string::npos ? text.size() : end + 2;
+        if (line.rfind("Alpha", 0) != 0 && line.rfind("Beta", 0) != 0 && line.rfind("Gamma", 0) != 0)
+            continue;
+        ++lines;
+        // A name and eight numbers, each a separate word.
+        std::istringstream words(line);
+        std::vector<std::string> w{std::istream_iterator<std::string>(words), {}};
+        ASSERT_EQ(w.size(), 9u) << line;
+        Real v = 0;
+        for (size_t i = 1; i < w.size(); ++i)
+            EXPECT_TRUE(w[i] == "infinite" || parseReal(w[i], v)) << w[i] << " in " << line;
+    }
+    EXPECT_EQ(lines, 3u);
+    // The population column is as wide as "5305300" plus two blanks.
+    EXPECT_NE(text.find("Alpha  5305300"), std::string::npos) << text;
 }

@@ -11,7 +11,7 @@ menu File|TeX output
 print messages
 SCRIPT
 "$QUANDEL" --batch script.txt > out.txt
-expect_line out.txt "message: success: TeX file saved"
+expect_line out.txt "message: success: TeX file saved: $WORK/table1990.tex"
 grep -q '^\\settabs\\+' table1990.tex || fail "no template line"
 # CR LF line ends.
 [ "$(grep -c $'\r$' table1990.tex)" = "$(wc -l < table1990.tex)" ] || fail "not every line ends CR LF"

@@ -125,7 +125,7 @@ TEST_F(HeadlessTest, SaveTexFileFlow)
     p.file((dir / "table").string());
     EXPECT_TRUE(saveTexFile(w, content));
     EXPECT_EQ(slurp(dir / "table.tex"), content);
-    EXPECT_EQ(p.lastMessage(), "message: success: TeX file saved");
+    EXPECT_EQ(p.lastMessage(), "message: success: TeX file saved: " + (dir / "table.tex").string());
 
     // An existing file: "no" leaves it alone, "yes" overwrites.
     p.file((dir / "table.tex").string());
