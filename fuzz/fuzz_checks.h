@@ -53,9 +53,14 @@ inline std::string checkHor(const uint8_t* data, size_t size)
         return "accepted a state count outside 2..99";
     if (doc.inconsistent != (code == 6))
         return "inconsistent flag does not match the code";
-    for (size_t i = 0; i < n; ++i)
-        if (doc.names[i].size() > 50 || !(doc.populations[i] >= 1))
+    long double total = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (doc.names[i].size() > 50 || !(doc.populations[i] >= 0))
             return "accepted a name or population outside its field";
+        total += doc.populations[i];
+    }
+    if (!(total > 0))
+        return "accepted a table without any population";
     for (const std::string& h : doc.headings)
         if (h.size() > 20)
             return "accepted a heading longer than 20";

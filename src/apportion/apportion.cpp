@@ -557,31 +557,30 @@ int AppTable::loadCensus(int k)
     return 0;
 }
 
-AppDocumentData AppTable::documentData() const
+HorDocument AppTable::documentData() const
 {
-    AppDocumentData d;
-    d.stateCount = n_;
+    HorDocument d;
     d.columnWidth = columnWidth_;
     d.method = method_;
-    d.arrangeKey = arrangeKey_;
-    d.house = house();
+    d.key = arrangeKey_;
+    d.houseSize = house();
     d.increasing = increasing_;
     for (int i = 0; i < n_; ++i) {
         d.populations.push_back(rows_[i].v[kColPop]);
         d.names.push_back(rows_[i].name);
     }
     d.divisor = divisor_;
-    d.headings.assign(headings_.begin(), headings_.end());
+    for (size_t c = 0; c < d.headings.size(); ++c)
+        d.headings[c] = headings_[c];
     return d;
 }
 
-int AppTable::loadDocument(const AppDocumentData& d)
+int AppTable::loadDocument(const HorDocument& d)
 {
-    const size_t n = d.stateCount > 0 ? static_cast<size_t>(d.stateCount) : 0;
-    bool ok = d.stateCount >= 2 && d.stateCount <= kMaxStates && d.columnWidth >= 1 &&
-              d.columnWidth <= kMaxColumnWidth && validMethod(d.method) && validKey(d.arrangeKey) &&
-              d.house >= 1 && d.populations.size() == n && d.names.size() == n &&
-              std::isfinite(d.divisor) && d.divisor > 0 && d.headings.size() <= 9;
+    const size_t n = d.populations.size();
+    bool ok = n >= 2 && n <= static_cast<size_t>(kMaxStates) && d.names.size() == n && d.columnWidth >= 1 &&
+              d.columnWidth <= kMaxColumnWidth && validMethod(d.method) && validKey(d.key) && d.houseSize >= 1 &&
+              std::isfinite(d.divisor) && d.divisor > 0;
     Real total = 0;
     for (size_t i = 0; ok && i < n; ++i) {
         const Real p = d.populations[i];
@@ -590,13 +589,14 @@ int AppTable::loadDocument(const AppDocumentData& d)
     }
     if (!ok || !(total > 0))
         return 6;
-    if (d.stateCount != n_)
+    const int count = static_cast<int>(n);
+    if (count != n_)
         comparisons_.clear();
-    n_ = d.stateCount;
+    n_ = count;
     columnWidth_ = d.columnWidth;
     method_ = d.method;
-    arrangeKey_ = d.arrangeKey;
-    totals_[kColQuota] = d.house;
+    arrangeKey_ = d.key;
+    totals_[kColQuota] = d.houseSize;
     increasing_ = d.increasing;
     for (size_t i = 0; i < n; ++i) {
         rows_[i].v[kColPop] = d.populations[i];

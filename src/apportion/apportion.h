@@ -18,6 +18,8 @@
 //    and never exceed kTextLimit characters.
 #pragma once
 
+#include "graphics/docfile/horfile.h"
+
 #include "core/qmath.h"
 
 #include <array>
@@ -92,21 +94,6 @@ struct MethodChange {
     bool closeDivisorWindows = false; // close the divisor dialog and the watch window
     bool closePriorityList = false;   // close an open priority list text window
     bool showDivisorDialog = false;   // open (or show) the divisor dialog, place its slider
-};
-
-// The stored part of a document (what a ".hor" file holds besides the header
-// and the notebook), for the file reader and writer.
-struct AppDocumentData {
-    int stateCount = 0;
-    int columnWidth = 8;
-    int method = 0;
-    int arrangeKey = kArrangeName;
-    int32_t house = 0;
-    bool increasing = true;
-    std::vector<Real> populations;      // stateCount values, internal order
-    std::vector<std::string> names;     // stateCount names
-    Real divisor = 0;
-    std::vector<std::string> headings;  // up to 9: columns 0..7, then the name column
 };
 
 // A bloc of the Electoral College window.
@@ -225,14 +212,16 @@ public:
     // compiled in. The window names the document censusFileName(k) and marks
     // it unchanged.
     int loadCensus(int k);
-    // File contents: documentData() for writing; loadDocument() checks every
-    // field (n 2..99, column width 1..999, method, key, H >= 1, populations
-    // 0..2147483647 with a positive total, divisor > 0, at most 9 headings;
-    // else 6 and the table is unchanged), takes them, empties the comparison
-    // list when n changes, sorts, recomputes and sets L = 0.9 D, R = 1.1 D.
-    // Missing headings keep theirs.
-    AppDocumentData documentData() const;
-    int loadDocument(const AppDocumentData& doc);
+    // The document as a ".hor" file holds it: documentData() fills the
+    // table's fields (the header and the notebook keep their defaults, for
+    // the window to fill); loadDocument() checks every field it uses (n
+    // 2..99 with one name each, column width 1..999, method, key, H >= 1,
+    // populations 0..2147483647 with a positive total, divisor > 0; else 6
+    // and the table is unchanged), takes them and the nine headings, empties
+    // the comparison list when n changes, sorts, recomputes and sets
+    // L = 0.9 D, R = 1.1 D.
+    HorDocument documentData() const;
+    int loadDocument(const HorDocument& doc);
 
     // ---- Priority list, comparison, electoral blocs -----------------------
     // The priority list of a divisor method ("" for the others).

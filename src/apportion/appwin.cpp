@@ -40,40 +40,40 @@ int TPreAppWin::loadCensus(int k)
 
 int TPreAppWin::readDocument(const std::string& path)
 {
-    HorDocument doc;
+    // A file with fewer than nine headings keeps the table's own for the
+    // headings it lacks: the reader leaves them as it finds them.
+    HorDocument doc = table_.documentData();
     doc.header = headerState();
-    int code = readHor(path, doc);
+    const int code = readHor(path, doc);
     if (code == 11)
         return 11;
     if (code == 6) {
-        // The table of such a file is not used: the 2010 census takes its place.
+        // The table of such a file is not used: the 2010 census takes its
+        // place, with the method, arrangement, direction and column width
+        // that the file gave.
         message(6);
+        closeDivisorWindows();
         table_.loadCensus(22);
-        notebook().setNotes(doc.notebook);
+        HorDocument census = table_.documentData();
+        census.method = doc.method;
+        census.key = doc.key;
+        census.increasing = doc.increasing;
+        census.columnWidth = doc.columnWidth;
+        table_.loadDocument(census);
         // The census is shown under its own name, so that Save asks for a
         // name and never writes it over the file that was opened.
         fileName_ = censusFileName(22);
         named_ = false;
         changed_ = false;
         readerNamedDocument_ = true;
+        notebook().setNotes(doc.notebook);
         tableChanged();
         return 0;
     }
-    AppDocumentData data;
-    data.stateCount = doc.stateCount();
-    data.columnWidth = doc.columnWidth;
-    data.method = doc.method;
-    data.arrangeKey = doc.key;
-    data.house = doc.houseSize;
-    data.increasing = doc.increasing;
-    data.populations = doc.populations;
-    data.names = doc.names;
-    data.divisor = doc.divisor;
-    data.headings.assign(doc.headings.begin(), doc.headings.end());
     AppTable fresh = table_;
-    code = fresh.loadDocument(data);
-    if (code)
-        return code == 6 ? 11 : code;
+    if (fresh.loadDocument(doc))
+        return 11;
+    closeDivisorWindows();
     table_ = std::move(fresh);
     applyHeaderState(doc.header);
     notebook().setNotes(doc.notebook);
@@ -83,19 +83,8 @@ int TPreAppWin::readDocument(const std::string& path)
 
 bool TPreAppWin::writeDocument(const std::string& path)
 {
-    HorDocument doc;
+    HorDocument doc = table_.documentData();
     doc.header = headerState();
-    AppDocumentData data = table_.documentData();
-    doc.columnWidth = data.columnWidth;
-    doc.method = data.method;
-    doc.key = data.arrangeKey;
-    doc.houseSize = data.house;
-    doc.increasing = data.increasing;
-    doc.populations = data.populations;
-    doc.names = data.names;
-    doc.divisor = data.divisor;
-    for (size_t i = 0; i < doc.headings.size() && i < data.headings.size(); ++i)
-        doc.headings[i] = data.headings[i];
     doc.notebook = notebookText();
     return writeHor(path, doc) == 0;
 }
@@ -234,6 +223,12 @@ void TAppWin::setup()
         fileName_ = keep.empty() ? censusFileName(22) : keep;
     }
     updateMenu();
+}
+
+void TAppWin::closeDivisorWindows()
+{
+    if (divDlg_)
+        divDlg_->hide();
 }
 
 void TAppWin::tableChanged()

@@ -90,6 +90,8 @@ protected:
     // The table changed: repaint, refresh the title, close what no longer
     // applies.
     virtual void tableChanged() = 0;
+    // A file was read: the divisor dialog and the watch window close.
+    virtual void closeDivisorWindows() {}
 
     AppTable table_;
 };
@@ -121,6 +123,7 @@ public:
 protected:
     void setup() override;
     void tableChanged() override;
+    void closeDivisorWindows() override;
     plat::Menu menuBar() const override;
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;

@@ -49,6 +49,13 @@ void TVELWin::writeSettingsOnClose()
     WriteSettingsFile(settingsPath(), s);
 }
 
+void TVELWin::refreshTitle()
+{
+    TFileMsgWin::refreshTitle();
+    if (note_)
+        note_->refreshCaption();
+}
+
 void TVELWin::openLastDocument()
 {
     if (lastDocument_.empty() || !fileExists(lastDocument_))
@@ -58,9 +65,7 @@ void TVELWin::openLastDocument()
         message(code);
         return;
     }
-    fileName_ = lastDocument_;
-    named_ = true;
-    changed_ = false;
+    adoptReadFile(lastDocument_);
     refreshTitle();
 }
 

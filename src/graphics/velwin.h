@@ -57,6 +57,8 @@ public:
     TNoteWin& notebook();
     bool hasNotebook() const { return note_ != nullptr; }
     std::string notebookText() const override;
+    // The caption, and the notebook's, which names the document too.
+    void refreshTitle() override;
 
     // Shows a help text resource in the help window; 0 or the message code.
     int showHelp(const std::string& resourceName);

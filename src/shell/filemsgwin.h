@@ -98,7 +98,9 @@ public:
 
     // The caption: the file name's name part followed by titleSuffix().
     virtual std::string titleSuffix() const { return ""; }
-    void refreshTitle();
+    // Shows the name and the topic's suffix in the caption (and wherever else
+    // the window shows its name).
+    virtual void refreshTitle();
 
     // Decimal places of the window's numbers (the DP dialog).
     virtual int decimals() const { return decimals_; }

@@ -243,10 +243,17 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
     win->create();
     if (!path.empty()) {
         int code = win->readDocument(path);
-        if (code > 0)
+        if (code > 0) {
             win->message(code);
-        else
+            // What the window shows is not that file: it stands unnamed, as
+            // a new window does, so that Save never writes it over the file.
+            ++counter_;
+            win->setFileName(S(29) + std::to_string(counter_) + extensionOfKind(kind));
+            win->setNamed(false);
+            win->setChanged(false);
+        } else {
             win->adoptReadFile(path);
+        }
         win->refreshTitle();
     }
     if (init.openLast)

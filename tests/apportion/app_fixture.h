@@ -19,15 +19,14 @@ inline AppTable makeTable(const States& states, int32_t house, int method = kHam
                           Real divisor = 1)
 {
     AppTable t;
-    AppDocumentData d = t.documentData();
-    d.stateCount = static_cast<int>(states.size());
+    HorDocument d = t.documentData();
     d.populations.clear();
     d.names.clear();
     for (const auto& [name, pop] : states) {
         d.names.push_back(name);
         d.populations.push_back(pop);
     }
-    d.house = house;
+    d.houseSize = house;
     d.method = method;
     d.divisor = divisor;
     EXPECT_EQ(t.loadDocument(d), 0);

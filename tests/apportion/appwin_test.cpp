@@ -335,3 +335,154 @@ TEST_F(AppWinTest, TheElectoralCollegeWindowHasNoRandomWeightsAndCloses)
     EXPECT_FALSE(ec.isVisible());
     EXPECT_NE(win->electoralWindow(), nullptr); // kept by its owner
 }
+
+namespace {
+
+// The bytes of a saved file and where its parameter words lie.
+constexpr size_t kParams = 1102;
+void setWord(std::string& bytes, int word, int32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[kParams + static_cast<size_t>(word) * 4 + static_cast<size_t>(i)] =
+            static_cast<char>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF);
+}
+
+} // namespace
+
+TEST_F(AppWinTest, HeadingsMissingFromAFileKeepTheTablesOwn)
+{
+    // A file with only three headings: the other six stay as they were.
+    for (int c = 0; c < 8; ++c)
+        win->table().setHeading(c, "H" + std::to_string(c));
+    win->table().setHeading(kNameColumn, "HN");
+    p.file(path("h.hor"));
+    click("File|Save As");
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("h.hor"), bytes));
+    // Cut the fourth to ninth headings ("H3" .. "HN", each a 16-bit length
+    // of 3 and three bytes) and say three in word 6.
+    const std::string fourth = std::string("\x03\x00H3\x00", 5);
+    const size_t from = bytes.find(fourth);
+    ASSERT_NE(from, std::string::npos);
+    const size_t to = bytes.find(std::string("\x03\x00HN\x00", 5), from);
+    ASSERT_NE(to, std::string::npos);
+    bytes.erase(from, to + 5 - from);
+    setWord(bytes, 6, 3);
+    ASSERT_TRUE(writeFileAtomically(path("three.hor"), bytes));
+
+    auto* other = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("three.hor")));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->fileName(), path("three.hor")) << p.lastMessage();
+    const std::string own[] = {"H0", "H1", "H2", "reps", "pct", "district", "adj Q", "crit V"};
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(other->table().heading(c), own[c]) << c;
+    EXPECT_EQ(other->table().heading(kNameColumn), "State");
+    // Saved again, nothing is blank.
+    p.file(path("again.hor"));
+    other->cmSaveAs();
+    auto* third = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("again.hor")));
+    ASSERT_NE(third, nullptr);
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(third->table().heading(c), own[c]) << c;
+}
+
+TEST_F(AppWinTest, ReadingAFileClosesTheDivisorDialogAndNamesTheNotebook)
+{
+    p.file(path("first.hor"));
+    click("File|Save As");
+    click("Census|1790");
+    p.file(path("second.hor"));
+    click("File|Save As");
+    win->notebook().setNotes("notes of the second file");
+    win->cmSave();
+
+    click("Census|2010");
+    p.file(path("first.hor"));
+    p.answer(plat::IdNo);
+    click("File|Open");
+    EXPECT_NE(win->notebook().title().find("first.hor"), std::string::npos) << win->notebook().title();
+
+    click("Method|Webster");
+    ASSERT_NE(win->divisorDialog(), nullptr);
+    ASSERT_TRUE(win->divisorDialog()->isVisible());
+    p.answer(plat::IdNo);
+    p.file(path("second.hor"));
+    click("File|Open");
+    EXPECT_EQ(win->table().stateCount(), 15);
+    EXPECT_FALSE(win->divisorDialog()->isVisible());
+    EXPECT_FALSE(win->changed());
+    // The notebook shows the notes of second.hor under that name.
+    EXPECT_EQ(win->notebookText(), "notes of the second file");
+    EXPECT_NE(win->notebook().title().find("second.hor"), std::string::npos) << win->notebook().title();
+    EXPECT_EQ(win->notebook().title().find("first.hor"), std::string::npos) << win->notebook().title();
+    // A file that cannot be read leaves the dialog as it was.
+    click("Method|Webster");
+    ASSERT_TRUE(win->divisorDialog()->isVisible());
+    ASSERT_TRUE(writeFileAtomically(path("junk.hor"), "junk"));
+    p.answer(plat::IdNo);
+    p.file(path("junk.hor"));
+    click("File|Open");
+    EXPECT_TRUE(win->divisorDialog()->isVisible());
+}
+
+TEST_F(AppWinTest, AnInconsistentFileStillGivesItsMethodArrangementAndWidth)
+{
+    click("Census|1790");
+    click("Method|Jefferson");
+    p.file(path("x.hor"));
+    click("File|Save As");
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("x.hor"), bytes));
+    setWord(bytes, 1, 12); // column width
+    setWord(bytes, 3, 0);  // arranged by population
+    setWord(bytes, 5, 0);  // decreasing
+    setWord(bytes, 7, 98); // not the format mark
+    ASSERT_TRUE(writeFileAtomically(path("x.hor"), bytes));
+    auto* other = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("x.hor")));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: inconsistent data");
+    EXPECT_EQ(other->table().stateCount(), 50);
+    EXPECT_EQ(other->table().house(), 435);
+    EXPECT_EQ(other->table().method(), kJefferson);
+    EXPECT_EQ(other->table().arrangeKey(), 0);
+    EXPECT_FALSE(other->table().increasing());
+    EXPECT_EQ(other->table().columnWidth(), 12);
+    // Arranged by population, decreasing: California first.
+    EXPECT_EQ(other->table().cellText(0, kNameColumn), "California");
+}
+
+TEST_F(AppWinTest, AStateOfNoPopulationOpens)
+{
+    click("Census|1790");
+    p.file(path("zero.hor"));
+    click("File|Save As");
+    // Connecticut, the first state, gets no population.
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("zero.hor"), bytes));
+    for (size_t i = 0; i < 4; ++i)
+        bytes[kParams + 200 + i] = 0;
+    ASSERT_TRUE(writeFileAtomically(path("zero.hor"), bytes));
+    auto* other = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("zero.hor")));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->fileName(), path("zero.hor")) << p.lastMessage();
+    EXPECT_EQ(other->table().stateCount(), 15);
+    EXPECT_EQ(other->table().record(0).v[kColPop], 0);
+}
+
+TEST_F(AppWinTest, AFileThatCannotBeOpenedLeavesTheWindowUnnamed)
+{
+    ASSERT_TRUE(writeFileAtomically(path("mine.hor"), "my own notes, not a table"));
+    auto* other = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("mine.hor")));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot open file");
+    EXPECT_FALSE(other->named());
+    EXPECT_EQ(other->fileName().find("mine.hor"), std::string::npos) << other->fileName();
+    EXPECT_EQ(other->fileName().substr(0, 6), "noname");
+    // Save asks for a name (here: cancelled), so one "yes" can never
+    // replace the user's file with the default table.
+    p.file(std::nullopt);
+    EXPECT_FALSE(other->cmSave());
+    std::string after;
+    ASSERT_TRUE(readWholeFile(path("mine.hor"), after));
+    EXPECT_EQ(after, "my own notes, not a table");
+}

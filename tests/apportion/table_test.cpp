@@ -254,25 +254,25 @@ TEST(TableOperations, DeleteRowsThreeThroughThreeOfFifty)
 TEST(Documents, LoadChecksEveryFieldAndLeavesTheTableOnFailure)
 {
     AppTable t = makeTable(kSmall, 10, kWebster, 9.5L);
-    AppDocumentData d = t.documentData();
-    EXPECT_EQ(d.stateCount, 3);
+    HorDocument d = t.documentData();
+    EXPECT_EQ(d.stateCount(), 3);
     EXPECT_EQ(d.method, kWebster);
     EXPECT_EQ(d.divisor, 9.5L);
-    EXPECT_EQ(d.house, 10);
-    EXPECT_EQ(d.headings.size(), 9u);
+    EXPECT_EQ(d.houseSize, 10);
+    EXPECT_EQ(d.headings[kNameColumn], "State");
     EXPECT_EQ(t.sliderLeft(), 0.9L * 9.5L);
     EXPECT_EQ(t.sliderRight(), 1.1L * 9.5L);
     for (auto bad : {0, 1, 2, 3, 4, 5, 6, 7}) {
-        AppDocumentData b = d;
+        HorDocument b = d;
         switch (bad) {
-        case 0: b.stateCount = 100; break;
+        case 0: b.populations.resize(100, 1000); b.names.resize(100, "x"); break;
         case 1: b.method = 10; break;
-        case 2: b.arrangeKey = 3; break;
+        case 2: b.key = 3; break;
         case 3: b.populations[1] = -1; break;
         case 4: b.names.pop_back(); break;
         case 5: b.divisor = 0; break;
         case 6: b.columnWidth = 0; break;
-        default: b.house = 0; break;
+        default: b.houseSize = 0; break;
         }
         EXPECT_EQ(t.loadDocument(b), 6) << bad;
     }

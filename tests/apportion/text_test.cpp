@@ -180,7 +180,7 @@ TEST(TextOut, NarrowStoredColumnsStillSeparateTheirNumbers)
     // A file may store a column width below what the numbers need (here 1):
     // the width is kept, but every number keeps blanks before it.
     AppTable t = makeTable({{"Alpha", 5305300}, {"Beta", 3100}, {"Gamma", 1600}}, 10);
-    AppDocumentData d = t.documentData();
+    HorDocument d = t.documentData();
     d.columnWidth = 1;
     ASSERT_EQ(t.loadDocument(d), 0);
     EXPECT_EQ(t.columnWidth(), 1);

@@ -175,7 +175,6 @@ TEST(HorFile, ImpossibleValuesAreRefused)
         {kParamsAt + 12, 3, "key 3"},
         {kParamsAt + 16, 0, "house size 0"},
         {kParamsAt + 24, -1, "negative heading count"},
-        {kParamsAt + 200, 0, "population 0"},
         {kParamsAt + 204, -7, "negative population"},
     };
     for (const Case& c : cases) {
@@ -184,6 +183,19 @@ TEST(HorFile, ImpossibleValuesAreRefused)
         HorDocument got = before;
         EXPECT_EQ(readHor(b, got), 11) << c.what;
         EXPECT_EQ(got, before) << c.what;
+    }
+    // One state may have no population, but not every state.
+    {
+        testutil::Bytes b = handMadeFile();
+        setI32(b, kParamsAt + 200, 0);
+        HorDocument got = before;
+        EXPECT_EQ(readHor(b, got), 0);
+        EXPECT_EQ(got.populations[0], 0);
+        for (size_t i = 0; i < 5; ++i)
+            setI32(b, kParamsAt + 200 + 4 * i, 0);
+        got = before;
+        EXPECT_EQ(readHor(b, got), 11) << "no population at all";
+        EXPECT_EQ(got, before);
     }
     // The divisor must be a positive number.
     const size_t divisorAt = handMadeFile().size() - 9 * 8 - 21 - 10; // 9 headings "col i", the notebook

@@ -85,11 +85,16 @@ int readHor(const uint8_t* data, size_t size, HorDocument& out)
     doc.inconsistent = words[7] != kHorFormatMark;
 
     doc.populations.assign(static_cast<size_t>(n), 0);
+    // A state may have no population, but the states together must have
+    // some.
     bool populationsValid = true;
+    Real total = 0;
     for (Real& p : doc.populations) {
         p = r.i32();
-        populationsValid = populationsValid && p >= 1;
+        populationsValid = populationsValid && p >= 0;
+        total += p;
     }
+    populationsValid = populationsValid && total > 0;
     doc.names.assign(static_cast<size_t>(n), std::string());
     for (std::string& name : doc.names)
         name = r.fileString(kHorNameChars);

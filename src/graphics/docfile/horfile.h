@@ -59,8 +59,8 @@ int writeHor(const std::string& path, const HorDocument& doc);
 //   11 "cannot open file": unreadable, another kind, a version newer than
 //      6, cut short, or holding values no document can have (n outside
 //      2..99, a negative heading count, a method outside 0..9, an unknown
-//      arrange-by key, a column width outside 1..999, a house size or a
-//      population below 1, a divisor that is not a positive number).
+//      arrange-by key, a column width outside 1..999, a house size below 1, a
+//      negative population or none at all, a divisor that is not a positive number).
 // On 11 out is left exactly as it was. Headings beyond the ninth are read
 // and discarded; headings missing from a file with fewer than nine keep
 // out's values.
