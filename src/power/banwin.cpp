@@ -179,7 +179,7 @@ void TBanWin::mouse(const plat::MouseEvent& e)
     TableGrid::Hit h = grid_.hitTest(*model_, e.pos);
     if (!h.valid)
         return;
-    if (h.row < 0 || h.row >= table_.blocCount() || (h.col != -1 && h.col != BlocTable::kWeight)) {
+    if (!table_.cellEditable(h.row, h.col)) {
         message(18);
         return;
     }
@@ -312,24 +312,12 @@ void TBanWin::cmPrint()
 
 int TBanWin::readDocument(const std::string& path)
 {
-    BnzDocument doc;
+    BnzDocument doc = table_.save();
     doc.header = headerState();
-    int code = readBnz(path, doc);
-    if (code)
+    if (int code = readBnz(path, doc))
         return code;
-    // Build the new table apart and take it only when every value fits.
-    BlocTable fresh = table_;
-    if (fresh.setBlocs(doc.weights, doc.names) || fresh.setColumnWidth(doc.columnWidth) ||
-        fresh.setRange(doc.low, doc.high) || fresh.arrangeBy(doc.key))
+    if (table_.load(doc))
         return 11;
-    fresh.setIncreasing(doc.increasing);
-    fresh.setKind(doc.kind == 1 ? PowerKind::Shapley : PowerKind::Banzhaf);
-    if (doc.pairFirst >= 0 && fresh.setPair(doc.pairFirst, doc.pairSecond))
-        return 11;
-    // The stored quota is kept when it can be met; otherwise the majority.
-    if (doc.quota >= 1 && doc.quota <= fresh.totalWeight())
-        fresh.setQuota(doc.quota);
-    table_ = std::move(fresh);
     applyHeaderState(doc.header);
     notebook().setNotes(doc.notebook);
     tableChanged();
@@ -338,21 +326,8 @@ int TBanWin::readDocument(const std::string& path)
 
 bool TBanWin::writeDocument(const std::string& path)
 {
-    BnzDocument doc;
+    BnzDocument doc = table_.save();
     doc.header = headerState();
-    doc.columnWidth = table_.columnWidth();
-    doc.key = table_.arrangeKey();
-    doc.increasing = table_.increasing();
-    doc.kind = table_.kind() == PowerKind::Shapley ? 1 : 0;
-    doc.pairFirst = table_.pair().isSet() ? table_.pair().first : -1;
-    doc.pairSecond = table_.pair().isSet() ? table_.pair().second : -1;
-    doc.quota = static_cast<int32_t>(std::min<int64_t>(table_.quota(), 2147483647));
-    doc.low = table_.low();
-    doc.high = table_.high();
-    for (int i = 0; i < table_.blocCount(); ++i) {
-        doc.weights.push_back(table_.bloc(i).value[BlocTable::kWeight]);
-        doc.names.push_back(table_.bloc(i).name);
-    }
     doc.notebook = notebookText();
     return writeBnz(path, doc) == 0;
 }

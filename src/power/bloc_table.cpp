@@ -425,6 +425,49 @@ void BlocTable::computeResults()
 // ---------------------------------------------------------------------------
 // Display, Text out and TeX output.
 
+BnzDocument BlocTable::save() const
+{
+    BnzDocument doc;
+    doc.columnWidth = columnWidth_;
+    doc.key = arrangeKey_;
+    doc.increasing = increasing_;
+    doc.kind = kind_ == PowerKind::Shapley ? 1 : 0;
+    doc.pairFirst = pair_.isSet() ? pair_.first : -1;
+    doc.pairSecond = pair_.isSet() ? pair_.second : -1;
+    doc.quota = static_cast<int32_t>(std::min<int64_t>(quota_, 2147483647));
+    doc.low = low_;
+    doc.high = high_;
+    doc.worksheetColors = worksheetColors_;
+    for (int i = 0; i < n_; ++i) {
+        doc.weights.push_back(blocs_[static_cast<size_t>(i)].value[kWeight]);
+        doc.names.push_back(blocs_[static_cast<size_t>(i)].name);
+    }
+    return doc;
+}
+
+int BlocTable::load(const BnzDocument& doc)
+{
+    // Build the new table apart and take it only when every value fits.
+    BlocTable fresh = *this;
+    if (fresh.setBlocs(doc.weights, doc.names) || fresh.setColumnWidth(doc.columnWidth) ||
+        fresh.setRange(doc.low, doc.high) || fresh.arrangeBy(doc.key))
+        return 11;
+    fresh.setIncreasing(doc.increasing);
+    fresh.setKind(doc.kind == 1 ? PowerKind::Shapley : PowerKind::Banzhaf);
+    if (doc.pairFirst >= 0 && fresh.setPair(doc.pairFirst, doc.pairSecond))
+        return 11;
+    if (doc.quota >= 1 && doc.quota <= fresh.totalWeight())
+        fresh.setQuota(doc.quota);
+    fresh.worksheetColors_ = doc.worksheetColors;
+    *this = std::move(fresh);
+    return 0;
+}
+
+bool BlocTable::cellEditable(int row, int column) const
+{
+    return row >= 0 && row < n_ && (column == -1 || column == kWeight);
+}
+
 std::string BlocTable::displayName(int bloc) const
 {
     const std::string& name = blocs_[static_cast<size_t>(bloc)].name;

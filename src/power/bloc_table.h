@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/qmath.h"
+#include "graphics/docfile/bnzfile.h"
 #include "power/big_uint.h"
 #include "power/power_calc.h"
 
@@ -109,6 +110,19 @@ public:
     // outside the table, 25 when fewer than two blocs would remain.
     int deleteRows(long long a, long long b);
 
+    // --- the document ----------------------------------------------------------
+    // The document as a ".bnz" file holds it: save() fills the table's fields
+    // and those it carries for the worksheet (its colours); the header and
+    // the notebook keep their defaults, for the window to fill. load() takes
+    // a document only when every value fits (blocs, column width, random
+    // range, key, pair); the stored quota is kept when it can be met,
+    // otherwise the majority quota stands. 11 "cannot open file" leaves the
+    // table unchanged.
+    BnzDocument save() const;
+    int load(const BnzDocument& doc);
+    // Whether a cell can be edited: a bloc's name (column -1) or its weight.
+    bool cellEditable(int row, int column) const;
+
     // --- calculations -------------------------------------------------------
     int calcAllCases(const Progress& progress);
     int calcMonteCarlo(const Progress& progress, Random& rng = Random::shared());
@@ -130,6 +144,7 @@ public:
     std::string texOutput() const;
 
 private:
+    std::array<int32_t, 4> worksheetColors_{};
     void refreshWeights(); // total, percentages, majority quota
     void sort();
     void invalidate() { resultsValid_ = false; }

@@ -1,6 +1,7 @@
 // The weighted-voting window driven through its menus on the headless
 // platform.
 #include "power/banwin.h"
+#include "graphics/docfile/bnzfile.h"
 #include "shell/shell_fixture.h"
 
 using namespace quan;
@@ -188,4 +189,26 @@ TEST_F(BanWinTest, BnzFileRoundTripThroughTwoWindows)
     EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot open file");
     EXPECT_EQ(other->table().blocCount(), 12);
     EXPECT_EQ(other->fileName(), path("twelve.bnz"));
+}
+
+TEST_F(BanWinTest, WorksheetColoursInAFileSurviveOpeningAndSaving)
+{
+    // A file written by a window with a worksheet: its four colours are
+    // carried through a window that does not use them.
+    BnzDocument doc;
+    doc.weights = {5, 3, 2};
+    doc.names = {"A", "B", "C"};
+    doc.quota = 6;
+    doc.worksheetColors = {14, 2, 38, 4};
+    ASSERT_EQ(writeBnz(path("sheet.bnz"), doc), 0);
+    auto* other = static_cast<TBanWin*>(frame->newWindow(WindowKind::Banzhaf, path("sheet.bnz")));
+    ASSERT_NE(other, nullptr);
+    ASSERT_EQ(other->fileName(), path("sheet.bnz")) << p.lastMessage();
+    p.file(path("again.bnz"));
+    static_cast<plat::HeadlessWindow*>(other->window())->click(cm::SaveAs);
+    BnzDocument back;
+    ASSERT_EQ(readBnz(path("again.bnz"), back), 0);
+    EXPECT_EQ(back.worksheetColors, doc.worksheetColors);
+    EXPECT_EQ(back.weights, doc.weights);
+    EXPECT_EQ(back.quota, 6);
 }
