@@ -26,7 +26,15 @@ struct Font {
     int charSet = 0;        // 2 = symbol
     int pitchAndFamily = 0; // low bits: 1 fixed, 2 variable
     int escapement = 0;     // text angle in tenths of a degree, counter-clockwise
-    int pixelSize() const { return height < 0 ? -height : (height > 0 ? height : 16); }
+    // The character height in pixels: 16 for "any", and never more than
+    // 1000 (a height the program did not make itself is not trusted).
+    int pixelSize() const
+    {
+        if (height == 0)
+            return 16;
+        const long long h = height < 0 ? -static_cast<long long>(height) : height;
+        return static_cast<int>(h > 1000 ? 1000 : h);
+    }
     bool operator==(const Font&) const = default;
 };
 

@@ -1,4 +1,5 @@
 #include "graphics/docfile/header.h"
+#include "platform/dc.h"
 
 #include <cmath>
 
@@ -285,4 +286,63 @@ TEST(DocumentHeader, UnterminatedFaceNameIsCut)
     ByteReader r(b);
     ASSERT_EQ(ReadHeader(r, got), 6);
     EXPECT_EQ(got.fonts[0].font.face(), std::string(31, 'A'));
+}
+
+TEST(DocumentHeader, FontSizesOutsideASaneRangeAreRefused)
+{
+    // Heights and widths are pixels, point sizes points: a file may say
+    // anything, but a window can only use sizes a screen can show.
+    struct Case {
+        const char* what;
+        void (*set)(HeaderState&);
+    } bad[] = {
+        {"height -2^31", [](HeaderState& s) { s.fonts[3].font.height = INT32_MIN; }},
+        {"height 2^31-1", [](HeaderState& s) { s.fonts[0].font.height = INT32_MAX; }},
+        {"height -1001", [](HeaderState& s) { s.fonts[9].font.height = -1001; }},
+        {"height 1001", [](HeaderState& s) { s.fonts[9].font.height = 1001; }},
+        {"width -2^31", [](HeaderState& s) { s.fonts[2].font.width = INT32_MIN; }},
+        {"width 5000", [](HeaderState& s) { s.fonts[2].font.width = 5000; }},
+        {"points -2^31", [](HeaderState& s) { s.fonts[1].pointSize = INT32_MIN; }},
+        {"points -3", [](HeaderState& s) { s.fonts[1].pointSize = -3; }},
+        {"points 1001", [](HeaderState& s) { s.fonts[1].pointSize = 1001; }},
+    };
+    for (const Case& c : bad) {
+        HeaderState s = headerStateFor(kKindApportionment);
+        c.set(s);
+        const Bytes b = headerBytes(s);
+        HeaderState got = headerStateFor(kKindApportionment);
+        got.placement.left = 77;
+        const HeaderState before = got;
+        ByteReader r(b);
+        EXPECT_EQ(ReadHeader(r, got), 0) << c.what;
+        EXPECT_EQ(got, before) << c.what;
+    }
+    // The ends of the range are fine.
+    HeaderState s = headerStateFor(kKindApportionment);
+    s.fonts[0].font.height = -1000;
+    s.fonts[1].font.height = 1000;
+    s.fonts[2].font.height = 0;
+    s.fonts[3].pointSize = 1000;
+    s.fonts[4].pointSize = 0;
+    s.fonts[5].font.width = -1000;
+    const Bytes b = headerBytes(s);
+    HeaderState got = headerStateFor(kKindApportionment);
+    ByteReader r(b);
+    EXPECT_EQ(ReadHeader(r, got), 6);
+    EXPECT_EQ(got.fonts, s.fonts);
+}
+
+TEST(DocumentHeader, AnyFontHeightGivesAUsablePixelSize)
+{
+    // A font made elsewhere (a dialog, an old file) is measured safely.
+    for (int32_t h : {INT32_MIN, INT32_MIN + 1, -1000000, -1001, 1001, INT32_MAX}) {
+        plat::Font f;
+        f.height = h;
+        EXPECT_EQ(f.pixelSize(), 1000) << h;
+    }
+    plat::Font f;
+    f.height = -12;
+    EXPECT_EQ(f.pixelSize(), 12);
+    f.height = 0;
+    EXPECT_EQ(f.pixelSize(), 16);
 }

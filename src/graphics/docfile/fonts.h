@@ -55,6 +55,10 @@ struct FontSlot {
 };
 
 inline constexpr int kFontSlots = 10;
+// The largest font a file may hold: heights and widths in pixels (either
+// sign), sizes in points.
+inline constexpr int32_t kMaxFontPixels = 1000;
+inline constexpr int32_t kMaxFontPoints = 1000;
 using FontTable = std::array<FontSlot, kFontSlots>;
 
 // Windows' MulDiv: a * b / c rounded half away from zero, -1 when c is 0

@@ -96,6 +96,14 @@ int32_t ReadHeader(ByteReader& r, HeaderState& state)
     for (int16_t& role : s.roles)
         role = r.i16();
 
+    // Sizes a screen can show, and nothing whose negation or sum overflows.
+    for (const FontSlot& f : s.fonts)
+        if (f.font.height < -kMaxFontPixels || f.font.height > kMaxFontPixels || f.font.width < -kMaxFontPixels ||
+            f.font.width > kMaxFontPixels || f.pointSize < 0 || f.pointSize > kMaxFontPoints) {
+            r.fail();
+            return 0;
+        }
+
     const int32_t count = words[8];
     const bool markers = words[17] == kHeaderMarker1 && words[18] == kHeaderMarker2;
     if (count > 0) {

@@ -56,7 +56,9 @@ inline HeaderState headerStateFor(int32_t kind)
 void WriteHeader(ByteWriter& w, const HeaderState& state, int32_t kindOverride = 0);
 
 // Reads a header. Returns its version, or 0 when the header's kind is not
-// state.kind, its version is not positive, or it is cut short. The state
+// state.kind, its version is not positive, a font is larger than
+// kMaxFontPixels or kMaxFontPoints (or of a negative point size), or it is
+// cut short. The state
 // is changed only when the whole header was read: a short or foreign
 // header leaves every field as it was. The colour table is taken only when
 // the header carries colour words and both validity markers; a count
