@@ -303,6 +303,15 @@ void TAppWin::paint(plat::DC& dc)
 {
     grid_.setFont(font(0));
     grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, color(1));
+    // Scroll bars show where rows or columns are out of view.
+    if (window_)
+        grid_.showScrollBars(*window_, *model_);
+}
+
+void TAppWin::scrolled(plat::ScrollBarKind which, int pos)
+{
+    if (grid_.scrolled(*model_, which, pos) && window_)
+        window_->invalidate();
 }
 
 void TAppWin::mouse(const plat::MouseEvent& e)

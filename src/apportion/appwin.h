@@ -106,6 +106,7 @@ public:
     void mouse(const plat::MouseEvent& e) override;
     void keyDown(int key, bool shift, bool ctrl) override;
     void wheel(int notches) override;
+    void scrolled(plat::ScrollBarKind which, int pos) override;
 
     // Edits one cell (row -1 headings, n the footer; col 0..7 values, 8 the
     // name) through the input dialog, then the following rows while

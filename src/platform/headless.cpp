@@ -470,7 +470,32 @@ HeadlessWindow::HeadlessWindow(HeadlessPlatform* p, WindowHandler* h, const Wind
     p->windows_.push_back(this);
 }
 
-HeadlessWindow::~HeadlessWindow() { std::erase(platform_->windows_, this); }
+HeadlessWindow::~HeadlessWindow()
+{
+    std::erase(platform_->windows_, this);
+    if (platform_->top_ == this)
+        platform_->top_ = nullptr;
+}
+
+void HeadlessWindow::bringToTop()
+{
+    visible_ = true;
+    minimized_ = false;
+    platform_->top_ = this;
+}
+
+void HeadlessWindow::setScrollBar(ScrollBarKind which, const ScrollBarState& state)
+{
+    (which == ScrollBarKind::Vertical ? vScroll_ : hScroll_) = state;
+}
+
+void HeadlessWindow::userScroll(ScrollBarKind which, int pos)
+{
+    ScrollBarState& s = which == ScrollBarKind::Vertical ? vScroll_ : hScroll_;
+    s.pos = std::clamp(pos, 0, std::max(0, s.max - s.page + 1));
+    if (handler_)
+        handler_->scrolled(which, s.pos);
+}
 
 void HeadlessWindow::checkMenuItem(int id, bool checked)
 {
@@ -511,8 +536,10 @@ void HeadlessWindow::setGeometry(const Rect& outer)
 
 Size HeadlessWindow::clientSize() const
 {
-    // No frame and no menu bar are counted headless: the client is the window.
-    return {std::max(0, geometry_.width()), std::max(0, geometry_.height())};
+    // No frame and no menu bar are counted headless: the client is the
+    // window, less the scroll bars that show (16 pixels each).
+    const int v = vScroll_.visible ? 16 : 0, h = hScroll_.visible ? 16 : 0;
+    return {std::max(0, geometry_.width() - v), std::max(0, geometry_.height() - h)};
 }
 
 void HeadlessWindow::setClientSize(Size s)

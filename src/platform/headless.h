@@ -67,6 +67,8 @@ public:
     // Every window created so far that still exists.
     std::vector<HeadlessWindow*> windows() const;
     HeadlessDialog* visibleDialog(const std::string& name) const;
+    // The window most recently brought to the top (null before any).
+    HeadlessWindow* topWindow() const { return top_; }
     long pollCount() const { return polls_; }
     // The control texts of the last modal dialog as it closed.
     const std::map<int, std::string>& lastDialogTexts() const { return lastDialogTexts_; }
@@ -104,6 +106,7 @@ public:
 private:
     friend class HeadlessWindow;
     friend class HeadlessDialog;
+    HeadlessWindow* top_ = nullptr;
     void applyQueued(HeadlessDialog& d);
     struct DialogAction {
         bool isPress = false;
@@ -198,13 +201,20 @@ public:
     bool isMaximized() const override { return maximized_; }
     bool isMinimized() const override { return minimized_; }
     void restore() override { maximized_ = minimized_ = false; }
-    void bringToTop() override {}
+    void bringToTop() override;
     void invalidate() override { dirty_ = true; }
     void update() override;
     void setAcceptDrops(bool on) override { drops_ = on; }
     TextEditor* editor() override { return editor_.get(); }
+    void setScrollBar(ScrollBarKind which, const ScrollBarState& state) override;
 
     // --- for scripts and tests ---------------------------------------------
+    const ScrollBarState& scrollBar(ScrollBarKind which) const
+    {
+        return which == ScrollBarKind::Vertical ? vScroll_ : hScroll_;
+    }
+    // Moves a scroll bar as the user would.
+    void userScroll(ScrollBarKind which, int pos);
     WindowHandler* handler() const { return handler_; }
     // Paints the window now into a fresh recording and returns it.
     const RecordingDC& paintNow();
@@ -233,6 +243,7 @@ private:
     bool visible_ = false, maximized_ = false, minimized_ = false, dirty_ = true, drops_ = false;
     std::unique_ptr<HeadlessEditor> editor_;
     RecordingDC lastPaint_;
+    ScrollBarState vScroll_, hScroll_;
 };
 
 class HeadlessDialog : public Dialog {

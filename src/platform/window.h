@@ -41,6 +41,17 @@ struct Accelerator {
     int id = 0;
 };
 
+// The scroll bars of a painted window: hidden, or showing positions 0..max
+// of which `page` are in view, the first in view being `pos`.
+enum class ScrollBarKind { Vertical, Horizontal };
+struct ScrollBarState {
+    bool visible = false;
+    int max = 0;
+    int page = 1;
+    int pos = 0;
+    bool operator==(const ScrollBarState&) const = default;
+};
+
 struct MouseEvent {
     enum Kind { Press, Move, Release, DoubleClick } kind = Press;
     int button = 0; // 1 left, 2 right, 3 middle, 0 none (moves)
@@ -89,6 +100,8 @@ public:
     virtual void filesDropped(const std::vector<std::string>& paths) {}
     // The user changed the text of a text window's editor.
     virtual void textEdited() {}
+    // The user moved a scroll bar to pos.
+    virtual void scrolled(ScrollBarKind which, int pos) {}
 };
 
 struct WindowOptions {
@@ -126,12 +139,16 @@ public:
     virtual bool isMaximized() const = 0;
     virtual bool isMinimized() const = 0;
     virtual void restore() = 0;
+    // Raises the window above the others and gives it the keyboard.
     virtual void bringToTop() = 0;
     // Asks for a repaint (the paint event comes later).
     virtual void invalidate() = 0;
     // Repaints at once when a repaint is pending.
     virtual void update() = 0;
     virtual void setAcceptDrops(bool on) = 0;
+    // Shows or hides a scroll bar beside the painted client area (its room
+    // is taken from the client size while it shows).
+    virtual void setScrollBar(ScrollBarKind which, const ScrollBarState& state) = 0;
     // The editor of a text window; nullptr for other windows.
     virtual TextEditor* editor() = 0;
 };

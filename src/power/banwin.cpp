@@ -8,6 +8,7 @@
 #include "text/textprint.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quan {
 
@@ -32,6 +33,16 @@ public:
         return static_cast<int>(std::max(t_.nameWidth(), t_.heading(BlocTable::kNameHeading).size()));
     }
     int columnChars() const override { return t_.columnWidth(); }
+    // The pivotal counts can have as many digits as the number of cases:
+    // 2^n coalitions for Banzhaf, n! orders for Shapley-Shubik.
+    int minimumChars(int c) const override
+    {
+        if (c != BlocTable::kPivotal)
+            return columnChars();
+        const double n = t_.blocCount();
+        const double digits = t_.kind() == PowerKind::Shapley ? std::lgamma(n + 1) / std::log(10.0) : n * std::log10(2.0);
+        return std::max(columnChars(), static_cast<int>(digits) + 1);
+    }
 
 private:
     static std::string trimmed(const std::string& s)
@@ -106,12 +117,22 @@ std::string TBanWin::menuHelpName(int id) const
 void TBanWin::setup()
 {
     TVELWin::setup();
-    // Wide enough for every column, as far as the screen allows.
+    window_->setGeometry({80, 60, 80 + 400, 60 + 520});
+    fitWidth();
+    updateMenu();
+}
+
+const TableGridModel& TBanWin::gridModel() const { return *model_; }
+
+void TBanWin::fitWidth()
+{
+    if (!window_)
+        return;
     int charW = (font(0).pixelSize() * 3 + 4) / 5;
     int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
                          plat::Platform::get().screenSize().w - 100);
-    window_->setGeometry({80, 60, 80 + width, 60 + 520});
-    updateMenu();
+    plat::Rect g = window_->geometry();
+    window_->setGeometry({g.left, g.top, g.left + width, g.bottom});
 }
 
 std::string TBanWin::titleSuffix() const
@@ -170,6 +191,15 @@ void TBanWin::paint(plat::DC& dc)
 {
     grid_.setFont(font(0));
     grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, color(1));
+    // Scroll bars show where rows or columns are out of view.
+    if (window_)
+        grid_.showScrollBars(*window_, *model_);
+}
+
+void TBanWin::scrolled(plat::ScrollBarKind which, int pos)
+{
+    if (grid_.scrolled(*model_, which, pos) && window_)
+        window_->invalidate();
 }
 
 void TBanWin::mouse(const plat::MouseEvent& e)
@@ -436,6 +466,7 @@ int TPowWin::fill(const std::vector<Real>& weights, const std::vector<std::strin
         return code;
     setChanged(false);
     tableChanged();
+    fitWidth();
     return 0;
 }
 

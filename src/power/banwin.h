@@ -54,16 +54,22 @@ public:
     // The table changed: repaint, check marks, title.
     void tableChanged();
 
+    const TableGrid& grid() const { return grid_; }
+    const TableGridModel& gridModel() const;
     void command(int id) override;
     void paint(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
     void keyDown(int key, bool shift, bool ctrl) override;
     void wheel(int notches) override;
+    void scrolled(plat::ScrollBarKind which, int pos) override;
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
 
 protected:
     void setup() override;
+    // Makes the window wide enough for every column, the result columns of
+    // the largest counts included, as far as the screen allows.
+    void fitWidth();
     plat::Menu menuBar() const override;
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;

@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QFontMetricsF>
+#include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -330,8 +331,32 @@ QtWindow::QtWindow(QtPlatform* p, plat::WindowHandler* h, const plat::WindowOpti
         win_->setCentralWidget(editWidget_);
         editor_ = std::make_unique<QtEditor>(editWidget_, h);
     } else {
+        // The painted client with its two scroll bars, hidden until the
+        // window class shows them.
+        auto* box = new QWidget;
+        auto* grid = new QGridLayout(box);
+        grid->setContentsMargins(0, 0, 0, 0);
+        grid->setSpacing(0);
         client_ = new ClientWidget(this);
-        win_->setCentralWidget(client_);
+        vbar_ = new QScrollBar(Qt::Vertical);
+        hbar_ = new QScrollBar(Qt::Horizontal);
+        vbar_->hide();
+        hbar_->hide();
+        grid->addWidget(client_, 0, 0);
+        grid->addWidget(vbar_, 0, 1);
+        grid->addWidget(hbar_, 1, 0);
+        box->setFocusProxy(client_);
+        win_->setCentralWidget(box);
+        for (QScrollBar* bar : {vbar_, hbar_}) {
+            const plat::ScrollBarKind which =
+                bar == vbar_ ? plat::ScrollBarKind::Vertical : plat::ScrollBarKind::Horizontal;
+            QObject::connect(bar, &QScrollBar::valueChanged, bar, [this, which](int pos) {
+                if (settingScroll_ || !handler_)
+                    return;
+                HandlerScope scope;
+                handler_->scrolled(which, pos);
+            });
+        }
     }
     win_->setWindowTitle(fromUi(caption_));
     win_->setAcceptDrops(o.acceptDrops);
@@ -563,7 +588,29 @@ plat::Size QtWindow::clientSize() const
     if (!win_)
         return {};
     int w = win_->width();
-    return {w, std::max(0, win_->height() - menuBarHeight(win_, w))};
+    int h = std::max(0, win_->height() - menuBarHeight(win_, w));
+    // The scroll bars that show take their room from the client.
+    if (vbar_ && !vbar_->isHidden())
+        w -= vbar_->sizeHint().width();
+    if (hbar_ && !hbar_->isHidden())
+        h -= hbar_->sizeHint().height();
+    return {std::max(0, w), std::max(0, h)};
+}
+
+void QtWindow::setScrollBar(plat::ScrollBarKind which, const plat::ScrollBarState& state)
+{
+    QScrollBar* bar = which == plat::ScrollBarKind::Vertical ? vbar_ : hbar_;
+    if (!bar)
+        return;
+    settingScroll_ = true;
+    const int page = std::max(1, state.page);
+    bar->setRange(0, std::max(0, state.max - page + 1));
+    bar->setPageStep(page);
+    bar->setSingleStep(1);
+    bar->setValue(state.pos);
+    settingScroll_ = false;
+    if (bar->isHidden() == state.visible)
+        bar->setVisible(state.visible);
 }
 
 void QtWindow::setClientSize(plat::Size s)

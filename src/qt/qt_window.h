@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAction;
+class QScrollBar;
 class QMenu;
 
 namespace quan::qtui {
@@ -123,6 +124,7 @@ public:
     void update() override;
     void setAcceptDrops(bool on) override;
     plat::TextEditor* editor() override { return editor_.get(); }
+    void setScrollBar(plat::ScrollBarKind which, const plat::ScrollBarState& state) override;
 
     // --- events from the widgets ----------------------------------------------
     plat::WindowHandler* handler() const { return handler_; }
@@ -161,6 +163,10 @@ private:
     std::vector<plat::Accelerator> accels_;
     std::optional<plat::Rect> pendingOuter_;
     bool dirty_ = true;
+    // Scroll bars beside the painted client (none for text editors).
+    QScrollBar* vbar_ = nullptr;
+    QScrollBar* hbar_ = nullptr;
+    bool settingScroll_ = false;
 };
 
 } // namespace quan::qtui

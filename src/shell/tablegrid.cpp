@@ -17,12 +17,30 @@ std::vector<int> TableGrid::shownColumns(const TableGridModel& m) const
 
 int TableGrid::nameWidthPx(const TableGridModel& m) const { return (m.nameChars() + 1) * charW_; }
 
+int TableGrid::columnChars(const TableGridModel& m, int c)
+{
+    size_t w = static_cast<size_t>(std::max(0, m.minimumChars(c)));
+    w = std::max(w, m.heading(c).size());
+    w = std::max(w, m.footer(c).size());
+    for (int r = 0; r < m.rowCount(); ++r)
+        w = std::max(w, m.cell(r, c).size());
+    return static_cast<int>(std::min<size_t>(w, 4000));
+}
+
+int TableGrid::columnPx(int c) const
+{
+    int chars = c >= 0 && c < static_cast<int>(columnChars_.size()) ? columnChars_[static_cast<size_t>(c)] : 0;
+    return (chars + 2) * charW_;
+}
+
 int TableGrid::preferredWidth(const TableGridModel& m, int charWidth)
 {
     // Columns hidden now (results not yet computed) count too, so that the
     // window need not grow when they appear.
-    int cols = m.columnCount();
-    return 2 * kMargin + (m.nameChars() + 1) * charWidth + cols * (m.columnChars() + 2) * charWidth;
+    int w = 2 * kMargin + (m.nameChars() + 1) * charWidth;
+    for (int c = 0; c < m.columnCount(); ++c)
+        w += (columnChars(m, c) + 2) * charWidth;
+    return w;
 }
 
 void TableGrid::layout(plat::DC& dc, const TableGridModel& m, plat::Size client)
@@ -32,6 +50,9 @@ void TableGrid::layout(plat::DC& dc, const TableGridModel& m, plat::Size client)
     charW_ = std::max(1, e.w);
     lineH_ = std::max(1, e.h + 2);
     client_ = client;
+    columnChars_.assign(static_cast<size_t>(std::max(0, m.columnCount())), 0);
+    for (int c = 0; c < m.columnCount(); ++c)
+        columnChars_[static_cast<size_t>(c)] = columnChars(m, c);
     // Heading, a gap, the rows, a gap, the totals.
     int room = client.h - 2 * kMargin - 2 * lineH_ - lineH_ / 2;
     visibleRows_ = std::max(1, room / lineH_);
@@ -60,6 +81,51 @@ bool TableGrid::scrollColumns(const TableGridModel& m, int delta)
     firstCol_ += delta;
     clampScroll(m);
     return firstCol_ != before;
+}
+
+TableGrid::ScrollState TableGrid::scrollState(const TableGridModel& m) const
+{
+    ScrollState st;
+    st.rows = m.rowCount();
+    st.rowsInView = visibleRows_;
+    st.firstRow = firstRow_;
+    std::vector<int> cols = shownColumns(m);
+    st.columns = static_cast<int>(cols.size());
+    st.firstColumn = firstCol_;
+    int x = kMargin + nameWidthPx(m);
+    for (size_t i = static_cast<size_t>(std::max(0, firstCol_)); i < cols.size(); ++i) {
+        x += columnPx(cols[i]);
+        if (x > client_.w)
+            break;
+        ++st.columnsInView;
+    }
+    return st;
+}
+
+bool TableGrid::scrollRowsTo(const TableGridModel& m, int first) { return scrollRows(m, first - firstRow_); }
+
+bool TableGrid::scrollColumnsTo(const TableGridModel& m, int first) { return scrollColumns(m, first - firstCol_); }
+
+void TableGrid::showScrollBars(plat::Window& w, const TableGridModel& m) const
+{
+    const ScrollState st = scrollState(m);
+    plat::ScrollBarState v;
+    v.visible = st.rowsHidden();
+    v.max = std::max(0, st.rows - 1);
+    v.page = std::max(1, st.rowsInView);
+    v.pos = st.firstRow;
+    plat::ScrollBarState h;
+    h.visible = st.columnsHidden();
+    h.max = std::max(0, st.columns - 1);
+    h.page = std::max(1, st.columnsInView);
+    h.pos = st.firstColumn;
+    w.setScrollBar(plat::ScrollBarKind::Vertical, v);
+    w.setScrollBar(plat::ScrollBarKind::Horizontal, h);
+}
+
+bool TableGrid::scrolled(const TableGridModel& m, plat::ScrollBarKind which, int pos)
+{
+    return which == plat::ScrollBarKind::Vertical ? scrollRowsTo(m, pos) : scrollColumnsTo(m, pos);
 }
 
 void TableGrid::ensureRowVisible(const TableGridModel& m, int row)
@@ -109,9 +175,10 @@ plat::Rect TableGrid::cellRect(const TableGridModel& m, int row, int col) const
     int idx = static_cast<int>(it - cols.begin());
     if (idx < firstCol_)
         return {};
-    int colW = (m.columnChars() + 2) * charW_;
-    int x = kMargin + nameW + (idx - firstCol_) * colW;
-    return {x, y, x + colW, y + lineH_};
+    int x = kMargin + nameW;
+    for (int i = firstCol_; i < idx; ++i)
+        x += columnPx(cols[static_cast<size_t>(i)]);
+    return {x, y, x + columnPx(col), y + lineH_};
 }
 
 void TableGrid::draw(plat::DC& dc, const TableGridModel& m, plat::Size client, plat::Color background)
@@ -146,14 +213,18 @@ TableGrid::Hit TableGrid::hitTest(const TableGridModel& m, plat::Point p) const
         return h;
     }
     std::vector<int> cols = shownColumns(m);
-    int colW = (m.columnChars() + 2) * charW_;
     if (p.x < kMargin + nameW)
         return h;
-    int idx = firstCol_ + (p.x - kMargin - nameW) / colW;
-    if (idx < 0 || idx >= static_cast<int>(cols.size()))
-        return h;
-    h.col = cols[static_cast<size_t>(idx)];
-    h.valid = true;
+    int x = kMargin + nameW;
+    for (size_t i = static_cast<size_t>(std::max(0, firstCol_)); i < cols.size(); ++i) {
+        int w = columnPx(cols[i]);
+        if (p.x < x + w) {
+            h.col = cols[i];
+            h.valid = true;
+            return h;
+        }
+        x += w;
+    }
     return h;
 }
 
@@ -164,21 +235,28 @@ void TableGrid::paint(plat::DC& dc, const TableGridModel& m, const TableGridColo
     dc.setTextBackground(false, colors.background);
     std::vector<int> cols = shownColumns(m);
     int nameW = nameWidthPx(m);
-    int colW = (m.columnChars() + 2) * charW_;
-    int right = kMargin + nameW + static_cast<int>(cols.size() - std::min(cols.size(), static_cast<size_t>(firstCol_))) * colW;
+    // Left edges of the shown columns from the first in view.
+    std::vector<int> left;
+    int right = kMargin + nameW;
+    for (size_t i = static_cast<size_t>(std::max(0, firstCol_)); i < cols.size(); ++i) {
+        left.push_back(right);
+        right += columnPx(cols[i]);
+    }
     right = std::min(right, client_.w);
 
-    auto rightAligned = [&](const std::string& s, int x, int y) {
-        int w = dc.textExtent(s).w;
-        dc.textOut({x + colW - charW_ - w, y + 1}, s);
-    };
     auto drawRow = [&](int y, const std::string& name, auto&& cellOf) {
         dc.textOut({kMargin, y + 1}, name);
-        for (size_t i = static_cast<size_t>(firstCol_); i < cols.size(); ++i) {
-            int x = kMargin + nameW + static_cast<int>(i - static_cast<size_t>(firstCol_)) * colW;
+        for (size_t i = 0; i < left.size(); ++i) {
+            const int x = left[i];
             if (x >= client_.w)
                 break;
-            rightAligned(cellOf(cols[i]), x, y);
+            const int c = cols[static_cast<size_t>(firstCol_) + i];
+            const std::string s = cellOf(c);
+            const int w = dc.textExtent(s).w;
+            const int colW = columnPx(c);
+            // Right-aligned, one blank from the right edge; the column is as
+            // wide as its widest value, so no value reaches its neighbour.
+            dc.textOut({x + colW - charW_ - w, y + 1}, s);
         }
     };
 

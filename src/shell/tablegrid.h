@@ -6,6 +6,7 @@
 #pragma once
 
 #include "platform/dc.h"
+#include "platform/window.h"
 
 #include <string>
 #include <vector>
@@ -25,9 +26,14 @@ public:
     virtual std::string name(int row) const = 0;
     virtual std::string cell(int row, int c) const = 0;
     virtual std::string footer(int c) const = 0;
-    // Widths in characters.
+    // Widths in characters: the name column, and the least width of a value
+    // column. A value column is as wide as its widest heading, cell or footer
+    // when that is more (see TableGrid::columnChars).
     virtual int nameChars() const = 0;
     virtual int columnChars() const = 0;
+    // The least width of value column c; a model may ask for more room for
+    // results it will show later (so that the window need not grow).
+    virtual int minimumChars(int c) const { return columnChars(); }
 };
 
 struct TableGridColors {
@@ -74,6 +80,27 @@ public:
     // The client width that shows every column in a font whose characters
     // are charWidth pixels wide.
     static int preferredWidth(const TableGridModel& m, int charWidth);
+    // The width of value column c in characters, without the two blanks
+    // that separate it from the column before: the least width, or the
+    // widest heading, cell or footer.
+    static int columnChars(const TableGridModel& m, int c);
+
+    // What the scroll bars show: rows and shown value columns in all, how
+    // many are in view, and the first in view.
+    struct ScrollState {
+        int rows = 0, rowsInView = 0, firstRow = 0;
+        int columns = 0, columnsInView = 0, firstColumn = 0;
+        bool rowsHidden() const { return rows > rowsInView; }
+        bool columnsHidden() const { return firstColumn > 0 || columnsInView < columns; }
+    };
+    ScrollState scrollState(const TableGridModel& m) const;
+    // Scrolls to the given first row or first shown column (scroll bars).
+    bool scrollRowsTo(const TableGridModel& m, int first);
+    bool scrollColumnsTo(const TableGridModel& m, int first);
+    // Shows a scroll bar for the rows and one for the columns exactly while
+    // some are out of view (call after layout), and follows them.
+    void showScrollBars(plat::Window& w, const TableGridModel& m) const;
+    bool scrolled(const TableGridModel& m, plat::ScrollBarKind which, int pos);
 
     int charWidth() const { return charW_; }
     int lineHeight() const { return lineH_; }
@@ -81,6 +108,8 @@ public:
 private:
     std::vector<int> shownColumns(const TableGridModel& m) const;
     int nameWidthPx(const TableGridModel& m) const;
+    // Pixel width of value column c (its characters and two blanks).
+    int columnPx(int c) const;
     void clampScroll(const TableGridModel& m);
 
     plat::Font font_;
@@ -88,6 +117,7 @@ private:
     int charW_ = 8, lineH_ = 16;
     int firstRow_ = 0, firstCol_ = 0;
     int visibleRows_ = 1;
+    std::vector<int> columnChars_; // per value column, from the last layout
     static constexpr int kMargin = 4;
 };
 

@@ -7,6 +7,8 @@
 #include "graphics/docfile/settings.h"
 #include "shell/shell_fixture.h"
 
+#include <map>
+
 using namespace quan;
 using namespace quan::test;
 
@@ -308,6 +310,8 @@ TEST_F(AppWinTest, RowsScrollUnderFixedHeadingAndTotals)
 {
     hw().setClientSize({900, 300});
     hw().paintNow();
+    // The scroll bars that appear take their room: the next layout settles.
+    hw().paintNow();
     int shown = win->grid().visibleRows();
     ASSERT_LT(shown, 50);
     win->wheel(-2); // two notches towards the user: six rows on
@@ -321,6 +325,44 @@ TEST_F(AppWinTest, RowsScrollUnderFixedHeadingAndTotals)
     EXPECT_EQ(win->grid().firstRow(), 50 - shown);
     win->keyDown(plat::vk::Home, false, false);
     EXPECT_EQ(win->grid().firstRow(), 0);
+}
+
+TEST_F(AppWinTest, ScrollBarsShowWhereRowsOrColumnsAreHidden)
+{
+    using plat::ScrollBarKind;
+    // Tall and wide enough for everything: no scroll bars.
+    hw().setClientSize({2000, 1200});
+    hw().paintNow();
+    EXPECT_FALSE(hw().scrollBar(ScrollBarKind::Vertical).visible);
+    EXPECT_FALSE(hw().scrollBar(ScrollBarKind::Horizontal).visible);
+    // 50 states in a low window: a vertical bar over the rows.
+    hw().setClientSize({2000, 300});
+    hw().paintNow();
+    hw().paintNow();
+    const int shown = win->grid().visibleRows();
+    const plat::ScrollBarState v = hw().scrollBar(ScrollBarKind::Vertical);
+    EXPECT_TRUE(v.visible);
+    EXPECT_EQ(v.max, 49);
+    EXPECT_EQ(v.page, shown);
+    EXPECT_EQ(v.pos, 0);
+    EXPECT_FALSE(hw().scrollBar(ScrollBarKind::Horizontal).visible);
+    // Dragging it scrolls the rows; the keys move the bar.
+    hw().userScroll(ScrollBarKind::Vertical, 20);
+    EXPECT_EQ(win->grid().firstRow(), 20);
+    EXPECT_TRUE(hw().dirty());
+    win->keyDown(plat::vk::Down, false, false);
+    hw().paintNow();
+    EXPECT_EQ(hw().scrollBar(ScrollBarKind::Vertical).pos, 21);
+    // Narrow: a horizontal bar over the value columns.
+    hw().setClientSize({400, 300});
+    hw().paintNow();
+    hw().paintNow();
+    const plat::ScrollBarState h = hw().scrollBar(ScrollBarKind::Horizontal);
+    EXPECT_TRUE(h.visible);
+    EXPECT_EQ(h.max, 7);
+    EXPECT_LT(h.page, 8);
+    hw().userScroll(ScrollBarKind::Horizontal, 3);
+    EXPECT_EQ(win->grid().firstColumn(), 3);
 }
 
 TEST_F(AppWinTest, TheElectoralCollegeWindowHasNoRandomWeightsAndCloses)
@@ -485,4 +527,78 @@ TEST_F(AppWinTest, AFileThatCannotBeOpenedLeavesTheWindowUnnamed)
     std::string after;
     ASSERT_TRUE(readWholeFile(path("mine.hor"), after));
     EXPECT_EQ(after, "my own notes, not a table");
+}
+
+namespace {
+
+// The texts painted on each line, left to right, must not touch: each ends
+// at least a blank before the next begins. Returns the right end of the
+// last text.
+int expectNoTextOverlaps(const plat::RecordingDC& dc)
+{
+    std::map<int, std::vector<std::pair<int, const plat::DrawOp*>>> lines;
+    for (const plat::DrawOp& op : dc.ops())
+        if (op.kind == plat::DrawOp::Text && !op.text.empty())
+            lines[op.pts[0].y].push_back({op.pts[0].x, &op});
+    EXPECT_FALSE(lines.empty());
+    int right = 0;
+    for (auto& [y, texts] : lines) {
+        std::sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (size_t i = 0; i < texts.size(); ++i) {
+            const plat::DrawOp& op = *texts[i].second;
+            const plat::Size e = plat::headlessTextExtent(op.font, op.text);
+            const int end = op.pts[0].x + e.w;
+            right = std::max(right, end);
+            if (i + 1 < texts.size()) {
+                const int blank = (op.font.pixelSize() * 3 + 4) / 5;
+                EXPECT_LE(end + blank, texts[i + 1].first)
+                    << "\"" << op.text << "\" runs into \"" << texts[i + 1].second->text << "\" at y " << y;
+            }
+        }
+    }
+    return right;
+}
+
+} // namespace
+
+TEST_F(AppWinTest, ElectoralCollegeResultsHaveRoomForTheirDigits)
+{
+    click("Other|Electoral power");
+    TPowWin* ec = win->electoralWindow();
+    ASSERT_NE(ec, nullptr);
+    auto& ew = *static_cast<plat::HeadlessWindow*>(ec->window());
+    // Opened wide enough for the counts of 2^51 cases (16 digits).
+    ew.click(bancmd::Exact);
+    ASSERT_TRUE(ec->table().resultsValid());
+    const plat::RecordingDC& dc = ew.paintNow();
+    const std::vector<std::string> texts = dc.texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "2251799813685248"), texts.end());
+    const int right = expectNoTextOverlaps(dc);
+    EXPECT_LE(right, ew.clientSize().w) << "the window is too narrow for its columns";
+    TableGrid::ScrollState st = ec->grid().scrollState(ec->gridModel());
+    EXPECT_EQ(st.columnsInView, st.columns);
+    // Shapley's counts have 67 digits: wider than the screen, so the table
+    // scrolls, and still nothing overlaps.
+    ew.click(bancmd::Shapley);
+    ew.click(bancmd::Exact);
+    ASSERT_TRUE(ec->table().resultsValid());
+    expectNoTextOverlaps(ew.paintNow());
+    st = ec->grid().scrollState(ec->gridModel());
+    EXPECT_TRUE(st.columnsHidden());
+}
+
+TEST_F(AppWinTest, NarrowColumnsFromAFileKeepTheirNumbersApart)
+{
+    // A stored width of 1 is kept, yet every number keeps its blanks.
+    click("Census|1790");
+    p.file(path("narrow.hor"));
+    click("File|Save As");
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("narrow.hor"), bytes));
+    setWord(bytes, 1, 1);
+    ASSERT_TRUE(writeFileAtomically(path("narrow.hor"), bytes));
+    auto* other = static_cast<TAppWin*>(frame->newWindow(WindowKind::Apportionment, path("narrow.hor")));
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->table().columnWidth(), 1);
+    expectNoTextOverlaps(static_cast<plat::HeadlessWindow*>(other->window())->paintNow());
 }
