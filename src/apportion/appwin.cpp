@@ -214,7 +214,7 @@ void TAppWin::setup()
     int charW = (font(0).pixelSize() * 3 + 4) / 5;
     int width = std::min(TableGrid::preferredWidth(*model_, charW) + 24,
                          plat::Platform::get().screenSize().w - 80);
-    window_->setGeometry({60, 40, 60 + width, 40 + 600});
+    window_->setGeometry(cascadePlace({width, 600}));
     // A new window shows the 2010 census by Hamilton's method; a file named
     // at creation is read by the main window afterwards.
     if (fileName_.empty() || !named_) {
@@ -485,6 +485,13 @@ void TAppWin::electoralPower()
         init.fileName = S(282);
         powWin_ = std::make_unique<TPowWin>(frame_, init);
         powWin_->create();
+        // Beside its apportionment window, not over another window's place.
+        const plat::Rect mine = window_->geometry();
+        const plat::Rect its = powWin_->window()->geometry();
+        const plat::Size screen = plat::Platform::get().screenSize();
+        const int left = std::clamp(mine.left + 48, 0, std::max(0, screen.w - its.width()));
+        const int top = std::clamp(mine.top + 48, 0, std::max(0, screen.h - 200));
+        powWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
     }
     int code = powWin_->fill(weights, names, figures);
     if (code) {

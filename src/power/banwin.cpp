@@ -117,7 +117,7 @@ std::string TBanWin::menuHelpName(int id) const
 void TBanWin::setup()
 {
     TVELWin::setup();
-    window_->setGeometry({80, 60, 80 + 400, 60 + 520});
+    window_->setGeometry(cascadePlace({400, 520}));
     fitWidth();
     updateMenu();
 }

@@ -89,6 +89,27 @@ void TFileMsgWin::create()
     refreshTitle();
 }
 
+plat::Rect TFileMsgWin::cascadePlace(plat::Size size) const
+{
+    constexpr int kStep = 28, kSteps = 10, kMargin = 8;
+    const plat::Size screen = plat::Platform::get().screenSize();
+    const int k = init_.slot >= 0 ? init_.slot % kSteps : 0;
+    int left = 40 + k * kStep;
+    int top = 40 + k * kStep;
+    if (frame_ && frame_->window()) {
+        const plat::Rect main = frame_->window()->geometry();
+        const int below = main.bottom + kMargin;
+        // Below the main window when a useful part of the window fits there.
+        if (below + k * kStep + 240 <= screen.h) {
+            top = below + k * kStep;
+            left = std::max(0, main.left) + k * kStep;
+        }
+    }
+    const int w = std::min(size.w, std::max(200, screen.w - left));
+    const int h = std::min(size.h, std::max(160, screen.h - top));
+    return {left, top, left + w, top + h};
+}
+
 std::string TFileMsgWin::namePart(const std::string& path)
 {
     size_t cut = path.find_last_of("/\\");

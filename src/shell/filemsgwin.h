@@ -45,6 +45,11 @@ public:
     int slot() const { return init_.slot; }
     const DocInit& init() const { return init_; }
 
+    // Where a new document window of size `size` opens: document windows
+    // cascade by their slot, starting below the main window when there is
+    // room (so that its Window menu stays in reach), else at the top.
+    plat::Rect cascadePlace(plat::Size size) const;
+
     // Document state.
     const std::string& fileName() const { return fileName_; }
     void setFileName(const std::string& name) { fileName_ = name; }

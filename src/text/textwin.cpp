@@ -159,8 +159,12 @@ int TPreTextWin::lineWidth() const
 void TPreTextWin::show()
 {
     visible_ = true;
-    if (window_)
-        window_->show();
+    if (!window_)
+        return;
+    // New text is what the user asked for: bring it above the owner even
+    // when the window is open already.
+    window_->show();
+    window_->bringToTop();
 }
 
 void TPreTextWin::hideWindow()

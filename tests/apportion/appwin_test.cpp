@@ -602,3 +602,33 @@ TEST_F(AppWinTest, NarrowColumnsFromAFileKeepTheirNumbersApart)
     EXPECT_EQ(other->table().columnWidth(), 1);
     expectNoTextOverlaps(static_cast<plat::HeadlessWindow*>(other->window())->paintNow());
 }
+
+TEST_F(AppWinTest, NewWindowsCascadeBelowTheMainWindow)
+{
+    const plat::Rect main = frame->window()->geometry();
+    auto* second = frame->newWindow(WindowKind::Apportionment, "");
+    auto* third = frame->newWindow(WindowKind::Apportionment, "");
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(third, nullptr);
+    const plat::Rect a = win->window()->geometry(), b = second->window()->geometry(),
+                     c = third->window()->geometry();
+    // Each a step further right and down than the one before.
+    EXPECT_GT(b.left, a.left);
+    EXPECT_GT(b.top, a.top);
+    EXPECT_EQ(c.left - b.left, b.left - a.left);
+    EXPECT_EQ(c.top - b.top, b.top - a.top);
+    // The main window stays in reach: no document window covers its menu bar.
+    for (const plat::Rect& r : {a, b, c})
+        EXPECT_GE(r.top, main.bottom) << "a window over the main window";
+    // The Electoral College opens beside its apportionment window, not at
+    // the same place as a weighted-voting window.
+    frame->registerKind(WindowKind::Banzhaf,
+                        [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TBanWin>(f, i); });
+    auto* ban = frame->newWindow(WindowKind::Banzhaf, "");
+    ASSERT_NE(ban, nullptr);
+    click("Other|Electoral power");
+    const plat::Rect ec = win->electoralWindow()->window()->geometry();
+    const plat::Rect bw = ban->window()->geometry();
+    EXPECT_FALSE(ec.left == bw.left && ec.top == bw.top);
+    EXPECT_FALSE(ec.left == a.left && ec.top == a.top);
+}

@@ -47,6 +47,21 @@ TEST_F(TextWinTest, HandOverRefreshesAndShows)
     EXPECT_FALSE(tw->visible());
 }
 
+TEST_F(TextWinTest, NewTextRaisesTheWindowAboveItsOwner)
+{
+    auto owner = makeWindow<TTextWin>(nullptr, "owner.txt");
+    owner->handOver("the owner's text");
+    ASSERT_EQ(p.topWindow(), &win(owner->window()));
+    tw->handOver("first");
+    EXPECT_EQ(p.topWindow(), &w());
+    // The user goes back to the owner; a second hand-over (Text out again,
+    // Help again) brings the text window forward, though it is open.
+    win(owner->window()).bringToTop();
+    ASSERT_EQ(p.topWindow(), &win(owner->window()));
+    tw->handOver("second");
+    EXPECT_EQ(p.topWindow(), &w());
+}
+
 TEST_F(TextWinTest, EmptySearchIsNothingToDo)
 {
     tw->handOver("alpha");
