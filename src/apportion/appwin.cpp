@@ -175,6 +175,9 @@ bool TDivDlg::button(plat::Dialog& d, int id)
     }
     refresh();
     owner_.divisorMoved();
+    // After Apply the keyboard goes back to the table.
+    if (id == plat::IdOk && owner_.window())
+        owner_.window()->bringToTop();
     return true;
 }
 

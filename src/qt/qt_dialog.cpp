@@ -424,8 +424,9 @@ void QtDialog::show()
     d_->activateWindow();
 }
 
-// A modeless dialog opens beside its owner, or below it, where it leaves
-// the owner's picture or table in view; centred when neither fits.
+// A modeless dialog opens beside its owner (right or left), or below or
+// above it, where it leaves the owner's picture or table in view; centred
+// when no side has room.
 void QtDialog::placeBesideOwner()
 {
     QWidget* owner = d_->parentWidget() ? d_->parentWidget()->window() : nullptr;
@@ -438,12 +439,14 @@ void QtDialog::placeBesideOwner()
     if (!screen)
         return;
     QRect avail = screen->availableGeometry();
-    QPoint right(o.right() + 8, o.top());
-    QPoint below(o.left(), o.bottom() + 8);
-    if (avail.contains(QRect(right, size)))
-        d_->move(right);
-    else if (avail.contains(QRect(below, size)))
-        d_->move(below);
+    // Right, left, below or above the owner: the first side with room.
+    const QPoint sides[] = {QPoint(o.right() + 8, o.top()), QPoint(o.left() - 8 - size.width(), o.top()),
+                            QPoint(o.left(), o.bottom() + 8), QPoint(o.left(), o.top() - 8 - size.height())};
+    for (const QPoint& at : sides)
+        if (avail.contains(QRect(at, size))) {
+            d_->move(at);
+            return;
+        }
 }
 
 void QtDialog::hide()

@@ -115,9 +115,12 @@ TEST_F(AppWinTest, DivisorMethodsOpenTheDivisorDialogAndTheSliderRecomputes)
     // Apply a correct divisor: Webster on the 2010 populations gives 435
     // seats for divisors from about 707 500 to 708 500 (worked out apart from
     // the program: 710 000 gives 433).
+    frame->window()->bringToTop(); // the user was elsewhere
     p.dialogText("divisor", TDivDlg::Edit, "708000");
     p.press("divisor", plat::IdOk);
     EXPECT_EQ(t.seatsAssigned(), 435);
+    // Apply gives the keyboard back to the table.
+    EXPECT_EQ(p.topWindow(), &hw());
     EXPECT_NE(hw().caption().find("708000.00 correct divisor"), std::string::npos) << hw().caption();
     // Below 1 is out of bounds and changes nothing.
     p.dialogText("divisor", TDivDlg::Edit, "0.5");
