@@ -162,7 +162,7 @@ protected:
 
     ViewState view;
     std::unique_ptr<Primitives> prims;
-    plat::RecordingDC dc;
+    plat::RecordingDC rec;
     std::string dir;
 };
 
@@ -186,7 +186,7 @@ TEST_F(PixelTest, GhostscriptDrawsTheEpsLikeTheScreen)
     prims->setBackend(OutputKind::Eps, &eps);
     prims->output().set(OutputKind::Eps);
     eps.beginPage();
-    picture(dc);
+    picture(rec);
     eps.endPage();
     ASSERT_TRUE(writeFileAtomically(dir + "/pic.eps", eps.bytes()));
     std::string out;
@@ -214,7 +214,7 @@ TEST_F(PixelTest, LibrsvgDrawsTheSvgLikeTheScreen)
     prims->setBackend(OutputKind::Svg, &svg);
     prims->output().set(OutputKind::Svg);
     svg.beginPage();
-    picture(dc);
+    picture(rec);
     svg.endPage();
     ASSERT_TRUE(writeFileAtomically(dir + "/pic.svg", svg.bytes()));
     std::string out;

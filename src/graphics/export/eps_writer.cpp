@@ -31,6 +31,8 @@ void EpsWriter::prepare(const EpsSettings& s, int pages)
     const ViewState& v = p_.view();
     PageMapping& pm = p_.page();
     pm.setup(v, s.logPixelsX, pages);
+    colorLines_ = {};
+    widthLines_ = {};
     const Real p = 72.0L / (s.logPixelsX > 0 ? s.logPixelsX : 96);
     auto d = [p](Real f) { return std::max(2, static_cast<int>(std::trunc(f * p))); };
     const int d1 = d(4.3L), d2 = d(7.8L), d3 = d(2.5L), d4 = d(3.7L);
@@ -118,17 +120,25 @@ void EpsWriter::point(WPoint w)
 
 void EpsWriter::color(int index)
 {
-    plat::Color c = p_.tableColor(index);
-    num(plat::red(c) / 255.0L);
-    out_ += ' ';
-    num(plat::green(c) / 255.0L);
-    out_ += ' ';
-    num(plat::blue(c) / 255.0L);
-    out_ += " setrgbcolor\r\n";
+    const size_t i = index >= 1 && index <= 60 ? static_cast<size_t>(index) : 0;
+    std::string& line = colorLines_[i];
+    if (line.empty()) {
+        plat::Color c = p_.tableColor(index);
+        line = formatReal(plat::red(c) / 255.0L, 5, 3) + " " + formatReal(plat::green(c) / 255.0L, 5, 3) + " " +
+               formatReal(plat::blue(c) / 255.0L, 5, 3) + " setrgbcolor\r\n";
+    }
+    out_ += line;
 }
 
 void EpsWriter::width(int pixels)
 {
+    if (pixels >= 0 && pixels < static_cast<int>(widthLines_.size())) {
+        std::string& line = widthLines_[static_cast<size_t>(pixels)];
+        if (line.empty())
+            line = formatReal(0.32L * pixels, 4, 2) + " setlinewidth\r\n";
+        out_ += line;
+        return;
+    }
     out_ += formatReal(0.32L * pixels, 4, 2);
     out_ += " setlinewidth\r\n";
 }

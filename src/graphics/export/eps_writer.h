@@ -73,6 +73,10 @@ private:
     Primitives& p_;
     std::string header_, out_;
     std::array<std::string, 5> dash_;
+    // The colour lines of the table entries and the width lines of the
+    // common widths, made when first needed in an export.
+    std::array<std::string, 61> colorLines_;
+    std::array<std::string, 64> widthLines_;
 };
 
 } // namespace quan
