@@ -94,6 +94,13 @@ TEST_F(ExportWindowTest, XmllintAcceptsTheSvgAndFindsItsParts)
                   patterns);
         EXPECT_EQ(xpath(name, "count(//*[starts-with(@fill, \"url(#\")])"), patterns);
     }
+    // Hyphen to minus puts character 150 into the negative scale labels:
+    // still well formed, and an en dash for the reader.
+    w->axes().hyphenToMinus = true;
+    ASSERT_TRUE(exportDemo("SVG", dir + "/minus.svg", 1));
+    std::string out;
+    EXPECT_EQ(run("xmllint --noout " + q(dir + "/minus.svg"), &out), 0) << out;
+    EXPECT_EQ(xpath("minus.svg", "count(//*[local-name()=\"text\"][normalize-space(.) = \"\xE2\x80\x93" "3.0\"])"), "2");
     // Pattern ids go on counting through the pages of one export.
     EXPECT_EQ(xpath("many00.svg", "string(//*[local-name()=\"pattern\"][1]/@id)"), "fpat000");
     EXPECT_EQ(xpath("many01.svg", "string(//*[local-name()=\"pattern\"][1]/@id)"), "fpat003");

@@ -81,6 +81,21 @@ TEST_F(ExportWindowTest, TwelveStepsWriteTwelvePagesAndTheLists)
     EXPECT_NE(file("pic00.svg"), file("pic01.svg"));
 }
 
+TEST_F(ExportWindowTest, QStopsAfterAPageAndTheListNamesThePagesWritten)
+{
+    p.key('q');
+    ASSERT_TRUE(exportDemo("SVG", dir + "/pic.svg", 12));
+    EXPECT_TRUE(exists("pic00.svg"));
+    EXPECT_FALSE(exists("pic01.svg"));
+    EXPECT_EQ(file("picANIM.txt"), "pic00\r\n");
+    p.key('q', 1);
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/pic.tex", 12));
+    EXPECT_TRUE(exists("pic01.tex"));
+    EXPECT_FALSE(exists("pic02.tex"));
+    EXPECT_EQ(file("picANIM.tex"), "\\begin{animateinline}[poster=first,controls]{1}\r\n\\input{pic00}\r\n"
+                                   "\\newframe\r\n\\input{pic01}\r\n\\end{animateinline}\r\n");
+}
+
 TEST_F(ExportWindowTest, UnchangedPagesOfSeveralWriteTheOnePageNumbers)
 {
     ASSERT_TRUE(exportDemo("EPS", dir + "/one.eps", 1));

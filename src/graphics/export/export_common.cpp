@@ -51,19 +51,21 @@ std::string withoutFolder(const std::string& path)
     return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
-std::string svgAnimationList(const std::string& base, int pages)
+std::string svgAnimationList(const std::string& base, int pages, int written)
 {
     std::string out, name = withoutFolder(base);
-    for (int i = 0; i < pages; ++i)
+    const int count = written < 0 ? pages : std::min(written, pages);
+    for (int i = 0; i < count; ++i)
         appendLine(out, name + formatInt(i, pageDigits(pages), '0'));
     return out;
 }
 
-std::string texAnimationIndex(const std::string& base, int pages)
+std::string texAnimationIndex(const std::string& base, int pages, int written)
 {
     std::string out, name = withoutFolder(base);
+    const int count = written < 0 ? pages : std::min(written, pages);
     appendLine(out, "\\begin{animateinline}[poster=first,controls]{1}");
-    for (int i = 0; i < pages; ++i) {
+    for (int i = 0; i < count; ++i) {
         if (i > 0)
             appendLine(out, "\\newframe");
         appendLine(out, "\\input{" + name + formatInt(i, pageDigits(pages), '0') + "}");

@@ -37,11 +37,12 @@ std::vector<std::string> exportFileNames(const ExportName& n, int pages, const s
 // The name without its folder.
 std::string withoutFolder(const std::string& path);
 
-// The SVG animation list "ANIM.txt": one line per page, the base name
-// without its folder followed by the padded page index.
-std::string svgAnimationList(const std::string& base, int pages);
+// The SVG animation list "ANIM.txt": one line per written page (the first
+// `written` of `pages`, all when -1), the base name without its folder
+// followed by the padded page index.
+std::string svgAnimationList(const std::string& base, int pages, int written = -1);
 // The LaTeX animation index "ANIM.tex" for the animate package.
-std::string texAnimationIndex(const std::string& base, int pages);
+std::string texAnimationIndex(const std::string& base, int pages, int written = -1);
 
 // The Unicode character of a Windows-1252 byte (0 for the five unused
 // codes 129, 141, 143, 144 and 157).

@@ -220,6 +220,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     Primitives& prims = win.prims();
     plat::DC& dc = win.measuringDC();
     int code = 0;
+    int written = 0; // pages on disk: a key press may stop the export early
     auto writePages = [&](auto& writer, OutputKind kind) {
         BackendScope scope(prims, kind, writer);
         return win.runExport(f, [&](int page) {
@@ -228,6 +229,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
             writer.endPage();
             ok = ok && writeFileAtomically(files[static_cast<size_t>(page)], writer.bytes());
             writer.clear();
+            written += ok;
             return ok;
         });
     };
@@ -265,8 +267,8 @@ void exportPicture(TVELWing& win, ExportFormat f)
     if (code < 0)
         return;
     if (code == 0 && !list.empty()) {
-        const std::string text = f == ExportFormat::Svg ? svgAnimationList(name.base, pages)
-                                                        : texAnimationIndex(name.base, pages);
+        const std::string text = f == ExportFormat::Svg ? svgAnimationList(name.base, pages, written)
+                                                        : texAnimationIndex(name.base, pages, written);
         if (!writeFileAtomically(list, text))
             code = 12;
     }
