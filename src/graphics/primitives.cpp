@@ -5,6 +5,7 @@
 #include "graphics/shading.h"
 #include "text/fontwin.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quan {
@@ -269,7 +270,8 @@ void Primitives::WriteIcon(plat::DC& dc, WPoint centre, int shape, int size, int
 {
     if (size < 0 || shape < 0 || shape > 13)
         return;
-    active().icon(dc, view(), centre, shape, size, color);
+    // Marks are a few pixels; far larger ones are not marks.
+    active().icon(dc, view(), centre, shape, std::min(size, 100000), color);
 }
 
 void Primitives::WriteMaskedPlot(plat::DC& dc, const std::vector<WPoint>& pts, const std::vector<int>& flags, int mode,

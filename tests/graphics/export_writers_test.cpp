@@ -238,6 +238,13 @@ TEST_F(EpsTest, TextBlockUnturnedAndTurned)
     const std::string& b = eps.bytes();
     size_t move = b.find(" moveto\r\n45 rotate\r\n0.000 0.235 0.627 setrgbcolor\r\n(ab) show\r\n-45 rotate\r\n");
     EXPECT_NE(move, std::string::npos) << b;
+    // Face names stay one PostScript name.
+    eps.clear();
+    fonts[4].font.setFace("Odd (Face)/1");
+    fonts[4].font.italic = 0;
+    l.angle = 0;
+    prims->DrawLabel(dc, 100, 100, l);
+    EXPECT_EQ(eps.bytes().substr(0, 27), "/Odd--Face--1 findfont\r\n12 ");
 }
 
 TEST_F(EpsTest, TextIsEscapedAndAccentsAreGlyphs)

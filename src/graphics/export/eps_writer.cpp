@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string_view>
 
 namespace quan {
 
@@ -392,8 +393,12 @@ void EpsWriter::arrowhead(plat::DC& dc, WPoint barb1, WPoint tip, WPoint barb2, 
 void EpsWriter::label(plat::DC&, const LabelPlacement& at, const LabelSpec& style)
 {
     const FontSlot& slot = p_.fontSlot(style.fontSlot);
+    // A PostScript name: blanks (and anything that would end the name)
+    // become hyphens.
     std::string face = slot.font.face();
-    std::replace(face.begin(), face.end(), ' ', '-');
+    for (char& ch : face)
+        if (ch <= ' ' || ch > '~' || std::string_view("()<>[]{}/%").find(ch) != std::string_view::npos)
+            ch = '-';
     if (slot.font.italic)
         face += "-Italic";
     out_ += "/" + face + " findfont\r\n";
