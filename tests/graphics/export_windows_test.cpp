@@ -79,6 +79,8 @@ TEST_F(ExportWindowTest, TwelveStepsWriteTwelvePagesAndTheLists)
     EXPECT_NE(file("pic07.eps").find("%%Pages: 1\r\n%%Page: 1 1\r\n"), std::string::npos);
     // The steps turn the radius: the pages differ.
     EXPECT_NE(file("pic00.svg"), file("pic01.svg"));
+    // Afterwards the window draws single pages again.
+    EXPECT_EQ(w->prims().page().pages, 1);
 }
 
 TEST_F(ExportWindowTest, QStopsAfterAPageAndTheListNamesThePagesWritten)

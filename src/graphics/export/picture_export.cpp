@@ -26,11 +26,16 @@ std::string shortReal(Real v)
     return s;
 }
 
-// Takes a registered writer out of the primitives again on every way out.
+// Takes a registered writer out of the primitives again on every way out,
+// and leaves the page mapping at one page.
 class BackendScope {
 public:
     BackendScope(Primitives& p, OutputKind k, PictureBackend& b) : p_(p), k_(k) { p_.setBackend(k, &b); }
-    ~BackendScope() { p_.setBackend(k_, nullptr); }
+    ~BackendScope()
+    {
+        p_.setBackend(k_, nullptr);
+        p_.page().pages = 1;
+    }
     BackendScope(const BackendScope&) = delete;
     BackendScope& operator=(const BackendScope&) = delete;
 
