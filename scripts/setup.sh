@@ -9,7 +9,8 @@ QUANDEL_PACKAGES=(
   xvfb xauth
   texlive-plain-generic
   clang libclang-rt-14-dev
-  locales-all
+  ghostscript librsvg2-bin libxml2-utils poppler-utils texlive-pictures texlive-latex-extra
+  locales-all imagemagick
 )
 
 quandel_missing_packages() {

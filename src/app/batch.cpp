@@ -73,13 +73,20 @@ private:
     std::ostream& out_;
     plat::HeadlessPlatform platform_;
     std::unique_ptr<TQuan> app_;
-    int current_ = -1; // slot of the current document window; -1 = main
+    static constexpr int kDemo = -2;
+    int current_ = -1; // slot of the current document window; -1 = main, kDemo the demo picture
     TFileMsgWin* lastNewest_ = nullptr;
 };
 
 plat::HeadlessWindow* BatchRun::currentWindow()
 {
     TQuanFrame& f = app().frame();
+    if (current_ == kDemo) {
+        TFileMsgWin* d = app().demoPicture();
+        if (!d)
+            throw StopRun{"the demo picture is not open"};
+        return static_cast<plat::HeadlessWindow*>(d->window());
+    }
     if (current_ >= 0) {
         TFileMsgWin* w = f.document(current_);
         if (!w)
@@ -112,6 +119,9 @@ void BatchRun::execute(const std::string& raw)
 
     if (cmd == "settings") {
         platform_.setSettingsDirectory(arg);
+    } else if (cmd == "demo") {
+        app().openDemoPicture();
+        current_ = kDemo;
     } else if (cmd == "open") {
         app().frame().filesDropped({arg});
     } else if (cmd == "menu") {

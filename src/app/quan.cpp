@@ -3,6 +3,7 @@
 #include "core/qmath.h"
 #include "app/kinds.h"
 #include "graphics/demopicwin.h"
+#include "graphics/export/picture_export.h"
 #include "graphics/velwin.h"
 
 namespace quan {
@@ -16,6 +17,7 @@ void startUpConstants()
 TQuan::TQuan() : frame_(std::make_unique<TQuanFrame>())
 {
     registerWindowKinds(*frame_);
+    registerPictureExports();
 }
 
 void TQuan::openDemoPicture()
@@ -28,6 +30,8 @@ void TQuan::openDemoPicture()
     }
     demo_->window()->show();
 }
+
+TFileMsgWin* TQuan::demoPicture() { return demo_.get(); }
 
 TQuan::~TQuan()
 {

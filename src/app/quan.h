@@ -19,6 +19,8 @@ public:
     // Opens the picture window that shows the drawing primitives, axes and
     // grids (a developer's aid: quandel --demo-picture).
     void openDemoPicture();
+    // The demo picture window, or nullptr before it was opened.
+    TFileMsgWin* demoPicture();
 
 private:
     std::unique_ptr<TQuanFrame> frame_;

@@ -136,7 +136,22 @@ public:
     virtual void roundedRectangle(plat::DC& dc, WPoint c1, WPoint c2, Real r, const FillSpec& f) = 0;
     // The dots of a dot shading (shading.h), each of radius 0.4 dx.
     virtual void dots(plat::DC& dc, const std::vector<WPoint>& centres, int color) = 0;
+    // A vertex mark of size s device pixels about a world point, in one
+    // colour for fill and outline: 0 filled square, 1 disc, 2..5 filled
+    // triangles pointing up, down, right, left, 6 plus in a square, 7 hollow
+    // square, 8 diagonal cross, 9 plus, 10 cross in a square, 11 and 12
+    // arrows up and down, 13 cross hairs over the whole view. The default
+    // draws it through polygon, circle and penLine.
+    virtual void icon(plat::DC& dc, const ViewState& v, WPoint centre, int shape, int size, int color);
+    // A sampled curve with gaps: segment i-1 -> i is drawn when mode is 0,
+    // when both flags are negative, or when mode is 1 and the flags are 0
+    // then 1. The default draws the segments through penLine.
+    virtual void maskedPlot(plat::DC& dc, const std::vector<WPoint>& pts, const std::vector<int>& flags, int mode,
+                            const PenSpec& pen);
 };
+
+// Whether a masked plot draws the segment into point i (i >= 1).
+bool maskedPlotDraws(const std::vector<int>& flags, int mode, size_t i);
 
 // Draws nothing: stands in for an export back-end that is not registered.
 class NullBackend : public PictureBackend {

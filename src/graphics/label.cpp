@@ -24,6 +24,7 @@ LabelPlacement placeLabel(Real px, Real py, plat::Size extent, int hAnchor, int 
     // along (s, c).
     LabelPlacement out;
     out.extent = extent;
+    out.anchor = {px, py};
     out.topLeft = {roundPixel(px - fx * w * c - fy * h * s), roundPixel(py + fx * w * s - fy * h * c)};
     const Real tx = out.topLeft.x, ty = out.topLeft.y;
     out.baseline = {tx + kBaselineFraction * h * s, ty + kBaselineFraction * h * c};

@@ -14,6 +14,7 @@ struct LabelPlacement {
     WPoint baseline;         // device point 0.777 h below the top-left, along the turned height
     std::array<WPoint, 4> box; // device corners: top-left, top-right, bottom-right, bottom-left
     plat::Size extent;
+    WPoint anchor;           // the device point the label is anchored at
 };
 
 // Horizontal anchor a: -1 the point is at the text's right end, 0 its

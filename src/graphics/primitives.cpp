@@ -5,6 +5,7 @@
 #include "graphics/shading.h"
 #include "text/fontwin.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quan {
@@ -96,12 +97,14 @@ plat::Font Primitives::deviceFont(int slot, int angle) const
     return f;
 }
 
-plat::Color Primitives::slotColor(int slot) const
+plat::Color Primitives::slotColor(int slot) const { return fontSlot(slot).color; }
+
+const FontSlot& Primitives::fontSlot(int slot) const
 {
     const FontTable& fonts = env_.fonts ? *env_.fonts : defaultFonts();
     if (slot < 0 || slot >= kFontSlots)
         slot = 0;
-    return fonts[static_cast<size_t>(slot)].color;
+    return fonts[static_cast<size_t>(slot)];
 }
 
 // --- routing primitives ----------------------------------------------------------
@@ -261,6 +264,22 @@ void Primitives::WriteShadedTriangle(plat::DC& dc, WPoint a, WPoint b, WPoint c,
     auto pts = shadeTriangle(view(), a, b, c);
     if (!pts.empty())
         active().dots(dc, pts, color);
+}
+
+void Primitives::WriteIcon(plat::DC& dc, WPoint centre, int shape, int size, int color)
+{
+    if (size < 0 || shape < 0 || shape > 13)
+        return;
+    // Marks are a few pixels; far larger ones are not marks.
+    active().icon(dc, view(), centre, shape, std::min(size, 100000), color);
+}
+
+void Primitives::WriteMaskedPlot(plat::DC& dc, const std::vector<WPoint>& pts, const std::vector<int>& flags, int mode,
+                                 const PenSpec& pen)
+{
+    if (pts.size() < 2 || !pen.draws())
+        return;
+    active().maskedPlot(dc, pts, flags, mode, pen);
 }
 
 } // namespace quan

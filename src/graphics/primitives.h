@@ -75,6 +75,8 @@ public:
     // The device font of a slot, turned by angle tenths of a degree.
     plat::Font deviceFont(int slot, int angle) const;
     plat::Color slotColor(int slot) const;
+    // A slot of the font table (slot 0 for a number outside 0..9).
+    const FontSlot& fontSlot(int slot) const;
 
     // --- routing primitives -------------------------------------------------
     void DrawSegment(plat::DC& dc, WPoint a, WPoint b, const PenSpec& pen);
@@ -105,6 +107,11 @@ public:
     void WriteShadedCircle(plat::DC& dc, WPoint centre, Real r, int color);
     void WriteShadedRectangle(plat::DC& dc, WPoint topLeft, WPoint bottomRight, int color);
     void WriteShadedTriangle(plat::DC& dc, WPoint a, WPoint b, WPoint c, int color);
+    // A vertex mark (PictureBackend::icon); a size below 0 draws nothing.
+    void WriteIcon(plat::DC& dc, WPoint centre, int shape, int size, int color);
+    // A polyline with gaps (PictureBackend::maskedPlot); one flag per point.
+    void WriteMaskedPlot(plat::DC& dc, const std::vector<WPoint>& pts, const std::vector<int>& flags, int mode,
+                         const PenSpec& pen);
     // The text writer: DrawLabel.
     LabelPlacement WriteText(plat::DC& dc, Real px, Real py, const LabelSpec& style)
     {

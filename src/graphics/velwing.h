@@ -20,10 +20,18 @@ namespace quan {
 
 enum class ExportFormat { Eps = 0, Svg = 1, PicTeX = 2, Bmp = 3 };
 
-// Per-format export state: the base file name and the page count.
+// Per-format export state: the base file name and the page count, and the
+// export settings dialog's other values, kept for the next export.
 struct ExportState {
     std::string baseName;
     int pages = 1;
+    Real texWidth = 8;     // PicTeX: printed width in centimetres
+    int texMode = 0;       // PicTeX: 0..3 (TeX standalone .. TeX insertable)
+    int boxNumber = 1;     // PicTeX: box register of mode 0
+    bool pagesOn = false;  // PicTeX: the "pages" check box
+    Real whitespace = 0;   // PicTeX: whitespace radius
+    int width = 0, height = 0; // SVG: image size in pixels
+    std::string parameter;
 };
 
 class TVELWing : public TVELWin {
@@ -85,6 +93,11 @@ public:
     virtual bool ExportPages(ExportFormat f, const PageWriter& write);
     virtual bool readyForExport(ExportFormat f) { return true; }
     virtual void prepareEpsHeader() {}
+    // A picture in steps exports one page per step (the export dialogs ask
+    // for the page count).
+    virtual bool offersSteps() const { return false; }
+    // The SVG document title.
+    virtual std::string documentTitle() const { return "VELdra"; }
 
     // The topic's drawing routine, through the primitives (the base draws
     // nothing).

@@ -30,7 +30,35 @@ With back color
 Export graphics
   writes the picture to a file: EPS (for LaTeX and print shops), SVG
   (for web pages), PiCTeX (picture commands to paste into a TeX or
-  LaTeX document), a metafile, or a BMP bitmap.
+  LaTeX document), a metafile, or a BMP bitmap. Pictures that come in
+  steps ask for a number of pages and write one file per step
+  (pic00.eps, pic01.eps, ...). A file that is already there is only
+  replaced when you say so.
+
+  Which format for what:
+  EPS ...    for handouts: a LaTeX document takes it with
+               \usepackage{graphicx} ... \includegraphics{pic.eps}
+             (compile with latex and dvips, or with pdflatex, which
+             converts it); a word processor inserts it as a picture.
+  SVG ...    for web pages and slides: <img src="pic.svg"> in a web
+             page; browsers and Inkscape open it. "width" and "height"
+             give the size of the image in pixels. With several pages,
+             picANIM.txt lists the page files in order.
+  PiCTeX ... for TeX and LaTeX documents without any picture files;
+             the text of the labels is set by TeX itself. "width (cm)"
+             is the printed width of the picture. The four kinds:
+             TeX standalone   puts the picture into box "box number":
+                              \input pictex  \input pic.tex  \box1
+             LaTeX2e standalone  loads PiCTeX itself: \input{pic.tex}
+                              in the document, on a line of its own
+             TeX compilable   a whole document: run  tex pic.tex
+             TeX insertable   just the picture: \input pic.tex where
+                              PiCTeX is loaded (\usepackage{pictex}
+                              in LaTeX)
+             With "pages" checked, every step is one file, and
+             picANIM.tex shows them as an animation in a LaTeX
+             document with \usepackage{pictex}, \usepackage{animate}:
+                \input{picANIM.tex}
 
 Image size ...
   makes the drawing area a given size. Type the width and the height in

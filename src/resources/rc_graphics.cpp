@@ -213,6 +213,31 @@ DIALOG AXVBLS "labels on axes", 160, 84
   DEFPUSHBUTTON "ok", 1, 24, 62, 50, 14
   PUSHBUTTON "cancel", 2, 86, 62, 50, 14
 END
+
+// The export settings of EPS, SVG and PicTeX pictures; each use shows its
+// own controls and names them.
+// 201 width, 202 box number (SVG: height), 211..214 the TeX modes,
+// 220 "pages" with the count in 221 (EPS and SVG: 105 names it), 222
+// whitespace radius, 223 parameters.
+DIALOG PICTEX "PiCTeX setup", 200, 150
+  LTEXT "width (cm)", 101, 8, 10, 74, 10
+  EDITTEXT 201, 84, 8, 60, 12
+  LTEXT "box number", 102, 8, 26, 74, 10
+  EDITTEXT 202, 84, 24, 60, 12
+  RADIOBUTTON "TeX standalone", 211, 8, 42, 90, 10
+  RADIOBUTTON "LaTeX2e standalone", 212, 100, 42, 96, 10
+  RADIOBUTTON "TeX compilable", 213, 8, 54, 90, 10
+  RADIOBUTTON "TeX insertable", 214, 100, 54, 96, 10
+  CHECKBOX "pages", 220, 8, 70, 74, 10
+  LTEXT "number of pages", 105, 8, 70, 74, 10
+  EDITTEXT 221, 84, 68, 60, 12
+  LTEXT "whitespace radius", 103, 8, 86, 74, 10
+  EDITTEXT 222, 84, 84, 60, 12
+  LTEXT "parameters", 104, 8, 102, 74, 10
+  EDITTEXT 223, 84, 100, 60, 12
+  DEFPUSHBUTTON "ok", 1, 30, 124, 50, 14
+  PUSHBUTTON "cancel", 2, 110, 124, 50, 14
+END
 )RC";
 
 } // namespace quan

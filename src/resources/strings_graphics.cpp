@@ -4,6 +4,7 @@
 namespace quan {
 
 extern const StringEntry kGraphicsStrings[] = {
+    {42, "ok"}, {43, "cancel"},
     {170, "hori"}, {171, "vert"}, {172, "width"}, {173, "left"}, {174, "right"},
     {175, "down"}, {176, "up"},
     {501, "vertices miscounted"},

@@ -444,7 +444,7 @@ TEST_F(PictureWindowTest, RunExportSetsTheFlagAroundThePages)
     // with their comments.
     EXPECT_GE(eps.count("segment"), 5u + 48u);
     EXPECT_EQ(eps.count("% x axis begin"), 3u);
-    EXPECT_EQ(eps.count("label"), 3u * 5u);
+    EXPECT_EQ(eps.count("label"), 3u * 7u);
     // A repaint while the export runs draws on the screen layers only.
     const size_t before = eps.calls.size();
     auto repainting = [&](int page) {

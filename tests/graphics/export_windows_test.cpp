@@ -1,0 +1,292 @@
+// The picture export commands on the demo picture: file names, the
+// settings dialog, overwrite questions, failures and the animation lists.
+#include "export_helpers.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+
+using namespace quan;
+using testexport::readFile;
+
+namespace {
+
+std::string hmm(int n) { return "message: hmm ...: " + messageText(n); }
+
+size_t countOf(const std::string& s, const std::string& what)
+{
+    size_t n = 0;
+    for (size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+// A demo whose second page fails.
+class FailingDemo : public TDemoPicWin {
+public:
+    using TDemoPicWin::TDemoPicWin;
+    bool DrawPage(int page, plat::DC& dc) override { return page < 1 && TDemoPicWin::DrawPage(page, dc); }
+};
+
+} // namespace
+
+TEST_F(ExportWindowTest, OnePageWritesTheBaseNameAndSaysSo)
+{
+    ASSERT_TRUE(exportDemo("EPS", dir + "/pic.eps", 1));
+    EXPECT_EQ(p.lastMessage(), "message: success: EPS file saved");
+    ASSERT_TRUE(exportDemo("SVG", dir + "/pic.svg", 1));
+    EXPECT_EQ(p.lastMessage(), "message: success: SVG file saved");
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/pic.tex", 1));
+    EXPECT_EQ(p.lastMessage(), "message: success: TeX file saved");
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"pic.eps", "pic.svg", "pic.tex"}));
+    // Every line ends with CR LF.
+    for (const auto& n : names) {
+        std::string b = file(n);
+        EXPECT_EQ(countOf(b, "\n"), countOf(b, "\r\n")) << n;
+        EXPECT_EQ(b.substr(b.size() - 2), "\r\n") << n;
+    }
+    EXPECT_EQ(file("pic.eps").substr(0, 23), "%!PS-Adobe-3.0 EPSF-3.0");
+    EXPECT_NE(file("pic.eps").find("%%CreationDate:(Monday, December 7, 2026)\r\n"), std::string::npos);
+    EXPECT_EQ(w->exportState(ExportFormat::Eps).baseName, dir + "/pic");
+}
+
+TEST_F(ExportWindowTest, TwelveStepsWriteTwelvePagesAndTheLists)
+{
+    ASSERT_TRUE(exportDemo("EPS", dir + "/pic.eps", 12));
+    ASSERT_TRUE(exportDemo("SVG", dir + "/pic.svg", 12));
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/pic.tex", 12));
+    for (const char* ext : {".eps", ".svg", ".tex"}) {
+        EXPECT_FALSE(exists(std::string("pic") + ext));
+        for (int i = 0; i < 12; ++i)
+            EXPECT_TRUE(exists("pic" + formatInt(i, 2, '0') + ext)) << i << ext;
+        EXPECT_FALSE(exists(std::string("pic12") + ext));
+    }
+    EXPECT_FALSE(exists("picANIM.eps"));
+    std::string list;
+    for (int i = 0; i < 12; ++i)
+        list += "pic" + formatInt(i, 2, '0') + "\r\n";
+    EXPECT_EQ(file("picANIM.txt"), list);
+    const std::string index = file("picANIM.tex");
+    EXPECT_EQ(countOf(index, "\r\n"), 12u + 11u + 2u);
+    EXPECT_EQ(countOf(index, "\\newframe\r\n"), 11u);
+    EXPECT_NE(index.find("\\input{pic11}\r\n\\end{animateinline}\r\n"), std::string::npos);
+    // Every page of a multi-page export carries the one-page header lines.
+    EXPECT_NE(file("pic07.eps").find("%%Pages: 1\r\n%%Page: 1 1\r\n"), std::string::npos);
+    // The steps turn the radius: the pages differ.
+    EXPECT_NE(file("pic00.svg"), file("pic01.svg"));
+    // Afterwards the window draws single pages again.
+    EXPECT_EQ(w->prims().page().pages, 1);
+}
+
+TEST_F(ExportWindowTest, QStopsAfterAPageAndTheListNamesThePagesWritten)
+{
+    p.key('q');
+    ASSERT_TRUE(exportDemo("SVG", dir + "/pic.svg", 12));
+    EXPECT_TRUE(exists("pic00.svg"));
+    EXPECT_FALSE(exists("pic01.svg"));
+    EXPECT_EQ(file("picANIM.txt"), "pic00\r\n");
+    p.key('q', 1);
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/pic.tex", 12));
+    EXPECT_TRUE(exists("pic01.tex"));
+    EXPECT_FALSE(exists("pic02.tex"));
+    EXPECT_EQ(file("picANIM.tex"), "\\begin{animateinline}[poster=first,controls]{1}\r\n\\input{pic00}\r\n"
+                                   "\\newframe\r\n\\input{pic01}\r\n\\end{animateinline}\r\n");
+}
+
+TEST_F(ExportWindowTest, UnchangedPagesOfSeveralWriteTheOnePageNumbers)
+{
+    ASSERT_TRUE(exportDemo("EPS", dir + "/one.eps", 1));
+    ASSERT_TRUE(exportDemo("EPS", dir + "/many.eps", 12));
+    // Step 0 is the picture on screen: the numbers agree to 0.001.
+    std::istringstream a(file("one.eps")), b(file("many00.eps"));
+    std::string ta, tb;
+    size_t numbers = 0;
+    while (true) {
+        bool ga = static_cast<bool>(a >> ta), gb = static_cast<bool>(b >> tb);
+        ASSERT_EQ(ga, gb);
+        if (!ga)
+            break;
+        Real x, y;
+        if (parseReal(ta, x) && parseReal(tb, y)) {
+            EXPECT_NEAR(static_cast<double>(x), static_cast<double>(y), 0.001) << ta << " " << tb;
+            ++numbers;
+        } else {
+            EXPECT_EQ(ta, tb);
+        }
+    }
+    EXPECT_GT(numbers, 1000u);
+}
+
+TEST_F(ExportWindowTest, TheExtensionIsTakenFromTheEndInAnyCase)
+{
+    std::filesystem::create_directories(dir + "/b.eps.d");
+    ASSERT_TRUE(exportDemo("EPS", dir + "/b.eps.d/pic.eps", 1));
+    EXPECT_TRUE(exists("b.eps.d/pic.eps"));
+    ASSERT_TRUE(exportDemo("EPS", dir + "/up.EPS", 1));
+    EXPECT_TRUE(exists("up.EPS"));
+    ASSERT_TRUE(exportDemo("SVG", dir + "/bare", 1));
+    EXPECT_TRUE(exists("bare.svg"));
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/pages.TeX", 2));
+    EXPECT_TRUE(exists("pages0.TeX"));
+    EXPECT_TRUE(exists("pages1.TeX"));
+    EXPECT_TRUE(exists("pagesANIM.tex"));
+}
+
+TEST_F(ExportWindowTest, AnyExistingFileOfTheExportIsAskedAboutOnce)
+{
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/picANIM.txt", "old list"));
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/pic2.svg", "old page"));
+    p.answer(plat::IdNo);
+    EXPECT_FALSE(exportDemo("SVG", dir + "/pic.svg", 3));
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{"question: careful!: overwrite existing file?", hmm(12)}));
+    EXPECT_FALSE(exists("pic0.svg"));
+    EXPECT_EQ(file("picANIM.txt"), "old list");
+    EXPECT_EQ(file("pic2.svg"), "old page");
+    p.answer(plat::IdYes);
+    EXPECT_TRUE(exportDemo("SVG", dir + "/pic.svg", 3));
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{"question: careful!: overwrite existing file?",
+                                                      "message: success: SVG file saved"}));
+    EXPECT_EQ(file("picANIM.txt"), "pic0\r\npic1\r\npic2\r\n");
+    EXPECT_EQ(file("pic2.svg").substr(0, 5), "<?xml");
+}
+
+TEST_F(ExportWindowTest, FailuresSay412AndLeaveFilesAsTheyWere)
+{
+    // A folder that does not exist.
+    EXPECT_FALSE(exportDemo("EPS", dir + "/missing/pic.eps", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    // A folder as the name: asked about, then refused by the file system.
+    std::filesystem::create_directories(dir + "/folder.eps");
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/folder.eps/inside", "kept"));
+    p.answer(plat::IdYes);
+    EXPECT_FALSE(exportDemo("EPS", dir + "/folder.eps", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(std::filesystem::is_directory(dir + "/folder.eps"));
+    EXPECT_EQ(file("folder.eps/inside"), "kept");
+    // A page that fails: the page before it is written, the failing page's
+    // old file stays byte for byte, and no list is written.
+    auto failing = makeWindow<FailingDemo>(nullptr, DocInit{});
+    const std::string old = "%!PS old page\r\n";
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/f1.svg", old));
+    p.clearMessages();
+    p.file(dir + "/f.svg");
+    p.dialogText("PICTEX", 221, "3");
+    p.press("PICTEX", 1);
+    p.answer(plat::IdYes);
+    static_cast<plat::HeadlessWindow*>(failing->window())->click(gcm::ExportSvg);
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(exists("f0.svg"));
+    EXPECT_EQ(file("f1.svg"), old);
+    EXPECT_FALSE(exists("f2.svg"));
+    EXPECT_FALSE(exists("fANIM.txt"));
+    EXPECT_FALSE(failing->prims().output().exporting());
+    // Nothing else was left behind (no temporary files).
+    size_t entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        entries += e.path().filename().string().find(".tmp~") != std::string::npos;
+    EXPECT_EQ(entries, 0u);
+}
+
+TEST_F(ExportWindowTest, CancellingTheFileOrTheDialogWritesNothing)
+{
+    p.file(std::nullopt);
+    click("Export graphics|EPS");
+    p.file(dir + "/pic.svg");
+    p.press("PICTEX", 2);
+    click("Export graphics|SVG");
+    EXPECT_TRUE(p.messages().empty());
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+}
+
+TEST_F(ExportWindowTest, BadEntriesKeepTheOldValuesAndSaySo)
+{
+    ExportState& tex = w->exportState(ExportFormat::PicTeX);
+    auto attempt = [&](int id, const std::string& text) {
+        p.clearMessages();
+        p.file(dir + "/pic.tex");
+        p.dialogText("PICTEX", id, text);
+        p.press("PICTEX", 1);
+        p.press("PICTEX", 2); // the dialog stayed open: cancel it
+        click("Export graphics|PiCTeX");
+        EXPECT_EQ(p.lastDialogTexts().at(id), id == texctl::Width ? "8" : id == texctl::Box ? "1" : "1") << text;
+        return p.messages().empty() ? std::string() : p.messages().front();
+    };
+    EXPECT_EQ(attempt(texctl::Width, "eight"), hmm(1));
+    EXPECT_EQ(attempt(texctl::Width, "-2"), hmm(14));
+    EXPECT_EQ(attempt(texctl::Width, "0"), hmm(14));
+    EXPECT_EQ(attempt(texctl::Box, "256"), hmm(17));
+    EXPECT_EQ(attempt(texctl::Box, "-1"), hmm(17));
+    EXPECT_EQ(attempt(texctl::Box, "1.5"), hmm(1));
+    EXPECT_EQ(attempt(texctl::Pages, "0"), hmm(17));
+    EXPECT_EQ(attempt(texctl::Pages, "100000"), hmm(17));
+    EXPECT_EQ(attempt(texctl::Pages, "twelve"), hmm(1));
+    EXPECT_EQ(tex.texWidth, 8);
+    EXPECT_EQ(tex.boxNumber, 1);
+    EXPECT_EQ(tex.pages, 1);
+    EXPECT_TRUE(std::filesystem::is_empty(dir));
+    // SVG sizes from 2 to 32767.
+    for (const char* bad : {"1", "32768", "-400", "4OO"}) {
+        p.clearMessages();
+        p.file(dir + "/pic.svg");
+        p.dialogText("PICTEX", texctl::Width, bad);
+        p.press("PICTEX", 1);
+        p.press("PICTEX", 2);
+        click("Export graphics|SVG");
+        EXPECT_EQ(p.messages().front(), hmm(std::string(bad) == "4OO" ? 1 : 17)) << bad;
+        EXPECT_EQ(p.lastDialogTexts().at(texctl::Width), "640");
+    }
+    // Good entries are kept for the next export.
+    p.clearMessages();
+    p.file(dir + "/pic.tex");
+    p.dialogText("PICTEX", texctl::Width, "12.5");
+    p.dialogText("PICTEX", texctl::Box, "7");
+    p.press("PICTEX", texctl::ModeFirst + 3);
+    p.press("PICTEX", 1);
+    click("Export graphics|PiCTeX");
+    EXPECT_EQ(p.lastMessage(), "message: success: TeX file saved");
+    EXPECT_EQ(tex.texWidth, 12.5L);
+    EXPECT_EQ(tex.boxNumber, 7);
+    EXPECT_EQ(tex.texMode, 3);
+    EXPECT_EQ(file("pic.tex").substr(0, 15), "\\beginpicture\r\n");
+    p.file(dir + "/pic2.tex");
+    p.press("PICTEX", 1);
+    click("Export graphics|PiCTeX");
+    EXPECT_EQ(p.lastDialogTexts().at(texctl::Width), "12.5");
+    EXPECT_EQ(p.lastDialogTexts().at(texctl::Box), "7");
+}
+
+TEST_F(ExportWindowTest, ThePicTeXBoxIsTheChosenWidth)
+{
+    p.file(dir + "/pic.tex");
+    p.dialogText("PICTEX", texctl::Width, "10");
+    p.press("PICTEX", 1);
+    click("Export graphics|PiCTeX");
+    // 640 x 480: 1 cm per unit across, 480/640 of 10 cm over 2 ry = 7.5.
+    EXPECT_NE(file("pic.tex").find("\\setcoordinatesystem units <1.00000cm,1.00000cm>\r\n"), std::string::npos);
+}
+
+TEST_F(ExportWindowTest, SameBytesUnderAGermanLocale)
+{
+    ASSERT_TRUE(exportDemo("EPS", dir + "/c.eps", 1));
+    ASSERT_TRUE(exportDemo("SVG", dir + "/c.svg", 1));
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/c.tex", 1));
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (!std::setlocale(LC_ALL, "de_DE.UTF-8"))
+        GTEST_SKIP() << "no de_DE.UTF-8 locale (Debian: locales-all)";
+    // The C library now writes decimal commas.
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.2f", 0.32);
+    EXPECT_STREQ(probe, "0,32");
+    bool ok = exportDemo("EPS", dir + "/de.eps", 1) && exportDemo("SVG", dir + "/de.svg", 1) &&
+              exportDemo("PiCTeX", dir + "/de.tex", 1);
+    std::setlocale(LC_ALL, saved.c_str());
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(file("de.eps"), file("c.eps"));
+    EXPECT_EQ(file("de.svg"), file("c.svg"));
+    EXPECT_EQ(file("de.tex"), file("c.tex"));
+}
