@@ -272,11 +272,15 @@ int HeadlessPlatform::messageBox(Window*, MessageKind kind, const std::string& t
         throw ScriptError("the question \"" + flat + "\" (" + title + ") was not answered by the script");
     int a = answers_.front();
     answers_.pop_front();
-    // A yes/no box has no cancel: cancel counts as no there.
-    if (kind == MessageKind::YesNo && a == IdCancel)
+    // A yes/no box has no cancel: cancel counts as no there. An answer of
+    // "ok" stands for Enter, which presses the default button.
+    const bool yesNo = kind == MessageKind::YesNo || kind == MessageKind::YesNoDefaultNo;
+    if (yesNo && a == IdCancel)
         a = IdNo;
     if (kind == MessageKind::YesNo && a == IdOk)
         a = IdYes;
+    if (kind == MessageKind::YesNoDefaultNo && a == IdOk)
+        a = IdNo;
     if (kind == MessageKind::YesNoCancel && a == IdOk)
         a = IdYes;
     return a;

@@ -42,7 +42,10 @@ public:
     virtual bool finish() = 0;
 };
 
-enum class MessageKind { Ok = 0, YesNo = 1, YesNoCancel = 2 };
+// The boxes: "ok"; "yes", "no" (yes the default); "yes", "no", "cancel";
+// and "yes", "no" with no as the default, for questions where Enter must
+// never do harm (replacing a file).
+enum class MessageKind { Ok = 0, YesNo = 1, YesNoCancel = 2, YesNoDefaultNo = 3 };
 
 class Platform {
 public:

@@ -390,24 +390,28 @@ int QtPlatform::messageBox(plat::Window* owner, plat::MessageKind kind, const st
     std::vector<std::pair<QString, int>> buttons;
     switch (kind) {
     case plat::MessageKind::Ok: buttons = {{QStringLiteral("ok"), plat::IdOk}}; break;
-    case plat::MessageKind::YesNo: buttons = {{QStringLiteral("&yes"), plat::IdYes}, {QStringLiteral("&no"), plat::IdNo}}; break;
+    case plat::MessageKind::YesNo:
+    case plat::MessageKind::YesNoDefaultNo:
+        buttons = {{QStringLiteral("&yes"), plat::IdYes}, {QStringLiteral("&no"), plat::IdNo}};
+        break;
     case plat::MessageKind::YesNoCancel:
         buttons = {{QStringLiteral("&yes"), plat::IdYes},
                    {QStringLiteral("&no"), plat::IdNo},
                    {QStringLiteral("&cancel"), plat::IdCancel}};
         break;
     }
-    bool first = true;
+    // The default button: the first, or "no" where Enter must do no harm.
+    const int defaultId = kind == plat::MessageKind::YesNoDefaultNo ? plat::IdNo : buttons.front().second;
     for (const auto& [label, id] : buttons) {
         auto* b = new QPushButton(label, &box);
         b->setMinimumWidth(80);
         int result = id;
         QObject::connect(b, &QPushButton::clicked, &box, [&box, result] { box.done(result); });
-        if (first) {
+        b->setAutoDefault(false);
+        if (id == defaultId) {
             b->setDefault(true);
             b->setFocus();
         }
-        first = false;
         row->addWidget(b);
     }
     row->addStretch(1);
@@ -415,7 +419,8 @@ int QtPlatform::messageBox(plat::Window* owner, plat::MessageKind kind, const st
     HandlerScope scope;
     int r = box.exec();
     if (r == QDialog::Rejected) // Escape or the close box
-        return kind == plat::MessageKind::YesNo ? plat::IdNo : plat::IdCancel;
+        return kind == plat::MessageKind::YesNo || kind == plat::MessageKind::YesNoDefaultNo ? plat::IdNo
+                                                                                              : plat::IdCancel;
     return r;
 }
 

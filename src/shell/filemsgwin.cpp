@@ -225,7 +225,7 @@ bool TFileMsgWin::overwriteGate(const std::string& path)
 {
     if (noQuestions_ || !fileExists(path))
         return true;
-    return ask(plat::MessageKind::YesNo, S(13), S(2)) == plat::IdYes;
+    return ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) == plat::IdYes;
 }
 
 void TFileMsgWin::cmOpen()

@@ -81,6 +81,25 @@ TEST_F(ServicesTest, OverwriteNoWritesNothing)
     EXPECT_EQ(doc->writes, 0);
 }
 
+TEST_F(ServicesTest, EnterOnTheOverwriteQuestionKeepsTheFile)
+{
+    // "ok" presses the box's default button, as Enter does: "no" here.
+    ASSERT_TRUE(writeFileAtomically(path("old.txt"), "old"));
+    p.file(path("old.txt"));
+    p.answer(plat::IdOk);
+    EXPECT_FALSE(doc->cmSaveAs());
+    EXPECT_EQ(p.lastMessage(), "question: careful!: overwrite existing file?");
+    std::string bytes;
+    ASSERT_TRUE(readWholeFile(path("old.txt"), bytes));
+    EXPECT_EQ(bytes, "old");
+    // Only "yes" replaces it.
+    p.file(path("old.txt"));
+    p.answer(plat::IdYes);
+    EXPECT_TRUE(doc->cmSaveAs());
+    ASSERT_TRUE(readWholeFile(path("old.txt"), bytes));
+    EXPECT_EQ(bytes, "hello");
+}
+
 TEST_F(ServicesTest, UnwritableTargetReportsCannotSaveAndKeepsTheOldFile)
 {
     if (::geteuid() == 0) {

@@ -217,7 +217,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     std::vector<std::string> files = exportFileNames(name, pages, list.empty() ? std::vector<std::string>{}
                                                                                 : std::vector<std::string>{list});
     if (std::any_of(files.begin(), files.end(), [](const std::string& p) { return fileExists(p); }) &&
-        win.ask(plat::MessageKind::YesNo, S(13), S(2)) != plat::IdYes) {
+        win.ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) != plat::IdYes) {
         win.message(12);
         return;
     }
