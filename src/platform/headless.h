@@ -84,6 +84,12 @@ public:
     std::unique_ptr<Dialog> createDialog(const DialogTemplate& t, DialogHandler* handler, Window* owner) override;
     int runModal(Dialog& d) override;
     int messageBox(Window* owner, MessageKind kind, const std::string& text, const std::string& title) override;
+    void aboutBox(Window* owner, const std::string& text, const std::string& title) override
+    {
+        ++aboutBoxes_;
+        messageBox(owner, MessageKind::Ok, text, title);
+    }
+    int aboutBoxes() const { return aboutBoxes_; }
     std::optional<std::string> openFileDialog(Window* owner, const FileDialogOptions& o) override;
     std::optional<std::string> saveFileDialog(Window* owner, const FileDialogOptions& o) override;
     bool chooseFont(Window* owner, FontChoice& choice) override;
@@ -107,6 +113,7 @@ private:
     friend class HeadlessWindow;
     friend class HeadlessDialog;
     HeadlessWindow* top_ = nullptr;
+    int aboutBoxes_ = 0;
     void applyQueued(HeadlessDialog& d);
     struct DialogAction {
         bool isPress = false;

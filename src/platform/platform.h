@@ -64,6 +64,11 @@ public:
     // The three question boxes ("OKMBOX", "YNMBOX", "YNCMBOX"): returns
     // IdOk, IdYes, IdNo or IdCancel.
     virtual int messageBox(Window* owner, MessageKind kind, const std::string& text, const std::string& title) = 0;
+    // The program's About box: an "ok" box that also shows the program's icon.
+    virtual void aboutBox(Window* owner, const std::string& text, const std::string& title)
+    {
+        messageBox(owner, MessageKind::Ok, text, title);
+    }
     virtual std::optional<std::string> openFileDialog(Window* owner, const FileDialogOptions& o) = 0;
     virtual std::optional<std::string> saveFileDialog(Window* owner, const FileDialogOptions& o) = 0;
     virtual bool chooseFont(Window* owner, FontChoice& choice) = 0;

@@ -5,6 +5,7 @@
 #include "qt/qt_window.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QDate>
@@ -355,6 +356,22 @@ int QtPlatform::runModal(plat::Dialog& d)
 {
     auto* q = dynamic_cast<QtDialog*>(&d);
     return q ? q->exec() : plat::IdCancel;
+}
+
+void QtPlatform::aboutBox(plat::Window* owner, const std::string& text, const std::string& title)
+{
+    QMessageBox box(parentWidget(owner));
+    box.setWindowTitle(fromUi(title));
+    QString body = fromUi(text);
+    body.remove(u'\r');
+    box.setText(body);
+    box.setTextFormat(Qt::PlainText);
+    box.setIconPixmap(QApplication::windowIcon().pixmap(64, 64));
+    box.setStandardButtons(QMessageBox::Ok);
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+        ok->setText(QStringLiteral("ok"));
+    HandlerScope scope;
+    box.exec();
 }
 
 int QtPlatform::messageBox(plat::Window* owner, plat::MessageKind kind, const std::string& text,

@@ -46,6 +46,7 @@ public:
     std::unique_ptr<plat::Dialog> createDialog(const plat::DialogTemplate& t, plat::DialogHandler* handler,
                                                plat::Window* owner) override;
     int runModal(plat::Dialog& d) override;
+    void aboutBox(plat::Window* owner, const std::string& text, const std::string& title) override;
     int messageBox(plat::Window* owner, plat::MessageKind kind, const std::string& text,
                    const std::string& title) override;
     std::optional<std::string> openFileDialog(plat::Window* owner, const plat::FileDialogOptions& o) override;

@@ -44,6 +44,10 @@ ACCELERATORS TEXTMENU
   VK_F1, 353
   VK_F3, 352
   VK_F2, 53
+  "C", 95, CONTROL
+  "X", 96, CONTROL
+  "V", 99, CONTROL
+  "A", 119, CONTROL
 END
 
 // The notebook: its notes are saved with the owner's document.
@@ -81,6 +85,10 @@ ACCELERATORS NOTEMENU
   VK_F1, 353
   VK_F3, 352
   VK_F2, 53
+  "C", 95, CONTROL
+  "X", 96, CONTROL
+  "V", 99, CONTROL
+  "A", 119, CONTROL
 END
 
 // The colour window.

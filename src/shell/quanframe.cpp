@@ -397,7 +397,7 @@ void TQuanFrame::showAbout()
                        "a workbench for the mathematics of social choice and networks\n"
                        "version " QUANDEL_VERSION_DATE "\n\n"
                        "Apportionment, weighted voting, elections, graphs, scheduling and bin packing.";
-    plat::Platform::get().messageBox(window_.get(), plat::MessageKind::Ok, text, S(32));
+    plat::Platform::get().aboutBox(window_.get(), text, S(32));
 }
 
 void TQuanFrame::command(int id)

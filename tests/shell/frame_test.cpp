@@ -90,6 +90,18 @@ TEST_F(FrameTest, StartsWithWindowAndHelpMenusAndDefaultChecks)
     EXPECT_EQ(g.height(), 120);
 }
 
+TEST_F(FrameTest, AboutShowsTheProgramsAboutBox)
+{
+    frame->create("");
+    const int about = mainWin()->findCommand("Help|About");
+    ASSERT_NE(about, 0);
+    mainWin()->click(about);
+    // The box that carries the program's icon, with its name and version.
+    EXPECT_EQ(p.aboutBoxes(), 1);
+    EXPECT_EQ(p.lastMessage().rfind("message: ", 0), 0u);
+    EXPECT_NE(p.lastMessage().find("Quandel"), std::string::npos);
+}
+
 TEST_F(FrameTest, CheckMarksAreExclusive)
 {
     frame->create("");

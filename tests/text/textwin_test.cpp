@@ -62,6 +62,28 @@ TEST_F(TextWinTest, NewTextRaisesTheWindowAboveItsOwner)
     EXPECT_EQ(p.topWindow(), &w());
 }
 
+TEST_F(TextWinTest, EditMenuShowsAndAnswersTheUsualShortcuts)
+{
+    const std::pair<const char*, const char*> items[] = {
+        {"Edit|Copy", "Ctrl+C"}, {"Edit|Cut", "Ctrl+X"}, {"Edit|Paste", "Ctrl+V"}, {"Edit|Select All", "Ctrl+A"}};
+    for (const auto& [path, keys] : items) {
+        const int id = w().findCommand(path);
+        ASSERT_NE(id, 0) << path;
+        bool found = false;
+        for (const auto& popup : w().menu())
+            for (const auto& item : popup.items)
+                if (item.id == id) {
+                    EXPECT_EQ(item.shortcut, keys) << path;
+                    found = true;
+                }
+        EXPECT_TRUE(found) << path;
+    }
+    tw->handOver("select me");
+    EXPECT_TRUE(w().accelerator('A', true, false, false));
+    EXPECT_TRUE(w().accelerator('C', true, false, false));
+    EXPECT_EQ(p.clipboard(), "select me");
+}
+
 TEST_F(TextWinTest, EmptySearchIsNothingToDo)
 {
     tw->handOver("alpha");
