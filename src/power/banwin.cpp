@@ -337,6 +337,8 @@ void TBanWin::cmPrint()
         return;
     TTextout out(printFormat_.horizontalOffset, printFormat_.verticalOffset, namePart(fileName_),
                  table_.textOut(), fontSlot(0).font, fontSlot(0).pointSize);
+    // The heading line, the rule and the empty line start every page.
+    out.setTable(3);
     out.print(*printer);
 }
 

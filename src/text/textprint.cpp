@@ -7,6 +7,11 @@
 
 namespace quan {
 
+namespace {
+// The smallest font a table is printed in to make it fit the page.
+constexpr int kSmallestTablePoints = 6;
+} // namespace
+
 Real printOffset(Real inches)
 {
     // A negative horizontal offset only carries the picture's placement
@@ -24,7 +29,8 @@ int linesPerPage(Real top, const TextPrintDevice& dev)
     return std::max(1, n);
 }
 
-std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Real top, const TextPrintDevice& dev)
+std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Real top, const TextPrintDevice& dev,
+                                          int headingLines)
 {
     left = printOffset(left);
     top = printOffset(top);
@@ -35,10 +41,18 @@ std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Re
 
     std::vector<PrintedTextPage> pages;
     PrintedTextPage page;
+    // A table's heading, as its first page prints it, starts every later
+    // page too, when there is room for it and a row.
+    std::vector<std::string> heading;
+    const bool repeat = headingLines > 0 && static_cast<size_t>(headingLines) < maxLines;
     auto endPage = [&] {
         pages.push_back(std::move(page));
         page.clear();
+        if (repeat && heading.size() == static_cast<size_t>(headingLines))
+            for (const std::string& h : heading)
+                page.push_back({{x0, y0 + static_cast<int>(page.size()) * lineHeight}, h});
     };
+    size_t linesRead = 0;
     const size_t n = text.size();
     size_t pos = 0;
     while (true) {
@@ -58,12 +72,17 @@ std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Re
             }
             line += c;
         }
+        if (repeat && linesRead < static_cast<size_t>(headingLines))
+            heading.push_back(line);
+        ++linesRead;
         if (ended == TextEnd) {
             // The end of the text ends the last line; an empty remainder
             // after a line end or a page end opens no page of its own.
             if (!line.empty())
                 page.push_back({{x0, y0 + static_cast<int>(page.size()) * lineHeight}, line});
-            if (!page.empty() || pages.empty())
+            // A page holding only the repeated heading is no page.
+            const bool onlyHeading = repeat && !pages.empty() && page.size() <= heading.size() && line.empty();
+            if ((!page.empty() && !onlyHeading) || pages.empty())
                 endPage();
             break;
         }
@@ -91,12 +110,36 @@ int TTextout::print(plat::Printer& printer)
     dev.physicalOffsetY = dc->caps(plat::Cap::PhysicalOffsetY);
     dev.horzSizeMm = dc->caps(plat::Cap::HorzSize);
     LogFont f = font_;
-    f.height = fontHeightForPoints(std::max(1, points_), dev.logPixelsY);
-    const plat::Font pf = toPlatFont(f);
+    int points = std::max(1, points_);
+    f.height = fontHeightForPoints(points, dev.logPixelsY);
+    plat::Font pf = toPlatFont(f);
     dc->setFont(pf);
+    if (fitWidth_) {
+        // The widest line must fit between the left offset and as much room
+        // on the right.
+        const int horzRes = dc->caps(plat::Cap::HorzRes);
+        const int x0 = roundHalfDown(printOffset(left_) * dev.logPixelsX) - dev.physicalOffsetX;
+        const int room = horzRes > 0 ? std::max(horzRes / 2, horzRes - 2 * std::max(0, x0)) : 0;
+        std::string widest;
+        for (size_t a = 0; a < text_.size();) {
+            size_t b = text_.find_first_of("\r\n\f", a);
+            if (b == std::string::npos)
+                b = text_.size();
+            if (b - a > widest.size())
+                widest = text_.substr(a, b - a);
+            a = b + 1;
+        }
+        while (room > 0 && points > kSmallestTablePoints && dc->textExtent(widest).w > room) {
+            --points;
+            f.height = fontHeightForPoints(points, dev.logPixelsY);
+            pf = toPlatFont(f);
+            dc->setFont(pf);
+        }
+    }
+    printedPoints_ = points;
     dev.lineHeight = std::max(1, dc->textExtent("M").h);
 
-    std::vector<PrintedTextPage> pages = paginateText(text_, left_, top_, dev);
+    std::vector<PrintedTextPage> pages = paginateText(text_, left_, top_, dev, headingLines_);
     for (size_t p = 0; p < pages.size(); ++p) {
         if (p > 0) {
             if (!printer.beginPage())

@@ -6,6 +6,7 @@
 #include "graphics/docfile/fonts.h"
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -39,8 +40,12 @@ int linesPerPage(Real top, const TextPrintDevice& dev);
 // Each line starts at (round(left * LOGPIXELSX) - PHYSICALOFFSETX, y), y
 // starting at round(top * LOGPIXELSY) - PHYSICALOFFSETY and growing by the
 // line height. A trailing page that would hold nothing but the empty end of
-// the text is not produced; an empty text gives one empty page.
-std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Real top, const TextPrintDevice& dev);
+// the text is not produced; an empty text gives one empty page. With
+// headingLines > 0 the text is a table: its first headingLines lines are
+// printed again at the top of every later page (when a page has room for
+// them and one line more).
+std::vector<PrintedTextPage> paginateText(const std::string& text, Real left, Real top, const TextPrintDevice& dev,
+                                          int headingLines = 0);
 
 class TTextout {
 public:
@@ -49,15 +54,29 @@ public:
     TTextout(Real left, Real top, std::string title, std::string text, LogFont font, int points);
 
     const std::string& title() const { return title_; }
+    // Prints a table: its first headingLines lines repeat on every page,
+    // and when its widest line does not fit between the left offset and an
+    // equal margin on the right, the font gets smaller (down to 6 points)
+    // until it does.
+    void setTable(int headingLines)
+    {
+        headingLines_ = std::max(0, headingLines);
+        fitWidth_ = true;
+    }
     // Prints on a started job: returns the number of pages printed, or -1
     // when the printer failed.
     int print(plat::Printer& printer);
+    // The point size the last printout used.
+    int printedPoints() const { return printedPoints_; }
 
 private:
     Real left_, top_;
     std::string title_, text_;
     LogFont font_;
     int points_;
+    int headingLines_ = 0;
+    bool fitWidth_ = false;
+    int printedPoints_ = 0;
 };
 
 } // namespace quan

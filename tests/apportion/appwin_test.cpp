@@ -635,3 +635,52 @@ TEST_F(AppWinTest, NewWindowsCascadeBelowTheMainWindow)
     EXPECT_FALSE(ec.left == bw.left && ec.top == bw.top);
     EXPECT_FALSE(ec.left == a.left && ec.top == a.top);
 }
+
+TEST_F(AppWinTest, PrintedTableFitsThePageAndRepeatsItsHeading)
+{
+    // 94 characters a line: in the window's 12-point font they would run
+    // past the right edge of the page (2400 pixels at 300 dpi). 99 states
+    // take more than one page.
+    p.input(std::string("99"));
+    click("Data|Number of states");
+    ASSERT_EQ(win->table().stateCount(), 99);
+    p.answer(plat::IdOk);
+    click("File|Print");
+    const auto& pages = p.printedPages();
+    ASSERT_GE(pages.size(), 2u);
+    std::string firstHeading;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        std::vector<const plat::DrawOp*> lines;
+        for (const plat::DrawOp& op : pages[i].dc->ops())
+            if (op.kind == plat::DrawOp::Text)
+                lines.push_back(&op);
+        ASSERT_FALSE(lines.empty()) << "page " << i;
+        for (const plat::DrawOp* op : lines) {
+            const int right = op->pts[0].x + plat::headlessTextExtent(op->font, op->text).w;
+            EXPECT_LE(right, 2400) << "page " << i << ": " << op->text;
+        }
+        // Every page starts with the heading, whose last columns are there.
+        EXPECT_EQ(lines[0]->text.substr(0, 5), "State") << "page " << i;
+        EXPECT_NE(lines[0]->text.find("crit V"), std::string::npos);
+        EXPECT_NE(lines[0]->text.find("adj Q"), std::string::npos);
+        EXPECT_EQ(lines[1]->text.substr(0, 10), "----------");
+        if (i == 0)
+            firstHeading = lines[0]->text;
+        EXPECT_EQ(lines[0]->text, firstHeading);
+    }
+    // Every state is printed once.
+    int states = 0;
+    for (const auto& page : pages)
+        for (const plat::DrawOp& op : page.dc->ops())
+            if (op.kind == plat::DrawOp::Text && (op.text.rfind("Alabama", 0) == 0 || op.text.rfind("Wyoming", 0) == 0))
+                ++states;
+    EXPECT_EQ(states, 2);
+    // The totals line is printed once, at the end.
+    const plat::DrawOp* last = nullptr;
+    for (const plat::DrawOp& op : pages.back().dc->ops())
+        if (op.kind == plat::DrawOp::Text)
+            last = &op;
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->text.rfind("   ", 0), 0u) << last->text;
+    EXPECT_NE(last->text.find("435"), std::string::npos) << last->text;
+}
