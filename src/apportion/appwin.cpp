@@ -228,6 +228,8 @@ void TAppWin::setup()
     updateMenu();
 }
 
+plat::Rect TAppWin::cellRect(int row, int col) const { return grid_.cellRect(*model_, row, col); }
+
 void TAppWin::closeDivisorWindows()
 {
     if (divDlg_)

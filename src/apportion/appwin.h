@@ -118,6 +118,9 @@ public:
     // The divisor dialog changed the divisor.
     void divisorMoved();
     const TableGrid& grid() const { return grid_; }
+    // Where a table cell lies on screen after the last paint (row -1 the
+    // headings, col -1 the names); empty when it is scrolled away.
+    plat::Rect cellRect(int row, int col) const;
     // The Electoral College window, once opened.
     TPowWin* electoralWindow() const { return powWin_.get(); }
 

@@ -52,23 +52,6 @@ const Constants& constants()
 {
     static const Constants c = [] {
         Constants k{};
-        const Real pi = 3.141592653589793238462643383279502884L;
-        k.sqrtPi = std::sqrt(pi);
-        k.lnSqrtPi = std::log(k.sqrtPi);
-        k.twoOverSqrtPi = 2 / k.sqrtPi;
-        k.sqrt2Pi = std::sqrt(2 * pi);
-        k.invSqrt2Pi = 1 / k.sqrt2Pi;
-        k.sqrt2 = std::sqrt(2.0L);
-        k.sqrt3 = std::sqrt(3.0L);
-        k.sqrt3Half = k.sqrt3 / 2;
-        k.sqrt24Third = std::sqrt(24.0L) / 3;
-        k.golden = (1 + std::sqrt(5.0L)) / 2;
-        k.ln2 = std::log(2.0L);
-        k.ln10 = std::log(10.0L);
-        k.ln2Pi = std::log(2 * pi);
-        k.invLn10 = 1 / k.ln10;
-        k.big = std::exp(5000.0L);
-        k.small = std::exp(-5000.0L);
         k.e42 = std::exp(42.0L);
         return k;
     }();

@@ -43,9 +43,8 @@ std::string vertexName(int n);
 
 // Constants computed once at start-up, shared as extended reals.
 struct Constants {
-    Real sqrtPi, lnSqrtPi, twoOverSqrtPi, sqrt2Pi, invSqrt2Pi, sqrt2, sqrt3,
-        sqrt3Half, sqrt24Third, golden, ln2, ln10, ln2Pi, invLn10, big, small,
-        e42;
+    // e^42: a displayed value above it is shown as "infinite".
+    Real e42;
     // The "infinite" table value: twice e^42.
     Real infinite() const { return 2 * e42; }
 };

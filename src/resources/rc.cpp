@@ -356,14 +356,6 @@ const plat::DialogTemplate& dialogResource(const std::string& name)
 bool hasDialogResource(const std::string& name) { return registry().dialogs.count(name) != 0; }
 bool hasMenuResource(const std::string& name) { return registry().menus.count(name) != 0; }
 
-std::vector<std::string> menuResourceNames()
-{
-    std::vector<std::string> out;
-    for (const auto& m : registry().menus)
-        out.push_back(m.first);
-    return out;
-}
-
 const std::string& helpText(const std::string& name)
 {
     static const std::string empty;
@@ -372,14 +364,6 @@ const std::string& helpText(const std::string& name)
 }
 
 bool hasHelpText(const std::string& name) { return registry().help.count(name) != 0; }
-
-std::vector<std::string> helpTextNames()
-{
-    std::vector<std::string> out;
-    for (const auto& h : registry().help)
-        out.push_back(h.first);
-    return out;
-}
 
 std::string acceleratorText(const plat::Accelerator& a)
 {

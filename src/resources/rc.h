@@ -54,13 +54,10 @@ const std::vector<plat::Accelerator>& acceleratorResource(const std::string& nam
 const plat::DialogTemplate& dialogResource(const std::string& name);
 bool hasDialogResource(const std::string& name);
 bool hasMenuResource(const std::string& name);
-// Every menu name, for tests that check all menus.
-std::vector<std::string> menuResourceNames();
 
 // Help texts by resource name ("PROGHELP", "QNAMETHH", ...); "" when missing.
 const std::string& helpText(const std::string& name);
 bool hasHelpText(const std::string& name);
-std::vector<std::string> helpTextNames();
 
 // The text of an accelerator as shown beside a menu label ("Ctrl+G", "F1").
 std::string acceleratorText(const plat::Accelerator& a);

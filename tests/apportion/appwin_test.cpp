@@ -42,24 +42,7 @@ protected:
     plat::Point cellPoint(int row, int col)
     {
         hw().paintNow();
-        class Model : public TableGridModel {
-        public:
-            explicit Model(const AppTable& t) : t_(t) {}
-            int rowCount() const override { return t_.stateCount(); }
-            int columnCount() const override { return kValueColumns; }
-            std::string nameHeading() const override { return ""; }
-            std::string heading(int) const override { return ""; }
-            std::string name(int) const override { return ""; }
-            std::string cell(int, int) const override { return ""; }
-            std::string footer(int) const override { return ""; }
-            int nameChars() const override
-            {
-                return static_cast<int>(std::max(t_.nameWidth(), t_.heading(kNameColumn).size()));
-            }
-            int columnChars() const override { return t_.columnWidth(); }
-            const AppTable& t_;
-        } m(win->table());
-        plat::Rect r = win->grid().cellRect(m, row, col);
+        plat::Rect r = win->cellRect(row, col);
         return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     }
     void press(int button, plat::Point at)
