@@ -9,6 +9,7 @@ QUANDEL_PACKAGES=(
   xvfb xauth
   texlive-plain-generic
   clang libclang-rt-14-dev
+  glpk-utils
 )
 
 quandel_missing_packages() {
