@@ -259,6 +259,9 @@ public:
     void hide() override { visible_ = false; }
     bool isVisible() const override { return visible_; }
     void end(int result) override { result_ = result; ended_ = true; }
+    void moveTo(Point topLeft) override { position_ = topLeft; }
+    // Where moveTo put the dialog ((0, 0) until then).
+    Point position() const { return position_; }
 
     // A button press as the user makes it.
     void press(int id);
@@ -285,6 +288,7 @@ private:
     };
     Control& c(int id);
     const Control* find(int id) const;
+    Point position_;
     HeadlessPlatform* p_;
     DialogTemplate t_;
     DialogHandler* h_;
