@@ -228,6 +228,40 @@ TEST(Document, SortedCopiesAreSortedPermutations)
     EXPECT_EQ(b.state(), 5u);
 }
 
+TEST(Document, SortedCopiesDrawAsTheRuleSays)
+{
+    // The rule written out: a strictly better entry becomes the candidate;
+    // an equal one replaces it when a draw is even.
+    auto plain = [](std::vector<int64_t> v, bool decreasing, Random& rng) {
+        for (size_t pos = 0; pos + 1 < v.size(); ++pos) {
+            size_t cand = pos;
+            for (size_t j = pos + 1; j < v.size(); ++j) {
+                if (decreasing ? v[j] > v[cand] : v[j] < v[cand])
+                    cand = j;
+                else if (v[j] == v[cand] && rng.next() % 2 == 0)
+                    cand = j;
+            }
+            std::swap(v[pos], v[cand]);
+        }
+        return v;
+    };
+    Random make;
+    make.seed(8);
+    for (int round = 0; round < 50; ++round) {
+        std::vector<int64_t> items;
+        const int n = 1 + make.below(40);
+        for (int i = 0; i < n; ++i)
+            items.push_back(1 + make.below(4));
+        for (bool decreasing : {true, false}) {
+            Random a, b;
+            a.seed(static_cast<uint32_t>(round));
+            b.seed(static_cast<uint32_t>(round));
+            EXPECT_EQ(sortedCopy(items, decreasing, a), plain(items, decreasing, b));
+            EXPECT_EQ(a.state(), b.state());
+        }
+    }
+}
+
 TEST(Document, PasteTakesIntegerParts)
 {
     PackDocument d = documentOf({1, 2});

@@ -109,15 +109,26 @@ std::vector<int64_t> sortedCopy(const std::vector<int64_t>& items, bool decreasi
 {
     std::vector<int64_t> v = items;
     const size_t n = v.size();
+    // The generator's step is done here without branches: a draw is taken
+    // only for an equal entry, and it is even when bit 32 of the new
+    // state is clear (a draw is bits 32..62 of the state).
+    uint64_t state = rng.state();
     for (size_t pos = 0; pos + 1 < n; ++pos) {
         size_t cand = pos;
+        int64_t best = v[pos];
         for (size_t j = pos + 1; j < n; ++j) {
-            bool better = decreasing ? v[j] > v[cand] : v[j] < v[cand];
-            if (better || (v[j] == v[cand] && rng.next() % 2 == 0))
-                cand = j;
+            const int64_t x = v[j];
+            const bool better = decreasing ? x > best : x < best;
+            const bool equal = x == best;
+            const uint64_t next = state * 0x0000015A00004E35ULL + 1ULL;
+            state = equal ? next : state;
+            const bool take = better | (equal & (((next >> 32) & 1) == 0));
+            cand = take ? j : cand;
+            best = take ? x : best;
         }
         std::swap(v[pos], v[cand]);
     }
+    rng.setState(state);
     return v;
 }
 
