@@ -1,5 +1,5 @@
 // The fuzz targets' properties, always run: the committed seeds of
-// fuzz_bpa and fuzz_paste and some hundreds of mutations of them go through
+// fuzz_bpa and fuzz_paste and a few thousand mutations of them go through
 // the ".bpa" reader and the pasted-number reader.
 #include "../../fuzz/fuzz_packing_checks.h"
 #include "docfile/testutil.h"
@@ -83,6 +83,6 @@ void runAll(const std::string& target, std::string (*check)(const uint8_t*, size
 
 } // namespace
 
-TEST(PackingRobustness, BpaSeedsAndMutations) { runAll("fuzz_bpa", &fuzzcheck::checkBpa, false, 1500); }
+TEST(PackingRobustness, BpaSeedsAndMutations) { runAll("fuzz_bpa", &fuzzcheck::checkBpa, false, 3000); }
 
-TEST(PackingRobustness, PasteSeedsAndMutations) { runAll("fuzz_paste", &fuzzcheck::checkPaste, true, 600); }
+TEST(PackingRobustness, PasteSeedsAndMutations) { runAll("fuzz_paste", &fuzzcheck::checkPaste, true, 3000); }
