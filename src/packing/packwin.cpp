@@ -417,7 +417,7 @@ void TPackWin::cmOptimum()
     p.poll = [this] { return pollKey(); };
     const std::string base = namePart(fileName_);
     p.title = [this, base](const std::string& t) {
-        setCaption(base + "  " + t);
+        setCaption(base + "  " + t + "  " + S(601));
         if (window_)
             window_->update();
     };

@@ -126,13 +126,11 @@ TEST(Optimum, QStopsTheSearch)
     OptimumProgress p;
     p.poll = [&] { return ++polls >= 2 ? 'Q' : 0; };
     OptimumResult r = leastBins(items, 1000, p);
-    if (!r.finished) {
-        EXPECT_EQ(polls, 2);
-        expectValidPacking(r, items, 1000);
-    } else {
-        // Solved before the second poll: then it is the bound.
-        EXPECT_EQ(r.bins, r.lowerBound);
-    }
+    EXPECT_FALSE(r.finished);
+    EXPECT_EQ(polls, 2);
+    // What it found so far is a packing all the same.
+    expectValidPacking(r, items, 1000);
+    EXPECT_GT(r.bins, r.lowerBound);
 }
 
 TEST(Optimum, AgreesWithTheIntegerProgramSolver)

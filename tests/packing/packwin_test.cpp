@@ -295,6 +295,26 @@ TEST_F(PackWinTest, NotebookCopies)
     EXPECT_NE(win->notebookText().find("least number of bins: 2\r\n"), std::string::npos);
 }
 
+TEST_F(PackWinTest, QStopsTheOptimumAndTheNotebookStaysAsItWas)
+{
+    // Sizes of a quarter to nearly a half of the capacity: first fit
+    // decreasing is above the bound and the search is long.
+    std::string text;
+    Random rng;
+    rng.seed(77);
+    for (int i = 0; i < 60; ++i)
+        text += std::to_string(250 + rng.below(200)) + " ";
+    paste(text);
+    applyMethod(1000, 1, true, true);
+    const std::string title = hw().caption();
+    win->notebook().setNotes("before");
+    p.key('q', 3);
+    click("Misc|Optimum");
+    EXPECT_EQ(win->notebookText(), "before");
+    EXPECT_EQ(hw().caption(), title);
+    EXPECT_GE(p.pollCount(), 4);
+}
+
 TEST_F(PackWinTest, ThePictureOfTheBins)
 {
     paste("2 9 5 6 1 3 3");

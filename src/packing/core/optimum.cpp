@@ -69,7 +69,7 @@ private:
                 return;
             }
             if (p_.title && nodes_ % (4096 * 64) == 0)
-                p_.title("optimum: best " + formatInt(*best_) + ", " + formatInt(nodes_) + " steps  press Q to quit");
+                p_.title("optimum: best " + formatInt(*best_) + ", " + formatInt(nodes_) + " steps");
         }
         const int open = static_cast<int>(room_.size());
         if (i == a_.size()) {
