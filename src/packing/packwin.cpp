@@ -204,6 +204,7 @@ void TPrePackWin::updatePackMenu()
     bool fits = layout().fits();
     window_->enableMenuItem(gcm::ShiftLeft, !fits);
     window_->enableMenuItem(gcm::ShiftRight, !fits);
+    window_->enableMenuItem(packcmd::Paste, !plat::Platform::get().clipboardText().empty());
 }
 
 void TPrePackWin::documentChanged()

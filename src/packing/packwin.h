@@ -96,6 +96,8 @@ public:
     void drawPicture(plat::DC& dc) override;
     void recomputeView() override;
     void resized(plat::Size client) override;
+    // Paste items is enabled only while the clipboard holds text.
+    void clipboardChanged() override { updatePackMenu(); }
 
 protected:
     void setup() override;

@@ -88,8 +88,9 @@ public:
     std::unique_ptr<Printer> startPrinting(Window* owner, const std::string& jobName) override;
     void printerSetup(Window* owner) override {}
     std::string clipboardText() override { return clipboard_; }
-    void setClipboardText(const std::string& text) override { clipboard_ = text; }
-    void setClipboardBitmap(const Bitmap&) override { clipboard_.clear(); }
+    // Both tell every window that the clipboard changed.
+    void setClipboardText(const std::string& text) override;
+    void setClipboardBitmap(const Bitmap&) override;
     int pollKey(Window* w) override;
     void defer(std::function<void()> f) override { deferred_.push_back(std::move(f)); }
     std::unique_ptr<Bitmap> createBitmap(Size s) override;

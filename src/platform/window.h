@@ -89,6 +89,8 @@ public:
     virtual void filesDropped(const std::vector<std::string>& paths) {}
     // The user changed the text of a text window's editor.
     virtual void textEdited() {}
+    // What the clipboard holds changed (Paste commands follow it).
+    virtual void clipboardChanged() {}
 };
 
 struct WindowOptions {

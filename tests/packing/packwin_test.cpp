@@ -129,6 +129,20 @@ TEST_F(PackWinTest, ANewWindowHasTwentyRandomItemsAndShowsTheManager)
     EXPECT_EQ(p.visibleDialog("BINS"), nullptr);
 }
 
+TEST_F(PackWinTest, PasteIsEnabledWhileTheClipboardHoldsText)
+{
+    EXPECT_FALSE(hw().menuItemEnabled(packcmd::Paste));
+    p.setClipboardText("4 5 6");
+    EXPECT_TRUE(hw().menuItemEnabled(packcmd::Paste));
+    click("File|New|Paste items");
+    EXPECT_EQ(win->document().items(), (std::vector<int64_t>{4, 5, 6}));
+    p.setClipboardText("");
+    EXPECT_FALSE(hw().menuItemEnabled(packcmd::Paste));
+    // A window opened while the clipboard holds text starts with it enabled.
+    p.setClipboardText("1");
+    EXPECT_TRUE(hw(open()).menuItemEnabled(packcmd::Paste));
+}
+
 TEST_F(PackWinTest, ManagerPlacement)
 {
     Random a, b;
