@@ -11,6 +11,7 @@ QUANDEL_PACKAGES=(
   clang libclang-rt-14-dev
   ghostscript librsvg2-bin libxml2-utils poppler-utils texlive-pictures texlive-latex-extra
   locales-all imagemagick
+  glpk-utils
 )
 
 quandel_missing_packages() {

@@ -183,6 +183,8 @@ void BatchRun::execute(const std::string& raw)
             std::getline(words, rest);
             platform_.dialogText(name, static_cast<int>(id), trim(rest));
         }
+    } else if (cmd == "clipboard") {
+        platform_.setClipboardText(arg);
     } else if (cmd == "key") {
         // key Q [after N]
         std::istringstream words(arg);

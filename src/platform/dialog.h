@@ -1,6 +1,8 @@
 // Dialogs built from templates: resources that name their controls by id.
 #pragma once
 
+#include "platform/geometry.h"
+
 #include <string>
 #include <vector>
 
@@ -64,6 +66,9 @@ public:
     virtual bool isVisible() const = 0;
     // Ends a modal dialog with the given result.
     virtual void end(int result) = 0;
+    // Puts a modeless dialog's top-left corner at a screen point (instead
+    // of the platform's own choice).
+    virtual void moveTo(Point topLeft) {}
 };
 
 } // namespace quan::plat

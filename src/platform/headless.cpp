@@ -459,6 +459,16 @@ void HeadlessEditor::type(const std::string& s)
         handler->textEdited();
 }
 
+void HeadlessPlatform::setClipboardText(const std::string& text)
+{
+    clipboard_ = text;
+    for (HeadlessWindow* w : std::vector<HeadlessWindow*>(windows_))
+        if (w->handler())
+            w->handler()->clipboardChanged();
+}
+
+void HeadlessPlatform::setClipboardBitmap(const Bitmap&) { setClipboardText(""); }
+
 // --- window -----------------------------------------------------------------
 
 HeadlessWindow::HeadlessWindow(HeadlessPlatform* p, WindowHandler* h, const WindowOptions& o)

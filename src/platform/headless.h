@@ -96,8 +96,9 @@ public:
     std::unique_ptr<Printer> startPrinting(Window* owner, const std::string& jobName) override;
     void printerSetup(Window* owner) override {}
     std::string clipboardText() override { return clipboard_; }
-    void setClipboardText(const std::string& text) override { clipboard_ = text; }
-    void setClipboardBitmap(const Bitmap&) override { clipboard_.clear(); }
+    // Both tell every window that the clipboard changed.
+    void setClipboardText(const std::string& text) override;
+    void setClipboardBitmap(const Bitmap&) override;
     int pollKey(Window* w) override;
     void defer(std::function<void()> f) override { deferred_.push_back(std::move(f)); }
     std::unique_ptr<Bitmap> createBitmap(Size s) override;
@@ -277,6 +278,9 @@ public:
     void hide() override { visible_ = false; }
     bool isVisible() const override { return visible_; }
     void end(int result) override { result_ = result; ended_ = true; }
+    void moveTo(Point topLeft) override { position_ = topLeft; }
+    // Where moveTo put the dialog ((0, 0) until then).
+    Point position() const { return position_; }
 
     // A button press as the user makes it.
     void press(int id);
@@ -303,6 +307,7 @@ private:
     };
     Control& c(int id);
     const Control* find(int id) const;
+    Point position_;
     HeadlessPlatform* p_;
     DialogTemplate t_;
     DialogHandler* h_;

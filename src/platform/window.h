@@ -102,6 +102,8 @@ public:
     virtual void textEdited() {}
     // The user moved a scroll bar to pos.
     virtual void scrolled(ScrollBarKind which, int pos) {}
+    // What the clipboard holds changed (Paste commands follow it).
+    virtual void clipboardChanged() {}
 };
 
 struct WindowOptions {

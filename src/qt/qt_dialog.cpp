@@ -424,6 +424,15 @@ void QtDialog::show()
     d_->activateWindow();
 }
 
+void QtDialog::moveTo(plat::Point topLeft)
+{
+    ensureInit();
+    if (!d_)
+        return;
+    placed_ = true;
+    d_->move(topLeft.x, topLeft.y);
+}
+
 // A modeless dialog opens beside its owner (right or left), or below or
 // above it, where it leaves the owner's picture or table in view; centred
 // when no side has room.

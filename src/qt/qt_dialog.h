@@ -50,6 +50,7 @@ public:
     void hide() override;
     bool isVisible() const override;
     void end(int result) override;
+    void moveTo(plat::Point topLeft) override;
 
     // Runs the dialog modally; the id it was ended with.
     int exec();

@@ -207,6 +207,13 @@ QtPlatform::QtPlatform()
     qApp->installEventFilter(filter_.get());
     startDir_ = QDir::currentPath();
     lastDir_ = startDir_;
+    // Windows whose commands depend on the clipboard follow it.
+    QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, qApp, [this] {
+        HandlerScope scope;
+        for (QtWindow* w : std::vector<QtWindow*>(windows_.begin(), windows_.end()))
+            if (w->handler())
+                w->handler()->clipboardChanged();
+    });
 }
 
 QtPlatform::~QtPlatform()

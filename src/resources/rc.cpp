@@ -14,6 +14,7 @@ extern const char kTextRc[];
 extern const char kGraphicsRc[];
 extern const char kApportionRc[];
 extern const char kPowerRc[];
+extern const char kPackingRc[];
 extern const HelpEntry kShellHelp[];
 extern const size_t kShellHelpCount;
 extern const HelpEntry kTextHelp[];
@@ -24,6 +25,8 @@ extern const HelpEntry kApportionHelp[];
 extern const size_t kApportionHelpCount;
 extern const HelpEntry kPowerHelp[];
 extern const size_t kPowerHelpCount;
+extern const HelpEntry kPackingHelp[];
+extern const size_t kPackingHelpCount;
 
 namespace {
 
@@ -302,7 +305,7 @@ const Registry& registry()
 {
     static const Registry r = [] {
         Registry reg;
-        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc}) {
+        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc}) {
             RcBundle b = parseRc(script);
             for (auto& m : b.menus)
                 reg.menus[m.first] = std::move(m.second);
@@ -325,6 +328,7 @@ const Registry& registry()
         addHelp(kGraphicsHelp, kGraphicsHelpCount);
         addHelp(kApportionHelp, kApportionHelpCount);
         addHelp(kPowerHelp, kPowerHelpCount);
+        addHelp(kPackingHelp, kPackingHelpCount);
         return reg;
     }();
     return r;

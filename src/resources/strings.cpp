@@ -13,6 +13,8 @@ extern const StringEntry kPowerStrings[];
 extern const size_t kPowerStringsCount;
 extern const StringEntry kGraphicsStrings[];
 extern const size_t kGraphicsStringsCount;
+extern const StringEntry kPackingStrings[];
+extern const size_t kPackingStringsCount;
 
 namespace {
 const std::unordered_map<int, const char*>& table()
@@ -27,6 +29,7 @@ const std::unordered_map<int, const char*>& table()
         add(kApportionStrings, kApportionStringsCount);
         add(kPowerStrings, kPowerStringsCount);
         add(kGraphicsStrings, kGraphicsStringsCount);
+        add(kPackingStrings, kPackingStringsCount);
         return m;
     }();
     return t;

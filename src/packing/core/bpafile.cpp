@@ -1,0 +1,93 @@
+#include "packing/core/bpafile.h"
+
+#include "graphics/docfile/safefile.h"
+#include "packing/core/packing.h"
+
+#include <algorithm>
+
+namespace quan {
+
+namespace {
+constexpr int kBlockWords = 50;
+constexpr int kCannotOpen = 11;
+constexpr int kCannotSave = 12;
+} // namespace
+
+int32_t bpaTotalWord(const std::vector<int32_t>& items)
+{
+    int64_t total = 0;
+    for (int32_t s : items)
+        total += s;
+    return total > kPackMaxValue ? static_cast<int32_t>(kPackMaxValue) : static_cast<int32_t>(total);
+}
+
+void writeBpa(ByteWriter& w, const BpaDocument& doc)
+{
+    WriteHeader(w, doc.header, kKindBinPacking);
+    int32_t words[kBlockWords] = {};
+    words[0] = doc.capacity;
+    words[1] = doc.methodCode;
+    words[2] = doc.columnWidth;
+    words[3] = static_cast<int32_t>(doc.items.size());
+    words[4] = bpaTotalWord(doc.items);
+    for (int32_t v : words)
+        w.i32(v);
+    for (int32_t s : doc.items)
+        w.i32(s);
+    w.fileString(doc.notebook.size() > kBpaNotebookChars ? doc.notebook.substr(0, kBpaNotebookChars) : doc.notebook);
+}
+
+int writeBpa(const std::string& path, const BpaDocument& doc)
+{
+    ByteWriter w;
+    writeBpa(w, doc);
+    return writeFileAtomically(path, w.data()) ? 0 : kCannotSave;
+}
+
+int readBpa(const uint8_t* data, size_t size, BpaDocument& out)
+{
+    ByteReader r(data, size);
+    BpaDocument doc = out;
+    doc.header.kind = kKindBinPacking;
+    const int32_t version = ReadHeader(r, doc.header);
+    if (version <= 0 || version > kDocumentVersion)
+        return kCannotOpen;
+    int32_t words[kBlockWords];
+    for (int32_t& v : words)
+        v = r.i32();
+    const int32_t count = words[3];
+    if (r.failed() || words[0] < kPackMinCapacity || count < 1 || !methodCodeValid(words[1]))
+        return kCannotOpen;
+    doc.capacity = words[0];
+    doc.methodCode = words[1];
+    doc.columnWidth = words[2];
+    const size_t kept = static_cast<size_t>(std::min<int32_t>(count, kBpaMaxItems));
+    // Never more sizes than the bytes can hold (a count word is no
+    // promise).
+    if (!r.has(4 * kept))
+        return kCannotOpen;
+    doc.items.assign(kept, 0);
+    for (int32_t& s : doc.items) {
+        s = r.i32();
+        if (s < 1)
+            return kCannotOpen;
+    }
+    if (static_cast<size_t>(count) > kept && !r.skip(4 * (static_cast<size_t>(count) - kept)))
+        return kCannotOpen;
+    doc.notebook = r.fileString(kBpaNotebookChars);
+    if (r.failed())
+        return kCannotOpen;
+    doc.header.version = version;
+    out = std::move(doc);
+    return 0;
+}
+
+int readBpa(const std::string& path, BpaDocument& out)
+{
+    Bytes bytes;
+    if (!readFileBytes(path, bytes, kBpaMaxFileBytes))
+        return kCannotOpen;
+    return readBpa(bytes, out);
+}
+
+} // namespace quan

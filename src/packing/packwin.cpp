@@ -1,0 +1,470 @@
+#include "packing/packwin.h"
+
+#include "packing/core/bpafile.h"
+#include "packing/core/optimum.h"
+#include "resources/rc.h"
+#include "resources/strings.h"
+#include "text/textops.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace quan {
+
+namespace {
+constexpr int kRadios[] = {binsctl::NextFit, binsctl::FirstFit, binsctl::LastFit,
+                           binsctl::BestFit, binsctl::WorstFit, binsctl::AlmostWorstFit};
+} // namespace
+
+plat::Point managerPlacement(const plat::Rect& window, Random& rng)
+{
+    int x = window.left + window.width() + rng.below(20);
+    int y = 50 + rng.below(50);
+    if (window.left > 250)
+        x = 12;
+    if (window.top > 250)
+        return {window.left, 12};
+    return {x, y};
+}
+
+// --- the bin-packing manager ----------------------------------------------------------
+
+TPackDlg::TPackDlg(TPrePackWin& owner) : TDlg("BINS", owner.window()), owner_(owner) {}
+
+void TPackDlg::refresh() { fill(dialog()); }
+
+void TPackDlg::fill(plat::Dialog& d)
+{
+    const PackDocument& doc = owner_.document();
+    d.setText(binsctl::Capacity, formatInt(doc.capacity()));
+    for (int m = 0; m < 6; ++m)
+        d.setCheck(kRadios[m], m == static_cast<int>(doc.method()));
+    d.setCheck(binsctl::Sort, doc.order() != ItemOrder::List);
+    d.setCheck(binsctl::Decreasing, doc.order() != ItemOrder::Increasing);
+}
+
+bool TPackDlg::button(plat::Dialog& d, int id)
+{
+    for (int m = 0; m < 6; ++m)
+        if (id == kRadios[m]) {
+            // One method at a time.
+            for (int other : kRadios)
+                d.setCheck(other, other == id);
+            return true;
+        }
+    switch (id) {
+    case binsctl::Sort:
+    case binsctl::Decreasing: return true;
+    case binsctl::Apply: {
+        FitMethod method = FitMethod::Next;
+        for (int m = 5; m >= 0; --m)
+            if (d.check(kRadios[m]))
+                method = static_cast<FitMethod>(m);
+        owner_.applyManager(d.text(binsctl::Capacity), method, d.check(binsctl::Sort), d.check(binsctl::Decreasing));
+        return true;
+    }
+    case binsctl::Help: owner_.showHelp("QNPDIALH"); return true;
+    default: return false;
+    }
+}
+
+// --- layout ---------------------------------------------------------------------------
+
+PackLayout packLayout(int columns, Real colPx, int marginPx, int width, Real firstColumn)
+{
+    PackLayout l;
+    l.columns = std::max(0, columns);
+    l.colPx = std::max<Real>(1, colPx);
+    l.marginPx = marginPx;
+    Real room = static_cast<Real>(width - marginPx - 4);
+    l.visible = std::max(1, static_cast<int>(std::floor(room / l.colPx)));
+    Real first = std::floor(firstColumn + 1e-9L);
+    first = std::clamp<Real>(first, 0, std::max(0, l.columns - l.visible));
+    l.first = static_cast<int>(first);
+    l.end = std::min(l.columns, l.first + l.visible);
+    l.moreLeft = l.first > 0;
+    l.moreRight = l.end < l.columns;
+    return l;
+}
+
+// --- the document window ----------------------------------------------------------------
+
+TPrePackWin::TPrePackWin(TQuanFrame* frame, DocInit init) : TBasWin(frame, std::move(init))
+{
+    roles_[RoleSummary] = 0;
+    roles_[RoleCoordinates] = 0;
+    roles_[RoleOccupied] = 7;
+    roles_[RoleEmpty] = 4;
+    mode_ = MouseMode::Coordinates;
+    // A shift moves a quarter of the window.
+    pv_.ShiftFraction = 0.25L;
+}
+
+TPrePackWin::~TPrePackWin() { manager_.reset(); }
+
+TPackDlg& TPrePackWin::manager()
+{
+    if (!manager_)
+        manager_ = std::make_unique<TPackDlg>(*this);
+    return *manager_;
+}
+
+void TPrePackWin::setup()
+{
+    TBasWin::setup();
+    doc_.random(kPackInitialBins, kPackInitialCapacity, Random::shared());
+    if (window_) {
+        TPackDlg& m = manager();
+        m.dialog().moveTo(managerPlacement(window_->geometry(), Random::shared()));
+        m.refresh();
+        m.show();
+    }
+    documentChanged();
+}
+
+void TPrePackWin::closed()
+{
+    if (manager_)
+        manager_->hide();
+    TBasWin::closed();
+}
+
+void TPrePackWin::fontChanged(int k)
+{
+    TBasWin::fontChanged(k);
+    layoutView();
+    invalidateLayer(Picture);
+}
+
+int TPrePackWin::marginPixels()
+{
+    plat::DC& dc = measuringDC();
+    dc.setFont(prims_.deviceFont(0, 0));
+    plat::Size e = dc.textExtent(formatInt(10 * doc_.capacity()));
+    return std::max(0, e.w) + 8;
+}
+
+PackLayout TPrePackWin::layout()
+{
+    int columns = doc_.packed() ? doc_.binCount() : doc_.itemCount();
+    Real colPx = doc_.packed() ? kBinPixels : std::max(1, columnWidth_);
+    return packLayout(columns, colPx, marginPixels(), pv_.view.W, firstColumn_);
+}
+
+void TPrePackWin::layoutView()
+{
+    if (laying_)
+        return;
+    laying_ = true;
+    PackLayout l = layout();
+    firstColumn_ = l.first;
+    plat::DC& dc = measuringDC();
+    dc.setFont(prims_.deviceFont(0, 0));
+    const int th = std::max(1, dc.textExtent("0").h);
+    const int top = 2 * th + 8, bottom = th + 8;
+    const Real cap = static_cast<Real>(doc_.capacity());
+    const Real perUnit = std::max<Real>(1, pv_.view.H - top - bottom) / cap; // pixels per size unit
+    const Real xmin = firstColumn_ - l.marginPx / l.colPx;
+    const Real xmax = xmin + (pv_.view.W - 1) / l.colPx;
+    const Real ymin = -bottom / perUnit;
+    const Real ymax = cap + top / perUnit;
+    pv_.storeCorners(xmin, xmax, ymin, ymax);
+    laying_ = false;
+}
+
+void TPrePackWin::recomputeView()
+{
+    if (laying_) {
+        pv_.view.recompute();
+        return;
+    }
+    // A view command moved the view: its left edge names the first column,
+    // at least one column further in the direction it moved.
+    pv_.view.recompute();
+    PackLayout l = layout();
+    Real raw = pv_.view.xmin + l.marginPx / l.colPx;
+    if (raw > firstColumn_ + 1e-9L)
+        firstColumn_ = std::ceil(raw - 1e-9L);
+    else if (raw < firstColumn_ - 1e-9L)
+        firstColumn_ = std::floor(raw + 1e-9L);
+    layoutView();
+    updatePackMenu();
+}
+
+void TPrePackWin::resized(plat::Size client)
+{
+    TBasWin::resized(client);
+    updatePackMenu();
+}
+
+void TPrePackWin::updatePackMenu()
+{
+    if (!window_)
+        return;
+    bool fits = layout().fits();
+    window_->enableMenuItem(gcm::ShiftLeft, !fits);
+    window_->enableMenuItem(gcm::ShiftRight, !fits);
+    window_->enableMenuItem(packcmd::Paste, !plat::Platform::get().clipboardText().empty());
+}
+
+void TPrePackWin::documentChanged()
+{
+    if (manager_)
+        manager_->refresh();
+    layoutView();
+    updatePackMenu();
+    invalidateLayer(Picture);
+    refreshTitle();
+}
+
+int TPrePackWin::applyManager(const std::string& capacityText, FitMethod m, bool sort, bool decreasing)
+{
+    long long capacity = 0;
+    if (!parseInt(capacityText.substr(0, 19), capacity)) {
+        message(1);
+        return 1;
+    }
+    const ItemOrder order = !sort ? ItemOrder::List : decreasing ? ItemOrder::Decreasing : ItemOrder::Increasing;
+    const int64_t oldCapacity = doc_.capacity();
+    const int oldCode = doc_.code();
+    int code = doc_.apply(capacity, methodCode(m, order));
+    if (doc_.capacity() != oldCapacity || doc_.code() != oldCode)
+        setChanged(true);
+    // The manager keeps what the user chose.
+    layoutView();
+    updatePackMenu();
+    invalidateLayer(Picture);
+    if (code)
+        message(code);
+    return code;
+}
+
+int TPrePackWin::readDocument(const std::string& path)
+{
+    BpaDocument d;
+    d.header = headerState();
+    if (int code = readBpa(path, d))
+        return code;
+    doc_.load(d.capacity, d.methodCode, std::vector<int64_t>(d.items.begin(), d.items.end()), Random::shared());
+    columnWidth_ = d.columnWidth;
+    applyHeaderState(d.header);
+    notebook().setNotes(d.notebook);
+    firstColumn_ = 0;
+    documentChanged();
+    return 0;
+}
+
+bool TPrePackWin::writeDocument(const std::string& path)
+{
+    if (doc_.items().empty())
+        return false;
+    BpaDocument d;
+    d.header = headerState();
+    d.capacity = static_cast<int32_t>(doc_.capacity());
+    d.methodCode = doc_.code();
+    d.columnWidth = columnWidth_;
+    d.items.assign(doc_.items().begin(), doc_.items().end());
+    d.notebook = notebookText();
+    return writeBpa(path, d) == 0;
+}
+
+// --- the picture ------------------------------------------------------------------------
+
+void TPrePackWin::drawPicture(plat::DC& dc)
+{
+    const ViewState& v = pv_.view;
+    const PackLayout l = layout();
+    const Real cap = static_cast<Real>(doc_.capacity());
+    const int summary = colorRole(RoleSummary), occupied = colorRole(RoleOccupied), empty = colorRole(RoleEmpty);
+    const Real x0 = l.first, x1 = l.end;
+    auto label = [&](const std::string& text, Real px, Real py, int h, int vAnchor, int color) {
+        LabelSpec s;
+        s.text = text;
+        s.color = color;
+        s.fontSlot = 0;
+        s.hAnchor = h;
+        s.vAnchor = vAnchor;
+        prims_.DrawLabel(dc, px, py, s);
+    };
+    auto box = [&](Real xa, Real xb, Real ya, Real yb, int color) {
+        FillSpec f;
+        f.fill = color;
+        f.outline = color;
+        f.width = -1;
+        prims_.WritePolygon(dc, {{xa, ya}, {xb, ya}, {xb, yb}, {xa, yb}}, f);
+    };
+    const PenSpec line{static_cast<int16_t>(summary), 1, DashSolid};
+    const DevicePoint topLeft = v.WorldToDevice(x0, cap);
+    if (doc_.packed()) {
+        if (l.end > l.first) {
+            box(x0, x1, 0, cap, empty);
+            for (int b = l.first; b < l.end; ++b) {
+                const Bin& bin = doc_.bins()[static_cast<size_t>(b)];
+                if (bin.used > 0)
+                    box(b, b + 1, 0, static_cast<Real>(bin.used), occupied);
+            }
+            for (int b = l.first; b <= l.end; ++b)
+                prims_.DrawSegment(dc, {static_cast<Real>(b), 0}, {static_cast<Real>(b), cap}, line);
+            prims_.DrawSegment(dc, {x0, 0}, {x1, 0}, line);
+            for (int b = l.first; b < l.end; ++b) {
+                int64_t height = 0;
+                for (int64_t s : doc_.bins()[static_cast<size_t>(b)].items) {
+                    height += s;
+                    prims_.DrawSegment(dc, {static_cast<Real>(b), static_cast<Real>(height)},
+                                       {static_cast<Real>(b + 1), static_cast<Real>(height)}, line);
+                }
+            }
+        }
+        const DevicePoint right = v.WorldToDevice(x1, cap);
+        label(S(150) + ": " + formatInt(doc_.binCount()), (topLeft.x + right.x) / 2.0L, topLeft.y - 4, 0, 1,
+              summary);
+    } else {
+        // Bars no taller than the picture.
+        const Real tallest = v.ymax;
+        for (int i = l.first; i < l.end; ++i) {
+            Real h = std::min(static_cast<Real>(doc_.items()[static_cast<size_t>(i)]), tallest);
+            box(i, i + 1, 0, h, occupied);
+        }
+        prims_.DrawSegment(dc, {x0, 0}, {std::max(x1, x0 + 1), 0}, line);
+        const DevicePoint base = v.WorldToDevice(x0, 0), baseEnd = v.WorldToDevice(x1, 0);
+        label(S(151) + ": " + formatInt(doc_.itemCount()), (base.x + baseEnd.x) / 2.0L, base.y + 4, 0, -1, summary);
+    }
+    // The scale: the capacity at its top, and what lies outside.
+    label(formatInt(doc_.capacity()), v.ox + l.marginPx - 4, topLeft.y, -1, 0, colorRole(RoleCoordinates));
+    if (l.moreLeft)
+        label("...", v.ox + l.marginPx, v.oy + 2, 1, -1, summary);
+    if (l.moreRight)
+        label("...", v.ox + v.W - 4, v.oy + 2, -1, -1, summary);
+}
+
+// --- the command layer -------------------------------------------------------------------
+
+TPackWin::TPackWin(TQuanFrame* frame, DocInit init) : TPrePackWin(frame, std::move(init)) {}
+
+plat::Menu TPackWin::menuBar() const { return menuResource("PACKMENU"); }
+std::vector<plat::Accelerator> TPackWin::accelerators() const { return acceleratorResource("PACKMENU"); }
+
+std::string TPackWin::menuHelpName(int id) const
+{
+    switch (id) {
+    case packcmd::HelpFile: return "QNPFILEH";
+    case packcmd::HelpView: return "QNPVIEWH";
+    case packcmd::HelpBtns: return "QNPBTNSH";
+    case packcmd::HelpMisc: return "QNPMISCH";
+    default: return "";
+    }
+}
+
+void TPackWin::cmRandom()
+{
+    std::string count = formatInt(doc_.binArraySize()), bound = formatInt(doc_.capacity());
+    if (!input2(S(5), S(151), S(152) + " <", count, bound))
+        return;
+    long long n = 0, b = 0;
+    if (!parseInt(count, n) || !parseInt(bound, b)) {
+        message(1);
+        return;
+    }
+    if (int code = doc_.random(n, b, Random::shared())) {
+        message(code);
+        return;
+    }
+    setChanged(true);
+    firstColumn_ = 0;
+    documentChanged();
+}
+
+void TPackWin::cmPaste()
+{
+    if (!saveChangesGate())
+        return;
+    int code = doc_.paste(plat::Platform::get().clipboardText(), Random::shared());
+    if (code) {
+        message(code);
+        return;
+    }
+    setChanged(true);
+    firstColumn_ = 0;
+    documentChanged();
+}
+
+void TPackWin::cmAutofit()
+{
+    pushView();
+    firstColumn_ = 0;
+    layoutView();
+    updatePackMenu();
+    invalidateLayer(Picture);
+}
+
+int TPackWin::appendToNotebook(const std::string& text)
+{
+    TNoteWin& n = notebook();
+    std::string notes = n.notes();
+    if (notes.size() + text.size() > kMaxTextLength)
+        return 4;
+    n.setNotes(notes + text);
+    setChanged(true);
+    return 0;
+}
+
+void TPackWin::cmOptimum()
+{
+    if (!doc_.packable()) {
+        message(6);
+        return;
+    }
+    OptimumProgress p;
+    p.poll = [this] { return pollKey(); };
+    const std::string base = namePart(fileName_);
+    p.title = [this, base](const std::string& t) {
+        setCaption(base + "  " + t + "  " + S(601));
+        if (window_)
+            window_->update();
+    };
+    OptimumResult r = leastBins(doc_.items(), doc_.capacity(), p);
+    refreshTitle();
+    if (!r.finished)
+        return;
+    if (int code = appendToNotebook(optimumText(r, doc_.itemCount(), doc_.capacity())))
+        message(code);
+}
+
+void TPackWin::command(int id)
+{
+    using namespace packcmd;
+    switch (id) {
+    case packcmd::Random: cmRandom(); return;
+    case Paste: cmPaste(); return;
+    case Shuffle:
+        doc_.shuffle(quan::Random::shared());
+        setChanged(true);
+        documentChanged();
+        return;
+    case Restore:
+        doc_.restore();
+        setChanged(true);
+        documentChanged();
+        return;
+    case Autofit: cmAutofit(); return;
+    case CopyExample:
+    case CopySolution: {
+        if (id == CopySolution && !doc_.packed()) {
+            message(9);
+            return;
+        }
+        std::string text = id == CopyExample ? doc_.exampleText(decimals()) : doc_.solutionText();
+        if (int code = appendToNotebook(text))
+            message(code);
+        return;
+    }
+    case Optimum: cmOptimum(); return;
+    case DeleteText: message(30); return;
+    default: break;
+    }
+    TPrePackWin::command(id);
+    if (id == gcm::ShiftLeft || id == gcm::ShiftRight || id == gcm::LastWindow)
+        updatePackMenu();
+}
+
+} // namespace quan
