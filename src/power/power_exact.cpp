@@ -47,29 +47,68 @@ struct U128 {
 BigUint toBig(uint64_t v) { return BigUint(v); }
 BigUint toBig(const U128& v) { return BigUint::fromParts(v.hi, v.lo); }
 
+// Table entries added or looked up between two polls of the keyboard:
+// about a millisecond of work. Every loop over a table goes in pieces of at
+// most this many entries and reports them, so Q is seen as promptly as in
+// the all-cases methods however large the quota or the tables grow.
+constexpr uint64_t kPollWork = uint64_t{1} << 20;
+
+// Polls after every kPollWork units of work. Once Q is seen every later
+// call answers "stop" without polling again.
+class PollMeter {
+public:
+    explicit PollMeter(const Progress& progress) : progress_(progress) {}
+    // Counts work done; true when the run must stop.
+    bool spend(uint64_t work)
+    {
+        if (stopped_)
+            return true;
+        done_ += work;
+        if (done_ < kPollWork)
+            return false;
+        done_ = 0;
+        stopped_ = progress_.quitRequested();
+        return stopped_;
+    }
+    bool stopped() const { return stopped_; }
+
+private:
+    const Progress& progress_;
+    uint64_t done_ = 0;
+    bool stopped_ = false;
+};
+
 // Prefix sums of subset counts by weight (s < q) over some of the blocs.
 template <class T>
 class WeightCounts {
 public:
-    WeightCounts(const std::vector<int64_t>& w, const std::vector<int>& blocs, int64_t q,
-                 const Progress& progress)
+    WeightCounts(const std::vector<int64_t>& w, const std::vector<int>& blocs, int64_t q, PollMeter& meter)
         : prefix_(static_cast<size_t>(q), T(0))
     {
         prefix_[0] = T(1);
-        size_t added = 0;
+        constexpr int64_t piece = static_cast<int64_t>(kPollWork);
         for (int b : blocs) {
+            // Downwards, so each subset takes the bloc once; in pieces
+            // between polls.
             const int64_t wb = w[static_cast<size_t>(b)];
-            for (int64_t s = q - 1; s >= wb; --s)
-                prefix_[static_cast<size_t>(s)] += prefix_[static_cast<size_t>(s - wb)];
-            if ((++added & 7u) == 0 && progress.quitRequested()) {
-                stopped_ = true;
-                return;
+            for (int64_t top = q - 1; top >= wb; top -= piece) {
+                const int64_t bottom = std::max(wb, top - piece + 1);
+                for (int64_t s = top; s >= bottom; --s)
+                    prefix_[static_cast<size_t>(s)] += prefix_[static_cast<size_t>(s - wb)];
+                if (meter.spend(static_cast<uint64_t>(top - bottom + 1)))
+                    return;
             }
+            if (meter.spend(1))
+                return;
         }
-        for (size_t s = 1; s < prefix_.size(); ++s)
-            prefix_[s] += prefix_[s - 1];
+        for (size_t start = 1; start < prefix_.size(); start += kPollWork) {
+            const size_t end = std::min(prefix_.size(), start + kPollWork);
+            for (size_t s = start; s < end; ++s)
+                prefix_[s] += prefix_[s - 1];
+            if (meter.spend(end - start))
+                return;
+        }
     }
-    bool stopped() const { return stopped_; }
     T upTo(int64_t x) const { return x < 0 ? T(0) : prefix_[static_cast<size_t>(x)]; }
     // Subsets with weight in [lo, hi].
     T window(int64_t lo, int64_t hi) const
@@ -79,54 +118,64 @@ public:
         return upTo(hi) - upTo(lo - 1);
     }
     // Subsets without bloc weight wi (which was counted) in [lo, hi].
-    T windowWithout(int64_t wi, int64_t lo, int64_t hi) const
+    // hi / wi steps, reported to the meter; meaningless once it says stop.
+    T windowWithout(int64_t wi, int64_t lo, int64_t hi, PollMeter& meter) const
     {
         T acc(0);
         if (hi < lo)
             return acc;
         bool plus = true;
+        uint64_t steps = 0;
         for (; hi >= 0; hi -= wi, lo -= wi, plus = !plus) {
             T term = upTo(hi) - upTo(lo - 1);
             if (plus)
                 acc += term;
             else
                 acc -= term;
+            if (++steps == kPollSteps) {
+                steps = 0;
+                if (meter.spend(kPollSteps))
+                    return acc;
+            }
         }
+        meter.spend(steps + 1);
         return acc;
     }
 
 private:
+    static constexpr uint64_t kPollSteps = 4096;
     std::vector<T> prefix_;
-    bool stopped_ = false;
 };
 
 // Returns false when stopped.
 template <class T>
 bool banzhafByWeight(const std::vector<int64_t>& w, int64_t q, bool hasPair, OppositionPair pair,
-                     const Progress& progress, std::vector<BigUint>& swings)
+                     PollMeter& meter, std::vector<BigUint>& swings)
 {
     const int n = static_cast<int>(w.size());
     std::vector<int> blocs;
     for (int i = 0; i < n; ++i)
         if (!hasPair || !pair.contains(i))
             blocs.push_back(i);
-    WeightCounts<T> f(w, blocs, q, progress);
-    if (f.stopped())
+    WeightCounts<T> f(w, blocs, q, meter);
+    if (meter.stopped())
         return false;
     swings.assign(w.size(), BigUint());
     for (int i : blocs) {
         const int64_t wi = w[static_cast<size_t>(i)];
         if (!hasPair) {
             // The others' subsets that lose alone and win with i.
-            swings[static_cast<size_t>(i)] = toBig(f.windowWithout(wi, q - wi, q - 1));
+            swings[static_cast<size_t>(i)] = toBig(f.windowWithout(wi, q - wi, q - 1, meter));
         } else {
             // Exactly one of the pair is with i.
             T c = f.windowWithout(wi, q - wi - w[static_cast<size_t>(pair.first)],
-                                  q - 1 - w[static_cast<size_t>(pair.first)]);
+                                  q - 1 - w[static_cast<size_t>(pair.first)], meter);
             c += f.windowWithout(wi, q - wi - w[static_cast<size_t>(pair.second)],
-                                 q - 1 - w[static_cast<size_t>(pair.second)]);
+                                 q - 1 - w[static_cast<size_t>(pair.second)], meter);
             swings[static_cast<size_t>(i)] = toBig(c);
         }
+        if (meter.stopped())
+            return false;
     }
     if (hasPair) {
         // A pair bloc swings with subsets of the rest (its partner is out).
@@ -148,7 +197,7 @@ bool banzhafByWeight(const std::vector<int64_t>& w, int64_t q, bool hasPair, Opp
 // carry, so the additions run as plain vector operations.
 class SizeWeightCounts {
 public:
-    SizeWeightCounts(const std::vector<int64_t>& w, int64_t q, bool wide, const Progress& progress)
+    SizeWeightCounts(const std::vector<int64_t>& w, int64_t q, bool wide, PollMeter& meter)
         : wide_(wide)
     {
         const size_t n = w.size();
@@ -196,17 +245,23 @@ public:
                 const size_t d = static_cast<size_t>(to.offset + static_cast<uint64_t>(s0 - to.lo));
                 const size_t f = static_cast<size_t>(from.offset + static_cast<uint64_t>(s0 - wb - from.lo));
                 const size_t len = static_cast<size_t>(s1 - s0 + 1);
-                if (wide_)
-                    addWide(low_.data() + d, high_.data() + d, low_.data() + f, high_.data() + f, len);
-                else
-                    addNarrow(low_.data() + d, low_.data() + f, len);
+                // Row k - 1 into row k: separate rows, so any order of
+                // pieces gives the same sums.
+                for (size_t at = 0; at < len; at += kPollWork) {
+                    const size_t part = std::min<size_t>(kPollWork, len - at);
+                    if (wide_)
+                        addWide(low_.data() + d + at, high_.data() + d + at, low_.data() + f + at,
+                                high_.data() + f + at, part);
+                    else
+                        addNarrow(low_.data() + d + at, low_.data() + f + at, part);
+                    if (meter.spend(part))
+                        return;
+                }
                 reachedLo[k] = std::min(reachedLo[k], s0);
                 reachedHi[k] = std::max(reachedHi[k], s1);
             }
-            if (added % 8 == 0 && progress.quitRequested()) {
-                stopped_ = true;
+            if (meter.spend(1))
                 return;
-            }
         }
         // Prefix sums, from here on as bits 0..63 in low_ and 64..94 in
         // high_.
@@ -223,11 +278,14 @@ public:
                 low_[i] = run.lo;
                 if (wide_)
                     high_[i] = static_cast<uint32_t>(run.hi & kHigh95);
+                if ((s & (kPollWork - 1)) == kPollWork - 1 && meter.spend(kPollWork))
+                    return;
             }
+            if (meter.spend((static_cast<uint64_t>(r.hi - r.lo) + 1) & (kPollWork - 1)))
+                return;
         }
     }
     bool tooLarge() const { return tooLarge_; }
-    bool stopped() const { return stopped_; }
 
     // Subsets of size k of the blocs other than one of weight wi, with
     // weight in [lo, hi].
@@ -289,20 +347,19 @@ private:
     std::vector<uint64_t> low_;
     std::vector<uint32_t> high_;
     bool tooLarge_ = false;
-    bool stopped_ = false;
 };
 
 // Returns 20 when the table is too large, -1 when stopped, else 0.
-int shapleyByWeight(const std::vector<int64_t>& w, int64_t q, const Progress& progress,
+int shapleyByWeight(const std::vector<int64_t>& w, int64_t q, PollMeter& meter,
                     std::vector<BigUint>& pivotal)
 {
     const int n = static_cast<int>(w.size());
     // Subsets of size s of n - 1 blocs number at most C(n - 1, s): below
     // 2^64 up to n = 68, below 2^95 up to 99 blocs.
-    SizeWeightCounts f(w, q, n > 68, progress);
+    SizeWeightCounts f(w, q, n > 68, meter);
     if (f.tooLarge())
         return 20;
-    if (f.stopped())
+    if (meter.stopped())
         return -1;
     // An ordering makes i the pivot when the s blocs before it weigh
     // [q - w_i, q - 1]: s! (n - 1 - s)! orderings per such subset.
@@ -320,6 +377,10 @@ int shapleyByWeight(const std::vector<int64_t>& w, int64_t q, const Progress& pr
                 total += c * arrangements[static_cast<size_t>(s)];
         }
         pivotal[static_cast<size_t>(i)] = total;
+        // Up to n steps of window sums and a product of big numbers (say
+        // 64 steps' worth) per size.
+        if (meter.spend(static_cast<uint64_t>(n) * (static_cast<uint64_t>(n) + 64)))
+            return -1;
     }
     return 0;
 }
@@ -341,8 +402,9 @@ int banzhafExact(const std::vector<int64_t>& w, int64_t q, OppositionPair pair,
     const bool hasPair = pairUsable(pair, n);
     out = PowerCounts{};
     std::vector<BigUint> swings;
-    bool finished = wide ? banzhafByWeight<U128>(w, q, hasPair, pair, progress, swings)
-                         : banzhafByWeight<uint64_t>(w, q, hasPair, pair, progress, swings);
+    PollMeter meter(progress);
+    bool finished = wide ? banzhafByWeight<U128>(w, q, hasPair, pair, meter, swings)
+                         : banzhafByWeight<uint64_t>(w, q, hasPair, pair, meter, swings);
     if (!finished) {
         out.stopped = true;
         return 0;
@@ -363,7 +425,8 @@ int shapleyExact(const std::vector<int64_t>& w, int64_t q, const Progress& progr
         return 6;
     const size_t n = w.size();
     out = PowerCounts{};
-    int code = shapleyByWeight(w, q, progress, out.pivotal);
+    PollMeter meter(progress);
+    int code = shapleyByWeight(w, q, meter, out.pivotal);
     if (code == -1) {
         out = PowerCounts{};
         out.stopped = true;
