@@ -80,7 +80,7 @@ bool writeFileAtomically(const std::string& path, const std::function<bool(std::
         return false;
     // mkstemp makes the file private; give it the old file's bits (and,
     // where allowed, its owner) or those of any new file.
-    bool good = ::fchmod(fd, exists ? (old.st_mode & 07777) : newFileMode()) == 0;
+    bool good = ::fchmod(fd, exists ? (old.st_mode & 0777) : newFileMode()) == 0;
     if (good && exists && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())) {
         if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
             // Only the owner may give a file away: the new file stays ours.
