@@ -78,13 +78,30 @@ private:
     bool stopped_ = false;
 };
 
+// Makes v size zeros, in pieces between polls (a table of 2^28 bytes takes
+// a while to clear). False when stopped.
+template <class T>
+bool zeroTable(std::vector<T>& v, size_t size, PollMeter& meter)
+{
+    v.clear();
+    v.reserve(size);
+    while (v.size() < size) {
+        const size_t part = std::min<size_t>(kPollWork, size - v.size());
+        v.resize(v.size() + part, T(0));
+        if (meter.spend(part))
+            return false;
+    }
+    return true;
+}
+
 // Prefix sums of subset counts by weight (s < q) over some of the blocs.
 template <class T>
 class WeightCounts {
 public:
     WeightCounts(const std::vector<int64_t>& w, const std::vector<int>& blocs, int64_t q, PollMeter& meter)
-        : prefix_(static_cast<size_t>(q), T(0))
     {
+        if (!zeroTable(prefix_, static_cast<size_t>(q), meter))
+            return;
         prefix_[0] = T(1);
         constexpr int64_t piece = static_cast<int64_t>(kPollWork);
         for (int b : blocs) {
@@ -220,9 +237,9 @@ public:
             tooLarge_ = true;
             return;
         }
-        low_.assign(static_cast<size_t>(entries), 0);
-        if (wide_)
-            high_.assign(static_cast<size_t>(entries), 0);
+        if (!zeroTable(low_, static_cast<size_t>(entries), meter) ||
+            (wide_ && !zeroTable(high_, static_cast<size_t>(entries), meter)))
+            return;
         low_[0] = 1;
         // The weights each row has reached so far; heavier blocs first keep
         // these short while the table fills.
