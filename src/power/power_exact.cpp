@@ -284,22 +284,24 @@ public:
         // high_.
         for (const Row& r : rows_) {
             U128 run;
-            for (uint64_t s = 0; s <= static_cast<uint64_t>(r.hi - r.lo); ++s) {
-                const size_t i = static_cast<size_t>(r.offset + s);
-                U128 v(low_[i]);
-                if (wide_) {
-                    v.lo |= static_cast<uint64_t>(high_[i]) << 63;
-                    v.hi = high_[i] >> 1;
+            const uint64_t len = static_cast<uint64_t>(r.hi - r.lo) + 1;
+            for (uint64_t at = 0; at < len; at += kPollWork) {
+                const uint64_t end = std::min(len, at + kPollWork);
+                for (uint64_t s = at; s < end; ++s) {
+                    const size_t i = static_cast<size_t>(r.offset + s);
+                    U128 v(low_[i]);
+                    if (wide_) {
+                        v.lo |= static_cast<uint64_t>(high_[i]) << 63;
+                        v.hi = high_[i] >> 1;
+                    }
+                    run += v;
+                    low_[i] = run.lo;
+                    if (wide_)
+                        high_[i] = static_cast<uint32_t>(run.hi & kHigh95);
                 }
-                run += v;
-                low_[i] = run.lo;
-                if (wide_)
-                    high_[i] = static_cast<uint32_t>(run.hi & kHigh95);
-                if ((s & (kPollWork - 1)) == kPollWork - 1 && meter.spend(kPollWork))
+                if (meter.spend(end - at))
                     return;
             }
-            if (meter.spend((static_cast<uint64_t>(r.hi - r.lo) + 1) & (kPollWork - 1)))
-                return;
         }
     }
     bool tooLarge() const { return tooLarge_; }
