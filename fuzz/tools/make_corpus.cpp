@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "graphics/docfile/bnzfile.h"
 #include "graphics/docfile/horfile.h"
 #include "graphics/docfile/overlays.h"
 #include "graphics/docfile/safefile.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv)
     const fs::path root = argv[1];
     fs::create_directories(root / "fuzz_hor");
     fs::create_directories(root / "fuzz_settings");
+    fs::create_directories(root / "fuzz_bnz");
     bool ok = true;
 
     HorDocument d = census1790();
@@ -78,6 +80,46 @@ int main(int argc, char** argv)
     Bytes odd = w2.data();
     odd[kHeaderBytes + 28] = 98; // format mark 98: inconsistent
     ok &= save(root / "fuzz_hor" / "inconsistent.hor", odd);
+
+    // Weighted voting: the worked example with a pair and Shapley, a
+    // larger table with worksheet colours, and the most blocs.
+    BnzDocument b;
+    b.weights = {5, 3, 2};
+    b.names = {"A", "B", "C"};
+    b.quota = 6;
+    b.kind = 1;
+    b.pairFirst = 0;
+    b.pairSecond = 2;
+    b.notebook = "5, 3, 2 with quota 6.";
+    ByteWriter wb;
+    writeBnz(wb, b);
+    ok &= save(root / "fuzz_bnz" / "five_three_two.bnz", wb.data());
+
+    BnzDocument council;
+    for (int i = 0; i < 15; ++i) {
+        council.weights.push_back(i < 5 ? 7 : 1);
+        council.names.push_back(i < 5 ? "permanent " + std::to_string(i + 1) : "member " + std::to_string(i - 4));
+    }
+    council.quota = 39;
+    council.key = 0;
+    council.increasing = false;
+    council.columnWidth = 9;
+    council.low = 1;
+    council.high = 7;
+    council.worksheetColors = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
+    ByteWriter wc;
+    writeBnz(wc, council);
+    ok &= save(root / "fuzz_bnz" / "security_council.bnz", wc.data());
+
+    BnzDocument many;
+    for (int i = 0; i < kBnzMaxBlocs; ++i) {
+        many.weights.push_back(1000 + 37 * i);
+        many.names.push_back("bloc" + std::to_string(i));
+    }
+    many.quota = 70000;
+    ByteWriter wm;
+    writeBnz(wm, many);
+    ok &= save(root / "fuzz_bnz" / "most_blocs.bnz", wm.data());
 
     SettingsState s;
     s.header = headerStateFor(kKindApportionment);

@@ -1,12 +1,12 @@
 #include "text/textwin.h"
 
+#include "core/fileio.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "text/printformatdlg.h"
 #include "text/textprint.h"
 
 #include <algorithm>
-#include <fstream>
 
 namespace quan {
 
@@ -367,15 +367,10 @@ void TPreTextWin::command(int id)
 
 int TPreTextWin::readDocument(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    std::string bytes;
+    if (!readFileStart(path, bytes, kMaxTextLength))
         return 11;
-    std::string buf(kMaxTextLength, '\0');
-    in.read(buf.data(), static_cast<std::streamsize>(buf.size()));
-    if (in.bad())
-        return 11;
-    buf.resize(static_cast<size_t>(in.gcount()));
-    text_ = std::move(buf);
+    text_ = std::move(bytes);
     refresh();
     return 0;
 }

@@ -112,6 +112,15 @@ TEST(Robustness, CommittedSeedsAreValidFiles)
     }
     EXPECT_GE(readable, 2);
 
+    auto bnz = corpus("fuzz_bnz");
+    ASSERT_FALSE(bnz.empty());
+    readable = 0;
+    for (const Bytes& b : bnz) {
+        BnzDocument d;
+        readable += readBnz(b, d) == 0;
+    }
+    EXPECT_EQ(readable, static_cast<int>(bnz.size()));
+
     auto settings = corpus("fuzz_settings");
     ASSERT_FALSE(settings.empty());
     int accepted = 0;
@@ -151,4 +160,9 @@ TEST(Robustness, MutatedSettingsAndOverlays)
     ASSERT_TRUE(writeOverlays(w, o));
     seeds.push_back(w.take());
     runAll(seeds, {&fuzzcheck::checkSettings, &fuzzcheck::checkOverlays, &fuzzcheck::checkHeader}, 2010, 4000);
+}
+
+TEST(Robustness, MutatedBnzFiles)
+{
+    runAll(corpus("fuzz_bnz"), {&fuzzcheck::checkBnz, &fuzzcheck::checkHeader}, 887, 4000);
 }

@@ -2,6 +2,8 @@
 
 #include "resources/rc.h"
 
+#include "fifo_wait.h"
+
 using namespace quan;
 using namespace quan::test;
 
@@ -277,6 +279,15 @@ TEST_F(FrameTest, ShutDownAsksEveryWindowAndWritesQnIni)
     ASSERT_EQ(ini.size(), 19u);
     EXPECT_EQ(ini[17], 1);
     EXPECT_EQ(ini[18], 0);
+}
+
+TEST_F(FrameTest, AFifoNamedQnIniIsNotWaitedOn)
+{
+    ASSERT_TRUE(testfifo::make(path("qn.ini")));
+    bool created = false;
+    EXPECT_TRUE(testfifo::returnsWithoutAWriter(
+        path("qn.ini"), [&] { frame->create(""); return true; }, created));
+    EXPECT_TRUE(mainWin()->isVisible());
 }
 
 TEST(Resources, MainMenuAndDialogTemplatesParse)

@@ -7,6 +7,8 @@
 #include "text/printformatdlg.h"
 #include "text/textwin.h"
 
+#include "fifo_wait.h"
+
 using namespace quan;
 using texttest::HeadlessTest;
 namespace vk = quan::plat::vk;
@@ -467,4 +469,20 @@ TEST(TextResources, MenusAndAccelerators)
     };
     for (int id : {59, 57, 58, 97, 93, 304, 95, 96, 99, 119, 353, 352, 53, 61, 92, 351, 357})
         EXPECT_TRUE(has(m, id)) << id;
+}
+
+TEST_F(TextWinTest, OpeningAFifoIsRefusedAtOnce)
+{
+    auto dir = scratch();
+    const std::string fifo = (dir / "pipe.txt").string();
+    ASSERT_TRUE(testfifo::make(fifo));
+    tw->handOver("kept");
+    tw->setTitle("results");
+    p.file(fifo);
+    bool opened = false;
+    EXPECT_TRUE(testfifo::returnsWithoutAWriter(
+        fifo, [&] { w().click(cm::Open); return true; }, opened));
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot open file");
+    EXPECT_EQ(tw->text(), "kept");
+    EXPECT_EQ(w().caption(), "results");
 }

@@ -1,5 +1,7 @@
 #include "graphics/docfile/binio.h"
 
+#include "core/fileio.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -229,28 +231,11 @@ std::string ByteReader::fixedString(size_t n, size_t maxChars)
 
 bool readFileBytes(const std::string& path, Bytes& out, size_t maxBytes)
 {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f)
+    std::string bytes;
+    if (!readWholeFile(path, bytes, maxBytes))
         return false;
-    Bytes data;
-    uint8_t chunk[65536];
-    bool good = true;
-    for (;;) {
-        size_t got = std::fread(chunk, 1, sizeof chunk, f);
-        if (got > maxBytes - data.size()) {
-            good = false;
-            break;
-        }
-        data.insert(data.end(), chunk, chunk + got);
-        if (got < sizeof chunk) {
-            good = !std::ferror(f);
-            break;
-        }
-    }
-    std::fclose(f);
-    if (good)
-        out = std::move(data);
-    return good;
+    out.assign(bytes.begin(), bytes.end());
+    return true;
 }
 
 } // namespace quan

@@ -99,8 +99,9 @@ private:
     bool ok_ = true;
 };
 
-// Reads a whole file; fails when it cannot be opened, cannot be read or is
-// larger than maxBytes (nothing is then allocated for it).
+// Reads a whole file through the shared reader of core/fileio.h; fails when
+// it cannot be opened or read, is not a regular file, or is larger than
+// maxBytes.
 bool readFileBytes(const std::string& path, Bytes& out, size_t maxBytes);
 
 } // namespace quan
