@@ -1,5 +1,4 @@
 #include "core/qmath.h"
-#include "resources/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -73,13 +72,9 @@ TEST(Constants, InfiniteSentinelIsTwiceEToThe42)
     EXPECT_NEAR(static_cast<double>(c.sqrt24Third), 1.6329931618554521, 1e-15);
 }
 
-TEST(StringTable, NumberedMessagesAreString400PlusN)
+TEST(StripAmpersand, RemovesTheMnemonicMarkerAndKeepsADoubledOne)
 {
-    EXPECT_EQ(messageText(17), "out of bounds");
-    EXPECT_EQ(messageText(30), "not yet available");
-    EXPECT_EQ(S(62), "hmm ...");
-    EXPECT_EQ(S(427), "");
-    EXPECT_EQ(S(168), "infinite");
     EXPECT_EQ(stripAmpersand("&Open last"), "Open last");
     EXPECT_EQ(stripAmpersand("Te&X output ..."), "TeX output ...");
+    EXPECT_EQ(stripAmpersand("Save && quit"), "Save & quit");
 }
