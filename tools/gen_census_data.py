@@ -1,7 +1,13 @@
 #!/usr/bin/env python3
 """Generates src/apportion/census_data.cpp from the census CSV.
 
-Usage: python3 tools/gen_census_data.py path/to/apportionment_populations.csv > src/apportion/census_data.cpp
+Usage: python3 tools/gen_census_data.py [CSV] > src/apportion/census_data.cpp
+       python3 tools/gen_census_data.py --check src/apportion/census_data.cpp [CSV]
+
+CSV defaults to src/apportion/data/apportionment_populations.csv, the copy
+kept in the repository (its README says where each set comes from). With
+--check the script writes nothing and fails when the given file is not
+exactly what it would generate.
 
 The CSV has the columns set,state,population; each set is one block of rows in
 alphabetical order of its states. The generated file holds one population array
@@ -9,10 +15,14 @@ per set present, keyed by the set's label, plus each set's state names so that
 the program can check at test time that its own state lists agree with the data.
 """
 import csv
+import os
 import sys
 
+DEFAULT_CSV = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "src", "apportion", "data",
+                           "apportionment_populations.csv")
 
-def main(path):
+
+def generate(path):
     sets = {}
     order = []
     with open(path, newline="") as f:
@@ -55,9 +65,22 @@ def main(path):
     out.append("extern const int kCensusSetCount = sizeof(kCensusSets) / sizeof(kCensusSets[0]);")
     out.append("")
     out.append("} // namespace quan")
-    print("\n".join(out))
+    return "\n".join(out) + "\n"
+
+
+def main(args):
+    if args and args[0] == "--check":
+        if len(args) not in (2, 3):
+            sys.exit(__doc__)
+        text = generate(args[2] if len(args) == 3 else DEFAULT_CSV)
+        with open(args[1], newline="") as f:
+            if f.read() != text:
+                sys.exit(f"{args[1]} differs from what tools/gen_census_data.py generates")
+        return
+    if len(args) > 1:
+        sys.exit(__doc__)
+    sys.stdout.write(generate(args[0] if args else DEFAULT_CSV))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1] if len(sys.argv) > 1 else
-         "/work/shared/data/census/apportionment_populations.csv")
+    main(sys.argv[1:])

@@ -83,4 +83,7 @@ char asciiUpper(char c);
 char asciiLower(char c);
 bool isAsciiSpace(char c);
 
+// A menu or dialog label with its '&' marker removed ("&&" stands for '&').
+std::string stripAmpersand(const std::string& label);
+
 } // namespace quan

@@ -1,6 +1,7 @@
 #include "graphics/velwin.h"
 
 #include "core/fileio.h"
+#include "core/qmath.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "text/colwin.h"

@@ -1,7 +1,6 @@
 #include "platform/headless.h"
 
 #include "core/qmath.h"
-#include "resources/strings.h"
 
 #include <algorithm>
 #include <chrono>

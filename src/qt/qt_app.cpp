@@ -61,7 +61,8 @@ QByteArray handOverBytes(const std::string& file)
     return b;
 }
 
-// True when a running instance took the file.
+} // namespace
+
 bool handOver(const QString& server, const std::string& file)
 {
     QLocalSocket s;
@@ -78,98 +79,101 @@ bool handOver(const QString& server, const std::string& file)
     return true;
 }
 
-class InstanceServer : public QObject {
-public:
-    explicit InstanceServer(QtPlatform* p) : p_(p) {}
+InstanceServer::InstanceServer(QtPlatform* p) : p_(p) {}
 
-    bool listen(const QString& name)
+bool InstanceServer::listen(const QString& name)
+{
+    // An instance that answers keeps its name. Ask first: with access
+    // options set, QLocalServer puts its socket in place by renaming over
+    // whatever is there, so listening alone would take the name from a
+    // running instance.
     {
-        server_.setSocketOptions(QLocalServer::UserAccessOption);
-        if (server_.listen(name))
-            return true;
-        if (server_.serverError() != QAbstractSocket::AddressInUseError)
-            return false;
-        // Taken by an instance that started a moment ago, or left behind by
-        // one that ended without cleaning up.
         QLocalSocket probe;
         probe.connectToServer(name);
         if (probe.waitForConnected(500)) {
             probe.disconnectFromServer();
             return false;
         }
-        QLocalServer::removeServer(name);
-        return server_.listen(name);
     }
-    void start()
-    {
-        connect(&server_, &QLocalServer::newConnection, this, [this] {
-            while (QLocalSocket* s = server_.nextPendingConnection())
-                accept(s);
-        });
-    }
-    void setReceiver(std::function<void(const std::string&)> r)
-    {
-        receiver_ = std::move(r);
-        for (const auto& n : pending_)
-            deliver(n);
-        pending_.clear();
-    }
-    void close() { server_.close(); }
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    if (server_.listen(name))
+        return true;
+    if (server_.serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    // Left behind by an instance that ended without cleaning up.
+    QLocalServer::removeServer(name);
+    return server_.listen(name);
+}
 
-private:
-    void accept(QLocalSocket* s)
-    {
-        auto buffer = std::make_shared<QByteArray>();
-        auto done = std::make_shared<bool>(false);
-        auto finish = [this, s, buffer, done] {
-            if (*done)
-                return;
-            *done = true;
-            QByteArray b = *buffer;
-            qsizetype nl = b.indexOf('\n');
-            if (nl >= 0)
-                b.truncate(nl);
-            if (b.size() > kMaxName)
-                b.truncate(kMaxName);
-            name(toPath(QString::fromUtf8(b)));
-        };
-        connect(s, &QLocalSocket::readyRead, s, [s, buffer, finish] {
-            *buffer += s->readAll();
-            if (buffer->size() > 4096)
-                buffer->truncate(4096);
-            if (buffer->contains('\n')) {
-                finish();
-                s->write("ok\n");
-                s->flush();
-                s->disconnectFromServer();
-            }
-        });
-        connect(s, &QLocalSocket::disconnected, s, [s, buffer, finish] {
-            *buffer += s->readAll();
-            if (!buffer->isEmpty())
-                finish();
-            s->deleteLater();
-        });
-    }
-    void name(const std::string& n)
-    {
-        if (receiver_)
-            deliver(n);
-        else
-            pending_.push_back(n);
-    }
-    void deliver(const std::string& n)
-    {
-        // Taken when no other event is being handled.
-        auto r = receiver_;
-        p_->defer([r, n] { r(n); });
-    }
+void InstanceServer::start()
+{
+    connect(&server_, &QLocalServer::newConnection, this, [this] {
+        while (QLocalSocket* s = server_.nextPendingConnection())
+            accept(s);
+    });
+}
 
-    QtPlatform* p_;
-    QLocalServer server_;
-    std::function<void(const std::string&)> receiver_;
-    std::vector<std::string> pending_;
-};
+void InstanceServer::setReceiver(std::function<void(const std::string&)> r)
+{
+    receiver_ = std::move(r);
+    for (const auto& n : pending_)
+        deliver(n);
+    pending_.clear();
+}
+
+void InstanceServer::close() { server_.close(); }
+
+void InstanceServer::accept(QLocalSocket* s)
+{
+    auto buffer = std::make_shared<QByteArray>();
+    auto done = std::make_shared<bool>(false);
+    auto finish = [this, s, buffer, done] {
+        if (*done)
+            return;
+        *done = true;
+        QByteArray b = *buffer;
+        qsizetype nl = b.indexOf('\n');
+        if (nl >= 0)
+            b.truncate(nl);
+        if (b.size() > kMaxName)
+            b.truncate(kMaxName);
+        name(toPath(QString::fromUtf8(b)));
+    };
+    connect(s, &QLocalSocket::readyRead, s, [s, buffer, finish] {
+        *buffer += s->readAll();
+        if (buffer->size() > 4096)
+            buffer->truncate(4096);
+        if (buffer->contains('\n')) {
+            finish();
+            s->write("ok\n");
+            s->flush();
+            s->disconnectFromServer();
+        }
+    });
+    connect(s, &QLocalSocket::disconnected, s, [s, buffer, finish] {
+        *buffer += s->readAll();
+        if (!buffer->isEmpty())
+            finish();
+        s->deleteLater();
+    });
+}
+
+void InstanceServer::name(const std::string& n)
+{
+    if (receiver_)
+        deliver(n);
+    else
+        pending_.push_back(n);
+}
+
+void InstanceServer::deliver(const std::string& n)
+{
+    // Taken when no other event is being handled.
+    auto r = receiver_;
+    p_->defer([r, n] { r(n); });
+}
+
+namespace {
 
 // The application icon: a small bar chart.
 QIcon makeIcon()

@@ -181,10 +181,15 @@ void QtDialog::build(QWidget* parent)
                 pendingBuddy->setBuddy(w);
             pendingBuddy = nullptr;
         }
-        int x = px(c.x), y = py(c.y), width = std::max(1, px(c.w)), height = std::max(1, py(c.h));
+        // Both edges rounded, so controls that touch in the template touch on
+        // the screen and never overlap by a pixel of rounding.
+        int x = px(c.x), y = py(c.y);
+        int width = std::max(1, px(c.x + c.w) - x), height = std::max(1, py(c.y + c.h) - y);
         if (c.type == ControlType::DropDown)
             height = w->sizeHint().height(); // the template's height includes the open list
         w->setGeometry(x, y, width, height);
+        // Which control of the template this is (statics share id -1).
+        w->setProperty(kTemplateIndex, static_cast<int>(i));
         Control ctl;
         ctl.type = c.type;
         ctl.w = w;

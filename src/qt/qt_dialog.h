@@ -16,6 +16,10 @@ namespace quan::qtui {
 
 class QtDialog;
 
+// The dynamic property that holds, on each control widget, the index of its
+// control in the dialog's template.
+inline constexpr char kTemplateIndex[] = "quandelTemplateIndex";
+
 class DialogWidget : public QDialog {
 public:
     DialogWidget(QtDialog* owner, QWidget* parent) : QDialog(parent), owner_(owner) {}

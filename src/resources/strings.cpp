@@ -42,20 +42,4 @@ const char* str(int id)
     return it == table().end() ? "" : it->second;
 }
 
-std::string stripAmpersand(const std::string& label)
-{
-    std::string out;
-    for (size_t i = 0; i < label.size(); ++i) {
-        if (label[i] == '&') {
-            if (i + 1 < label.size() && label[i + 1] == '&') {
-                out += '&';
-                ++i;
-            }
-            continue;
-        }
-        out += label[i];
-    }
-    return out;
-}
-
 } // namespace quan

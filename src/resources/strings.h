@@ -15,7 +15,5 @@ const char* str(int id);
 inline std::string S(int id) { return str(id); }
 // The text of message n (string 400 + n).
 inline std::string messageText(int n) { return str(400 + n); }
-// A menu or dialog label with its '&' marker removed.
-std::string stripAmpersand(const std::string& label);
 
 } // namespace quan

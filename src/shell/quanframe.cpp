@@ -5,6 +5,8 @@
 #include "resources/rc.h"
 #include "resources/strings.h"
 
+#include "quandel_version.h"
+
 namespace quan {
 
 namespace {

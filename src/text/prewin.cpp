@@ -1,5 +1,6 @@
 #include "text/prewin.h"
 
+#include "core/qmath.h"
 #include "resources/strings.h"
 #include "text/colwin.h"
 

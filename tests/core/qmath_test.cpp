@@ -1,5 +1,4 @@
 #include "core/qmath.h"
-#include "resources/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -71,13 +70,9 @@ TEST(Constants, InfiniteSentinelIsTwiceEToThe42)
     EXPECT_EQ(c.infinite(), 2 * c.e42);
 }
 
-TEST(StringTable, NumberedMessagesAreString400PlusN)
+TEST(StripAmpersand, RemovesTheMnemonicMarkerAndKeepsADoubledOne)
 {
-    EXPECT_EQ(messageText(17), "out of bounds");
-    EXPECT_EQ(messageText(30), "not yet available");
-    EXPECT_EQ(S(62), "hmm ...");
-    EXPECT_EQ(S(427), "");
-    EXPECT_EQ(S(168), "infinite");
     EXPECT_EQ(stripAmpersand("&Open last"), "Open last");
     EXPECT_EQ(stripAmpersand("Te&X output ..."), "TeX output ...");
+    EXPECT_EQ(stripAmpersand("Save && quit"), "Save & quit");
 }
