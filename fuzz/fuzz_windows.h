@@ -1,6 +1,7 @@
 // The window side of the document fuzz targets. What a reader accepts is
 // opened in a window of its kind on the headless desktop, exactly as File|Open
-// does, given a short calculation, and then saved, reopened and saved again:
+// does, painted, given a short calculation, painted again, and then saved,
+// reopened and saved again:
 // the two saves must be the same bytes. A file the window refuses must leave
 // its document as it was (the same bytes saved before and after).
 //
@@ -92,7 +93,12 @@ std::string checkInWindow(const uint8_t* data, size_t size, WindowKind kind, con
             return "cannot save after a refused file";
         return before == after ? "" : "a refused file changed the window's document";
     }
+    // The window as the user sees it, before and after the calculation.
+    if (auto* hw = dynamic_cast<plat::HeadlessWindow*>(w->window()))
+        hw->paintNow();
     calculate(*w);
+    if (auto* hw = dynamic_cast<plat::HeadlessWindow*>(w->window()))
+        hw->paintNow();
     std::string first, second;
     if (!saveBytes(*w, desk.path("first" + ext), first))
         return "cannot save what was opened";

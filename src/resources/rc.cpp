@@ -2,6 +2,7 @@
 
 #include "core/qmath.h"
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <stdexcept>
@@ -133,7 +134,9 @@ plat::ControlType controlType(const std::string& w, Lexer& lx)
     return it->second;
 }
 
-void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem>& items)
+using Popups = std::map<std::string, plat::MenuItem>;
+
+void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem>& items, const Popups& shared)
 {
     std::string raw;
     while (std::getline(in, raw)) {
@@ -148,8 +151,18 @@ void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem
         if (w == "POPUP") {
             plat::MenuItem popup;
             popup.label = lx.quoted();
-            parseMenuBody(in, lx, popup.items);
+            parseMenuBody(in, lx, popup.items, shared);
             items.push_back(std::move(popup));
+        } else if (w == "USE" || w == "INCLUDE") {
+            // USE puts a shared popup here; INCLUDE its items.
+            const std::string name = lx.word();
+            auto it = shared.find(name);
+            if (it == shared.end())
+                lx.fail("unknown popup " + name);
+            if (w == "USE")
+                items.push_back(it->second);
+            else
+                items.insert(items.end(), it->second.items.begin(), it->second.items.end());
         } else if (w == "MENUITEM") {
             plat::MenuItem item;
             if (!lx.peekQuote()) {
@@ -171,7 +184,7 @@ void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem
             }
             items.push_back(std::move(item));
         } else {
-            lx.fail("MENUITEM, POPUP or END expected");
+            lx.fail("MENUITEM, POPUP, USE, INCLUDE or END expected");
         }
     }
     lx.fail("missing END");
@@ -179,9 +192,12 @@ void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem
 
 } // namespace
 
-RcBundle parseRc(const std::string& script)
+RcBundle parseRc(const std::string& script, const Popups& sharedBefore)
 {
     RcBundle out;
+    // The popups this script can use: those of the scripts before and its
+    // own, as they are defined.
+    Popups shared = sharedBefore;
     std::istringstream in(script);
     Lexer lx;
     std::string raw;
@@ -195,10 +211,29 @@ RcBundle parseRc(const std::string& script)
         if (w == "MENU") {
             std::string name = lx.word();
             plat::Menu menu;
-            parseMenuBody(in, lx, menu);
+            parseMenuBody(in, lx, menu, shared);
             out.menus.emplace_back(name, std::move(menu));
+        } else if (w == "POPUP") {
+            const std::string name = lx.word();
+            plat::MenuItem popup;
+            popup.label = lx.quoted();
+            parseMenuBody(in, lx, popup.items, shared);
+            shared[name] = popup;
+            out.popups[name] = std::move(popup);
         } else if (w == "ACCELERATORS") {
             std::string name = lx.word();
+            if (!lx.atEnd()) {
+                // ACCELERATORS NAME SAME OTHER: the table of an earlier menu.
+                if (lx.word() != "SAME")
+                    lx.fail("SAME expected");
+                const std::string other = lx.word();
+                auto it = std::find_if(out.accelerators.begin(), out.accelerators.end(),
+                                       [&other](const auto& a) { return a.first == other; });
+                if (it == out.accelerators.end())
+                    lx.fail("unknown accelerators " + other);
+                out.accelerators.emplace_back(name, it->second);
+                continue;
+            }
             std::vector<plat::Accelerator> table;
             bool ended = false;
             while (std::getline(in, raw)) {
@@ -272,7 +307,7 @@ RcBundle parseRc(const std::string& script)
                 lx.fail("missing END");
             out.dialogs.push_back(std::move(t));
         } else {
-            lx.fail("MENU, ACCELERATORS or DIALOG expected");
+            lx.fail("MENU, POPUP, ACCELERATORS or DIALOG expected");
         }
     }
     return out;
@@ -305,8 +340,11 @@ const Registry& registry()
 {
     static const Registry r = [] {
         Registry reg;
+        Popups popups;
         for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc}) {
-            RcBundle b = parseRc(script);
+            RcBundle b = parseRc(script, popups);
+            for (auto& p : b.popups)
+                popups[p.first] = std::move(p.second);
             for (auto& m : b.menus)
                 reg.menus[m.first] = std::move(m.second);
             for (auto& a : b.accelerators)

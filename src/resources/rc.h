@@ -8,12 +8,21 @@
 //     MENUITEM SEPARATOR
 //     POPUP "&Census" ... END
 //   END
+//   USE TEXTEDIT              (a shared popup, written once)
+//   POPUP "&File"
+//     INCLUDE TABLEFILE       (the items of a shared popup, then more)
+//     MENUITEM "E&xit", 361
+//   END
+//   END
+//   POPUP TEXTEDIT "&Edit"    (at the top level: a shared popup, for the
+//     MENUITEM "&Copy", 95     menus of this and the later scripts)
 //   END
 //   ACCELERATORS NAME
 //     VK_F1, 353
 //     "G", 320, CONTROL
 //     VK_LEFT, 322, SHIFT
 //   END
+//   ACCELERATORS OTHER SAME NAME   (the same keys as an earlier table)
 //   DIALOG NAME "title", width, height
 //     LTEXT "prompt", 101, x, y, w, h
 //     EDITTEXT 102, x, y, w, h
@@ -28,6 +37,7 @@
 #include "platform/dialog.h"
 #include "platform/window.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,8 +54,11 @@ struct RcBundle {
     std::vector<std::pair<std::string, plat::Menu>> menus;
     std::vector<std::pair<std::string, std::vector<plat::Accelerator>>> accelerators;
     std::vector<plat::DialogTemplate> dialogs;
+    // The shared popups the script defines, by name.
+    std::map<std::string, plat::MenuItem> popups;
 };
-RcBundle parseRc(const std::string& script);
+// `shared` holds the popups of the scripts parsed before, for USE.
+RcBundle parseRc(const std::string& script, const std::map<std::string, plat::MenuItem>& shared = {});
 
 // Lookups over every compiled-in script. A missing name is a programming
 // error: menu() and dialog() then return an empty resource.

@@ -6,17 +6,7 @@ namespace quan {
 extern const char kPowerRc[] = R"RC(
 MENU BANMENU
 POPUP "&File"
-  MENUITEM "&Open ...", 59
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
-  MENUITEM SEPARATOR
-  MENUITEM "&Text out ...", 747
-  MENUITEM "Te&X output ...", 738
-  MENUITEM SEPARATOR
-  MENUITEM "&Print ...", 303
-  MENUITEM "&Format ...", 304
-  MENUITEM "Select p&rinter ...", 93
-  MENUITEM SEPARATOR
+  INCLUDE TABLEFILE
   MENUITEM "E&xit", 361
   MENUITEM SEPARATOR
   MENUITEM "&Help", 330

@@ -5,13 +5,9 @@
 namespace quan {
 
 extern const char kTextRc[] = R"RC(
-// The text window (also the help windows).
-MENU TEXTMENU
-POPUP "&File"
-  MENUITEM "&Open ...", 59
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
-  MENUITEM SEPARATOR
+// The popups of the text windows and the notebook: printing and closing
+// (the notebook's whole File popup), Edit and Search.
+POPUP TEXTPRINT "&File"
   MENUITEM "&Print ...", 97
   MENUITEM "Select p&rinter ...", 93
   MENUITEM "O&ffset(s) ...", 304
@@ -20,7 +16,7 @@ POPUP "&File"
   MENUITEM SEPARATOR
   MENUITEM "&Help", 330
 END
-POPUP "&Edit"
+POPUP TEXTEDIT "&Edit"
   MENUITEM "&Copy", 95
   MENUITEM "Cu&t", 96
   MENUITEM "&Paste", 99
@@ -31,13 +27,41 @@ POPUP "&Edit"
   MENUITEM SEPARATOR
   MENUITEM "&Help", 358
 END
-POPUP "&Search"
+POPUP TEXTSEARCH "&Search"
   MENUITEM "&Search ...", 353
   MENUITEM "&Next", 352, GRAYED
   MENUITEM "&Restart at top", 53
   MENUITEM SEPARATOR
   MENUITEM "&Help", 351
 END
+
+// The first part of the File popups of the table windows (apportionment and
+// weighted voting).
+POPUP TABLEFILE "&File"
+  MENUITEM "&Open ...", 59
+  MENUITEM "&Save", 57
+  MENUITEM "Save &As ...", 58
+  MENUITEM SEPARATOR
+  MENUITEM "&Text out ...", 747
+  MENUITEM "Te&X output ...", 738
+  MENUITEM SEPARATOR
+  MENUITEM "&Print ...", 303
+  MENUITEM "&Format ...", 304
+  MENUITEM "Select p&rinter ...", 93
+  MENUITEM SEPARATOR
+END
+
+// The text window (also the help windows).
+MENU TEXTMENU
+POPUP "&File"
+  MENUITEM "&Open ...", 59
+  MENUITEM "&Save", 57
+  MENUITEM "Save &As ...", 58
+  MENUITEM SEPARATOR
+  INCLUDE TEXTPRINT
+END
+USE TEXTEDIT
+USE TEXTSEARCH
 END
 
 ACCELERATORS TEXTMENU
@@ -52,44 +76,13 @@ END
 
 // The notebook: its notes are saved with the owner's document.
 MENU NOTEMENU
-POPUP "&File"
-  MENUITEM "&Print ...", 97
-  MENUITEM "Select p&rinter ...", 93
-  MENUITEM "O&ffset(s) ...", 304
-  MENUITEM SEPARATOR
-  MENUITEM "&Close", 357
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
-END
-POPUP "&Edit"
-  MENUITEM "&Copy", 95
-  MENUITEM "Cu&t", 96
-  MENUITEM "&Paste", 99
-  MENUITEM "Select &All", 119
-  MENUITEM SEPARATOR
-  MENUITEM "&Font ...", 61
-  MENUITEM "&Minus signs ...", 92
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 358
-END
-POPUP "&Search"
-  MENUITEM "&Search ...", 353
-  MENUITEM "&Next", 352, GRAYED
-  MENUITEM "&Restart at top", 53
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 351
-END
+USE TEXTPRINT
+USE TEXTEDIT
+USE TEXTSEARCH
 END
 
-ACCELERATORS NOTEMENU
-  VK_F1, 353
-  VK_F3, 352
-  VK_F2, 53
-  "C", 95, CONTROL
-  "X", 96, CONTROL
-  "V", 99, CONTROL
-  "A", 119, CONTROL
-END
+// The notebook answers the same keys.
+ACCELERATORS NOTEMENU SAME TEXTMENU
 
 // The colour window.
 MENU COLWMENU

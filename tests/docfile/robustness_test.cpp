@@ -132,6 +132,20 @@ TEST(Robustness, CommittedSeedsAreValidFiles)
     EXPECT_GE(accepted, 2);
 }
 
+TEST(Robustness, FontHeightsFoundByTheFuzzerAreRefused)
+{
+    // Two files the window fuzzer found: font heights whose negation or
+    // text-extent sums overflowed when the window painted them.
+    for (const char* name : {"regress-font-height-a", "regress-font-height-b"}) {
+        const Bytes b = testutil::readAll(testutil::sourceDir() / "fuzz" / "corpus" / "fuzz_hor" / name);
+        ASSERT_FALSE(b.empty()) << name;
+        HorDocument d;
+        const HorDocument before = d;
+        EXPECT_EQ(readHor(b, d), 11) << name;
+        EXPECT_EQ(d, before) << name;
+    }
+}
+
 TEST(Robustness, MutatedHorFiles)
 {
     std::vector<Bytes> seeds = corpus("fuzz_hor");

@@ -304,3 +304,40 @@ TEST(Resources, MainMenuAndDialogTemplatesParse)
     EXPECT_EQ(acceleratorText(b.accelerators[0].second[1]), "Ctrl+G");
     EXPECT_EQ(acceleratorText(b.accelerators[0].second[0]), "F1");
 }
+
+TEST(Resources, SharedPopupsAreWrittenOnceAndUsedWhole)
+{
+    // A popup defined at the top level is put whole into a menu by USE, and
+    // its items into another popup by INCLUDE.
+    RcBundle first = parseRc("POPUP EDIT \"&Edit\"\n  MENUITEM \"&Copy\", 95\nEND\n"
+                             "MENU A\nUSE EDIT\nEND\n");
+    ASSERT_EQ(first.menus.size(), 1u);
+    ASSERT_EQ(first.menus[0].second.size(), 1u);
+    EXPECT_EQ(first.menus[0].second[0].label, "&Edit");
+    ASSERT_EQ(first.menus[0].second[0].items.size(), 1u);
+    EXPECT_EQ(first.menus[0].second[0].items[0].id, 95);
+    // A later script sees the popups of the scripts before it.
+    RcBundle second = parseRc("MENU B\nPOPUP \"&File\"\n  INCLUDE EDIT\n  MENUITEM \"E&xit\", 361\nEND\nEND\n",
+                              first.popups);
+    ASSERT_EQ(second.menus[0].second[0].items.size(), 2u);
+    EXPECT_EQ(second.menus[0].second[0].items[0].id, 95);
+    EXPECT_EQ(second.menus[0].second[0].items[1].id, 361);
+    EXPECT_THROW(parseRc("MENU C\nUSE NOSUCH\nEND\n"), std::runtime_error);
+    // The text windows and the notebook share their Edit and Search popups,
+    // the table windows the start of their File popups.
+    const plat::Menu& text = menuResource("TEXTMENU");
+    const plat::Menu& notes = menuResource("NOTEMENU");
+    ASSERT_EQ(text.size(), 3u);
+    ASSERT_EQ(notes.size(), 3u);
+    for (size_t i = 1; i < 3; ++i) {
+        EXPECT_EQ(text[i].label, notes[i].label);
+        ASSERT_EQ(text[i].items.size(), notes[i].items.size());
+        for (size_t k = 0; k < text[i].items.size(); ++k)
+            EXPECT_EQ(text[i].items[k].id, notes[i].items[k].id);
+    }
+    const plat::Menu& app = menuResource("APPMENU");
+    const plat::Menu& ban = menuResource("BANMENU");
+    for (size_t k = 0; k < 11; ++k)
+        EXPECT_EQ(app[0].items[k].id, ban[0].items[k].id) << k;
+    EXPECT_EQ(app[0].items[4].id, 747); // Text out
+}
