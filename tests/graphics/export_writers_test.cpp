@@ -637,6 +637,27 @@ TEST_F(PicTeXTest, LabelsAtTheirAnchorPoints)
                                   "\\put {1.0} [t] at 1.00 -0.10", "\\put {1.0} [r] at -0.10 1.00"}));
 }
 
+TEST_F(PicTeXTest, OpaqueLabelsGetNoBox)
+{
+    // PicTeX cannot fill: the background of an opaque label, a polygon
+    // without outline, leaves nothing; the label itself is written.
+    page(TeXInsertable);
+    tex.clear();
+    LabelSpec l;
+    l.text = "1.0";
+    l.opaque = 15;
+    prims->DrawScaleLabel(dc, Axis::X, {1, -0.1L}, l);
+    DevicePoint d = view.WorldToDevice(1, 1);
+    prims->DrawLabel(dc, d.x, d.y, l);
+    EXPECT_EQ(tex.bytes(), lines({"\\put {1.0} [t] at 1.00 -0.10", "\\put {1.0} [lt] at 0.99 0.99"}));
+    tex.clear();
+    FillSpec f;
+    f.fill = 4;
+    f.width = -1;
+    prims->WritePolygon(dc, {{0, 0}, {1, 0}, {1, 1}}, f);
+    EXPECT_EQ(tex.bytes(), "");
+}
+
 // --- shared -------------------------------------------------------------------------------
 
 TEST(ExportNames, TheExtensionComesFromTheEndInAnyCase)

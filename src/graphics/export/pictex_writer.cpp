@@ -271,7 +271,9 @@ void PicTeXWriter::path(plat::DC&, const std::vector<WPoint>& pts, const std::st
 
 void PicTeXWriter::polygon(plat::DC&, const std::vector<WPoint>& pts, const FillSpec& f)
 {
-    if (f.hollow && f.width < 0)
+    // PicTeX draws outlines only: a shape without one (such as the
+    // background of an opaque label) leaves nothing.
+    if (f.width < 0)
         return;
     plot(pts, 0, pts.size(), true);
 }
@@ -296,7 +298,7 @@ void PicTeXWriter::arc(plat::DC&, WPoint c, WPoint s, Real sweep, const PenSpec&
 
 void PicTeXWriter::roundedRectangle(plat::DC&, WPoint c1, WPoint c2, Real, const FillSpec& f)
 {
-    if (f.hollow && f.width < 0)
+    if (f.width < 0)
         return;
     appendLine(out_, "\\putrectangle corners at " + xy(c1) + " and " + xy(c2));
 }
