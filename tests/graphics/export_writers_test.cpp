@@ -658,6 +658,28 @@ TEST_F(PicTeXTest, OpaqueLabelsGetNoBox)
     EXPECT_EQ(tex.bytes(), "");
 }
 
+TEST_F(PicTeXTest, TextCharactersPrintAsThemselves)
+{
+    EXPECT_EQ(PicTeXWriter::escape("C:\\temp"), "C:$\\backslash$temp");
+    EXPECT_EQ(PicTeXWriter::escape("Qu\xE9"
+                                   "bec \x96 (a\\b) & <c>"),
+              "Qu{\\'e}bec {--} (a$\\backslash$b) \\& $<$c$>$");
+    EXPECT_EQ(PicTeXWriter::escape("{x^2_i} ~ |y| 50% #1 $"),
+              "$\\{$x{\\tt\\char94}2{\\tt\\char95}i$\\}$ {\\tt\\char126} $|$y$|$ 50\\% \\#1 \\$");
+    // Math text keeps its commands and groups.
+    EXPECT_EQ(PicTeXWriter::escape("x^{2} \\le 50%", true), "x^{2} \\le 50\\%");
+    page(TeXInsertable);
+    tex.clear();
+    LabelSpec l;
+    l.text = "a<b";
+    DevicePoint d = view.WorldToDevice(1, 1);
+    prims->DrawLabel(dc, d.x, d.y, l);
+    l.text = "a<b";
+    l.math = true;
+    prims->DrawLabel(dc, d.x, d.y, l);
+    EXPECT_EQ(tex.bytes(), lines({"\\put {a$<$b} [lt] at 0.99 0.99", "\\put {$a<b$} [lt] at 0.99 0.99"}));
+}
+
 // --- shared -------------------------------------------------------------------------------
 
 TEST(ExportNames, TheExtensionComesFromTheEndInAnyCase)

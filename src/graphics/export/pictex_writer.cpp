@@ -53,11 +53,34 @@ const char* texSymbol(unsigned char c)
 }
 } // namespace
 
-std::string PicTeXWriter::escape(const std::string& text)
+namespace {
+// Plain text characters that TeX reads as commands or that the text fonts
+// print as other signs (OT1 has "<" as an inverted exclamation mark).
+const char* textSign(unsigned char c)
+{
+    switch (c) {
+    case '\\': return "$\\backslash$";
+    case '{': return "$\\{$";
+    case '}': return "$\\}$";
+    case '<': return "$<$";
+    case '>': return "$>$";
+    case '|': return "$|$";
+    case '^': return "{\\tt\\char94}";
+    case '_': return "{\\tt\\char95}";
+    case '~': return "{\\tt\\char126}";
+    default: return nullptr;
+    }
+}
+} // namespace
+
+std::string PicTeXWriter::escape(const std::string& text, bool math)
 {
     std::string out;
     for (unsigned char c : text) {
-        if (c == '#' || c == '$' || c == '%' || c == '&') {
+        const char* sign = math ? nullptr : textSign(c);
+        if (sign) {
+            out += sign;
+        } else if (c == '#' || c == '$' || c == '%' || c == '&') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c >= 128) {
@@ -77,7 +100,7 @@ std::string mathText(const LabelSpec& style)
     std::string t;
     if (style.math)
         t += '$';
-    t += PicTeXWriter::escape(style.text);
+    t += PicTeXWriter::escape(style.text, style.math);
     if (style.math)
         t += '$';
     return t;

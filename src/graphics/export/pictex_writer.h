@@ -61,8 +61,11 @@ public:
     // The dash style line of a style (1..4; anything else "\setsolid").
     static std::string dashStyle(int style);
     // A backslash before every "#", "$", "%" and "&"; characters above 127
-    // as TeX's own accents and symbols, control characters dropped.
-    static std::string escape(const std::string& text);
+    // as TeX's own accents and symbols, control characters dropped. Plain
+    // text (math false) also gets every other character TeX would read as
+    // a command or print as something else: "\\", "{", "}", "<", ">" and
+    // "|" as math symbols, "^", "_" and "~" as typewriter characters.
+    static std::string escape(const std::string& text, bool math = false);
     // "[" anchor letters "]" of a label, or empty.
     static std::string anchor(int hAnchor, int vAnchor);
 
