@@ -4,6 +4,7 @@
 // 225 points, 30 points per world unit on both axes (X = 30 (x + 5),
 // Y = 30 (y + 3.75)); the device has 39.9 pixels per unit across and
 // 299 / 7.5 down.
+#include "export_helpers.h"
 #include "graphics/export/eps_writer.h"
 #include "graphics/export/export_common.h"
 #include "graphics/export/pictex_writer.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <memory>
+#include <sstream>
 
 using namespace quan;
 
@@ -257,6 +259,66 @@ TEST_F(EpsTest, TextIsEscapedAndAccentsAreGlyphs)
     EXPECT_EQ(EpsWriter::showText("\xE9\xE8"), lines({"/eacute glyphshow", "/egrave glyphshow"}));
     // Control characters and the unused codes are dropped.
     EXPECT_EQ(EpsWriter::showText("a\tb\x81"), "(ab) show\r\n");
+}
+
+TEST_F(EpsTest, SymbolLabelsKeepTheirMinusSign)
+{
+    // Symbol has its own encoding: the bytes as they are, the sign 150 of
+    // Hyphen to minus as Symbol's minus.
+    EXPECT_EQ(EpsWriter::showText("\x96"
+                                  "5",
+                                  true),
+              "(\\0555) show\r\n");
+    EXPECT_EQ(EpsWriter::showText("a(\xB0)\t", true), "(a\\(\\260\\)) show\r\n");
+    EXPECT_EQ(EpsWriter::showText("", true), "");
+    // The face is Symbol however it is spelt.
+    fonts[4].font.setFace("symbol");
+    fonts[4].font.italic = 0;
+    LabelSpec l;
+    l.text = "\x96"
+             "5";
+    l.fontSlot = 4;
+    prims->DrawLabel(dc, 100, 100, l);
+    EXPECT_EQ(eps.bytes().substr(0, 18), "/Symbol findfont\r\n");
+    fonts[4].font.setFace("Symbol");
+    eps.clear();
+    prims->DrawLabel(dc, 100, 100, l);
+    EXPECT_NE(eps.bytes().find("(\\0555) show\r\n"), std::string::npos) << eps.bytes();
+    if (!testexport::haveTool("gs"))
+        GTEST_SKIP() << "ghostscript is not installed";
+    // Ghostscript draws the minus: "-5" has more ink than "5".
+    const std::string dir = testexport::scratchFolder("EpsTest.SymbolLabelsKeepTheirMinusSign");
+    auto ink = [&](const std::string& text) -> long {
+        eps.beginPage();
+        l.text = text;
+        prims->DrawLabel(dc, 100, 100, l);
+        eps.endPage();
+        if (!writeFileAtomically(dir + "/l.eps", eps.bytes()))
+            return -1;
+        std::string out;
+        if (testexport::run("gs -q -dNOPAUSE -dBATCH -dSAFER -dEPSCrop -r300 -sDEVICE=pgmraw -sOutputFile=" + dir +
+                                "/l.pgm " + dir + "/l.eps",
+                            &out) != 0 ||
+            !out.empty())
+            return -1;
+        // "P5", comment lines, the size, the largest value, the bytes.
+        std::istringstream pgm(testexport::readFile(dir + "/l.pgm"));
+        std::string magic, line;
+        std::getline(pgm, magic);
+        while (pgm.peek() == '#')
+            std::getline(pgm, line);
+        int w = 0, h = 0, max = 0;
+        pgm >> w >> h >> max;
+        pgm.get();
+        long inked = 0;
+        for (long i = 0; i < static_cast<long>(w) * h; ++i)
+            inked += pgm.get() < 128;
+        return magic == "P5" && pgm ? inked : -1;
+    };
+    const long five = ink("5"), minusFive = ink("\x96"
+                                                "5");
+    EXPECT_GT(five, 50);
+    EXPECT_GT(minusFive, five + 20);
 }
 
 TEST_F(EpsTest, ArrowheadsFrameBackgroundAndComments)
