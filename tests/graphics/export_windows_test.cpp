@@ -290,3 +290,16 @@ TEST_F(ExportWindowTest, SameBytesUnderAGermanLocale)
     EXPECT_EQ(file("de.svg"), file("c.svg"));
     EXPECT_EQ(file("de.tex"), file("c.tex"));
 }
+
+TEST_F(ExportWindowTest, AFolderAsTheNameSays412AndWritesNothing)
+{
+    std::filesystem::create_directories(dir + "/sub");
+    EXPECT_FALSE(exportDemo("EPS", dir + "/sub/", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_FALSE(exportDemo("SVG", dir + "/sub/", 3));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_FALSE(exportDemo("PiCTeX", dir + "/sub/", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(std::filesystem::is_empty(dir + "/sub"));
+    EXPECT_FALSE(exists("sub.svg"));
+}

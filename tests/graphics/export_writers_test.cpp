@@ -742,6 +742,15 @@ TEST_F(PicTeXTest, TextCharactersPrintAsThemselves)
     EXPECT_EQ(tex.bytes(), lines({"\\put {a$<$b} [lt] at 0.99 0.99", "\\put {$a<b$} [lt] at 0.99 0.99"}));
 }
 
+TEST(ExportNames, AFolderIsNoFileName)
+{
+    EXPECT_TRUE(namesFolder("/tmp/x/"));
+    EXPECT_TRUE(namesFolder("x\\"));
+    EXPECT_TRUE(namesFolder(""));
+    EXPECT_FALSE(namesFolder("/tmp/x"));
+    EXPECT_FALSE(namesFolder("/tmp/x/pic.svg"));
+}
+
 // --- shared -------------------------------------------------------------------------------
 
 TEST(ExportNames, TheExtensionComesFromTheEndInAnyCase)

@@ -191,6 +191,10 @@ void exportPicture(TVELWing& win, ExportFormat f)
     auto chosen = plat::Platform::get().saveFileDialog(win.window(), o);
     if (!chosen)
         return;
+    if (namesFolder(*chosen)) {
+        win.message(12);
+        return;
+    }
     const ExportName name = splitExportName(*chosen, ext);
     state.baseName = name.base;
 
