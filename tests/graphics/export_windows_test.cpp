@@ -29,6 +29,37 @@ public:
     bool DrawPage(int page, plat::DC& dc) override { return page < 1 && TDemoPicWin::DrawPage(page, dc); }
 };
 
+// A demo that is not ready to export.
+class UnreadyDemo : public TDemoPicWin {
+public:
+    using TDemoPicWin::TDemoPicWin;
+    bool readyForExport(ExportFormat) override { return false; }
+};
+
+// A demo whose page loop runs one page past the count it was given.
+class OverrunningDemo : public TDemoPicWin {
+public:
+    using TDemoPicWin::TDemoPicWin;
+    bool ExportPages(ExportFormat f, const PageWriter& write) override
+    {
+        for (int i = 0; i <= std::max(1, exportState(f).pages); ++i)
+            if (!write(i))
+                return false;
+        return true;
+    }
+};
+
+// Exports through a window's EPS or SVG command with `pages` pages in the
+// dialog.
+void exportThrough(plat::HeadlessPlatform& p, TVELWing& win, int command, const std::string& file, int pages)
+{
+    p.clearMessages();
+    p.file(file);
+    p.dialogText("PICTEX", texctl::Pages, formatInt(pages));
+    p.press("PICTEX", 1);
+    static_cast<plat::HeadlessWindow*>(win.window())->click(command);
+}
+
 } // namespace
 
 TEST_F(ExportWindowTest, OnePageWritesTheBaseNameAndSaysSo)
@@ -302,4 +333,38 @@ TEST_F(ExportWindowTest, AFolderAsTheNameSays412AndWritesNothing)
     EXPECT_EQ(p.lastMessage(), hmm(12));
     EXPECT_TRUE(std::filesystem::is_empty(dir + "/sub"));
     EXPECT_FALSE(exists("sub.svg"));
+}
+
+TEST_F(ExportWindowTest, AnExportThatIsNotReadyAsksNothing)
+{
+    auto unready = makeWindow<UnreadyDemo>(nullptr, DocInit{});
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/u.svg", "old page"));
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/u.eps", "old page"));
+    p.answer(plat::IdYes);
+    exportThrough(p, *unready, gcm::ExportSvg, dir + "/u.svg", 1);
+    exportThrough(p, *unready, gcm::ExportEps, dir + "/u.eps", 1);
+    for (const std::string& m : p.messages())
+        EXPECT_EQ(m.rfind("question: ", 0), std::string::npos) << m;
+    EXPECT_EQ(file("u.svg"), "old page");
+    EXPECT_EQ(file("u.eps"), "old page");
+    // A window that is ready still asks.
+    auto ready = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+    exportThrough(p, *ready, gcm::ExportSvg, dir + "/u.svg", 1);
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{"question: careful!: overwrite existing file?",
+                                                      "message: success: SVG file saved"}));
+}
+
+TEST_F(ExportWindowTest, APageBeyondTheCountFailsThatPage)
+{
+    auto overrunning = makeWindow<OverrunningDemo>(nullptr, DocInit{});
+    exportThrough(p, *overrunning, gcm::ExportSvg, dir + "/o.svg", 3);
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(exists("o2.svg"));
+    EXPECT_FALSE(exists("o3.svg"));
+    EXPECT_FALSE(exists("oANIM.txt"));
+    exportThrough(p, *overrunning, gcm::ExportEps, dir + "/o.eps", 2);
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(exists("o1.eps"));
+    EXPECT_FALSE(exists("o2.eps"));
+    EXPECT_FALSE(overrunning->prims().output().exporting());
 }
