@@ -751,6 +751,66 @@ TEST(ExportNames, AFolderIsNoFileName)
     EXPECT_FALSE(namesFolder("/tmp/x/pic.svg"));
 }
 
+TEST_F(PicTeXTest, ViewsOfAnyWidthKeepTheBoxAndTheirPoints)
+{
+    // From a thousandth to ten million world units across, some off centre:
+    // the box is the chosen 8 cm (227.62 pt) by 8 cm 300 / 400 (170.72 pt),
+    // and the corner to corner diagonal keeps its ends apart.
+    struct Case {
+        Real width, cx, cy;
+    };
+    const Case cases[] = {{1e-3L, 0, 0},    {2e-2L, 0.01L, -0.005L}, {1, 0, 0},      {10, 3, -2},
+                          {1e3L, -400, 100}, {3e5L, 0, 0},         {1e7L, 2e6L, 0}, {1e7L, 0, 0}};
+    const std::string dir = testexport::scratchFolder("PicTeXTest.ViewsOfAnyWidthKeepTheBoxAndTheirPoints");
+    std::string wrap = "\\input pictex\n";
+    int n = 0;
+    for (const Case& c : cases) {
+        view.cx = c.cx;
+        view.cy = c.cy;
+        view.rx = c.width / 2;
+        view.recompute();
+        PicTeXSettings s;
+        s.mode = TeXStandalone;
+        tex.prepare(s, 1);
+        tex.beginPage();
+        prims->WritePolyline(dc, {{view.xmin, view.ymin}, {view.xmax, view.ymax}}, 0, 1);
+        tex.endPage();
+        const std::string& b = tex.bytes();
+        EXPECT_EQ(b.find("units <0.00000cm"), std::string::npos) << b;
+        const size_t plot = b.find("\\plot ");
+        ASSERT_NE(plot, std::string::npos) << b;
+        std::istringstream pts(b.substr(plot + 6, b.find(" /", plot) - plot - 6));
+        std::string x0, y0, x1, y1;
+        pts >> x0 >> y0 >> x1 >> y1;
+        EXPECT_NE(x0, x1) << static_cast<double>(c.width) << "\n" << b;
+        EXPECT_NE(y0, y1) << static_cast<double>(c.width) << "\n" << b;
+        const std::string name = "w" + formatInt(n);
+        ASSERT_TRUE(writeFileAtomically(dir + "/" + name + ".tex", b));
+        wrap += "\\input " + name + ".tex\n\\setbox0=\\box1\n\\message{W" + formatInt(n) + "=\\the\\wd0}\\message{H" +
+                formatInt(n) + "=\\the\\ht0}\\message{D" + formatInt(n) + "=\\the\\dp0}\n";
+        ++n;
+    }
+    wrap += "\\bye\n";
+    ASSERT_TRUE(writeFileAtomically(dir + "/wrap.tex", wrap));
+    if (!testexport::haveTool("tex") || testexport::run("kpsewhich pictex.tex") != 0)
+        GTEST_SKIP() << "tex or PiCTeX is not installed";
+    std::string out;
+    ASSERT_EQ(testexport::run("cd '" + dir + "' && tex -interaction=nonstopmode -halt-on-error wrap </dev/null", &out), 0)
+        << out;
+    auto points = [&](const std::string& key) {
+        const size_t at = out.find(key + "=");
+        Real v = -1;
+        if (at != std::string::npos)
+            parseReal(out.substr(at + key.size() + 1, out.find("pt", at) - at - key.size() - 1), v);
+        return static_cast<double>(v);
+    };
+    for (int i = 0; i < n; ++i) {
+        const std::string k = formatInt(i);
+        EXPECT_NEAR(points("W" + k), 227.62, 3) << static_cast<double>(cases[i].width) << "\n" << out;
+        EXPECT_NEAR(points("H" + k) + points("D" + k), 170.72, 3) << static_cast<double>(cases[i].width);
+    }
+}
+
 // --- shared -------------------------------------------------------------------------------
 
 TEST(ExportNames, TheExtensionComesFromTheEndInAnyCase)

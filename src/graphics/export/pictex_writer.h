@@ -1,5 +1,7 @@
 // The PicTeX back-end: the picture as PiCTeX commands in world
-// coordinates (recentred in multi-page output), for TeX and LaTeX
+// coordinates (recentred in multi-page output) times a power of ten that
+// brings the view's half extent to 1..10, so that neither the unit nor the
+// coordinates leave TeX's range or lose their digits, for TeX and LaTeX
 // documents. Colours and pen widths are not written; text goes into
 // "\put" commands at the label's anchor point.
 #pragma once
@@ -78,6 +80,7 @@ private:
     PicTeXSettings s_;
     int pages_ = 1;
     bool dotted_ = false;
+    Real scale_ = 1; // a power of ten: written coordinate = world x scale_
     std::string header_, out_;
 };
 
