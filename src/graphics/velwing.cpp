@@ -246,9 +246,11 @@ plat::DC& TVELWing::measuringDC()
     return fallback;
 }
 
-int TVELWing::runExport(ExportFormat f, const PageWriter& write)
+int TVELWing::runExport(ExportFormat f, const PageWriter& write, const std::function<bool()>& proceed)
 {
     if (!readyForExport(f))
+        return -1;
+    if (proceed && !proceed())
         return -1;
     static constexpr OutputKind kinds[] = {OutputKind::Eps, OutputKind::Svg, OutputKind::PicTeX, OutputKind::Device};
     bool ok;

@@ -103,10 +103,12 @@ public:
     // nothing).
     virtual void drawPicture(plat::DC& dc) {}
 
-    // One export run: the ready check (false: -1, nothing happens), the
-    // output flag around ExportPages (always cleared again), a repaint.
-    // Returns 0 on success, 12 "cannot save file" on failure.
-    int runExport(ExportFormat f, const PageWriter& write);
+    // One export run: the ready check (false: -1, nothing happens), then
+    // `proceed` when given (the last word before anything is written, such
+    // as the overwrite question; false: -1, it has said why), the output
+    // flag around ExportPages (always cleared again), a repaint. Returns 0
+    // on success, 12 "cannot save file" on failure.
+    int runExport(ExportFormat f, const PageWriter& write, const std::function<bool()>& proceed = {});
     // A device to measure text on while exporting.
     plat::DC& measuringDC();
 

@@ -302,10 +302,11 @@ std::optional<std::string> HeadlessPlatform::openFileDialog(Window*, const FileD
 std::optional<std::string> HeadlessPlatform::saveFileDialog(Window*, const FileDialogOptions& o)
 {
     auto f = nextFile("save");
-    // Like the desktop dialog, a name without an extension gets the default.
+    // Like the desktop dialog, a name without an extension gets the default;
+    // a folder (a name ending with a separator) stays as it is.
     if (f && !o.defaultExt.empty()) {
         std::string name = std::filesystem::path(*f).filename().string();
-        if (name.find('.') == std::string::npos)
+        if (!name.empty() && name.find('.') == std::string::npos)
             *f += "." + quan::toLower(o.defaultExt);
     }
     return f;

@@ -482,8 +482,10 @@ std::optional<std::string> QtPlatform::saveFileDialog(plat::Window* owner, const
     QString f = dlg.selectedFiles().first();
     lastDir_ = QFileInfo(f).absolutePath();
     std::string path = toPath(f);
-    // A name typed without an extension gets the default one.
-    if (!o.defaultExt.empty() && QFileInfo(f).fileName().indexOf(u'.') < 0) {
+    // A name typed without an extension gets the default one; a folder (a
+    // name ending with a separator) stays as it is.
+    const QString file = QFileInfo(f).fileName();
+    if (!o.defaultExt.empty() && !file.isEmpty() && file.indexOf(u'.') < 0) {
         path += '.';
         path += toPath(fromUi(o.defaultExt).toLower());
     }

@@ -179,3 +179,22 @@ TEST_F(ExportWindowTest, PdflatexAnimatesTheIndex)
         << out;
     EXPECT_TRUE(fileExists(dir + "/doc.pdf"));
 }
+
+TEST_F(ExportWindowTest, TexPrintsTheLabelAsItself)
+{
+    if (!haveTool("pdftex") || !haveTool("pdftotext") || run("kpsewhich pictex.tex") != 0)
+        GTEST_SKIP() << "pdftex, pdftotext or PiCTeX is not installed";
+    p.file(dir + "/pic.tex");
+    p.press("PICTEX", texctl::ModeFirst + 2);
+    p.press("PICTEX", 1);
+    click("Export graphics|PiCTeX");
+    ASSERT_EQ(p.lastMessage(), "message: success: TeX file saved");
+    const std::string cd = "cd " + q(dir) + " && ";
+    std::string out;
+    ASSERT_EQ(run(cd + "pdftex -interaction=nonstopmode -halt-on-error pic </dev/null", &out), 0) << out;
+    ASSERT_EQ(run(cd + "pdftotext -raw pic.pdf -", &out), 0) << out;
+    // TeX puts the accent over the letter: "e" and the combining acute.
+    for (size_t at = out.find("e\xCC\x81"); at != std::string::npos; at = out.find("e\xCC\x81", at))
+        out.replace(at, 3, "\xC3\xA9");
+    EXPECT_NE(out.find(kLabelUtf8), std::string::npos) << out;
+}

@@ -1,8 +1,10 @@
 // The picture export commands on the demo picture: file names, the
 // settings dialog, overwrite questions, failures and the animation lists.
 #include "export_helpers.h"
+#include "graphics/export/pictex_writer.h"
 
 #include <clocale>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -28,6 +30,37 @@ public:
     using TDemoPicWin::TDemoPicWin;
     bool DrawPage(int page, plat::DC& dc) override { return page < 1 && TDemoPicWin::DrawPage(page, dc); }
 };
+
+// A demo that is not ready to export.
+class UnreadyDemo : public TDemoPicWin {
+public:
+    using TDemoPicWin::TDemoPicWin;
+    bool readyForExport(ExportFormat) override { return false; }
+};
+
+// A demo whose page loop runs one page past the count it was given.
+class OverrunningDemo : public TDemoPicWin {
+public:
+    using TDemoPicWin::TDemoPicWin;
+    bool ExportPages(ExportFormat f, const PageWriter& write) override
+    {
+        for (int i = 0; i <= std::max(1, exportState(f).pages); ++i)
+            if (!write(i))
+                return false;
+        return true;
+    }
+};
+
+// Exports through a window's EPS or SVG command with `pages` pages in the
+// dialog.
+void exportThrough(plat::HeadlessPlatform& p, TVELWing& win, int command, const std::string& file, int pages)
+{
+    p.clearMessages();
+    p.file(file);
+    p.dialogText("PICTEX", texctl::Pages, formatInt(pages));
+    p.press("PICTEX", 1);
+    static_cast<plat::HeadlessWindow*>(win.window())->click(command);
+}
 
 } // namespace
 
@@ -98,18 +131,19 @@ TEST_F(ExportWindowTest, QStopsAfterAPageAndTheListNamesThePagesWritten)
                                    "\\newframe\r\n\\input{pic01}\r\n\\end{animateinline}\r\n");
 }
 
-TEST_F(ExportWindowTest, UnchangedPagesOfSeveralWriteTheOnePageNumbers)
+namespace {
+
+// The EPS numbers of two files agree to 0.001 (every other word alike);
+// how many numbers there were.
+size_t expectSameEpsNumbers(const std::string& one, const std::string& many)
 {
-    ASSERT_TRUE(exportDemo("EPS", dir + "/one.eps", 1));
-    ASSERT_TRUE(exportDemo("EPS", dir + "/many.eps", 12));
-    // Step 0 is the picture on screen: the numbers agree to 0.001.
-    std::istringstream a(file("one.eps")), b(file("many00.eps"));
+    std::istringstream a(one), b(many);
     std::string ta, tb;
     size_t numbers = 0;
     while (true) {
         bool ga = static_cast<bool>(a >> ta), gb = static_cast<bool>(b >> tb);
-        ASSERT_EQ(ga, gb);
-        if (!ga)
+        EXPECT_EQ(ga, gb);
+        if (!ga || !gb)
             break;
         Real x, y;
         if (parseReal(ta, x) && parseReal(tb, y)) {
@@ -119,7 +153,113 @@ TEST_F(ExportWindowTest, UnchangedPagesOfSeveralWriteTheOnePageNumbers)
             EXPECT_EQ(ta, tb);
         }
     }
-    EXPECT_GT(numbers, 1000u);
+    return numbers;
+}
+
+// A PicTeX file's coordinate pairs in centimetres from the lower left
+// corner of its box (the first invisible point), with the largest rounding
+// error of a coordinate in centimetres. Angles and label texts are left
+// out; every other word goes to `words`.
+struct TeXPlaces {
+    std::vector<std::pair<Real, Real>> cm;
+    std::vector<std::string> words;
+    Real ux = 0, uy = 0, x0 = 0, y0 = 0, slack = 0;
+};
+
+TeXPlaces texPlaces(const std::string& file)
+{
+    TeXPlaces t;
+    std::istringstream lines(file);
+    std::string line;
+    bool corner = false;
+    while (std::getline(lines, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        const std::string units = "\\setcoordinatesystem units <";
+        if (line.rfind(units, 0) == 0) {
+            size_t comma = line.find("cm,"), end = line.find("cm>");
+            EXPECT_TRUE(parseReal(line.substr(units.size(), comma - units.size()), t.ux)) << line;
+            EXPECT_TRUE(parseReal(line.substr(comma + 3, end - comma - 3), t.uy)) << line;
+            continue;
+        }
+        if (line.rfind("\\put {", 0) == 0) {
+            t.words.push_back(line.substr(0, line.rfind(" at ")));
+            line = line.substr(line.rfind(" at ") + 4);
+        }
+        std::istringstream words(line);
+        std::string w;
+        std::vector<Real> nums;
+        bool angle = line.rfind("\\circulararc", 0) == 0;
+        while (words >> w) {
+            Real v;
+            if (parseReal(w, v)) {
+                if (angle)
+                    t.words.push_back(w);
+                else
+                    nums.push_back(v);
+                angle = false;
+                size_t dot = w.find('.');
+                const Real half = 0.5L * std::pow(10.0L, -static_cast<Real>(dot == std::string::npos ? 0 : w.size() - dot - 1));
+                t.slack = std::max(t.slack, half * std::max(t.ux, t.uy));
+            } else {
+                t.words.push_back(w);
+            }
+        }
+        EXPECT_EQ(nums.size() % 2, 0u) << line;
+        for (size_t i = 0; i + 1 < nums.size(); i += 2) {
+            if (!corner) {
+                t.x0 = nums[i];
+                t.y0 = nums[i + 1];
+                corner = true;
+            }
+            t.cm.push_back({(nums[i] - t.x0) * t.ux, (nums[i + 1] - t.y0) * t.uy});
+        }
+    }
+    return t;
+}
+
+} // namespace
+
+TEST_F(ExportWindowTest, UnchangedPagesOfSeveralWriteTheOnePageNumbers)
+{
+    ASSERT_TRUE(exportDemo("EPS", dir + "/one.eps", 1));
+    ASSERT_TRUE(exportDemo("EPS", dir + "/many.eps", 12));
+    // Step 0 is the picture on screen: the numbers agree to 0.001.
+    EXPECT_GT(expectSameEpsNumbers(file("one.eps"), file("many00.eps")), 1000u);
+}
+
+TEST_F(ExportWindowTest, UnchangedPagesAgreeInAnOffCentreView)
+{
+    // Centre (2, -1), half-width 3: the pages of several are recentred
+    // and scaled by e / rx = 5 / 3.
+    ASSERT_EQ(w->pictureView().setByCentre(2, -1, 3), 0);
+    ASSERT_EQ(w->view().rx, 3);
+    ASSERT_TRUE(exportDemo("EPS", dir + "/one.eps", 1));
+    ASSERT_TRUE(exportDemo("EPS", dir + "/many.eps", 12));
+    EXPECT_GT(expectSameEpsNumbers(file("one.eps"), file("many00.eps")), 1000u);
+    p.press("PICTEX", texctl::ModeFirst + TeXInsertable);
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/one.tex", 1));
+    ASSERT_TRUE(exportDemo("PiCTeX", dir + "/many.tex", 12));
+    TeXPlaces a = texPlaces(file("one.tex")), b = texPlaces(file("many00.tex"));
+    EXPECT_EQ(a.words, b.words);
+    ASSERT_EQ(a.cm.size(), b.cm.size());
+    EXPECT_GT(a.cm.size(), 150u);
+    // The same places on the page: the box (8 cm wide), then every point.
+    EXPECT_NEAR(static_cast<double>(a.cm[3].first), 8, 1e-3);
+    EXPECT_NEAR(static_cast<double>(b.cm[3].first), 8, 1e-3);
+    EXPECT_NEAR(static_cast<double>(a.cm[3].second), static_cast<double>(b.cm[3].second), 1e-3);
+    const double slack = static_cast<double>(a.slack + b.slack) + 1e-6;
+    size_t off = 0;
+    for (size_t i = 0; i < a.cm.size(); ++i) {
+        const bool apart = std::fabs(static_cast<double>(a.cm[i].first - b.cm[i].first)) > slack ||
+                           std::fabs(static_cast<double>(a.cm[i].second - b.cm[i].second)) > slack;
+        if (apart && off++ == 0)
+            ADD_FAILURE() << "point " << i << ": " << static_cast<double>(a.cm[i].first) << " "
+                          << static_cast<double>(a.cm[i].second) << " cm alone, "
+                          << static_cast<double>(b.cm[i].first) << " " << static_cast<double>(b.cm[i].second)
+                          << " cm as the first of several";
+    }
+    EXPECT_EQ(off, 0u);
 }
 
 TEST_F(ExportWindowTest, TheExtensionIsTakenFromTheEndInAnyCase)
@@ -289,4 +429,51 @@ TEST_F(ExportWindowTest, SameBytesUnderAGermanLocale)
     EXPECT_EQ(file("de.eps"), file("c.eps"));
     EXPECT_EQ(file("de.svg"), file("c.svg"));
     EXPECT_EQ(file("de.tex"), file("c.tex"));
+}
+
+TEST_F(ExportWindowTest, AFolderAsTheNameSays412AndWritesNothing)
+{
+    std::filesystem::create_directories(dir + "/sub");
+    EXPECT_FALSE(exportDemo("EPS", dir + "/sub/", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_FALSE(exportDemo("SVG", dir + "/sub/", 3));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_FALSE(exportDemo("PiCTeX", dir + "/sub/", 1));
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(std::filesystem::is_empty(dir + "/sub"));
+    EXPECT_FALSE(exists("sub.svg"));
+}
+
+TEST_F(ExportWindowTest, AnExportThatIsNotReadyAsksNothing)
+{
+    auto unready = makeWindow<UnreadyDemo>(nullptr, DocInit{});
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/u.svg", "old page"));
+    ASSERT_TRUE(quan::writeFileAtomically(dir + "/u.eps", "old page"));
+    p.answer(plat::IdYes);
+    exportThrough(p, *unready, gcm::ExportSvg, dir + "/u.svg", 1);
+    exportThrough(p, *unready, gcm::ExportEps, dir + "/u.eps", 1);
+    for (const std::string& m : p.messages())
+        EXPECT_EQ(m.rfind("question: ", 0), std::string::npos) << m;
+    EXPECT_EQ(file("u.svg"), "old page");
+    EXPECT_EQ(file("u.eps"), "old page");
+    // A window that is ready still asks.
+    auto ready = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+    exportThrough(p, *ready, gcm::ExportSvg, dir + "/u.svg", 1);
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{"question: careful!: overwrite existing file?",
+                                                      "message: success: SVG file saved"}));
+}
+
+TEST_F(ExportWindowTest, APageBeyondTheCountFailsThatPage)
+{
+    auto overrunning = makeWindow<OverrunningDemo>(nullptr, DocInit{});
+    exportThrough(p, *overrunning, gcm::ExportSvg, dir + "/o.svg", 3);
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(exists("o2.svg"));
+    EXPECT_FALSE(exists("o3.svg"));
+    EXPECT_FALSE(exists("oANIM.txt"));
+    exportThrough(p, *overrunning, gcm::ExportEps, dir + "/o.eps", 2);
+    EXPECT_EQ(p.lastMessage(), hmm(12));
+    EXPECT_TRUE(exists("o1.eps"));
+    EXPECT_FALSE(exists("o2.eps"));
+    EXPECT_FALSE(overrunning->prims().output().exporting());
 }

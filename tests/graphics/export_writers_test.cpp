@@ -4,6 +4,7 @@
 // 225 points, 30 points per world unit on both axes (X = 30 (x + 5),
 // Y = 30 (y + 3.75)); the device has 39.9 pixels per unit across and
 // 299 / 7.5 down.
+#include "export_helpers.h"
 #include "graphics/export/eps_writer.h"
 #include "graphics/export/export_common.h"
 #include "graphics/export/pictex_writer.h"
@@ -15,6 +16,7 @@
 
 #include <cmath>
 #include <memory>
+#include <sstream>
 
 using namespace quan;
 
@@ -257,6 +259,66 @@ TEST_F(EpsTest, TextIsEscapedAndAccentsAreGlyphs)
     EXPECT_EQ(EpsWriter::showText("\xE9\xE8"), lines({"/eacute glyphshow", "/egrave glyphshow"}));
     // Control characters and the unused codes are dropped.
     EXPECT_EQ(EpsWriter::showText("a\tb\x81"), "(ab) show\r\n");
+}
+
+TEST_F(EpsTest, SymbolLabelsKeepTheirMinusSign)
+{
+    // Symbol has its own encoding: the bytes as they are, the sign 150 of
+    // Hyphen to minus as Symbol's minus.
+    EXPECT_EQ(EpsWriter::showText("\x96"
+                                  "5",
+                                  true),
+              "(\\0555) show\r\n");
+    EXPECT_EQ(EpsWriter::showText("a(\xB0)\t", true), "(a\\(\\260\\)) show\r\n");
+    EXPECT_EQ(EpsWriter::showText("", true), "");
+    // The face is Symbol however it is spelt.
+    fonts[4].font.setFace("symbol");
+    fonts[4].font.italic = 0;
+    LabelSpec l;
+    l.text = "\x96"
+             "5";
+    l.fontSlot = 4;
+    prims->DrawLabel(dc, 100, 100, l);
+    EXPECT_EQ(eps.bytes().substr(0, 18), "/Symbol findfont\r\n");
+    fonts[4].font.setFace("Symbol");
+    eps.clear();
+    prims->DrawLabel(dc, 100, 100, l);
+    EXPECT_NE(eps.bytes().find("(\\0555) show\r\n"), std::string::npos) << eps.bytes();
+    if (!testexport::haveTool("gs"))
+        GTEST_SKIP() << "ghostscript is not installed";
+    // Ghostscript draws the minus: "-5" has more ink than "5".
+    const std::string dir = testexport::scratchFolder("EpsTest.SymbolLabelsKeepTheirMinusSign");
+    auto ink = [&](const std::string& text) -> long {
+        eps.beginPage();
+        l.text = text;
+        prims->DrawLabel(dc, 100, 100, l);
+        eps.endPage();
+        if (!writeFileAtomically(dir + "/l.eps", eps.bytes()))
+            return -1;
+        std::string out;
+        if (testexport::run("gs -q -dNOPAUSE -dBATCH -dSAFER -dEPSCrop -r300 -sDEVICE=pgmraw -sOutputFile=" + dir +
+                                "/l.pgm " + dir + "/l.eps",
+                            &out) != 0 ||
+            !out.empty())
+            return -1;
+        // "P5", comment lines, the size, the largest value, the bytes.
+        std::istringstream pgm(testexport::readFile(dir + "/l.pgm"));
+        std::string magic, line;
+        std::getline(pgm, magic);
+        while (pgm.peek() == '#')
+            std::getline(pgm, line);
+        int w = 0, h = 0, max = 0;
+        pgm >> w >> h >> max;
+        pgm.get();
+        long inked = 0;
+        for (long i = 0; i < static_cast<long>(w) * h; ++i)
+            inked += pgm.get() < 128;
+        return magic == "P5" && pgm ? inked : -1;
+    };
+    const long five = ink("5"), minusFive = ink("\x96"
+                                                "5");
+    EXPECT_GT(five, 50);
+    EXPECT_GT(minusFive, five + 20);
 }
 
 TEST_F(EpsTest, ArrowheadsFrameBackgroundAndComments)
@@ -635,6 +697,118 @@ TEST_F(PicTeXTest, LabelsAtTheirAnchorPoints)
     EXPECT_EQ(tex.bytes(), lines({"\\put {50\\% \\& \\#1 \\$} [rb] at 0.99 0.99",
                                   "\\put {Qu{\\'e}bec {--} x} at 0.99 0.99", "\\put {$x^2$} [lt] at 0.99 0.99",
                                   "\\put {1.0} [t] at 1.00 -0.10", "\\put {1.0} [r] at -0.10 1.00"}));
+}
+
+TEST_F(PicTeXTest, OpaqueLabelsGetNoBox)
+{
+    // PicTeX cannot fill: the background of an opaque label, a polygon
+    // without outline, leaves nothing; the label itself is written.
+    page(TeXInsertable);
+    tex.clear();
+    LabelSpec l;
+    l.text = "1.0";
+    l.opaque = 15;
+    prims->DrawScaleLabel(dc, Axis::X, {1, -0.1L}, l);
+    DevicePoint d = view.WorldToDevice(1, 1);
+    prims->DrawLabel(dc, d.x, d.y, l);
+    EXPECT_EQ(tex.bytes(), lines({"\\put {1.0} [t] at 1.00 -0.10", "\\put {1.0} [lt] at 0.99 0.99"}));
+    tex.clear();
+    FillSpec f;
+    f.fill = 4;
+    f.width = -1;
+    prims->WritePolygon(dc, {{0, 0}, {1, 0}, {1, 1}}, f);
+    EXPECT_EQ(tex.bytes(), "");
+}
+
+TEST_F(PicTeXTest, TextCharactersPrintAsThemselves)
+{
+    EXPECT_EQ(PicTeXWriter::escape("C:\\temp"), "C:$\\backslash$temp");
+    EXPECT_EQ(PicTeXWriter::escape("Qu\xE9"
+                                   "bec \x96 (a\\b) & <c>"),
+              "Qu{\\'e}bec {--} (a$\\backslash$b) \\& $<$c$>$");
+    EXPECT_EQ(PicTeXWriter::escape("{x^2_i} ~ |y| 50% #1 $"),
+              "$\\{$x{\\tt\\char94}2{\\tt\\char95}i$\\}$ {\\tt\\char126} $|$y$|$ 50\\% \\#1 \\$");
+    // Math text keeps its commands and groups.
+    EXPECT_EQ(PicTeXWriter::escape("x^{2} \\le 50%", true), "x^{2} \\le 50\\%");
+    page(TeXInsertable);
+    tex.clear();
+    LabelSpec l;
+    l.text = "a<b";
+    DevicePoint d = view.WorldToDevice(1, 1);
+    prims->DrawLabel(dc, d.x, d.y, l);
+    l.text = "a<b";
+    l.math = true;
+    prims->DrawLabel(dc, d.x, d.y, l);
+    EXPECT_EQ(tex.bytes(), lines({"\\put {a$<$b} [lt] at 0.99 0.99", "\\put {$a<b$} [lt] at 0.99 0.99"}));
+}
+
+TEST(ExportNames, AFolderIsNoFileName)
+{
+    EXPECT_TRUE(namesFolder("/tmp/x/"));
+    EXPECT_TRUE(namesFolder("x\\"));
+    EXPECT_TRUE(namesFolder(""));
+    EXPECT_FALSE(namesFolder("/tmp/x"));
+    EXPECT_FALSE(namesFolder("/tmp/x/pic.svg"));
+}
+
+TEST_F(PicTeXTest, ViewsOfAnyWidthKeepTheBoxAndTheirPoints)
+{
+    // From a thousandth to ten million world units across, some off centre:
+    // the box is the chosen 8 cm (227.62 pt) by 8 cm 300 / 400 (170.72 pt),
+    // and the corner to corner diagonal keeps its ends apart.
+    struct Case {
+        Real width, cx, cy;
+    };
+    const Case cases[] = {{1e-3L, 0, 0},    {2e-2L, 0.01L, -0.005L}, {1, 0, 0},      {10, 3, -2},
+                          {1e3L, -400, 100}, {3e5L, 0, 0},         {1e7L, 2e6L, 0}, {1e7L, 0, 0}};
+    const std::string dir = testexport::scratchFolder("PicTeXTest.ViewsOfAnyWidthKeepTheBoxAndTheirPoints");
+    std::string wrap = "\\input pictex\n";
+    int n = 0;
+    for (const Case& c : cases) {
+        view.cx = c.cx;
+        view.cy = c.cy;
+        view.rx = c.width / 2;
+        view.recompute();
+        PicTeXSettings s;
+        s.mode = TeXStandalone;
+        tex.prepare(s, 1);
+        tex.beginPage();
+        prims->WritePolyline(dc, {{view.xmin, view.ymin}, {view.xmax, view.ymax}}, 0, 1);
+        tex.endPage();
+        const std::string& b = tex.bytes();
+        EXPECT_EQ(b.find("units <0.00000cm"), std::string::npos) << b;
+        const size_t plot = b.find("\\plot ");
+        ASSERT_NE(plot, std::string::npos) << b;
+        std::istringstream pts(b.substr(plot + 6, b.find(" /", plot) - plot - 6));
+        std::string x0, y0, x1, y1;
+        pts >> x0 >> y0 >> x1 >> y1;
+        EXPECT_NE(x0, x1) << static_cast<double>(c.width) << "\n" << b;
+        EXPECT_NE(y0, y1) << static_cast<double>(c.width) << "\n" << b;
+        const std::string name = "w" + formatInt(n);
+        ASSERT_TRUE(writeFileAtomically(dir + "/" + name + ".tex", b));
+        wrap += "\\input " + name + ".tex\n\\setbox0=\\box1\n\\message{W" + formatInt(n) + "=\\the\\wd0}\\message{H" +
+                formatInt(n) + "=\\the\\ht0}\\message{D" + formatInt(n) + "=\\the\\dp0}\n";
+        ++n;
+    }
+    wrap += "\\bye\n";
+    ASSERT_TRUE(writeFileAtomically(dir + "/wrap.tex", wrap));
+    if (!testexport::haveTool("tex") || testexport::run("kpsewhich pictex.tex") != 0)
+        GTEST_SKIP() << "tex or PiCTeX is not installed";
+    std::string out;
+    ASSERT_EQ(testexport::run("cd '" + dir + "' && tex -interaction=nonstopmode -halt-on-error wrap </dev/null", &out), 0)
+        << out;
+    auto points = [&](const std::string& key) {
+        const size_t at = out.find(key + "=");
+        Real v = -1;
+        if (at != std::string::npos)
+            parseReal(out.substr(at + key.size() + 1, out.find("pt", at) - at - key.size() - 1), v);
+        return static_cast<double>(v);
+    };
+    for (int i = 0; i < n; ++i) {
+        const std::string k = formatInt(i);
+        EXPECT_NEAR(points("W" + k), 227.62, 3) << static_cast<double>(cases[i].width) << "\n" << out;
+        EXPECT_NEAR(points("H" + k) + points("D" + k), 170.72, 3) << static_cast<double>(cases[i].width);
+    }
 }
 
 // --- shared -------------------------------------------------------------------------------

@@ -1,5 +1,6 @@
 #include "graphics/export/eps_writer.h"
 
+#include "core/qmath.h"
 #include "graphics/export/export_common.h"
 #include "graphics/primitives.h"
 #include "graphics/shading.h"
@@ -80,9 +81,20 @@ std::string EpsWriter::escapeString(const std::string& text)
     return out;
 }
 
-std::string EpsWriter::showText(const std::string& text)
+std::string EpsWriter::showText(const std::string& text, bool symbol)
 {
     std::string out, run;
+    if (symbol) {
+        for (unsigned char c : text) {
+            if (c == 150)
+                run += "\\055";
+            else if (c >= 32 && c != 127)
+                run += escapeString(std::string(1, static_cast<char>(c)));
+        }
+        if (!run.empty())
+            appendLine(out, "(" + run + ") show");
+        return out;
+    }
     bool inRun = false;
     auto flush = [&] {
         if (inRun)
@@ -399,6 +411,10 @@ void EpsWriter::label(plat::DC&, const LabelPlacement& at, const LabelSpec& styl
     for (char& ch : face)
         if (ch <= ' ' || ch > '~' || std::string_view("()<>[]{}/%").find(ch) != std::string_view::npos)
             ch = '-';
+    // The symbol face, however spelt, is PostScript's Symbol.
+    const bool symbol = toLower(face) == "symbol";
+    if (symbol)
+        face = "Symbol";
     if (slot.font.italic)
         face += "-Italic";
     out_ += "/" + face + " findfont\r\n";
@@ -415,7 +431,7 @@ void EpsWriter::label(plat::DC&, const LabelPlacement& at, const LabelSpec& styl
     out_ += ' ';
     num(plat::blue(c) / 255.0L);
     out_ += " setrgbcolor\r\n";
-    out_ += showText(style.text);
+    out_ += showText(style.text, symbol);
     if (style.angle != 0)
         out_ += formatInt(-turn) + " rotate\r\n";
 }

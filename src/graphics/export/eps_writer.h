@@ -57,7 +57,10 @@ public:
     // A PostScript string of a Windows-1252 text: "(", ")" and "\" get a
     // backslash; characters above 127 (which the standard encoding lacks)
     // become "/name glyphshow" lines between "(...) show" runs.
-    static std::string showText(const std::string& text);
+    // The Symbol face has its own encoding and none of those glyph names:
+    // with `symbol` the bytes go out as they are (octal escapes above 127),
+    // the sign 150 of Hyphen to minus as Symbol's minus sign (octal 055).
+    static std::string showText(const std::string& text, bool symbol = false);
     // "(" ")" "\" escaped, bytes above 127 as octal escapes (%%Title).
     static std::string escapeString(const std::string& text);
 

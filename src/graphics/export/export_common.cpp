@@ -21,6 +21,11 @@ ExportName splitExportName(const std::string& chosen, const std::string& default
     return n;
 }
 
+bool namesFolder(const std::string& chosen)
+{
+    return chosen.empty() || chosen.back() == '/' || chosen.back() == '\\';
+}
+
 int pageDigits(int pages)
 {
     int d = 1;

@@ -26,6 +26,9 @@ struct ExportName {
 };
 // defaultExt without its dot, e.g. "eps".
 ExportName splitExportName(const std::string& chosen, const std::string& defaultExt);
+// True when the chosen name is empty or ends with a folder separator: a
+// folder, not a file.
+bool namesFolder(const std::string& chosen);
 
 // Decimal digits of the page numbers: 1, plus one for each of 9, 99, 999,
 // 9999 and 99999 that the count exceeds.

@@ -53,11 +53,34 @@ const char* texSymbol(unsigned char c)
 }
 } // namespace
 
-std::string PicTeXWriter::escape(const std::string& text)
+namespace {
+// Plain text characters that TeX reads as commands or that the text fonts
+// print as other signs (OT1 has "<" as an inverted exclamation mark).
+const char* textSign(unsigned char c)
+{
+    switch (c) {
+    case '\\': return "$\\backslash$";
+    case '{': return "$\\{$";
+    case '}': return "$\\}$";
+    case '<': return "$<$";
+    case '>': return "$>$";
+    case '|': return "$|$";
+    case '^': return "{\\tt\\char94}";
+    case '_': return "{\\tt\\char95}";
+    case '~': return "{\\tt\\char126}";
+    default: return nullptr;
+    }
+}
+} // namespace
+
+std::string PicTeXWriter::escape(const std::string& text, bool math)
 {
     std::string out;
     for (unsigned char c : text) {
-        if (c == '#' || c == '$' || c == '%' || c == '&') {
+        const char* sign = math ? nullptr : textSign(c);
+        if (sign) {
+            out += sign;
+        } else if (c == '#' || c == '$' || c == '%' || c == '&') {
             out += '\\';
             out += static_cast<char>(c);
         } else if (c >= 128) {
@@ -77,7 +100,7 @@ std::string mathText(const LabelSpec& style)
     std::string t;
     if (style.math)
         t += '$';
-    t += PicTeXWriter::escape(style.text);
+    t += PicTeXWriter::escape(style.text, style.math);
     if (style.math)
         t += '$';
     return t;
@@ -122,7 +145,7 @@ std::string PicTeXWriter::xy(WPoint w) const
         const Real s = p_.page().s;
         w = {(w.x - v.cx) * s, (w.y - v.cy) * s};
     }
-    return num(w.x) + " " + num(w.y);
+    return num(w.x * scale_) + " " + num(w.y * scale_);
 }
 
 void PicTeXWriter::prepare(const PicTeXSettings& s, int pages)
@@ -161,14 +184,36 @@ void PicTeXWriter::prepare(const PicTeXSettings& s, int pages)
         hx = pm.e;
         hy = pm.ePrime;
     }
-    const Real ux = s.width * 0.5L / hx, uy = s.width * H * 0.5L / (hy * W);
-    // The units keep five decimals at least: they scale every number.
-    const int ud = std::max(5, std::clamp(s_.decimals, 0, 18));
-    appendLine(header_, "\\setcoordinatesystem units <" + formatReal(ux, ud + 2, ud) + "cm," +
-                            formatReal(uy, ud + 2, ud) + "cm>");
+    // TeX's dimensions run to 16383.99998 pt in steps of 2^-16 pt, and the
+    // coordinates are written with the window's decimals: a view of any
+    // size is written at a power of ten that brings the larger half extent
+    // to 1..10, with the unit (the picture's half width over that) scaled
+    // back.
+    scale_ = 1;
+    const Real extent = std::max(hx, hy);
+    if (std::isfinite(extent) && extent > 0) {
+        const int k = static_cast<int>(std::floor(std::log10(extent)));
+        scale_ = std::pow(10.0L, static_cast<Real>(-k));
+        // log10 may land one off at an exact power of ten.
+        if (extent * scale_ >= 10)
+            scale_ /= 10;
+        else if (extent * scale_ < 1)
+            scale_ *= 10;
+    }
+    const Real ux = s.width * 0.5L / (hx * scale_), uy = s.width * H * 0.5L / (hy * scale_ * W);
+    // The units keep five decimals at least, and five significant digits.
+    auto unitDecimals = [&](Real u) {
+        int d = std::max(5, std::clamp(s_.decimals, 0, 18));
+        if (u > 0 && std::isfinite(u))
+            d = std::max(d, 4 - static_cast<int>(std::floor(std::log10(u))));
+        return std::min(d, 18);
+    };
+    const int dx = unitDecimals(ux), dy = unitDecimals(uy);
+    appendLine(header_, "\\setcoordinatesystem units <" + formatReal(ux, dx + 2, dx) + "cm," +
+                            formatReal(uy, dy + 2, dy) + "cm>");
     const Real x0 = one ? v.xmin : -hx, x1 = one ? v.xmax : hx, y0 = one ? v.ymin : -hy, y1 = one ? v.ymax : hy;
     for (WPoint c : {WPoint{x0, y0}, WPoint{x0, y1}, WPoint{x1, y0}, WPoint{x1, y1}})
-        appendLine(header_, "\\put {\\phantom{.}} at " + num(c.x) + " " + num(c.y));
+        appendLine(header_, "\\put {\\phantom{.}} at " + num(c.x * scale_) + " " + num(c.y * scale_));
     appendLine(header_, "\\setlinear");
     appendLine(header_, "\\setshadesymbol <z,z,z,z> ({\\fiverm .})");
 }
@@ -271,7 +316,9 @@ void PicTeXWriter::path(plat::DC&, const std::vector<WPoint>& pts, const std::st
 
 void PicTeXWriter::polygon(plat::DC&, const std::vector<WPoint>& pts, const FillSpec& f)
 {
-    if (f.hollow && f.width < 0)
+    // PicTeX draws outlines only: a shape without one (such as the
+    // background of an opaque label) leaves nothing.
+    if (f.width < 0)
         return;
     plot(pts, 0, pts.size(), true);
 }
@@ -296,7 +343,7 @@ void PicTeXWriter::arc(plat::DC&, WPoint c, WPoint s, Real sweep, const PenSpec&
 
 void PicTeXWriter::roundedRectangle(plat::DC&, WPoint c1, WPoint c2, Real, const FillSpec& f)
 {
-    if (f.hollow && f.width < 0)
+    if (f.width < 0)
         return;
     appendLine(out_, "\\putrectangle corners at " + xy(c1) + " and " + xy(c2));
 }

@@ -1,5 +1,7 @@
 // The PicTeX back-end: the picture as PiCTeX commands in world
-// coordinates (recentred in multi-page output), for TeX and LaTeX
+// coordinates (recentred in multi-page output) times a power of ten that
+// brings the view's half extent to 1..10, so that neither the unit nor the
+// coordinates leave TeX's range or lose their digits, for TeX and LaTeX
 // documents. Colours and pen widths are not written; text goes into
 // "\put" commands at the label's anchor point.
 #pragma once
@@ -61,8 +63,11 @@ public:
     // The dash style line of a style (1..4; anything else "\setsolid").
     static std::string dashStyle(int style);
     // A backslash before every "#", "$", "%" and "&"; characters above 127
-    // as TeX's own accents and symbols, control characters dropped.
-    static std::string escape(const std::string& text);
+    // as TeX's own accents and symbols, control characters dropped. Plain
+    // text (math false) also gets every other character TeX would read as
+    // a command or print as something else: "\\", "{", "}", "<", ">" and
+    // "|" as math symbols, "^", "_" and "~" as typewriter characters.
+    static std::string escape(const std::string& text, bool math = false);
     // "[" anchor letters "]" of a label, or empty.
     static std::string anchor(int hAnchor, int vAnchor);
 
@@ -75,6 +80,7 @@ private:
     PicTeXSettings s_;
     int pages_ = 1;
     bool dotted_ = false;
+    Real scale_ = 1; // a power of ten: written coordinate = world x scale_
     std::string header_, out_;
 };
 

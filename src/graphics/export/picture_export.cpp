@@ -191,6 +191,10 @@ void exportPicture(TVELWing& win, ExportFormat f)
     auto chosen = plat::Platform::get().saveFileDialog(win.window(), o);
     if (!chosen)
         return;
+    if (namesFolder(*chosen)) {
+        win.message(12);
+        return;
+    }
     const ExportName name = splitExportName(*chosen, ext);
     state.baseName = name.base;
 
@@ -208,7 +212,6 @@ void exportPicture(TVELWing& win, ExportFormat f)
     const int pages = steps ? std::max(1, state.pages) : 1;
     state.pages = pages;
 
-    // One question for the whole export: its pages and its list.
     std::string list;
     if (pages > 1 && f == ExportFormat::Svg)
         list = name.base + "ANIM.txt";
@@ -216,11 +219,16 @@ void exportPicture(TVELWing& win, ExportFormat f)
         list = name.base + "ANIM.tex";
     std::vector<std::string> files = exportFileNames(name, pages, list.empty() ? std::vector<std::string>{}
                                                                                 : std::vector<std::string>{list});
-    if (std::any_of(files.begin(), files.end(), [](const std::string& p) { return fileExists(p); }) &&
-        win.ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) != plat::IdYes) {
-        win.message(12);
-        return;
-    }
+    // One question for the whole export, its pages and its list, asked once
+    // the window is ready: after a yes only a failing write stops it.
+    auto mayOverwrite = [&] {
+        if (std::any_of(files.begin(), files.end(), [](const std::string& p) { return fileExists(p); }) &&
+            win.ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) != plat::IdYes) {
+            win.message(12);
+            return false;
+        }
+        return true;
+    };
 
     Primitives& prims = win.prims();
     plat::DC& dc = win.measuringDC();
@@ -228,15 +236,22 @@ void exportPicture(TVELWing& win, ExportFormat f)
     int written = 0; // pages on disk: a key press may stop the export early
     auto writePages = [&](auto& writer, OutputKind kind) {
         BackendScope scope(prims, kind, writer);
-        return win.runExport(f, [&](int page) {
-            writer.beginPage();
-            bool ok = win.DrawPage(page, dc);
-            writer.endPage();
-            ok = ok && writeFileAtomically(files[static_cast<size_t>(page)], writer.bytes());
-            writer.clear();
-            written += ok;
-            return ok;
-        });
+        return win.runExport(
+            f,
+            [&](int page) {
+                // A page loop may count differently from the dialog: a page
+                // without a file name fails.
+                if (page < 0 || page >= pages)
+                    return false;
+                writer.beginPage();
+                bool ok = win.DrawPage(page, dc);
+                writer.endPage();
+                ok = ok && writeFileAtomically(files[static_cast<size_t>(page)], writer.bytes());
+                writer.clear();
+                written += ok;
+                return ok;
+            },
+            mayOverwrite);
     };
     int saved = 91;
     if (f == ExportFormat::Eps) {
