@@ -1,5 +1,7 @@
 #include "apportion/apportion.h"
 
+#include "apportion/methods.h"
+
 #include "apportion/census.h"
 #include "resources/strings.h"
 
@@ -22,13 +24,6 @@ bool validKey(int key)
 
 // Whole part of a non-negative quota as a seat count (NaN gives 0, the
 // quota is clamped to 0..2147483647).
-long long wholeSeats(Real q)
-{
-    if (!(q > 0))
-        return 0;
-    return static_cast<long long>(std::floor(std::min(q, kIntMax)));
-}
-
 // Case-insensitive "a comes before b".
 bool nameBelow(const std::string& a, const std::string& b) { return toLower(a) < toLower(b); }
 
@@ -59,8 +54,8 @@ AppTable::AppTable()
 void AppTable::apportion()
 {
     const Real infinite = constants().infinite();
-    const int m = method_;
-    const bool byQuota = !isDivisorMethod(m);
+    const MethodRule& rule = methodRule(method_);
+    const bool byQuota = !rule.divisor;
     const long long h = roundHalfDown(totals_[kColQuota]);
 
     Real total = 0;
@@ -81,43 +76,7 @@ void AppTable::apportion()
         v[kColAdjQuota] = q;
         Real r = std::isfinite(q) ? q - std::floor(q) : 0;
         q = std::min(q, kIntMax);
-        long long k = wholeSeats(q);
-        switch (m) {
-        case kHamiltonMin1:
-            if (k == 0)
-                r = 1.0L;
-            break;
-        case kJeffersonMin1:
-            if (k == 0)
-                k = 1;
-            break;
-        case kWebster:
-        case kWebsterMin1:
-            k = std::max<long long>(0, roundHalfDown(q));
-            if (m == kWebsterMin1 && k == 0)
-                k = 1;
-            break;
-        case kAdams:
-            if (r > 0)
-                ++k;
-            break;
-        case kHuntingtonHill:
-            if (q > std::sqrt(static_cast<Real>(k) * (k + 1)))
-                ++k;
-            break;
-        case kDean:
-            if (q * (2 * k + 1) > 2 * static_cast<Real>(k) * (k + 1))
-                ++k;
-            break;
-        case kLowndes:
-            if (k == 0)
-                r = 1.0L;
-            else
-                r /= static_cast<Real>(k);
-            break;
-        default:
-            break;
-        }
+        const long long k = rule.seats(q, r);
         v[kColReps] = static_cast<Real>(k);
         remainder[i] = r;
         seats += k;
@@ -150,18 +109,7 @@ void AppTable::apportion()
         const Real reps = v[kColReps];
         v[kColRepsPct] = seats > 0 ? reps * 100 / static_cast<Real>(seats) : 0;
         v[kColDistrict] = reps <= kTolerance ? infinite : v[kColPop] / reps;
-        const Real f = std::floor(v[kColAdjQuota]);
-        const Real r = remainder[i];
-        switch (m) {
-        case kJefferson: v[kColCrit] = r > 0 ? f + 1 : f; break;
-        case kJeffersonMin1: v[kColCrit] = r > 0 && f > 0 ? f + 1 : f; break;
-        case kWebster: v[kColCrit] = r > 0 ? f + 0.5L : f; break;
-        case kWebsterMin1: v[kColCrit] = r > 0 && f > 0 ? f + 0.5L : f; break;
-        case kAdams: v[kColCrit] = f; break;
-        case kHuntingtonHill: v[kColCrit] = std::sqrt(f * (f + 1)); break;
-        case kDean: v[kColCrit] = 2 * f * (f + 1) / (2 * f + 1); break;
-        default: v[kColCrit] = r; break;
-        }
+        v[kColCrit] = rule.critical(std::floor(v[kColAdjQuota]), remainder[i]);
     }
 
     // Step 6: totals.

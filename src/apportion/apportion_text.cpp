@@ -2,6 +2,7 @@
 // the comparison summary, the plain-text table and the plain-TeX table.
 #include "apportion/apportion.h"
 
+#include "apportion/methods.h"
 #include "resources/strings.h"
 #include "text/tables.h"
 
@@ -77,22 +78,9 @@ std::string AppTable::priorityList() const
     if (!isDivisorMethod(method_))
         return {};
     const Real e42 = constants().e42;
-    const int m = method_;
     // What a state with population p and k seats bids for its next seat.
-    auto need = [e42, m](Real p, long long seats) -> Real {
-        const Real k = static_cast<Real>(seats);
-        if (seats == 0 && m != kJefferson && m != kWebster)
-            return e42;
-        switch (m) {
-        case kJefferson:
-        case kJeffersonMin1: return p / (k + 1);
-        case kWebster:
-        case kWebsterMin1: return p / (k + 0.5L);
-        case kAdams: return p / k;
-        case kHuntingtonHill: return p / std::sqrt(k * (k + 1));
-        default: return p * (k + 0.5L) / (k * (k + 1)); // Dean
-        }
-    };
+    const MethodRule& rule = methodRule(method_);
+    auto need = [&rule, e42](Real p, long long seats) { return rule.need(p, seats, e42); };
     const int32_t h = house();
     const size_t w = h > 9999 ? 5 : h > 999 ? 4 : h > 99 ? 3 : 2;
     std::vector<long long> seats(static_cast<size_t>(n_), 0);

@@ -1,5 +1,6 @@
 // The ten methods on small tables worked out by hand.
 #include "app_fixture.h"
+#include "apportion/methods.h"
 
 #include <cmath>
 
@@ -211,4 +212,31 @@ TEST(DivisorMethods, HugeQuotasAreClampedWithoutOverflow)
     EXPECT_EQ(t.setDivisor(0), 17);
     EXPECT_EQ(t.setDivisor(-5), 17);
     EXPECT_EQ(t.divisor(), 0.25L);
+}
+
+TEST(MethodRules, EachMethodHasItsRulesAndTheDivisorMethodsAreTheSeven)
+{
+    const Real e42 = constants().e42;
+    for (int m = 0; m < kMethodCount; ++m) {
+        const MethodRule& r = methodRule(m);
+        EXPECT_EQ(r.divisor, isDivisorMethod(m)) << m;
+        ASSERT_NE(r.seats, nullptr);
+        ASSERT_NE(r.critical, nullptr);
+        ASSERT_NE(r.need, nullptr);
+    }
+    // An adjusted quota of 2.5 (fraction 0.5) under each rounding.
+    const std::pair<int, long long> seatsAt25[] = {{kJefferson, 2}, {kWebster, 2}, {kAdams, 3},
+                                                   {kHuntingtonHill, 3}, {kDean, 3}};
+    for (const auto& [m, k] : seatsAt25) {
+        Real r = 0.5L;
+        EXPECT_EQ(methodRule(m).seats(2.5L, r), k) << methodLongName(m);
+    }
+    // A state without a seat: infinite need under the methods that give
+    // every state one, none under Jefferson and Webster.
+    EXPECT_EQ(methodRule(kAdams).need(1000, 0, e42), e42);
+    EXPECT_EQ(methodRule(kHuntingtonHill).need(1000, 0, e42), e42);
+    EXPECT_EQ(methodRule(kJefferson).need(1000, 0, e42), 1000);
+    EXPECT_EQ(methodRule(kWebster).need(1000, 0, e42), 2000);
+    // Huntington-Hill's second seat: p / sqrt(2).
+    EXPECT_NEAR(static_cast<double>(methodRule(kHuntingtonHill).need(1000, 1, e42)), 707.1067811865476, 1e-9);
 }
