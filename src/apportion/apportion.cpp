@@ -1,5 +1,7 @@
 #include "apportion/apportion.h"
 
+#include "core/msgcode.h"
+
 #include "apportion/methods.h"
 
 #include "apportion/census.h"
@@ -174,7 +176,7 @@ MethodChange AppTable::setMethod(int m, int* code)
 int AppTable::setDivisor(Real d)
 {
     if (!std::isfinite(d) || !(d > 0))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     divisor_ = d;
     apportion();
     return 0;
@@ -221,7 +223,7 @@ std::string AppTable::divisorText() const
 int AppTable::applyDivisor(Real v)
 {
     if (!std::isfinite(v) || v < 1)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     left_ = std::min(left_, v);
     right_ = std::max(right_, v);
     divisor_ = v;
@@ -232,7 +234,7 @@ int AppTable::applyDivisor(Real v)
 int AppTable::setSliderLeft(Real v)
 {
     if (!std::isfinite(v) || v < 1 || v + 1e-16L > right_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     left_ = v;
     divisor_ = v;
     apportion();
@@ -242,7 +244,7 @@ int AppTable::setSliderLeft(Real v)
 int AppTable::setSliderRight(Real v)
 {
     if (!std::isfinite(v) || v < 1 || left_ + 1e-16L > v)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     right_ = v;
     divisor_ = v;
     apportion();
@@ -254,7 +256,7 @@ int AppTable::setSliderRight(Real v)
 int AppTable::setQuotaPlaces(int q)
 {
     if (q < 0 || q > 15)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     quotaPlaces_ = q;
     return 0;
 }
@@ -274,7 +276,7 @@ int AppTable::columnDecimals(int c) const
 int AppTable::setColumnWidth(int w)
 {
     if (w < 6 || w > kMaxColumnWidth)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     columnWidth_ = w;
     return 0;
 }
@@ -282,7 +284,7 @@ int AppTable::setColumnWidth(int w)
 int AppTable::setArrangeKey(int key)
 {
     if (!validKey(key))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     arrangeKey_ = key;
     arrange();
     return 0;
@@ -361,7 +363,7 @@ std::string AppTable::editText(int row, int col) const
 int AppTable::editCell(int row, int col, const std::string& text)
 {
     if (!cellEditable(row, col))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (row == -1) {
         setHeading(col, text);
         return 0;
@@ -373,7 +375,7 @@ int AppTable::editCell(int row, int col, const std::string& text)
     Real value;
     if (!parseReal(text, value)) {
         autofeed_ = false;
-        return 1;
+        return codeOf(Msg::CannotUnderstand);
     }
     return row == n_ ? setHouseSize(value) : setPopulation(row, value);
 }
@@ -382,15 +384,15 @@ namespace {
 int checkCount(Real v)
 {
     if (std::isnan(v) || v < 1)
-        return 14;
-    return v > kIntMax ? 17 : 0;
+        return codeOf(Msg::PositiveValue);
+    return v > kIntMax ? codeOf(Msg::OutOfBounds) : 0;
 }
 } // namespace
 
 int AppTable::setPopulation(int row, Real p)
 {
     if (row < 0 || row >= n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (int code = checkCount(p)) {
         autofeed_ = false;
         return code;
@@ -443,7 +445,7 @@ void AppTable::resetDivisorRange()
 int AppTable::setStateCount(int n)
 {
     if (n < 2 || n > kMaxStates)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (n == n_)
         return 0;
     n_ = n;
@@ -457,11 +459,11 @@ int AppTable::setStateCount(int n)
 int AppTable::deleteRows(int a, int b)
 {
     if (a < 1 || b < 1 || a > n_ || b > n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (a > b)
         std::swap(a, b);
     if (a == 1 && b == n_)
-        return 25;
+        return codeOf(Msg::NeedAtLeastOne);
     std::array<bool, kMaxStates> removed{};
     for (int row = a - 1; row < b; ++row)
         removed[recordOfRow(row)] = true;
@@ -486,11 +488,11 @@ int AppTable::deleteRows(int a, int b)
 int AppTable::loadCensus(int k)
 {
     if (!censusIndexValid(k))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     const CensusSetData* data = censusData(k);
     const std::vector<int> ids = censusStateIds(k);
     if (!data || data->count != static_cast<int>(ids.size()))
-        return 30;
+        return codeOf(Msg::NotYetAvailable);
     if (data->count != n_)
         comparisons_.clear();
     n_ = data->count;
@@ -536,7 +538,7 @@ int AppTable::loadDocument(const HorDocument& d)
         total += p;
     }
     if (!ok || !(total > 0))
-        return 6;
+        return codeOf(Msg::InconsistentData);
     const int count = static_cast<int>(n);
     if (count != n_)
         comparisons_.clear();

@@ -1,5 +1,7 @@
 #include "apportion/appwin.h"
 
+#include "core/msgcode.h"
+
 #include "apportion/census.h"
 #include "core/fileio.h"
 #include "graphics/docfile/horfile.h"
@@ -45,13 +47,13 @@ int TPreAppWin::readDocument(const std::string& path)
     HorDocument doc = table_.documentData();
     doc.header = headerState();
     const int code = readHor(path, doc);
-    if (code == 11)
-        return 11;
-    if (code == 6) {
+    if (code == codeOf(Msg::CannotOpenFile))
+        return codeOf(Msg::CannotOpenFile);
+    if (code == codeOf(Msg::InconsistentData)) {
         // The table of such a file is not used: the 2010 census takes its
         // place, with the method, arrangement, direction and column width
         // that the file gave.
-        message(6);
+        message(Msg::InconsistentData);
         closeDivisorWindows();
         table_.loadCensus(22);
         HorDocument census = table_.documentData();
@@ -72,7 +74,7 @@ int TPreAppWin::readDocument(const std::string& path)
     }
     AppTable fresh = table_;
     if (fresh.loadDocument(doc))
-        return 11;
+        return codeOf(Msg::CannotOpenFile);
     closeDivisorWindows();
     table_ = std::move(fresh);
     applyHeaderState(doc.header);
@@ -157,7 +159,7 @@ bool TDivDlg::button(plat::Dialog& d, int id)
     Real v;
     if (!parseReal(d.text(Edit), v)) {
         if (id == plat::IdOk)
-            owner_.message(1);
+            owner_.message(Msg::CannotUnderstand);
         return true;
     }
     AppTable& t = owner_.table();
@@ -441,7 +443,7 @@ void TAppWin::cmQuotaPlaces()
         return;
     long long q;
     if (!parseInt(d.dialog().text(ctl::Field1), q)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     int code = table_.setQuotaPlaces(static_cast<int>(std::clamp(q, -1LL, 100LL)));
@@ -476,7 +478,7 @@ void TAppWin::electoralPower()
     // The District of Columbia makes one bloc more than there are states;
     // a weighted-voting table holds at most 99.
     if (static_cast<int>(blocs.size()) > BlocTable::kMaxBlocs) {
-        message(17);
+        message(Msg::OutOfBounds);
         return;
     }
     std::vector<Real> weights;
@@ -531,7 +533,7 @@ void TAppWin::command(int id)
             showDivisorDialog();
         return;
     case Watch:
-        message(30);
+        message(Msg::NotYetAvailable);
         return;
     case ElectoralPower: electoralPower(); return;
     case PriorityList:

@@ -1,5 +1,7 @@
 #include "graphics/gridwin.h"
 
+#include "core/msgcode.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -14,7 +16,7 @@ std::string num(Real v, int decimals) { return formatReal(v, 0, decimals); }
 int readInt(const std::string& t, long long lo, long long hi, int code, long long& out)
 {
     if (!parseInt(t, out))
-        return 1;
+        return codeOf(Msg::CannotUnderstand);
     return out < lo || out > hi ? code : 0;
 }
 
@@ -22,11 +24,11 @@ int readThickness(const std::string& t, bool printed, int16_t& out)
 {
     long long v;
     if (!parseInt(t, v))
-        return 1;
+        return codeOf(Msg::CannotUnderstand);
     if (v < 0)
-        return 14;
+        return codeOf(Msg::PositiveValue);
     if (v > 1000)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (printed && v < 1)
         v = 1;
     out = static_cast<int16_t>(v);
@@ -86,21 +88,23 @@ int parseGridFields(const GridFields& f, int horzRes, AxesGridSettings& out)
     AxesLayout& L = s.layout;
     Real tx, ty, pct;
     if (!parseReal(f.tickX, tx) || !parseReal(f.tickY, ty) || !parseReal(f.tickLengthPercent, pct))
-        return 1;
+        return codeOf(Msg::CannotUnderstand);
     if (!(tx > 0) || !(ty > 0) || !std::isfinite(tx) || !std::isfinite(ty))
-        return 14;
+        return codeOf(Msg::PositiveValue);
     if (!(pct >= 0 && pct <= 100))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     long long dx, dy, fx, fy, piChar, sectors, minus;
-    for (int code : {readInt(f.decimalsX, 0, 18, 17, dx), readInt(f.decimalsY, 0, 18, 17, dy),
-                     readInt(f.frequencyX, 1, 1LL << 62, 14, fx), readInt(f.frequencyY, 1, 1LL << 62, 14, fy),
-                     readInt(f.piChar, 32, 255, 17, piChar), readInt(f.sectors, 1, 360, 17, sectors),
-                     readInt(f.minusChar, 32, 255, 17, minus)})
+    const int outOfBounds = codeOf(Msg::OutOfBounds), notPositive = codeOf(Msg::PositiveValue);
+    for (int code : {readInt(f.decimalsX, 0, 18, outOfBounds, dx), readInt(f.decimalsY, 0, 18, outOfBounds, dy),
+                     readInt(f.frequencyX, 1, 1LL << 62, notPositive, fx),
+                     readInt(f.frequencyY, 1, 1LL << 62, notPositive, fy),
+                     readInt(f.piChar, 32, 255, outOfBounds, piChar), readInt(f.sectors, 1, 360, outOfBounds, sectors),
+                     readInt(f.minusChar, 32, 255, outOfBounds, minus)})
         if (code)
             return code;
     // A frequency must also fit its 16-bit field.
     if (fx > 32767 || fy > 32767)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     for (int code : {readThickness(f.axesScreen, false, s.axesScreenWidth),
                      readThickness(f.axesPrinted, true, s.axesPrintedWidth),
                      readThickness(f.gridScreen, false, s.gridScreenWidth),

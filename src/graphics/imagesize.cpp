@@ -1,5 +1,7 @@
 #include "graphics/imagesize.h"
 
+#include "core/msgcode.h"
+
 #include "core/qmath.h"
 
 namespace quan {
@@ -21,20 +23,20 @@ int parseImageSize(const std::string& width, const std::string& height, const Sc
     if (endsWithAt(width) || endsWithAt(height)) {
         long long w, h;
         if (!parseInt(withoutAt(width), w) || !parseInt(withoutAt(height), h))
-            return 1;
+            return codeOf(Msg::CannotUnderstand);
         if (w < 50 || h < 50 || w > 100000 || h > 100000)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
         want = {static_cast<int>(w), static_cast<int>(h)};
     } else {
         Real w, h;
         if (!parseReal(width, w) || !parseReal(height, h))
-            return 1;
+            return codeOf(Msg::CannotUnderstand);
         if (!(w >= 0.5L && w <= 27.0L) || !(h >= 0.5L && h <= 27.0L))
-            return 17;
+            return codeOf(Msg::OutOfBounds);
         want = {roundHalfDown(w * 0.3937007874L * screen.logPixelsX), roundHalfDown(h * 0.3937007874L * screen.logPixelsY)};
     }
     if (want.w + frame.w + 8 > screen.horzRes || want.h + frame.h + 8 > screen.vertRes)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     out = want;
     return 0;
 }

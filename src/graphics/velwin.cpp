@@ -1,5 +1,7 @@
 #include "graphics/velwin.h"
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "core/qmath.h"
 #include "resources/rc.h"
@@ -202,7 +204,7 @@ ScreenMetrics TVELWin::screenMetrics()
 int TVELWin::setImageSize(const std::string& width, const std::string& height)
 {
     if (!window_)
-        return 9;
+        return codeOf(Msg::NothingToDo);
     plat::Rect g = window_->geometry();
     plat::Size client = window_->clientSize();
     plat::Size frameSize{std::max(0, g.width() - client.w), std::max(0, g.height() - client.h)};
@@ -274,7 +276,7 @@ void TVELWin::command(int id)
     case gcm::Simulprint:
     case gcm::CopyToClipboard:
     case gcm::BitmapToClipboard:
-    case gcm::Metafile: message(30); return;
+    case gcm::Metafile: message(Msg::NotYetAvailable); return;
     default: break;
     }
     TPreWin::command(id);

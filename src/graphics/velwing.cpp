@@ -1,5 +1,7 @@
 #include "graphics/velwing.h"
 
+#include "core/msgcode.h"
+
 #include "platform/recording_dc.h"
 #include "resources/strings.h"
 
@@ -304,15 +306,15 @@ void TVELWing::cmThickness(int id)
         return;
     long long v;
     if (!parseInt(text, v)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     if (v < 0) {
-        message(14);
+        message(Msg::PositiveValue);
         return;
     }
     if (v > 1000) {
-        message(17);
+        message(Msg::OutOfBounds);
         return;
     }
     if (printed && v < 1)
@@ -334,11 +336,11 @@ void TVELWing::cmHyphenToMinus()
     }
     long long v;
     if (!parseInt(text, v)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     if (v < 32 || v > 255) {
-        message(17);
+        message(Msg::OutOfBounds);
         return;
     }
     a.minusChar = static_cast<int16_t>(v);
@@ -350,7 +352,7 @@ void TVELWing::cmExport(int id)
 {
     auto it = drivers().find(id);
     if (it == drivers().end() || !it->second) {
-        message(30);
+        message(Msg::NotYetAvailable);
         return;
     }
     it->second(*this);

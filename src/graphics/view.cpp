@@ -1,5 +1,7 @@
 #include "graphics/view.h"
 
+#include "core/msgcode.h"
+
 #include "graphics/pixel.h"
 
 #include <algorithm>
@@ -147,24 +149,24 @@ bool usableScale(Real range, int32_t pixels)
 int PictureView::checkCentre(Real cx, Real cy, Real rx) const
 {
     if (!(rx > 0) || !std::isfinite(rx))
-        return 14;
+        return codeOf(Msg::PositiveValue);
     if (!std::isfinite(cx) || !std::isfinite(cy))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     Real ry = rx * view.H / view.W; // aspect 1
     if (!usableScale(2 * rx, view.W) || !usableScale(2 * ry, view.H) || !std::isfinite(cx - rx) ||
         !std::isfinite(cx + rx) || !std::isfinite(cy - ry) || !std::isfinite(cy + ry))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     return 0;
 }
 
 int PictureView::checkCorners(Real xmin, Real xmax, Real ymin, Real ymax) const
 {
     if (!std::isfinite(xmin) || !std::isfinite(xmax) || !std::isfinite(ymin) || !std::isfinite(ymax))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (!(xmin < xmax) || !(ymin < ymax))
-        return 6;
+        return codeOf(Msg::InconsistentData);
     if (!usableScale(xmax - xmin, view.W) || !usableScale(ymax - ymin, view.H))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     return 0;
 }
 
@@ -225,7 +227,7 @@ bool PictureView::lastWindow()
 int PictureView::setZoomFactor(Real f)
 {
     if (!(f >= kMinZoomFactor) || !std::isfinite(f))
-        return 14;
+        return codeOf(Msg::PositiveValue);
     ZoomFactor = f;
     return 0;
 }
@@ -233,7 +235,7 @@ int PictureView::setZoomFactor(Real f)
 int PictureView::setShiftPercent(Real percent)
 {
     if (!(percent >= kMinShiftPercent) || !std::isfinite(percent))
-        return 14;
+        return codeOf(Msg::PositiveValue);
     ShiftFraction = percent * 0.01L;
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "packing/packwin.h"
 
+#include "core/msgcode.h"
+
 #include "packing/core/bpafile.h"
 #include "packing/core/optimum.h"
 #include "resources/rc.h"
@@ -221,8 +223,8 @@ int TPrePackWin::applyManager(const std::string& capacityText, FitMethod m, bool
 {
     long long capacity = 0;
     if (!parseInt(capacityText.substr(0, 19), capacity)) {
-        message(1);
-        return 1;
+        message(Msg::CannotUnderstand);
+        return codeOf(Msg::CannotUnderstand);
     }
     const ItemOrder order = !sort ? ItemOrder::List : decreasing ? ItemOrder::Decreasing : ItemOrder::Increasing;
     const int64_t oldCapacity = doc_.capacity();
@@ -362,7 +364,7 @@ void TPackWin::cmRandom()
         return;
     long long n = 0, b = 0;
     if (!parseInt(count, n) || !parseInt(bound, b)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     if (int code = doc_.random(n, b, Random::shared())) {
@@ -402,7 +404,7 @@ int TPackWin::appendToNotebook(const std::string& text)
     TNoteWin& n = notebook();
     std::string notes = n.notes();
     if (notes.size() + text.size() > kMaxTextLength)
-        return 4;
+        return codeOf(Msg::NoMoreRoom);
     n.setNotes(notes + text);
     setChanged(true);
     return 0;
@@ -411,7 +413,7 @@ int TPackWin::appendToNotebook(const std::string& text)
 void TPackWin::cmOptimum()
 {
     if (!doc_.packable()) {
-        message(6);
+        message(Msg::InconsistentData);
         return;
     }
     OptimumProgress p;
@@ -450,7 +452,7 @@ void TPackWin::command(int id)
     case CopyExample:
     case CopySolution: {
         if (id == CopySolution && !doc_.packed()) {
-            message(9);
+            message(Msg::NothingToDo);
             return;
         }
         std::string text = id == CopyExample ? doc_.exampleText(decimals()) : doc_.solutionText();
@@ -459,7 +461,7 @@ void TPackWin::command(int id)
         return;
     }
     case Optimum: cmOptimum(); return;
-    case DeleteText: message(30); return;
+    case DeleteText: message(Msg::NotYetAvailable); return;
     default: break;
     }
     TPrePackWin::command(id);

@@ -1,5 +1,7 @@
 #include "power/banwin.h"
 
+#include "core/msgcode.h"
+
 #include "graphics/docfile/bnzfile.h"
 #include "graphics/docfile/settings.h"
 #include "resources/rc.h"
@@ -210,7 +212,7 @@ void TBanWin::mouse(const plat::MouseEvent& e)
     if (!h.valid)
         return;
     if (!table_.cellEditable(h.row, h.col)) {
-        message(18);
+        message(Msg::CannotEditThis);
         return;
     }
     // A right click also starts autofeed, except in the column the table is
@@ -247,7 +249,7 @@ void TBanWin::editCell(int row, int col, bool autofeed)
         } else {
             Real w;
             if (!parseReal(text, w)) {
-                message(1);
+                message(Msg::CannotUnderstand);
                 break;
             }
             code = table_.setWeight(bloc, w, !autofeed);
@@ -302,7 +304,7 @@ void TBanWin::cmRange()
         return;
     long long lo, hi;
     if (!parseInt(d.dialog().text(ctl::Field1), lo) || !parseInt(d.dialog().text(ctl::Field2), hi)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     report(table_.rangeOfWeights(lo, hi));
@@ -349,7 +351,7 @@ int TBanWin::readDocument(const std::string& path)
     if (int code = readBnz(path, doc))
         return code;
     if (table_.load(doc))
-        return 11;
+        return codeOf(Msg::CannotOpenFile);
     applyHeaderState(doc.header);
     notebook().setNotes(doc.notebook);
     tableChanged();

@@ -1,5 +1,7 @@
 #include "power/bloc_table.h"
 
+#include "core/msgcode.h"
+
 #include "resources/strings.h"
 #include "text/tables.h"
 #include "text/textops.h"
@@ -119,7 +121,7 @@ void BlocTable::setHeadingKind()
 int BlocTable::setQuota(long long q)
 {
     if (q < 1 || static_cast<Real>(q) > totals_[kWeight] || q > 2147483647LL)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (q != quota_) {
         quota_ = q;
         invalidate();
@@ -130,7 +132,7 @@ int BlocTable::setQuota(long long q)
 int BlocTable::setBlocCount(long long n)
 {
     if (n < kMinBlocs || n > kMaxBlocs)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (n == n_)
         return 0;
     n_ = static_cast<int>(n);
@@ -162,7 +164,7 @@ void BlocTable::newRandom()
 int BlocTable::setRange(long long low, long long high)
 {
     if (low < 1 || high < low || high > 2147483647LL)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     low_ = static_cast<int>(low);
     high_ = static_cast<int>(high);
     return 0;
@@ -193,7 +195,7 @@ void BlocTable::setUnit(PowerUnit unit)
 int BlocTable::setPair(int first, int second)
 {
     if (first < 0 || second < 0 || first >= n_ || second >= n_ || first == second)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     pair_ = OppositionPair{first, second};
     invalidate();
     return 0;
@@ -208,7 +210,7 @@ void BlocTable::clearPair()
 int BlocTable::arrangeBy(int key)
 {
     if (key != kByName && key != kByWeight)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     arrangeKey_ = key;
     sort();
     return 0;
@@ -228,7 +230,7 @@ void BlocTable::setRowNumbers(bool on)
 int BlocTable::setColumnWidth(long long width)
 {
     if (width < 1 || width > 99)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     columnWidth_ = static_cast<int>(width);
     return 0;
 }
@@ -236,11 +238,11 @@ int BlocTable::setColumnWidth(long long width)
 int BlocTable::setWeight(int bloc, Real weight, bool resort)
 {
     if (bloc < 0 || bloc >= n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (!(weight >= 1))
-        return 14;
+        return codeOf(Msg::PositiveValue);
     if (weight > kMaxWeight)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     blocs_[static_cast<size_t>(bloc)].value[kWeight] = weight;
     refreshWeights();
     invalidate();
@@ -252,7 +254,7 @@ int BlocTable::setWeight(int bloc, Real weight, bool resort)
 int BlocTable::setName(int bloc, const std::string& name, bool resort)
 {
     if (bloc < 0 || bloc >= n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (name.empty())
         return 0;
     blocs_[static_cast<size_t>(bloc)].name = name.substr(0, kNameLength);
@@ -264,7 +266,7 @@ int BlocTable::setName(int bloc, const std::string& name, bool resort)
 int BlocTable::setPopulation(int bloc, int32_t population)
 {
     if (bloc < 0 || bloc >= n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     blocs_[static_cast<size_t>(bloc)].population = population;
     return 0;
 }
@@ -274,12 +276,12 @@ int BlocTable::setBlocs(const std::vector<Real>& weights, const std::vector<std:
 {
     const size_t n = weights.size();
     if (n < static_cast<size_t>(kMinBlocs) || n > static_cast<size_t>(kMaxBlocs))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     for (Real w : weights) {
         if (!(w >= 1))
-            return 14;
+            return codeOf(Msg::PositiveValue);
         if (w > kMaxWeight)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
     }
     for (size_t i = 0; i < n; ++i) {
         Bloc& b = blocs_[i];
@@ -300,12 +302,12 @@ int BlocTable::setBlocs(const std::vector<Real>& weights, const std::vector<std:
 int BlocTable::deleteRows(long long a, long long b)
 {
     if (a < 1 || b < 1 || a > n_ || b > n_)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (a > b)
         std::swap(a, b);
     const int removed = static_cast<int>(b - a + 1);
     if (n_ - removed < kMinBlocs)
-        return 25;
+        return codeOf(Msg::NeedAtLeastOne);
     std::vector<bool> gone(static_cast<size_t>(kMaxBlocs), false);
     for (long long r = a; r <= b; ++r)
         gone[static_cast<size_t>(order_[static_cast<size_t>(r - 1)])] = true;
@@ -451,11 +453,11 @@ int BlocTable::load(const BnzDocument& doc)
     BlocTable fresh = *this;
     if (fresh.setBlocs(doc.weights, doc.names) || fresh.setColumnWidth(doc.columnWidth) ||
         fresh.setRange(doc.low, doc.high) || fresh.arrangeBy(doc.key))
-        return 11;
+        return codeOf(Msg::CannotOpenFile);
     fresh.setIncreasing(doc.increasing);
     fresh.setKind(doc.kind == 1 ? PowerKind::Shapley : PowerKind::Banzhaf);
     if (doc.pairFirst >= 0 && fresh.setPair(doc.pairFirst, doc.pairSecond))
-        return 11;
+        return codeOf(Msg::CannotOpenFile);
     if (doc.quota >= 1 && doc.quota <= fresh.totalWeight())
         fresh.setQuota(doc.quota);
     fresh.worksheetColors_ = doc.worksheetColors;

@@ -1,6 +1,8 @@
 // Banzhaf and Shapley-Shubik over all coalitions and all orderings.
 #include "power/power_calc.h"
 
+#include "core/msgcode.h"
+
 #include "power/power_detail.h"
 
 #include <algorithm>
@@ -44,10 +46,10 @@ int banzhafAllCases(const std::vector<int64_t>& w, int64_t q, OppositionPair pai
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 103;
+        return codeOf(Msg::CheckTheQuota);
     const int n = static_cast<int>(w.size());
     if (n > kMaxAllCasesBanzhaf)
-        return 102;
+        return codeOf(Msg::TooManyBlocs);
     const bool hasPair = pairUsable(pair, w.size());
 
     std::vector<int> outer, rest;
@@ -259,9 +261,9 @@ int shapleyAllCases(const std::vector<int64_t>& w, int64_t q, const Progress& pr
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 6;
+        return codeOf(Msg::InconsistentData);
     if (w.size() > static_cast<size_t>(kMaxAllCasesShapley))
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     ShapleyWalk walk(w, q, progress);
     out = PowerCounts{};
     if (!walk.run()) {

@@ -3,6 +3,8 @@
 // power_exact.cpp.
 #include "power/power_calc.h"
 
+#include "core/msgcode.h"
+
 #include "power/power_detail.h"
 #include "resources/strings.h"
 
@@ -24,10 +26,10 @@ int checkTable(const std::vector<int64_t>& w, int64_t q, int64_t& total)
 {
     total = 0;
     if (w.empty() || w.size() > static_cast<size_t>(kMaxPowerBlocs) || q < 1)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     for (int64_t x : w) {
         if (x < 1 || x > 2147483647)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
         total += x;
     }
     return 0;

@@ -1,6 +1,8 @@
 // Banzhaf and Shapley-Shubik exactly, by counting coalitions by weight.
 #include "power/power_calc.h"
 
+#include "core/msgcode.h"
+
 #include "power/power_detail.h"
 
 #include <algorithm>
@@ -377,7 +379,7 @@ int shapleyByWeight(const std::vector<int64_t>& w, int64_t q, PollMeter& meter,
     // 2^64 up to n = 68, below 2^95 up to 99 blocs.
     SizeWeightCounts f(w, q, n > 68, meter);
     if (f.tooLarge())
-        return 20;
+        return codeOf(Msg::TooLarge);
     if (meter.stopped())
         return -1;
     // An ordering makes i the pivot when the s blocs before it weigh
@@ -413,11 +415,11 @@ int banzhafExact(const std::vector<int64_t>& w, int64_t q, OppositionPair pair,
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 103;
+        return codeOf(Msg::CheckTheQuota);
     const size_t n = w.size();
     const bool wide = n > 64; // subset counts of n - 1 blocs may pass 2^64
     if (static_cast<uint64_t>(q) * (wide ? sizeof(U128) : sizeof(uint64_t)) > kExactTableBytes)
-        return 20;
+        return codeOf(Msg::TooLarge);
     const bool hasPair = pairUsable(pair, n);
     out = PowerCounts{};
     std::vector<BigUint> swings;
@@ -441,7 +443,7 @@ int shapleyExact(const std::vector<int64_t>& w, int64_t q, const Progress& progr
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 6;
+        return codeOf(Msg::InconsistentData);
     const size_t n = w.size();
     out = PowerCounts{};
     PollMeter meter(progress);

@@ -1,6 +1,8 @@
 // Banzhaf and Shapley-Shubik by Monte Carlo sampling.
 #include "power/power_calc.h"
 
+#include "core/msgcode.h"
+
 #include "power/power_detail.h"
 
 #include <array>
@@ -139,7 +141,7 @@ int banzhafMonteCarlo(const std::vector<int64_t>& w, int64_t q, OppositionPair p
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 103;
+        return codeOf(Msg::CheckTheQuota);
     const bool hasPair = pairUsable(pair, w.size());
     const size_t pa = hasPair ? static_cast<size_t>(pair.first) : 0;
     const size_t pb = hasPair ? static_cast<size_t>(pair.second) : 0;
@@ -167,7 +169,7 @@ int shapleyMonteCarlo(const std::vector<int64_t>& w, int64_t q, Random& rng,
     if (int code = checkTable(w, q, total))
         return code;
     if (total < q)
-        return 103;
+        return codeOf(Msg::CheckTheQuota);
     const int n = static_cast<int>(w.size());
     const LcgJumps& J = jumps();
     std::array<Divisor, kMaxPowerBlocs + 1> divisors;

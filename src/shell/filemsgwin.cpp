@@ -1,5 +1,7 @@
 #include "shell/filemsgwin.h"
 
+#include "core/msgcode.h"
+
 #include "core/qmath.h"
 #include "resources/strings.h"
 #include "shell/dlg.h"
@@ -175,7 +177,7 @@ bool TFileMsgWin::inputNumber(int titleId, int promptId, long double& value, con
     if (!input(titleId, promptId, text))
         return false;
     if (!parseReal(text, value)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return false;
     }
     return true;
@@ -187,7 +189,7 @@ bool TFileMsgWin::inputInteger(int titleId, int promptId, long long& value)
     if (!input(titleId, promptId, text))
         return false;
     if (!parseInt(text, value)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return false;
     }
     return true;
@@ -201,7 +203,7 @@ bool TFileMsgWin::askRowRange(long long& first, long long& last)
     if (d.execute() != plat::IdOk)
         return false;
     if (!parseInt(d.dialog().text(ctl::Field1), first) || !parseInt(d.dialog().text(ctl::Field2), last)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return false;
     }
     return true;
@@ -268,7 +270,7 @@ bool TFileMsgWin::cmSave()
     }
     setCaption(S(1) + " " + namePart(fileName_));
     if (!writeDocument(fileName_)) {
-        message(12);
+        message(Msg::CannotSaveFile);
         fileName_ = oldName;
         named_ = wasNamed;
         refreshTitle();
@@ -319,11 +321,11 @@ void TFileMsgWin::cmDecimalPlaces()
         return;
     long long v;
     if (!parseInt(dlg.dialog().text(ctl::Field1), v)) {
-        message(1);
+        message(Msg::CannotUnderstand);
         return;
     }
     if (v < 0 || v > 18) {
-        message(17);
+        message(Msg::OutOfBounds);
         return;
     }
     setDecimals(static_cast<int>(v));
@@ -335,10 +337,10 @@ void TFileMsgWin::cmLunch()
 {
     TLunch d(window_.get());
     if (d.execute() == plat::IdOk)
-        message(13);
+        message(Msg::KitchenClosed);
 }
 
-int TFileMsgWin::readDocument(const std::string&) { return 11; }
+int TFileMsgWin::readDocument(const std::string&) { return codeOf(Msg::CannotOpenFile); }
 bool TFileMsgWin::writeDocument(const std::string&) { return false; }
 
 void TFileMsgWin::closeWindow()

@@ -4,6 +4,8 @@
 // through which all windows talk to the user.
 #pragma once
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "platform/platform.h"
 
@@ -63,6 +65,7 @@ public:
     // Messages and questions. message(n) shows string 400 + n titled
     // "hmm ..." unless a title is given.
     void message(int n, const std::string& title = "");
+    void message(Msg m, const std::string& title = "") { message(codeOf(m), title); }
     void showText(const std::string& text, const std::string& title);
     int ask(plat::MessageKind kind, const std::string& text, const std::string& title);
     // "ONEINPUT": title and prompt from the string table; text preset and

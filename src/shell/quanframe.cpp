@@ -1,5 +1,7 @@
 #include "shell/quanframe.h"
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "core/qmath.h"
 #include "resources/rc.h"
@@ -188,7 +190,7 @@ void TQuanFrame::openByName(const std::string& path)
         newWindow(WindowKind::Packing, path);
     else if (ext == "G6" || ext == "DG6" || ext == "S6") {
         if (!importFactory_) {
-            message(30);
+            message(Msg::NotYetAvailable);
             return;
         }
         int slot = -1;
@@ -196,7 +198,7 @@ void TQuanFrame::openByName(const std::string& path)
             if (markers_[static_cast<size_t>(i)] < 1)
                 slot = i;
         if (slot < 0) {
-            message(27);
+            message(Msg::NoFreeSlot);
             return;
         }
         DocInit init{path, 6, slot, false, !settings_.useDefaults};
@@ -217,12 +219,12 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
         if (markers_[static_cast<size_t>(i)] < 1)
             slot = i;
     if (slot < 0) {
-        message(27);
+        message(Msg::NoFreeSlot);
         return nullptr;
     }
     auto f = factories_.find(kind);
     if (f == factories_.end()) {
-        message(30);
+        message(Msg::NotYetAvailable);
         return nullptr;
     }
     DocInit init;

@@ -2,6 +2,8 @@
 // dispatch of files by extension, second start, dropped files, "qn.ini".
 #pragma once
 
+#include "core/msgcode.h"
+
 #include "shell/filemsgwin.h"
 
 #include <array>
@@ -83,6 +85,7 @@ public:
     bool isShutDown() const { return shutDown_; }
 
     void message(int n, const std::string& title = "");
+    void message(Msg m, const std::string& title = "") { message(codeOf(m), title); }
 
     // plat::WindowHandler
     void command(int id) override;

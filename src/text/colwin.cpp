@@ -1,5 +1,7 @@
 #include "text/colwin.h"
 
+#include "core/msgcode.h"
+
 #include "core/qmath.h"
 #include "resources/rc.h"
 #include "text/textwin.h"
@@ -23,15 +25,15 @@ void TEditRGBDlg::open(int index)
 int TEditRGBDlg::apply()
 {
     if (index_ < 2 || index_ >= kColorEntries)
-        return 9;
+        return codeOf(Msg::NothingToDo);
     long long v[3];
     const int ids[3] = {rgbctl::Red, rgbctl::Green, rgbctl::Blue};
     for (int i = 0; i < 3; ++i)
         if (!parseInt(dialog().text(ids[i]), v[i]))
-            return 1;
+            return codeOf(Msg::CannotUnderstand);
     for (long long x : v)
         if (x < 0 || x > 255)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
     win_.owner().setColorEntry(index_, static_cast<uint32_t>(v[0] + 256 * v[1] + 65536 * v[2]));
     if (win_.window())
         win_.window()->invalidate();

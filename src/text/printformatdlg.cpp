@@ -1,5 +1,7 @@
 #include "text/printformatdlg.h"
 
+#include "core/msgcode.h"
+
 #include "core/qmath.h"
 
 #include <cmath>
@@ -29,16 +31,16 @@ int parsePrintFormatFields(const PrintFormatFields& f, PrintFormat& out)
     Real cm[4];
     for (size_t i = 0; i < 4; ++i)
         if (!parseReal(f.lengths[i], cm[i]))
-            return 1;
+            return codeOf(Msg::CannotUnderstand);
     for (size_t i = 0; i < 4; ++i) {
         if (cm[i] < 0)
-            return 14;
+            return codeOf(Msg::PositiveValue);
         if (cm[i] > kMaxCm)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
     }
     // A zero width or unit would leave nothing to print.
     if (cm[2] == 0 || cm[3] == 0)
-        return 14;
+        return codeOf(Msg::PositiveValue);
     PrintFormat pf = out;
     pf.horizontalOffset = (f.offsetNotNegative ? 1 : -1) * cm[0] / kCmPerInch;
     pf.verticalOffset = cm[1] / kCmPerInch;

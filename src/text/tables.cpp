@@ -1,5 +1,7 @@
 #include "text/tables.h"
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "core/qmath.h"
 #include "resources/strings.h"
@@ -220,7 +222,7 @@ bool saveTexFile(TFileMsgWin& win, const std::string& content)
     if (!win.overwriteGate(*chosen))
         return false;
     if (!writeFileAtomically(*chosen, content)) {
-        win.message(12);
+        win.message(Msg::CannotSaveFile);
         return false;
     }
     win.showText(S(89) + ": " + *chosen, S(88));

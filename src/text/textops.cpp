@@ -1,5 +1,7 @@
 #include "text/textops.h"
 
+#include "core/msgcode.h"
+
 #include "core/qmath.h"
 
 #include <algorithm>
@@ -61,7 +63,7 @@ int replaceMinusSigns(std::string& text, const std::string& entry)
 {
     long long code;
     if (!parseInt(entry, code) || code < 2 || code > 255)
-        return 1;
+        return codeOf(Msg::CannotUnderstand);
     std::replace(text.begin(), text.end(), '-', static_cast<char>(static_cast<unsigned char>(code)));
     return 0;
 }

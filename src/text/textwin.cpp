@@ -1,5 +1,7 @@
 #include "text/textwin.h"
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -180,8 +182,8 @@ int TPreTextWin::showHelpText(const std::string& resourceName, const std::string
 {
     const std::string& help = helpText(resourceName);
     if (!hasHelpText(resourceName) || help.size() > kMaxHelpText) {
-        message(3);
-        return 3;
+        message(Msg::LowMemory);
+        return codeOf(Msg::LowMemory);
     }
     handOver(help);
     if (!topic.empty())
@@ -192,7 +194,7 @@ int TPreTextWin::showHelpText(const std::string& resourceName, const std::string
 int TPreTextWin::search(const std::string& pattern, bool caseSensitive)
 {
     if (pattern.empty())
-        return 9;
+        return codeOf(Msg::NothingToDo);
     const std::string t = text();
     plat::TextEditor* ed = window_ ? window_->editor() : nullptr;
     size_t caret = ed ? std::min(ed->selectionStart(), ed->selectionEnd()) : 0;
@@ -202,7 +204,7 @@ int TPreTextWin::search(const std::string& pattern, bool caseSensitive)
         if (ed)
             ed->setSelection(0, 0);
         restart_ = true;
-        return 2;
+        return codeOf(Msg::CouldNotFind);
     }
     if (ed) {
         ed->setSelection(at, at + pattern.size());
@@ -227,7 +229,7 @@ void TPreTextWin::cmSearch()
     if (!input(5, 6, entry, 255))
         return;
     if (entry.empty()) {
-        message(9);
+        message(Msg::NothingToDo);
         return;
     }
     lastSearch_ = entry;
@@ -369,7 +371,7 @@ int TPreTextWin::readDocument(const std::string& path)
 {
     std::string bytes;
     if (!readFileStart(path, bytes, kMaxTextLength))
-        return 11;
+        return codeOf(Msg::CannotOpenFile);
     text_ = std::move(bytes);
     refresh();
     return 0;

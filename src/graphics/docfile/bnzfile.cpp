@@ -1,5 +1,7 @@
 #include "graphics/docfile/bnzfile.h"
 
+#include "core/msgcode.h"
+
 #include "graphics/docfile/safefile.h"
 
 namespace quan {
@@ -7,8 +9,8 @@ namespace quan {
 namespace {
 
 constexpr int kParameterWords = 50;
-constexpr int kCannotOpen = 11;
-constexpr int kCannotSave = 12;
+constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
+constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
 
 std::string cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
 

@@ -1,5 +1,7 @@
 #include "graphics/docfile/horfile.h"
 
+#include "core/msgcode.h"
+
 #include <cmath>
 
 #include "graphics/docfile/safefile.h"
@@ -9,9 +11,9 @@ namespace quan {
 namespace {
 
 constexpr int kParameterWords = 50;
-constexpr int kCannotOpen = 11;
-constexpr int kInconsistent = 6;
-constexpr int kCannotSave = 12;
+constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
+constexpr int kInconsistent = codeOf(Msg::InconsistentData);
+constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
 
 bool validKey(int32_t key)
 {

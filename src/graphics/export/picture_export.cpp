@@ -1,5 +1,7 @@
 #include "graphics/export/picture_export.h"
 
+#include "core/msgcode.h"
+
 #include "core/fileio.h"
 #include "graphics/export/eps_writer.h"
 #include "graphics/export/export_common.h"
@@ -115,18 +117,18 @@ bool TPreTeXDlg::read(plat::Dialog& d)
     auto integer = [&](int id, long long lo, long long hi, int& out) {
         long long n;
         if (!parseInt(d.text(id), n))
-            return 1;
+            return codeOf(Msg::CannotUnderstand);
         if (n < lo || n > hi)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
         out = static_cast<int>(n);
         return 0;
     };
     if (use_ == ExportFormat::PicTeX) {
         Real w;
         if (!parseReal(d.text(Width), w))
-            return refuse(1);
+            return refuse(codeOf(Msg::CannotUnderstand));
         if (!(w > 0) || w > 1000)
-            return refuse(w > 0 ? 17 : 14);
+            return refuse(codeOf(w > 0 ? Msg::OutOfBounds : Msg::PositiveValue));
         v.texWidth = w;
         if (int code = integer(Box, 0, 255, v.boxNumber))
             return refuse(code);
@@ -135,9 +137,9 @@ bool TPreTeXDlg::read(plat::Dialog& d)
                 v.texMode = id - ModeFirst;
         Real ws;
         if (!parseReal(d.text(Whitespace), ws))
-            return refuse(1);
+            return refuse(codeOf(Msg::CannotUnderstand));
         if (ws < 0)
-            return refuse(14);
+            return refuse(codeOf(Msg::PositiveValue));
         v.whitespace = ws;
         v.pagesOn = steps_ && d.check(PagesOn);
     } else if (use_ == ExportFormat::Svg) {
@@ -192,7 +194,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     if (!chosen)
         return;
     if (namesFolder(*chosen)) {
-        win.message(12);
+        win.message(Msg::CannotSaveFile);
         return;
     }
     const ExportName name = splitExportName(*chosen, ext);
@@ -224,7 +226,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     auto mayOverwrite = [&] {
         if (std::any_of(files.begin(), files.end(), [](const std::string& p) { return fileExists(p); }) &&
             win.ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) != plat::IdYes) {
-            win.message(12);
+            win.message(Msg::CannotSaveFile);
             return false;
         }
         return true;
@@ -290,7 +292,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
         const std::string text = f == ExportFormat::Svg ? svgAnimationList(name.base, pages, written)
                                                         : texAnimationIndex(name.base, pages, written);
         if (!writeFileAtomically(list, text))
-            code = 12;
+            code = codeOf(Msg::CannotSaveFile);
     }
     if (code > 0) {
         win.message(code);

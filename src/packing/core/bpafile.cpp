@@ -1,5 +1,7 @@
 #include "packing/core/bpafile.h"
 
+#include "core/msgcode.h"
+
 #include "graphics/docfile/safefile.h"
 #include "packing/core/packing.h"
 
@@ -9,8 +11,8 @@ namespace quan {
 
 namespace {
 constexpr int kBlockWords = 50;
-constexpr int kCannotOpen = 11;
-constexpr int kCannotSave = 12;
+constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
+constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
 } // namespace
 
 int32_t bpaTotalWord(const std::vector<int32_t>& items)

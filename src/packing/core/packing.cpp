@@ -1,5 +1,7 @@
 #include "packing/core/packing.h"
 
+#include "core/msgcode.h"
+
 #include "core/numberscan.h"
 
 #include <algorithm>
@@ -175,14 +177,14 @@ void PackDocument::rebuild(Random& rng)
 int PackDocument::setList(const std::vector<int64_t>& sizes, Random& rng)
 {
     if (sizes.empty())
-        return 2;
+        return codeOf(Msg::CouldNotFind);
     if (sizes.size() > static_cast<size_t>(kPackMaxItems))
-        return 4;
+        return codeOf(Msg::NoMoreRoom);
     for (int64_t s : sizes) {
         if (s < 1)
-            return 14;
+            return codeOf(Msg::PositiveValue);
         if (s > kPackMaxValue)
-            return 17;
+            return codeOf(Msg::OutOfBounds);
     }
     items_ = sizes;
     rebuild(rng);
@@ -192,13 +194,13 @@ int PackDocument::setList(const std::vector<int64_t>& sizes, Random& rng)
 int PackDocument::random(long long count, long long bound, Random& rng)
 {
     if (count < 1)
-        return 14;
+        return codeOf(Msg::PositiveValue);
     if (count > kPackMaxItems)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (bound < 3)
-        return 9;
+        return codeOf(Msg::NothingToDo);
     if (bound > kPackMaxValue)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     std::vector<int64_t> sizes(static_cast<size_t>(count));
     for (int64_t& s : sizes)
         s = 1 + rng.below(static_cast<int32_t>(bound - 1));
@@ -212,17 +214,17 @@ int PackDocument::paste(const std::string& text, Random& rng)
     bool more = false;
     std::vector<Real> numbers = scanNumbers(text, kPackMaxItems, &more);
     if (more)
-        return 4;
+        return codeOf(Msg::NoMoreRoom);
     if (numbers.empty())
-        return 2;
+        return codeOf(Msg::CouldNotFind);
     std::vector<int64_t> sizes;
     sizes.reserve(numbers.size());
     for (Real x : numbers) {
         Real whole = std::trunc(x);
         if (whole < 1)
-            return 14;
+            return codeOf(Msg::PositiveValue);
         if (whole > static_cast<Real>(kPackMaxValue))
-            return 17;
+            return codeOf(Msg::OutOfBounds);
         sizes.push_back(static_cast<int64_t>(whole));
     }
     return setList(sizes, rng);
@@ -261,7 +263,7 @@ const std::vector<int64_t>& PackDocument::orderedItems() const
 int PackDocument::pack()
 {
     if (!packable())
-        return 6;
+        return codeOf(Msg::InconsistentData);
     bins_ = packItems(orderedItems(), capacity_, method());
     packed_ = true;
     return 0;
@@ -270,11 +272,11 @@ int PackDocument::pack()
 int PackDocument::apply(long long capacity, int code)
 {
     if (capacity < kPackMinCapacity)
-        return 6;
+        return codeOf(Msg::InconsistentData);
     if (capacity > kPackMaxValue)
-        return 17;
+        return codeOf(Msg::OutOfBounds);
     if (!methodCodeValid(code))
-        return 6;
+        return codeOf(Msg::InconsistentData);
     if (capacity != capacity_) {
         capacity_ = capacity;
         if (!packable()) {
@@ -283,7 +285,7 @@ int PackDocument::apply(long long capacity, int code)
         }
     }
     if (!packable())
-        return 6;
+        return codeOf(Msg::InconsistentData);
     code_ = code;
     return pack();
 }
