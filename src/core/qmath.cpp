@@ -169,6 +169,32 @@ bool parseInt(const std::string& text, long long& out)
     return true;
 }
 
+bool parseDecimalInteger(const std::string& text, long long& out)
+{
+    const std::string t = trimmed(text);
+    size_t i = 0;
+    const bool negative = !t.empty() && t[0] == '-';
+    if (!t.empty() && (t[0] == '-' || t[0] == '+'))
+        ++i;
+    if (i == t.size())
+        return false;
+    unsigned long long v = 0;
+    bool saturated = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c < '0' || c > '9')
+            return false;
+        const unsigned d = static_cast<unsigned>(c - '0');
+        if (v > (9223372036854775807ULL - d) / 10)
+            saturated = true;
+        else
+            v = v * 10 + d;
+    }
+    const long long magnitude = saturated ? 9223372036854775807LL : static_cast<long long>(v);
+    out = negative ? -magnitude : magnitude;
+    return true;
+}
+
 std::string toUpper(std::string s)
 {
     for (char& c : s)

@@ -75,6 +75,11 @@ std::string padOrCut(const std::string& s, size_t width);
 // and not-a-numbers. Returns false, leaving out alone, when it does not parse.
 bool parseReal(const std::string& text, Real& out);
 bool parseInt(const std::string& text, long long& out);
+// A decimal integer: leading and trailing blanks, an optional sign and
+// decimal digits, nothing else (no point, exponent or "0x"). A value past
+// the range of long long saturates at its end, so that a range check after
+// it says "out of bounds" rather than "cannot understand".
+bool parseDecimalInteger(const std::string& text, long long& out);
 
 // ASCII case mapping; other bytes are left alone whatever the locale.
 std::string toUpper(std::string s);

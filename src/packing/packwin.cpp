@@ -222,7 +222,7 @@ void TPrePackWin::documentChanged()
 int TPrePackWin::applyManager(const std::string& capacityText, FitMethod m, bool sort, bool decreasing)
 {
     long long capacity = 0;
-    if (!parseInt(capacityText.substr(0, 19), capacity)) {
+    if (!parseDecimalInteger(capacityText.substr(0, 19), capacity)) {
         message(Msg::CannotUnderstand);
         return codeOf(Msg::CannotUnderstand);
     }
@@ -363,7 +363,7 @@ void TPackWin::cmRandom()
     if (!input2(S(5), S(151), S(152) + " <", count, bound))
         return;
     long long n = 0, b = 0;
-    if (!parseInt(count, n) || !parseInt(bound, b)) {
+    if (!parseDecimalInteger(count, n) || !parseDecimalInteger(bound, b)) {
         message(Msg::CannotUnderstand);
         return;
     }

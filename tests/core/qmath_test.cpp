@@ -76,3 +76,26 @@ TEST(StripAmpersand, RemovesTheMnemonicMarkerAndKeepsADoubledOne)
     EXPECT_EQ(stripAmpersand("Te&X output ..."), "TeX output ...");
     EXPECT_EQ(stripAmpersand("Save && quit"), "Save & quit");
 }
+
+TEST(DecimalIntegers, DigitsOnlyAndPastTheRangeSaturates)
+{
+    long long v = 0;
+    EXPECT_TRUE(parseDecimalInteger(" 42 ", v));
+    EXPECT_EQ(v, 42);
+    EXPECT_TRUE(parseDecimalInteger("-17", v));
+    EXPECT_EQ(v, -17);
+    EXPECT_TRUE(parseDecimalInteger("+3", v));
+    EXPECT_EQ(v, 3);
+    // Past the range: the largest value, for the caller's range check.
+    EXPECT_TRUE(parseDecimalInteger("99999999999999999999", v));
+    EXPECT_EQ(v, 9223372036854775807LL);
+    EXPECT_TRUE(parseDecimalInteger("-99999999999999999999", v));
+    EXPECT_EQ(v, -9223372036854775807LL);
+    EXPECT_TRUE(parseDecimalInteger("9223372036854775807", v));
+    EXPECT_EQ(v, 9223372036854775807LL);
+    // Not decimal integers; nothing is written.
+    v = 5;
+    for (const char* bad : {"", " ", "-", "1e3", "0x10", "2.5", "1,000", "12a", "--1", "1 2"})
+        EXPECT_FALSE(parseDecimalInteger(bad, v)) << bad;
+    EXPECT_EQ(v, 5);
+}

@@ -49,11 +49,15 @@ inline int run(const std::string& cmd, std::string* out = nullptr)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// A fresh folder under the build tree for one test.
+// A fresh folder under the build tree for one test: named after the test
+// too, since ctest runs the tests of a suite side by side.
 inline std::string scratchFolder(const std::string& name)
 {
     namespace fs = std::filesystem;
-    fs::path d = fs::path(QUANDEL_BINARY_DIR) / "exporttmp" / name;
+    std::string test = "none";
+    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info())
+        test = info->name();
+    fs::path d = fs::path(QUANDEL_BINARY_DIR) / "exporttmp" / name / test;
     std::error_code ec;
     fs::remove_all(d, ec);
     fs::create_directories(d, ec);

@@ -198,6 +198,18 @@ TEST_F(PackWinTest, ManagerRefusals)
     bins().press(binsctl::Apply);
     EXPECT_EQ(p.lastMessage(), hmm(1));
     EXPECT_EQ(win->document().capacity(), 10);
+    // The capacity is a decimal integer: no exponent, no hexadecimal; one
+    // too large for any integer is out of bounds, not misunderstood.
+    for (const char* notDecimal : {"1e3", "0x10", "12.0"}) {
+        bins().type(binsctl::Capacity, notDecimal);
+        bins().press(binsctl::Apply);
+        EXPECT_EQ(p.lastMessage(), hmm(1)) << notDecimal;
+        EXPECT_EQ(win->document().capacity(), 10) << notDecimal;
+    }
+    bins().type(binsctl::Capacity, "99999999999999999999");
+    bins().press(binsctl::Apply);
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_EQ(win->document().capacity(), 10);
     // Only the first 19 characters are read.
     bins().type(binsctl::Capacity, "0000000000000000011x");
     bins().press(binsctl::Apply);
