@@ -211,8 +211,8 @@ void TPrePackWin::updatePackMenu()
 
 void TPrePackWin::documentChanged()
 {
-    if (manager_)
-        manager_->refresh();
+    // The manager keeps what the user set in it (its fields change only
+    // when it opens and when a file is read).
     layoutView();
     updatePackMenu();
     invalidateLayer(Picture);
@@ -252,6 +252,8 @@ int TPrePackWin::readDocument(const std::string& path)
     applyHeaderState(d.header);
     notebook().setNotes(d.notebook);
     firstColumn_ = 0;
+    if (manager_)
+        manager_->refresh();
     documentChanged();
     return 0;
 }

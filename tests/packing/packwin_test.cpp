@@ -219,6 +219,24 @@ TEST_F(PackWinTest, ManagerRefusals)
     EXPECT_TRUE(win->helpWindow().visible());
 }
 
+TEST_F(PackWinTest, TheManagerKeepsWhatTheUserSetWhileTheListChanges)
+{
+    // Chosen in the manager but not yet applied: a Shuffle, Restore or
+    // Paste of the list must not throw the choice away.
+    paste("3 5 4");
+    bins().type(binsctl::Capacity, "12");
+    bins().press(binsctl::NextFit + 3);
+    for (const char* cmd : {"File|New|Shuffle", "File|New|Restore"}) {
+        click(cmd);
+        EXPECT_EQ(bins().text(binsctl::Capacity), "12") << cmd;
+        EXPECT_TRUE(bins().check(binsctl::NextFit + 3)) << cmd;
+    }
+    p.answer(plat::IdNo);
+    paste("7 1");
+    EXPECT_EQ(bins().text(binsctl::Capacity), "12");
+    EXPECT_TRUE(bins().check(binsctl::NextFit + 3));
+}
+
 TEST_F(PackWinTest, ListCommandsMarkTheDocumentChanged)
 {
     p.input2(std::make_pair(std::string("30"), std::string("7")));
