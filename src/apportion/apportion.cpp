@@ -31,7 +31,7 @@ bool nameBelow(const std::string& a, const std::string& b) { return toLower(a) <
 
 std::string spareName(int record, bool twoDigits)
 {
-    return S(166) + " " + (twoDigits ? formatInt(record + 1, 2, '0') : std::to_string(record + 1));
+    return S(Str::Name) + " " + (twoDigits ? formatInt(record + 1, 2, '0') : std::to_string(record + 1));
 }
 
 } // namespace
@@ -194,7 +194,7 @@ std::string AppTable::titleText() const
         t += "; " + formatReal(divisor_, 4, 2) + " " + S(correctDivisor() ? 280 : 281);
     t += "]";
     if (autofeed_)
-        t += "   " + S(611);
+        t += "   " + S(Str::EscCancelsAutofeed);
     return t;
 }
 
@@ -566,7 +566,7 @@ int AppTable::loadDocument(const HorDocument& d)
 
 std::string AppTable::registerTitle() const
 {
-    return S(334) + " #" + std::to_string(comparisons_.size() + 1);
+    return S(Str::Apportionment) + " #" + std::to_string(comparisons_.size() + 1);
 }
 
 std::string AppTable::registerPreset() const { return methodShortName(method_); }
@@ -589,7 +589,7 @@ std::vector<ElectoralBloc> AppTable::electoralBlocs() const
     for (int i = 0; i < n_; ++i)
         blocs.push_back({rows_[i].name, roundHalfDown(rows_[i].v[kColReps] + 2),
                          roundHalfDown(rows_[i].v[kColPop] * 0.37L)});
-    blocs.push_back({S(180), 3, roundHalfDown(222637.51L)});
+    blocs.push_back({S(Str::DistrictOfColumbia), 3, roundHalfDown(222637.51L)});
     return blocs;
 }
 

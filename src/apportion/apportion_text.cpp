@@ -43,7 +43,7 @@ private:
 std::string AppTable::numberText(Real v, int col, bool padded) const
 {
     if (v > constants().e42)
-        return S(168);
+        return S(Str::Infinite);
     const int p = columnDecimals(col);
     return formatReal(v, padded ? p + 2 : 0, p);
 }
@@ -103,7 +103,7 @@ std::string AppTable::priorityList() const
         ++seats[best];
         std::string line = padOrCut(padLeft(std::to_string(s), w) + ": " + rows_[best].name, 56);
         line = padOrCut(line + "(" + std::to_string(seats[best]) + ")", 62);
-        line += max >= e42 ? padLeft(S(168), 12) : formatReal(max, 12, 3);
+        line += max >= e42 ? padLeft(S(Str::Infinite), 12) : formatReal(max, 12, 3);
         if (!text.add(line))
             break;
         needs[best] = need(rows_[best].v[kColPop], seats[best]);
@@ -111,15 +111,15 @@ std::string AppTable::priorityList() const
     return text.take();
 }
 
-std::string AppTable::priorityListTitle() const { return methodLongName(method_) + " " + S(335); }
+std::string AppTable::priorityListTitle() const { return methodLongName(method_) + " " + S(Str::PriorityList); }
 
 // ---- Summary ---------------------------------------------------------------
 
-std::string AppTable::summaryTitle() { return S(336); }
+std::string AppTable::summaryTitle() { return S(Str::Comparison); }
 
 std::string AppTable::summary() const
 {
-    size_t w = std::max<size_t>({6, S(333).size(), S(332).size()});
+    size_t w = std::max<size_t>({6, S(Str::Total).size(), S(Str::Divisor).size()});
     for (const auto& e : comparisons_) {
         w = std::max(w, e.heading.size());
         if (e.divisor >= 1) // floor(log10(divisor)) + 3
@@ -147,14 +147,14 @@ std::string AppTable::summary() const
         }));
     text.add(rule);
     text.add("");
-    text.add(numbers(S(333), [](const RegisteredApportionment& e) { return e.house; }));
-    text.add(numbers(S(332), [](const RegisteredApportionment& e) { return e.divisor; }));
+    text.add(numbers(S(Str::Total), [](const RegisteredApportionment& e) { return e.house; }));
+    text.add(numbers(S(Str::Divisor), [](const RegisteredApportionment& e) { return e.divisor; }));
     return text.take();
 }
 
 // ---- Text out --------------------------------------------------------------
 
-std::string AppTable::textOutTitle() { return S(334); }
+std::string AppTable::textOutTitle() { return S(Str::Apportionment); }
 
 std::string AppTable::textOut() const
 {

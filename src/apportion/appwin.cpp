@@ -365,9 +365,9 @@ void TAppWin::editCell(int row, int col, bool autofeed)
     while (true) {
         std::string prompt;
         if (row < 0)
-            prompt = S(329);
+            prompt = S(Str::Heading);
         else if (row >= table_.stateCount())
-            prompt = S(192);
+            prompt = S(Str::Quota);
         else
             prompt = table_.cellText(row, kNameColumn);
         std::string title = col == kNameColumn ? table_.heading(kNameColumn) : table_.heading(col);
@@ -455,7 +455,7 @@ void TAppWin::cmQuotaPlaces()
 void TAppWin::cmRegister()
 {
     std::string heading = table_.registerPreset();
-    if (!inputText(table_.registerTitle(), S(329), heading, kHeadingMax))
+    if (!inputText(table_.registerTitle(), S(Str::Heading), heading, kHeadingMax))
         return;
     table_.registerApportionment(heading);
 }
@@ -491,7 +491,7 @@ void TAppWin::electoralPower()
     }
     if (!powWin_) {
         DocInit init;
-        init.fileName = S(282);
+        init.fileName = S(Str::ElectoralCollegePower);
         powWin_ = std::make_unique<TPowWin>(frame_, init);
         powWin_->create();
         // Beside its apportionment window, not over another window's place.

@@ -75,7 +75,7 @@ public:
     // the 2010 census.
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
-    std::string fileFilter() const override { return S(320); }
+    std::string fileFilter() const override { return S(Str::HorFilesFilter); }
     std::string defaultExtension() const override { return "HOR"; }
     std::string titleSuffix() const override { return table_.titleText(); }
 

@@ -132,14 +132,14 @@ std::string TVELWin::menuHelpName(int id) const
 TTextWin& TVELWin::helpWindow()
 {
     if (!help_)
-        help_ = makeWindow<TTextWin>(frame_, S(25));
+        help_ = makeWindow<TTextWin>(frame_, S(Str::HelpTxt));
     return *help_;
 }
 
 TTextWin& TVELWin::textWindow()
 {
     if (!text_)
-        text_ = makeWindow<TTextWin>(frame_, S(29) + ".txt");
+        text_ = makeWindow<TTextWin>(frame_, S(Str::Noname) + ".txt");
     return *text_;
 }
 
@@ -221,7 +221,7 @@ void TVELWin::cmImageSize()
     ScreenMetrics m = screenMetrics();
     plat::Size c = clientSize();
     std::string w = imageSizeText(c.w, m.logPixelsX), h = imageSizeText(c.h, m.logPixelsY);
-    if (!input2(S(26), S(27), S(28), w, h))
+    if (!input2(S(Str::SizeOfDrawing), S(Str::Width), S(Str::Height), w, h))
         return;
     if (int code = setImageSize(w, h))
         message(code);

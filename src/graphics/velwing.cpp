@@ -50,7 +50,7 @@ TVELWing::TVELWing(TQuanFrame* frame, DocInit init) : TVELWin(frame, std::move(i
     env.fonts = &fonts_;
     env.grey = [this](int i) { return greyColor(i); };
     for (auto& e : exports_)
-        e.baseName = S(29);
+        e.baseName = S(Str::Noname);
     // Background and picture.
     setLayerCount(2);
     pv_.view.recompute();

@@ -320,7 +320,7 @@ void TPrePackWin::drawPicture(plat::DC& dc)
             }
         }
         const DevicePoint right = v.WorldToDevice(x1, cap);
-        label(S(150) + ": " + formatInt(doc_.binCount()), (topLeft.x + right.x) / 2.0L, topLeft.y - 4, 0, 1,
+        label(S(Str::Bins) + ": " + formatInt(doc_.binCount()), (topLeft.x + right.x) / 2.0L, topLeft.y - 4, 0, 1,
               summary);
     } else {
         // Bars no taller than the picture.
@@ -331,7 +331,7 @@ void TPrePackWin::drawPicture(plat::DC& dc)
         }
         prims_.DrawSegment(dc, {x0, 0}, {std::max(x1, x0 + 1), 0}, line);
         const DevicePoint base = v.WorldToDevice(x0, 0), baseEnd = v.WorldToDevice(x1, 0);
-        label(S(151) + ": " + formatInt(doc_.itemCount()), (base.x + baseEnd.x) / 2.0L, base.y + 4, 0, -1, summary);
+        label(S(Str::Items) + ": " + formatInt(doc_.itemCount()), (base.x + baseEnd.x) / 2.0L, base.y + 4, 0, -1, summary);
     }
     // The scale: the capacity at its top, and what lies outside.
     label(formatInt(doc_.capacity()), v.ox + l.marginPx - 4, topLeft.y, -1, 0, colorRole(RoleCoordinates));
@@ -362,7 +362,7 @@ std::string TPackWin::menuHelpName(int id) const
 void TPackWin::cmRandom()
 {
     std::string count = formatInt(doc_.binArraySize()), bound = formatInt(doc_.capacity());
-    if (!input2(S(5), S(151), S(152) + " <", count, bound))
+    if (!input2(S(Str::Input), S(Str::Items), S(Str::Sizes) + " <", count, bound))
         return;
     long long n = 0, b = 0;
     if (!parseDecimalInteger(count, n) || !parseDecimalInteger(bound, b)) {
@@ -422,7 +422,7 @@ void TPackWin::cmOptimum()
     p.poll = [this] { return pollKey(); };
     const std::string base = namePart(fileName_);
     p.title = [this, base](const std::string& t) {
-        setCaption(base + "  " + t + "  " + S(601));
+        setCaption(base + "  " + t + "  " + S(Str::PressQToQuit));
         if (window_)
             window_->update();
     };

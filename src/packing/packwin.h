@@ -75,7 +75,7 @@ public:
     ~TPrePackWin() override;
 
     int32_t windowKind() const override { return 5476; }
-    std::string fileFilter() const override { return S(326); }
+    std::string fileFilter() const override { return S(Str::BpaFilesFilter); }
     std::string defaultExtension() const override { return "BPA"; }
 
     PackDocument& document() { return doc_; }

@@ -140,7 +140,7 @@ void TBanWin::fitWidth()
 std::string TBanWin::titleSuffix() const
 {
     std::string kind = table_.kind() == PowerKind::Banzhaf ? "Banzhaf" : "Shapley";
-    return " [" + kind + "; " + S(192) + " " + std::to_string(table_.quota()) + "]";
+    return " [" + kind + "; " + S(Str::Quota) + " " + std::to_string(table_.quota()) + "]";
 }
 
 void TBanWin::updateMenu()

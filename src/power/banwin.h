@@ -44,7 +44,7 @@ public:
     BlocTable& table() { return table_; }
     const BlocTable& table() const { return table_; }
     std::string titleSuffix() const override;
-    std::string fileFilter() const override { return S(322); }
+    std::string fileFilter() const override { return S(Str::BnzFilesFilter); }
     std::string defaultExtension() const override { return "BNZ"; }
 
     // Runs a calculation of the selected kind: 0 all cases, 1 Monte Carlo,

@@ -30,14 +30,14 @@ int BlocTable::decimals(int column)
 
 std::string BlocTable::defaultName(int row)
 {
-    return S(166) + padLeft(std::to_string(row), 2, '0');
+    return S(Str::Name) + padLeft(std::to_string(row), 2, '0');
 }
 
 BlocTable::BlocTable(Random& rng) : rng_(&rng)
 {
     for (int c = 0; c < kColumns; ++c)
         headings_[static_cast<size_t>(c)] = S(160 + c);
-    headings_[kNameHeading] = S(166);
+    headings_[kNameHeading] = S(Str::Name);
     setHeadingKind();
     newRandom();
 }

@@ -12,12 +12,12 @@ namespace quan {
 
 std::string percentTitle(int percent)
 {
-    return padLeft(std::to_string(percent), 2) + "% " + S(167) + "; " + S(601);
+    return padLeft(std::to_string(percent), 2) + "% " + S(Str::Done) + "; " + S(Str::PressQToQuit);
 }
 
 std::string samplesTitle(uint64_t samples)
 {
-    return std::to_string(samples) + " " + S(337) + "; " + S(601);
+    return std::to_string(samples) + " " + S(Str::ExamplesDone) + "; " + S(Str::PressQToQuit);
 }
 
 namespace powerdetail {

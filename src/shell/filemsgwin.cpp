@@ -128,7 +128,7 @@ void TFileMsgWin::refreshTitle() { setCaption(namePart(fileName_) + titleSuffix(
 
 void TFileMsgWin::message(int n, const std::string& title)
 {
-    showText(messageText(n), title.empty() ? S(62) : title);
+    showText(messageText(n), title.empty() ? S(Str::Hmm) : title);
 }
 
 void TFileMsgWin::showText(const std::string& text, const std::string& title)
@@ -213,7 +213,7 @@ bool TFileMsgWin::saveChangesGate()
 {
     if (!changed_)
         return true;
-    int r = ask(plat::MessageKind::YesNoCancel, S(1) + fileName_ + "?", S(2));
+    int r = ask(plat::MessageKind::YesNoCancel, S(Str::SaveChangesTo) + fileName_ + "?", S(Str::Careful));
     if (r == plat::IdYes)
         return cmSave();
     if (r == plat::IdNo) {
@@ -227,7 +227,7 @@ bool TFileMsgWin::overwriteGate(const std::string& path)
 {
     if (noQuestions_ || !fileExists(path))
         return true;
-    return ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) == plat::IdYes;
+    return ask(plat::MessageKind::YesNoDefaultNo, S(Str::OverwriteExisting), S(Str::Careful)) == plat::IdYes;
 }
 
 void TFileMsgWin::cmOpen()
@@ -268,7 +268,7 @@ bool TFileMsgWin::cmSave()
         fileName_ = *chosen;
         named_ = true;
     }
-    setCaption(S(1) + " " + namePart(fileName_));
+    setCaption(S(Str::SaveChangesTo) + " " + namePart(fileName_));
     if (!writeDocument(fileName_)) {
         message(Msg::CannotSaveFile);
         fileName_ = oldName;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/msgcode.h"
+#include "resources/strings.h"
 
 #include "core/fileio.h"
 #include "platform/platform.h"
@@ -101,7 +102,7 @@ public:
     // Writes the document: false on failure (the old file must survive).
     virtual bool writeDocument(const std::string& path);
     // The common file dialog data.
-    virtual std::string fileFilter() const { return S(64); }
+    virtual std::string fileFilter() const { return S(Str::TextFilesFilter); }
     virtual std::string defaultExtension() const { return "TXT"; }
 
     // The caption: the file name's name part followed by titleSuffix().
@@ -154,6 +155,7 @@ public:
     virtual void openLastDocument() {}
 protected:
     static std::string S(int id);
+    static std::string S(Str id) { return quan::S(id); }
 
     TQuanFrame* frame_;
     DocInit init_;

@@ -133,7 +133,7 @@ void TQuanFrame::create(const std::string& startupFile)
 {
     auto& p = plat::Platform::get();
     plat::WindowOptions o;
-    o.caption = S(7);
+    o.caption = S(Str::Quandel);
     o.acceptDrops = true;
     window_ = p.createWindow(this, o);
     window_->setMenu(menuResource("QUANMENU"));
@@ -231,7 +231,7 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
     init.fileName = path;
     if (path.empty()) {
         ++counter_;
-        init.fileName = S(29) + std::to_string(counter_) + extensionOfKind(kind);
+        init.fileName = S(Str::Noname) + std::to_string(counter_) + extensionOfKind(kind);
     }
     init.version = 6;
     init.slot = slot;
@@ -252,7 +252,7 @@ TFileMsgWin* TQuanFrame::newWindow(WindowKind kind, const std::string& path)
             // What the window shows is not that file: it stands unnamed, as
             // a new window does, so that Save never writes it over the file.
             ++counter_;
-            win->setFileName(S(29) + std::to_string(counter_) + extensionOfKind(kind));
+            win->setFileName(S(Str::Noname) + std::to_string(counter_) + extensionOfKind(kind));
             win->setNamed(false);
             win->setChanged(false);
         } else {
@@ -314,7 +314,7 @@ TFileMsgWin* TQuanFrame::newestDocument() const
 void TQuanFrame::message(int n, const std::string& title)
 {
     plat::Platform::get().messageBox(window_.get(), plat::MessageKind::Ok, messageText(n),
-                                     title.empty() ? S(62) : title);
+                                     title.empty() ? S(Str::Hmm) : title);
 }
 
 void TQuanFrame::writeSettings()
@@ -401,7 +401,7 @@ void TQuanFrame::showAbout()
                        "a workbench for the mathematics of social choice and networks\n"
                        "version " QUANDEL_VERSION_DATE "\n\n"
                        "Apportionment, weighted voting, elections, graphs, scheduling and bin packing.";
-    plat::Platform::get().aboutBox(window_.get(), text, S(32));
+    plat::Platform::get().aboutBox(window_.get(), text, S(Str::AboutQuandel));
 }
 
 void TQuanFrame::command(int id)
@@ -427,9 +427,9 @@ void TQuanFrame::command(int id)
         break;
     case cm::ProgHelp:
         if (helpHandler_)
-            helpHandler_(S(25), helpText("PROGHELP"));
+            helpHandler_(S(Str::HelpTxt), helpText("PROGHELP"));
         else
-            plat::Platform::get().messageBox(window_.get(), plat::MessageKind::Ok, helpText("PROGHELP"), S(25));
+            plat::Platform::get().messageBox(window_.get(), plat::MessageKind::Ok, helpText("PROGHELP"), S(Str::HelpTxt));
         break;
     case cm::About:
         showAbout();

@@ -40,7 +40,7 @@ plat::FontChoice fontChoiceOf(const FontSlot& slot)
     c.effects = slot.effects;
     c.title = S(slot.dialogTitleId > 0 ? slot.dialogTitleId : 63);
     if (c.title.empty())
-        c.title = S(63);
+        c.title = S(Str::TextWindowFont);
     return c;
 }
 

@@ -213,9 +213,9 @@ void textOutTable(TPreTextWin& target, const std::string& caption, const TableDa
 bool saveTexFile(TFileMsgWin& win, const std::string& content)
 {
     plat::FileDialogOptions o;
-    o.filter = S(98);
+    o.filter = S(Str::TexFilesFilter);
     o.defaultExt = "TEX";
-    o.proposedName = S(29) + ".tex";
+    o.proposedName = S(Str::Noname) + ".tex";
     auto chosen = plat::Platform::get().saveFileDialog(win.window(), o);
     if (!chosen || chosen->empty())
         return false;
@@ -225,7 +225,7 @@ bool saveTexFile(TFileMsgWin& win, const std::string& content)
         win.message(Msg::CannotSaveFile);
         return false;
     }
-    win.showText(S(89) + ": " + *chosen, S(88));
+    win.showText(S(Str::TexFileSaved) + ": " + *chosen, S(Str::Success));
     return true;
 }
 

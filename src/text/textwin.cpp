@@ -22,7 +22,7 @@ constexpr size_t kMaxHelpText = 100000;
 DocInit textDocInit()
 {
     DocInit d;
-    d.fileName = S(29) + ".txt";
+    d.fileName = S(Str::Noname) + ".txt";
     return d;
 }
 
@@ -298,7 +298,7 @@ void TPreTextWin::fontChanged(int k)
 
 void TPreTextWin::cmSearchHelp()
 {
-    showText(S(8) + "\n" + S(9) + "\n" + S(10) + "\n" + S(11), S(12));
+    showText(S(Str::SearchHelp1) + "\n" + S(Str::SearchHelp2) + "\n" + S(Str::SearchHelp3) + "\n" + S(Str::SearchHelp4), S(Str::Searching));
 }
 
 void TPreTextWin::menuHelp(const std::string& resourceName) { showHelpText(resourceName); }
@@ -394,7 +394,7 @@ TTextWin::~TTextWin() = default;
 TPreTextWin& TTextWin::helpWindow()
 {
     if (!help_)
-        help_ = makeWindow<TPreTextWin>(frame_, S(25), 0);
+        help_ = makeWindow<TPreTextWin>(frame_, S(Str::HelpTxt), 0);
     return *help_;
 }
 
@@ -403,7 +403,7 @@ void TTextWin::menuHelp(const std::string& resourceName) { helpWindow().showHelp
 // --- TNoteWin ---------------------------------------------------------------
 
 TNoteWin::TNoteWin(TFileMsgWin& owner)
-    : TPreTextWin(owner.frame(), S(93) + " [" + owner.fileName() + "]", 0), owner_(owner)
+    : TPreTextWin(owner.frame(), S(Str::Notebook) + " [" + owner.fileName() + "]", 0), owner_(owner)
 {
 }
 
@@ -415,12 +415,12 @@ void TNoteWin::setNotes(const std::string& text)
     refreshCaption();
 }
 
-void TNoteWin::refreshCaption() { setTitle(S(93) + " [" + owner_.fileName() + "]"); }
+void TNoteWin::refreshCaption() { setTitle(S(Str::Notebook) + " [" + owner_.fileName() + "]"); }
 
 TPreTextWin& TNoteWin::helpWindow()
 {
     if (!help_)
-        help_ = makeWindow<TPreTextWin>(frame_, S(25), 0);
+        help_ = makeWindow<TPreTextWin>(frame_, S(Str::HelpTxt), 0);
     return *help_;
 }
 

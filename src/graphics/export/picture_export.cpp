@@ -81,14 +81,14 @@ void TPreTeXDlg::init(plat::Dialog& d)
     if (use_ == ExportFormat::Eps) {
         d.setTitle("EPS");
     } else if (svg) {
-        d.setTitle(S(41));
-        d.setText(WidthLabel, S(27));
-        d.setText(BoxLabel, S(28));
-        d.setText(ParameterLabel, S(60));
-        d.setText(plat::IdOk, S(42));
-        d.setText(plat::IdCancel, S(43));
+        d.setTitle(S(Str::SvgSettings));
+        d.setText(WidthLabel, S(Str::Width));
+        d.setText(BoxLabel, S(Str::Height));
+        d.setText(ParameterLabel, S(Str::Parameter));
+        d.setText(plat::IdOk, S(Str::Ok));
+        d.setText(plat::IdCancel, S(Str::Cancel));
     }
-    d.setText(PagesLabel, S(61));
+    d.setText(PagesLabel, S(Str::NumberOfPages));
     const bool sizes = tex || svg;
     for (int id : {WidthLabel, Width, BoxLabel, Box})
         d.showControl(id, sizes);
@@ -225,7 +225,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     // the window is ready: after a yes only a failing write stops it.
     auto mayOverwrite = [&] {
         if (std::any_of(files.begin(), files.end(), [](const std::string& p) { return fileExists(p); }) &&
-            win.ask(plat::MessageKind::YesNoDefaultNo, S(13), S(2)) != plat::IdYes) {
+            win.ask(plat::MessageKind::YesNoDefaultNo, S(Str::OverwriteExisting), S(Str::Careful)) != plat::IdYes) {
             win.message(Msg::CannotSaveFile);
             return false;
         }
@@ -298,7 +298,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
         win.message(code);
         return;
     }
-    win.ask(plat::MessageKind::Ok, S(saved), S(88));
+    win.ask(plat::MessageKind::Ok, S(saved), S(Str::Success));
 }
 
 void registerPictureExports()
