@@ -55,7 +55,7 @@ int TPreAppWin::readDocument(const std::string& path)
         // that the file gave.
         message(Msg::InconsistentData);
         closeDivisorWindows();
-        table_.loadCensus(22);
+        table_.loadCensus(kCensus2010);
         HorDocument census = table_.documentData();
         census.method = doc.method;
         census.key = doc.key;
@@ -64,7 +64,7 @@ int TPreAppWin::readDocument(const std::string& path)
         table_.loadDocument(census);
         // The census is shown under its own name, so that Save asks for a
         // name and never writes it over the file that was opened.
-        fileName_ = censusFileName(22);
+        fileName_ = censusFileName(kCensus2010);
         named_ = false;
         changed_ = false;
         readerNamedDocument_ = true;
@@ -91,18 +91,21 @@ bool TPreAppWin::writeDocument(const std::string& path)
     return writeHor(path, doc) == 0;
 }
 
-// Settings: word 12 the column width, word 13 the quota places.
+// Settings: the words of the first parameter block that "hor.ini" uses.
+namespace {
+constexpr int kWordColumnWidth = 12, kWordQuotaPlaces = 13;
+} // namespace
 void TPreAppWin::storeParameters(SettingsState& s) const
 {
-    s.first.ints[0][12] = table_.columnWidth();
-    s.first.ints[0][13] = table_.quotaPlaces();
+    s.first.ints[0][kWordColumnWidth] = table_.columnWidth();
+    s.first.ints[0][kWordQuotaPlaces] = table_.quotaPlaces();
 }
 
 void TPreAppWin::loadParameters(const SettingsState& s)
 {
     // Out-of-range values from a foreign file are refused by the table.
-    table_.setColumnWidth(s.first.ints[0][12]);
-    table_.setQuotaPlaces(s.first.ints[0][13]);
+    table_.setColumnWidth(s.first.ints[0][kWordColumnWidth]);
+    table_.setQuotaPlaces(s.first.ints[0][kWordQuotaPlaces]);
 }
 
 // --- the table as the grid sees it ---------------------------------------------
@@ -224,8 +227,8 @@ void TAppWin::setup()
     // at creation is read by the main window afterwards.
     if (fileName_.empty() || !named_) {
         std::string keep = fileName_;
-        table_.loadCensus(22);
-        fileName_ = keep.empty() ? censusFileName(22) : keep;
+        table_.loadCensus(kCensus2010);
+        fileName_ = keep.empty() ? censusFileName(kCensus2010) : keep;
     }
     updateMenu();
 }

@@ -74,7 +74,7 @@ public:
     TPrePackWin(TQuanFrame* frame, DocInit init);
     ~TPrePackWin() override;
 
-    int32_t windowKind() const override { return 5476; }
+    int32_t windowKind() const override { return kKindBinPacking; }
     std::string fileFilter() const override { return S(Str::BpaFilesFilter); }
     std::string defaultExtension() const override { return "BPA"; }
 

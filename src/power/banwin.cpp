@@ -366,21 +366,24 @@ bool TBanWin::writeDocument(const std::string& path)
     return writeBnz(path, doc) == 0;
 }
 
-// Settings: word 12 the column width, words 13 and 14 the range of random
-// weights.
+// Settings: the words of the first parameter block that "banz.ini" uses.
+namespace {
+constexpr int kWordColumnWidth = 12, kWordLow = 13, kWordHigh = 14;
+} // namespace
+
 void TBanWin::storeParameters(SettingsState& s) const
 {
-    s.first.ints[0][12] = table_.columnWidth();
-    s.first.ints[0][13] = table_.low();
-    s.first.ints[0][14] = table_.high();
+    s.first.ints[0][kWordColumnWidth] = table_.columnWidth();
+    s.first.ints[0][kWordLow] = table_.low();
+    s.first.ints[0][kWordHigh] = table_.high();
 }
 
 void TBanWin::loadParameters(const SettingsState& s)
 {
-    if (s.first.ints[0][12] > 0)
-        table_.setColumnWidth(s.first.ints[0][12]);
-    if (s.first.ints[0][13] > 0)
-        table_.setRange(s.first.ints[0][13], s.first.ints[0][14]);
+    if (s.first.ints[0][kWordColumnWidth] > 0)
+        table_.setColumnWidth(s.first.ints[0][kWordColumnWidth]);
+    if (s.first.ints[0][kWordLow] > 0)
+        table_.setRange(s.first.ints[0][kWordLow], s.first.ints[0][kWordHigh]);
 }
 
 void TBanWin::command(int id)

@@ -40,7 +40,7 @@ public:
     TBanWin(TQuanFrame* frame, DocInit init);
     ~TBanWin() override;
 
-    int32_t windowKind() const override { return 887; }
+    int32_t windowKind() const override { return kKindWeightedVoting; }
     BlocTable& table() { return table_; }
     const BlocTable& table() const { return table_; }
     std::string titleSuffix() const override;

@@ -407,7 +407,12 @@ void TQuanFrame::showAbout()
 void TQuanFrame::command(int id)
 {
     switch (id) {
-    case 401: case 402: case 403: case 404: case 405: case 406:
+    case static_cast<int>(WindowKind::Apportionment):
+    case static_cast<int>(WindowKind::Graphs):
+    case static_cast<int>(WindowKind::Banzhaf):
+    case static_cast<int>(WindowKind::Voting):
+    case static_cast<int>(WindowKind::Packing):
+    case static_cast<int>(WindowKind::Scheduling):
         newWindow(static_cast<WindowKind>(id), "");
         break;
     case cm::OpenLast:
