@@ -2,17 +2,14 @@
 
 #include "core/msgcode.h"
 
-#include "graphics/docfile/safefile.h"
+#include "graphics/docfile/document.h"
 
 namespace quan {
 
 namespace {
 
-constexpr int kParameterWords = 50;
 constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
 constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
-
-std::string cut(const std::string& s, size_t n) { return s.size() > n ? s.substr(0, n) : s; }
 
 } // namespace
 
@@ -21,8 +18,7 @@ bool writeBnz(ByteWriter& w, const BnzDocument& doc)
     const size_t n = doc.weights.size();
     if (n < kBnzMinBlocs || n > kBnzMaxBlocs || doc.names.size() != n)
         return false;
-    WriteHeader(w, doc.header, kKindWeightedVoting);
-    int32_t words[kParameterWords] = {};
+    DocumentWords words{};
     words[0] = static_cast<int32_t>(n);
     words[1] = doc.columnWidth;
     words[2] = doc.key;
@@ -35,13 +31,12 @@ bool writeBnz(ByteWriter& w, const BnzDocument& doc)
     words[9] = doc.high;
     for (size_t i = 0; i < doc.worksheetColors.size(); ++i)
         words[10 + i] = doc.worksheetColors[i];
-    for (int32_t v : words)
-        w.i32(v);
+    writeDocumentStart(w, doc.header, kKindWeightedVoting, words);
     for (Real weight : doc.weights)
         w.i32(roundHalfDown(weight));
     for (const std::string& name : doc.names)
-        w.fileString(cut(name, kBnzNameChars));
-    w.fileString(cut(doc.notebook, kBnzNotebookChars));
+        w.fileString(fieldText(name, kBnzNameChars));
+    w.fileString(fieldText(doc.notebook, kBnzNotebookChars));
     return true;
 }
 
@@ -50,22 +45,18 @@ int writeBnz(const std::string& path, const BnzDocument& doc)
     ByteWriter w;
     if (!writeBnz(w, doc))
         return kCannotSave;
-    return writeFileAtomically(path, w.data()) ? 0 : kCannotSave;
+    return saveDocumentBytes(path, w);
 }
 
 int readBnz(const uint8_t* data, size_t size, BnzDocument& out)
 {
     ByteReader r(data, size);
     BnzDocument doc = out;
-    doc.header.kind = kKindWeightedVoting;
-    const int32_t version = ReadHeader(r, doc.header);
-    if (version <= 0 || version > kDocumentVersion)
+    DocumentWords words{};
+    if (!readDocumentStart(r, kKindWeightedVoting, doc.header, words))
         return kCannotOpen;
-    int32_t words[kParameterWords];
-    for (int32_t& v : words)
-        v = r.i32();
     const int32_t n = words[0];
-    if (r.failed() || n < kBnzMinBlocs || n > kBnzMaxBlocs)
+    if (n < kBnzMinBlocs || n > kBnzMaxBlocs)
         return kCannotOpen;
     doc.columnWidth = words[1];
     doc.key = words[2];
@@ -76,7 +67,7 @@ int readBnz(const uint8_t* data, size_t size, BnzDocument& out)
     doc.quota = words[7];
     doc.low = words[8];
     doc.high = words[9];
-    if (version >= 5)
+    if (doc.header.version >= 5)
         for (size_t i = 0; i < doc.worksheetColors.size(); ++i)
             doc.worksheetColors[i] = words[10 + i];
     doc.weights.assign(static_cast<size_t>(n), 0);
@@ -99,7 +90,6 @@ int readBnz(const uint8_t* data, size_t size, BnzDocument& out)
                        doc.high >= doc.low;
     if (!valid)
         return kCannotOpen;
-    doc.header.version = version;
     out = std::move(doc);
     return 0;
 }

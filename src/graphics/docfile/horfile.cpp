@@ -4,13 +4,12 @@
 
 #include <cmath>
 
-#include "graphics/docfile/safefile.h"
+#include "graphics/docfile/document.h"
 
 namespace quan {
 
 namespace {
 
-constexpr int kParameterWords = 50;
 constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
 constexpr int kInconsistent = codeOf(Msg::InconsistentData);
 constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
@@ -20,10 +19,6 @@ bool validKey(int32_t key)
     return key == -1 || key == 0 || key == 5 || key == 7;
 }
 
-std::string cut(const std::string& s, size_t n)
-{
-    return s.size() > n ? s.substr(0, n) : s;
-}
 
 } // namespace
 
@@ -32,8 +27,7 @@ bool writeHor(ByteWriter& w, const HorDocument& doc)
     const size_t n = doc.populations.size();
     if (n < kHorMinStates || n > kHorMaxStates || doc.names.size() != n)
         return false;
-    WriteHeader(w, doc.header, kKindApportionment);
-    int32_t words[kParameterWords] = {};
+    DocumentWords words{};
     words[0] = static_cast<int32_t>(n);
     words[1] = doc.columnWidth;
     words[2] = doc.method;
@@ -42,16 +36,15 @@ bool writeHor(ByteWriter& w, const HorDocument& doc)
     words[5] = doc.increasing ? 1 : 0;
     words[6] = kHorHeadings;
     words[7] = kHorFormatMark;
-    for (int32_t v : words)
-        w.i32(v);
+    writeDocumentStart(w, doc.header, kKindApportionment, words);
     for (Real p : doc.populations)
         w.i32(roundHalfDown(p));
     for (const std::string& name : doc.names)
-        w.fileString(cut(name, kHorNameChars));
+        w.fileString(fieldText(name, kHorNameChars));
     w.real(doc.divisor);
     for (const std::string& h : doc.headings)
-        w.fileString(cut(h, kHorHeadingChars));
-    w.fileString(cut(doc.notebook, kNotebookChars));
+        w.fileString(fieldText(h, kHorHeadingChars));
+    w.fileString(fieldText(doc.notebook, kNotebookChars));
     return true;
 }
 
@@ -60,24 +53,19 @@ int writeHor(const std::string& path, const HorDocument& doc)
     ByteWriter w;
     if (!writeHor(w, doc))
         return kCannotSave;
-    return writeFileAtomically(path, w.data()) ? 0 : kCannotSave;
+    return saveDocumentBytes(path, w);
 }
 
 int readHor(const uint8_t* data, size_t size, HorDocument& out)
 {
     ByteReader r(data, size);
     HorDocument doc = out;
-    doc.header.kind = kKindApportionment;
-    const int32_t version = ReadHeader(r, doc.header);
-    if (version <= 0 || version > kDocumentVersion)
+    DocumentWords words{};
+    if (!readDocumentStart(r, kKindApportionment, doc.header, words))
         return kCannotOpen;
-
-    int32_t words[kParameterWords];
-    for (int32_t& v : words)
-        v = r.i32();
     const int32_t n = words[0];
     const int32_t headingCount = words[6];
-    if (r.failed() || n < kHorMinStates || n > kHorMaxStates || headingCount < 0)
+    if (n < kHorMinStates || n > kHorMaxStates || headingCount < 0)
         return kCannotOpen;
     doc.columnWidth = words[1];
     doc.method = words[2];
@@ -115,7 +103,6 @@ int readHor(const uint8_t* data, size_t size, HorDocument& out)
         doc.divisor > 0;
     if (!valid)
         return kCannotOpen;
-    doc.header.version = version;
     out = std::move(doc);
     return out.inconsistent ? kInconsistent : 0;
 }

@@ -2,7 +2,7 @@
 
 #include "core/msgcode.h"
 
-#include "graphics/docfile/safefile.h"
+#include "graphics/docfile/document.h"
 #include "packing/core/packing.h"
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 namespace quan {
 
 namespace {
-constexpr int kBlockWords = 50;
 constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
 constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
 } // namespace
@@ -25,40 +24,34 @@ int32_t bpaTotalWord(const std::vector<int32_t>& items)
 
 void writeBpa(ByteWriter& w, const BpaDocument& doc)
 {
-    WriteHeader(w, doc.header, kKindBinPacking);
-    int32_t words[kBlockWords] = {};
+    DocumentWords words{};
     words[0] = doc.capacity;
     words[1] = doc.methodCode;
     words[2] = doc.columnWidth;
     words[3] = static_cast<int32_t>(doc.items.size());
     words[4] = bpaTotalWord(doc.items);
-    for (int32_t v : words)
-        w.i32(v);
+    writeDocumentStart(w, doc.header, kKindBinPacking, words);
     for (int32_t s : doc.items)
         w.i32(s);
-    w.fileString(doc.notebook.size() > kBpaNotebookChars ? doc.notebook.substr(0, kBpaNotebookChars) : doc.notebook);
+    w.fileString(fieldText(doc.notebook, kBpaNotebookChars));
 }
 
 int writeBpa(const std::string& path, const BpaDocument& doc)
 {
     ByteWriter w;
     writeBpa(w, doc);
-    return writeFileAtomically(path, w.data()) ? 0 : kCannotSave;
+    return saveDocumentBytes(path, w);
 }
 
 int readBpa(const uint8_t* data, size_t size, BpaDocument& out)
 {
     ByteReader r(data, size);
     BpaDocument doc = out;
-    doc.header.kind = kKindBinPacking;
-    const int32_t version = ReadHeader(r, doc.header);
-    if (version <= 0 || version > kDocumentVersion)
+    DocumentWords words{};
+    if (!readDocumentStart(r, kKindBinPacking, doc.header, words))
         return kCannotOpen;
-    int32_t words[kBlockWords];
-    for (int32_t& v : words)
-        v = r.i32();
     const int32_t count = words[3];
-    if (r.failed() || words[0] < kPackMinCapacity || count < 1 || !methodCodeValid(words[1]))
+    if (words[0] < kPackMinCapacity || count < 1 || !methodCodeValid(words[1]))
         return kCannotOpen;
     doc.capacity = words[0];
     doc.methodCode = words[1];
@@ -79,7 +72,6 @@ int readBpa(const uint8_t* data, size_t size, BpaDocument& out)
     doc.notebook = r.fileString(kBpaNotebookChars);
     if (r.failed())
         return kCannotOpen;
-    doc.header.version = version;
     out = std::move(doc);
     return 0;
 }
