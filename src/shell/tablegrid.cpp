@@ -145,7 +145,12 @@ bool TableGrid::key(const TableGridModel& m, int vk)
     case k::Down: return scrollRows(m, 1);
     case k::Prior: return scrollRows(m, -visibleRows_);
     case k::Next: return scrollRows(m, visibleRows_);
-    case k::Home: return scrollRows(m, -m.rowCount()) | scrollColumns(m, -m.columnCount());
+    case k::Home: {
+        // Both scroll, whether or not the first moved.
+        const bool rows = scrollRows(m, -m.rowCount());
+        const bool columns = scrollColumns(m, -m.columnCount());
+        return rows || columns;
+    }
     case k::End: return scrollRows(m, m.rowCount());
     case k::Left: return scrollColumns(m, -1);
     case k::Right: return scrollColumns(m, 1);

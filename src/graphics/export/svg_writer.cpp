@@ -365,7 +365,9 @@ void SvgWriter::frame(plat::DC&, WPoint ll, WPoint ur, int width)
 
 void SvgWriter::icon(plat::DC&, const ViewState& v, WPoint centre, int shape, int s, int color)
 {
-    auto [x, y] = px(centre);
+    // Plain names, not a structured binding: the shapes' lambdas capture them.
+    const std::pair<int, int> at = px(centre);
+    const int x = at.first, y = at.second;
     FillSpec solid;
     solid.fill = color;
     solid.outline = color;

@@ -11,7 +11,6 @@ namespace quan {
 
 namespace {
 constexpr int kCannotOpen = codeOf(Msg::CannotOpenFile);
-constexpr int kCannotSave = codeOf(Msg::CannotSaveFile);
 } // namespace
 
 int32_t bpaTotalWord(const std::vector<int32_t>& items)
