@@ -70,11 +70,7 @@ POPUP "&Arrange"
   MENUITEM "by &Population", 740
   MENUITEM "by &District size", 741
   MENUITEM "by &Critical value", 743
-  MENUITEM SEPARATOR
-  MENUITEM "&Increasing", 744
-  MENUITEM "&Row numbers", 748
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 333
+  INCLUDE TABLEARRANGE
 END
 POPUP "&Other"
   MENUITEM "&Priority list", 692

@@ -38,11 +38,7 @@ END
 POPUP "&Arrange"
   MENUITEM "by &Name", 742
   MENUITEM "by &Weight", 740
-  MENUITEM SEPARATOR
-  MENUITEM "&Increasing", 744
-  MENUITEM "&Row numbers", 748
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 333
+  INCLUDE TABLEARRANGE
 END
 POPUP "F&ormat"
   MENUITEM "&Width of columns ...", 673

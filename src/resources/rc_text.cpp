@@ -50,6 +50,14 @@ POPUP TABLEFILE "&File"
   MENUITEM "Select p&rinter ...", 93
   MENUITEM SEPARATOR
 END
+// The end of the Arrange popups of the table windows.
+POPUP TABLEARRANGE "&Arrange"
+  MENUITEM SEPARATOR
+  MENUITEM "&Increasing", 744
+  MENUITEM "&Row numbers", 748
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 333
+END
 
 // The text window (also the help windows).
 MENU TEXTMENU
