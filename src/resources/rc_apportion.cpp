@@ -85,10 +85,7 @@ END
 POPUP "F&ormat"
   MENUITEM "&Width of columns ...", 673
   MENUITEM "&Quota places ...", 674
-  MENUITEM "&Table font ...", 60
-  MENUITEM "&Notebook", 675
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 335
+  INCLUDE TABLEFORMAT
 END
 END
 

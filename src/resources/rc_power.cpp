@@ -42,10 +42,7 @@ POPUP "&Arrange"
 END
 POPUP "F&ormat"
   MENUITEM "&Width of columns ...", 673
-  MENUITEM "&Table font ...", 60
-  MENUITEM "&Notebook", 675
-  MENUITEM SEPARATOR
-  MENUITEM "&Help", 335
+  INCLUDE TABLEFORMAT
 END
 END
 

@@ -58,6 +58,13 @@ POPUP TABLEARRANGE "&Arrange"
   MENUITEM SEPARATOR
   MENUITEM "&Help", 333
 END
+// The end of the Format popups of the table windows.
+POPUP TABLEFORMAT "F&ormat"
+  MENUITEM "&Table font ...", 60
+  MENUITEM "&Notebook", 675
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", 335
+END
 
 // The text window (also the help windows).
 MENU TEXTMENU
