@@ -43,10 +43,8 @@ int banzhafAllCases(const std::vector<int64_t>& w, int64_t q, OppositionPair pai
                     const Progress& progress, PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::CheckTheQuota))
         return code;
-    if (total < q)
-        return codeOf(Msg::CheckTheQuota);
     const int n = static_cast<int>(w.size());
     if (n > kMaxAllCasesBanzhaf)
         return codeOf(Msg::TooManyBlocs);
@@ -258,10 +256,8 @@ int shapleyAllCases(const std::vector<int64_t>& w, int64_t q, const Progress& pr
                     PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::InconsistentData))
         return code;
-    if (total < q)
-        return codeOf(Msg::InconsistentData);
     if (w.size() > static_cast<size_t>(kMaxAllCasesShapley))
         return codeOf(Msg::OutOfBounds);
     ShapleyWalk walk(w, q, progress);

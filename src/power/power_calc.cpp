@@ -22,7 +22,7 @@ std::string samplesTitle(uint64_t samples)
 
 namespace powerdetail {
 
-int checkTable(const std::vector<int64_t>& w, int64_t q, int64_t& total)
+int checkTable(const std::vector<int64_t>& w, int64_t q, int64_t& total, Msg unreachableQuota)
 {
     total = 0;
     if (w.empty() || w.size() > static_cast<size_t>(kMaxPowerBlocs) || q < 1)
@@ -32,7 +32,7 @@ int checkTable(const std::vector<int64_t>& w, int64_t q, int64_t& total)
             return codeOf(Msg::OutOfBounds);
         total += x;
     }
-    return 0;
+    return total < q ? codeOf(unreachableQuota) : 0;
 }
 
 bool pairUsable(OppositionPair pair, size_t n)

@@ -412,10 +412,8 @@ int banzhafExact(const std::vector<int64_t>& w, int64_t q, OppositionPair pair,
                  const Progress& progress, PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::CheckTheQuota))
         return code;
-    if (total < q)
-        return codeOf(Msg::CheckTheQuota);
     const size_t n = w.size();
     const bool wide = n > 64; // subset counts of n - 1 blocs may pass 2^64
     if (static_cast<uint64_t>(q) * (wide ? sizeof(U128) : sizeof(uint64_t)) > kExactTableBytes)
@@ -440,10 +438,8 @@ int shapleyExact(const std::vector<int64_t>& w, int64_t q, const Progress& progr
                  PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::InconsistentData))
         return code;
-    if (total < q)
-        return codeOf(Msg::InconsistentData);
     const size_t n = w.size();
     out = PowerCounts{};
     PollMeter meter(progress);

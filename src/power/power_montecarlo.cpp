@@ -138,10 +138,8 @@ int banzhafMonteCarlo(const std::vector<int64_t>& w, int64_t q, OppositionPair p
                       Random& rng, const Progress& progress, PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::CheckTheQuota))
         return code;
-    if (total < q)
-        return codeOf(Msg::CheckTheQuota);
     const bool hasPair = pairUsable(pair, w.size());
     const size_t pa = hasPair ? static_cast<size_t>(pair.first) : 0;
     const size_t pb = hasPair ? static_cast<size_t>(pair.second) : 0;
@@ -166,10 +164,8 @@ int shapleyMonteCarlo(const std::vector<int64_t>& w, int64_t q, Random& rng,
                       const Progress& progress, PowerCounts& out)
 {
     int64_t total = 0;
-    if (int code = checkTable(w, q, total))
+    if (int code = checkTable(w, q, total, Msg::CheckTheQuota))
         return code;
-    if (total < q)
-        return codeOf(Msg::CheckTheQuota);
     const int n = static_cast<int>(w.size());
     const LcgJumps& J = jumps();
     std::array<Divisor, kMaxPowerBlocs + 1> divisors;

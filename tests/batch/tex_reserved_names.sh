@@ -1,4 +1,4 @@
-# Names holding every character that plain TeX treats specially still give
+# Names holding every character that plain TeX reserves still give
 # TeX tables that compile: an apportionment and a weighted-voting document
 # are saved, their names replaced in the files by names of the same length,
 # opened again and written as TeX tables.
@@ -17,7 +17,7 @@ menu File|Save As
 SCRIPT
 "$QUANDEL" --batch save.txt > out.txt
 # Same lengths keep the files valid: "California" (10) becomes all ten
-# special characters, "Alabama" (7) a name with an index and a power.
+# reserved characters, "Alabama" (7) a name with an index and a power.
 LC_ALL=C sed -i 's/California/\\{}$\&#^_~%/; s/Alabama/x{1}^2_/; s/State/St_te/' states.hor
 LC_ALL=C sed -i 's/name01/\\{}$\&#/; s/name02/^_~%{}/; s/name03/Beta^2/' blocs.bnz
 LC_ALL=C grep -q 'Beta^2' blocs.bnz || fail "the bloc names were not replaced"
@@ -42,7 +42,7 @@ for t in states blocs; do
   tex -interaction=nonstopmode -halt-on-error doc-$t.tex > tex-$t.log 2>&1 </dev/null || { cat tex-$t.log; cat $t.tex; fail "tex stops on $t.tex"; }
   [ -s doc-$t.dvi ] || fail "no dvi for $t"
 done
-# The special names reach the tables (escaped), and the row of the renamed
+# The reserved-character names reach the tables (escaped), and the row of the renamed
 # state still carries its 53 seats.
 grep -q '53&' states.tex || fail "California's row lost"
 grep -q 'Beta' blocs.tex || fail "the renamed bloc is missing"

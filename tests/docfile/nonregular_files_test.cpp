@@ -17,7 +17,7 @@ namespace {
 constexpr int kCannotOpen = 11; // "cannot open file"
 }
 
-TEST(SpecialFiles, DocumentReadersRefuseAFifoWithoutWaiting)
+TEST(NonRegularFiles, DocumentReadersRefuseAFifoWithoutWaiting)
 {
     auto dir = testutil::scratchDir("fifo_docs");
     for (const char* name : {"pipe.hor", "pipe.bnz", "pipe.ini"}) {
@@ -47,9 +47,9 @@ TEST(SpecialFiles, DocumentReadersRefuseAFifoWithoutWaiting)
     fs::remove_all(dir);
 }
 
-TEST(SpecialFiles, DocumentReadersRefuseFoldersAndDevices)
+TEST(NonRegularFiles, DocumentReadersRefuseFoldersAndDevices)
 {
-    auto dir = testutil::scratchDir("special_docs");
+    auto dir = testutil::scratchDir("nonregular_docs");
     fs::create_directory(dir / "folder.hor");
     HorDocument hor;
     EXPECT_EQ(readHor((dir / "folder.hor").string(), hor), kCannotOpen);
