@@ -558,8 +558,9 @@ Size HeadlessWindow::clientSize() const
 
 void HeadlessWindow::setClientSize(Size s)
 {
-    geometry_.right = geometry_.left + s.w;
-    geometry_.bottom = geometry_.top + s.h;
+    // The scroll bars that show come on top of the client asked for.
+    geometry_.right = geometry_.left + s.w + (vScroll_.visible ? 16 : 0);
+    geometry_.bottom = geometry_.top + s.h + (hScroll_.visible ? 16 : 0);
     if (handler_)
         handler_->resized(clientSize());
 }
