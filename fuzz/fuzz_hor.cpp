@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "fuzz_checks.h"
+#include "fuzz_hor_checks.h"
 #include "fuzz_windows.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)

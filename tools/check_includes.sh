@@ -8,13 +8,13 @@
 set -u
 src="${1:-$(dirname "$0")/..}/src"
 
-# The level of a folder of src/ (graphics/docfile is the docfile library,
-# packing/core the plain bin-packing types).
+# The level of a folder of src/ (packing/core holds the plain bin-packing
+# types).
 level() {
   case "$1" in
     core) echo 0 ;;
     platform) echo 1 ;;
-    resources | graphics/docfile) echo 2 ;;
+    resources | docfile) echo 2 ;;
     shell | packing/core) echo 3 ;;
     text) echo 4 ;;
     graphics | graphics/*) echo 5 ;;
@@ -26,10 +26,9 @@ level() {
   esac
 }
 
-# The folder an include names: "graphics/docfile/header.h" -> graphics/docfile.
+# The folder an include names: "packing/core/bpafile.h" -> packing/core.
 folder_of_include() {
   case "$1" in
-    graphics/docfile/*) echo graphics/docfile ;;
     packing/core/*) echo packing/core ;;
     */*) echo "${1%%/*}" ;;
     *) echo "" ;;
@@ -41,7 +40,7 @@ while IFS= read -r file; do
   rel="${file#"$src"/}"
   case "$rel" in
     main.cpp) from=main ;;
-    graphics/docfile/*) from=graphics/docfile ;;
+    packing/core/*) from=packing/core ;;
     */*) from="${rel%/*}" ;;
   esac
   from_level=$(level "$from")
@@ -57,7 +56,7 @@ while IFS= read -r file; do
     to=$(folder_of_include "$inc")
     [ -z "$to" ] && continue
     [ "$to" = "$from" ] && continue
-    [ "${from%%/*}" = graphics ] && [ "$to" = graphics ] && [ "$from" != graphics/docfile ] && continue
+    [ "${from%%/*}" = graphics ] && [ "$to" = graphics ] && continue
     to_level=$(level "$to")
     if [ -z "$to_level" ] || [ "$to_level" -ge "$from_level" ]; then
       echo "$rel:$n: $from includes $inc (level ${to_level:-?} is not below ${from_level})"

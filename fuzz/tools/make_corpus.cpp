@@ -4,11 +4,11 @@
 #include <filesystem>
 #include <string>
 
-#include "graphics/docfile/bnzfile.h"
-#include "graphics/docfile/horfile.h"
-#include "graphics/docfile/overlays.h"
-#include "graphics/docfile/safefile.h"
-#include "graphics/docfile/settings.h"
+#include "power/bnzfile.h"
+#include "apportion/horfile.h"
+#include "docfile/overlays.h"
+#include "docfile/safefile.h"
+#include "docfile/settings.h"
 
 using namespace quan;
 namespace fs = std::filesystem;

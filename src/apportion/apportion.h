@@ -18,7 +18,7 @@
 //    and never exceed kTextLimit characters.
 #pragma once
 
-#include "graphics/docfile/horfile.h"
+#include "apportion/horfile.h"
 
 #include "core/qmath.h"
 

@@ -4,9 +4,9 @@
 
 #include "apportion/census.h"
 #include "core/fileio.h"
-#include "graphics/docfile/horfile.h"
+#include "apportion/horfile.h"
 #include "power/banwin.h"
-#include "graphics/docfile/settings.h"
+#include "docfile/settings.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "shell/quanframe.h"

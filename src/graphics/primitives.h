@@ -4,8 +4,8 @@
 #pragma once
 
 #include "graphics/backend.h"
-#include "graphics/docfile/colors.h"
-#include "graphics/docfile/fonts.h"
+#include "docfile/colors.h"
+#include "docfile/fonts.h"
 #include "graphics/page.h"
 #include "graphics/view.h"
 

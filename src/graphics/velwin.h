@@ -5,8 +5,8 @@
 // asks for one, and the colour window.
 #pragma once
 
-#include "graphics/docfile/header.h"
-#include "graphics/docfile/settings.h"
+#include "docfile/header.h"
+#include "docfile/settings.h"
 #include "graphics/imagesize.h"
 #include "text/prewin.h"
 #include "text/textwin.h"

@@ -2,8 +2,8 @@
 
 #include "core/msgcode.h"
 
-#include "graphics/docfile/bnzfile.h"
-#include "graphics/docfile/settings.h"
+#include "power/bnzfile.h"
+#include "docfile/settings.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "text/tables.h"

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/qmath.h"
-#include "graphics/docfile/bnzfile.h"
+#include "power/bnzfile.h"
 #include "power/big_uint.h"
 #include "power/power_calc.h"
 

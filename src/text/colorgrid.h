@@ -2,7 +2,7 @@
 // layout and arithmetic, independent of any window.
 #pragma once
 
-#include "graphics/docfile/colors.h"
+#include "docfile/colors.h"
 #include "platform/geometry.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 // font table and the font dialog of each slot to the document window.
 #pragma once
 
-#include "graphics/docfile/fonts.h"
+#include "docfile/fonts.h"
 #include "shell/filemsgwin.h"
 
 #include <memory>

@@ -3,7 +3,7 @@
 // with its grey levels, the fifteen colour roles and the client size.
 #pragma once
 
-#include "graphics/docfile/colors.h"
+#include "docfile/colors.h"
 #include "text/colorgrid.h"
 #include "text/fontwin.h"
 

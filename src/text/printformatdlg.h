@@ -3,7 +3,7 @@
 // the x unit carry their sign in two radio buttons.
 #pragma once
 
-#include "graphics/docfile/printformat.h"
+#include "docfile/printformat.h"
 #include "shell/dlg.h"
 
 #include <array>

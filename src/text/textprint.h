@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/qmath.h"
-#include "graphics/docfile/fonts.h"
+#include "docfile/fonts.h"
 #include "platform/platform.h"
 
 #include <algorithm>

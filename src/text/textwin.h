@@ -4,7 +4,7 @@
 // document window.
 #pragma once
 
-#include "graphics/docfile/printformat.h"
+#include "docfile/printformat.h"
 #include "text/fontwin.h"
 #include "text/textops.h"
 

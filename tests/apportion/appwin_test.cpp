@@ -4,7 +4,7 @@
 #include "apportion/census.h"
 #include "power/banwin.h"
 #include "core/fileio.h"
-#include "graphics/docfile/settings.h"
+#include "docfile/settings.h"
 #include "shell/shell_fixture.h"
 
 #include <map>

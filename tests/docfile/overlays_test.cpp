@@ -1,5 +1,5 @@
-#include "graphics/docfile/overlays.h"
-#include "graphics/docfile/colors.h"
+#include "docfile/overlays.h"
+#include "docfile/colors.h"
 
 #include <gtest/gtest.h>
 

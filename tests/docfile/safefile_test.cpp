@@ -1,4 +1,4 @@
-#include "graphics/docfile/safefile.h"
+#include "docfile/safefile.h"
 
 #include <cstdio>
 #include <fstream>

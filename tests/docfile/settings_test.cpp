@@ -1,4 +1,4 @@
-#include "graphics/docfile/settings.h"
+#include "docfile/settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The ".bpa" file: its layout checked against bytes put together by hand,
 // write-read-write byte for byte, and every cut or impossible file refused
 // with the document left as it was.
-#include "docfile/testutil.h"
+#include "testutil.h"
 #include "packing/core/bpafile.h"
 
 #include <gtest/gtest.h>

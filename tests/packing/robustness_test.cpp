@@ -2,7 +2,7 @@
 // fuzz_bpa and fuzz_paste and a few thousand mutations of them go through
 // the ".bpa" reader and the pasted-number reader.
 #include "../../fuzz/fuzz_packing_checks.h"
-#include "docfile/testutil.h"
+#include "testutil.h"
 
 #include <gtest/gtest.h>
 

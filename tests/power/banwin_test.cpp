@@ -1,7 +1,7 @@
 // The weighted-voting window driven through its menus on the headless
 // platform.
 #include "power/banwin.h"
-#include "graphics/docfile/bnzfile.h"
+#include "power/bnzfile.h"
 #include "shell/shell_fixture.h"
 
 using namespace quan;

@@ -2,7 +2,7 @@
 
 #include "core/msgcode.h"
 
-#include "graphics/docfile/document.h"
+#include "docfile/document.h"
 #include "packing/core/packing.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // item sizes and the notebook text.
 #pragma once
 
-#include "graphics/docfile/header.h"
+#include "docfile/header.h"
 
 #include <cstdint>
 #include <string>

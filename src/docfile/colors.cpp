@@ -1,4 +1,4 @@
-#include "graphics/docfile/colors.h"
+#include "docfile/colors.h"
 
 namespace quan {
 

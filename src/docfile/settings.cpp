@@ -1,8 +1,8 @@
-#include "graphics/docfile/settings.h"
+#include "docfile/settings.h"
 
 #include <algorithm>
 
-#include "graphics/docfile/safefile.h"
+#include "docfile/safefile.h"
 
 namespace quan {
 

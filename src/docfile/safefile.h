@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/fileio.h"
-#include "graphics/docfile/binio.h"
+#include "docfile/binio.h"
 
 namespace quan {
 

@@ -1,4 +1,4 @@
-#include "graphics/docfile/bnzfile.h"
+#include "power/bnzfile.h"
 
 #include <gtest/gtest.h>
 

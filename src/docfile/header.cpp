@@ -1,4 +1,4 @@
-#include "graphics/docfile/header.h"
+#include "docfile/header.h"
 
 #include <algorithm>
 #include <cmath>

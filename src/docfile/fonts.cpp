@@ -1,9 +1,9 @@
-#include "graphics/docfile/fonts.h"
+#include "docfile/fonts.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "graphics/docfile/binio.h"
+#include "docfile/binio.h"
 
 namespace quan {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "graphics/docfile/binio.h"
-#include "graphics/docfile/fonts.h"
+#include "docfile/binio.h"
+#include "docfile/fonts.h"
 
 namespace quan {
 

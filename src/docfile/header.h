@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "graphics/docfile/binio.h"
-#include "graphics/docfile/colors.h"
-#include "graphics/docfile/fonts.h"
-#include "graphics/docfile/printformat.h"
+#include "docfile/binio.h"
+#include "docfile/colors.h"
+#include "docfile/fonts.h"
+#include "docfile/printformat.h"
 
 namespace quan {
 

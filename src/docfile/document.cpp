@@ -1,7 +1,7 @@
-#include "graphics/docfile/document.h"
+#include "docfile/document.h"
 
 #include "core/msgcode.h"
-#include "graphics/docfile/safefile.h"
+#include "docfile/safefile.h"
 
 namespace quan {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "graphics/docfile/header.h"
+#include "docfile/header.h"
 
 namespace quan {
 

@@ -1,4 +1,4 @@
-#include "graphics/docfile/overlays.h"
+#include "docfile/overlays.h"
 
 #include <algorithm>
 #include <limits>

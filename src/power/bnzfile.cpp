@@ -1,8 +1,8 @@
-#include "graphics/docfile/bnzfile.h"
+#include "power/bnzfile.h"
 
 #include "core/msgcode.h"
 
-#include "graphics/docfile/document.h"
+#include "docfile/document.h"
 
 namespace quan {
 

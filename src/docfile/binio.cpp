@@ -1,4 +1,4 @@
-#include "graphics/docfile/binio.h"
+#include "docfile/binio.h"
 
 #include "core/fileio.h"
 

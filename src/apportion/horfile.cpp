@@ -1,10 +1,10 @@
-#include "graphics/docfile/horfile.h"
+#include "apportion/horfile.h"
 
 #include "core/msgcode.h"
 
 #include <cmath>
 
-#include "graphics/docfile/document.h"
+#include "docfile/document.h"
 
 namespace quan {
 

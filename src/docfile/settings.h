@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "graphics/docfile/header.h"
+#include "docfile/header.h"
 
 namespace quan {
 
