@@ -15,7 +15,10 @@ struct StringEntry {
 enum class Str : int {
     SaveChangesTo = 1,
     Careful = 2,
+    LengthenHyphens = 3,
+    NewMinusSign = 4,
     Input = 5,
+    SearchFor = 6,
     Quandel = 7,
     SearchHelp1 = 8,
     SearchHelp2 = 9,
@@ -27,17 +30,21 @@ enum class Str : int {
     SizeOfDrawing = 26,
     Width = 27,
     Height = 28,
+    PrinterPenWidth = 15,
+    DisplayPenWidth = 16,
+    DilationFactor = 17,
+    ShiftPercent = 18,
     Noname = 29,
     AboutQuandel = 32,
     SvgSettings = 41,
     Ok = 42,
     Cancel = 43,
     Parameter = 60,
-    DishFirst = 70, // the Lunch dialog's dishes, 70 + k
     NumberOfPages = 61,
     Hmm = 62,
     TextWindowFont = 63,
     TextFilesFilter = 64,
+    DishFirst = 70, // the Lunch dialog's dishes, 70 + k
     Success = 88,
     TexFileSaved = 89,
     EpsFileSaved = 91,
@@ -46,6 +53,7 @@ enum class Str : int {
     EpsFilesFilter = 96,
     SvgFilesFilter = 97,
     TexFilesFilter = 98,
+    StateNameFirst = 100, // "Alabama" .. "Wyoming": 100 + state
     Bins = 150,
     Items = 151,
     Sizes = 152,
@@ -58,6 +66,8 @@ enum class Str : int {
     Quota = 192,
     MethodShortFirst = 260, // " Ham", "Ham+", ...: 260 + method
     MethodLongFirst = 270,  // "Hamilton", ...: 270 + method
+    CorrectDivisor = 280,
+    IncorrectDivisor = 281,
     ElectoralCollegePower = 282,
     HorFilesFilter = 320,
     BnzFilesFilter = 322,
@@ -69,6 +79,9 @@ enum class Str : int {
     PriorityList = 335,
     Comparison = 336,
     ExamplesDone = 337,
+    ColumnWidth = 340,
+    NumberOfStates = 341,
+    NumberOfBlocs = 342,
     PressQToQuit = 601,
     EscCancelsAutofeed = 611,
 };
