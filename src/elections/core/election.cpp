@@ -72,7 +72,7 @@ Election Election::newWindow(Random& rng)
     std::vector<int32_t> counts(e.s_.ballots.size());
     drawExample(counts, e.s_.total, rng);
     setCounts(e.s_.ballots, counts);
-    e.pickCurrent(rng);
+    e.pickCurrentAtRandom(rng);
     return e;
 }
 
@@ -99,7 +99,7 @@ void Election::retally()
         tally_ = computeTally(s_.ballots, s_.n, s_.points, s_.current);
 }
 
-void Election::pickCurrent(Random& rng)
+void Election::pickCurrentAtRandom(Random& rng)
 {
     s_.current = rng.below(ballotCount());
     retally();
@@ -155,7 +155,7 @@ int Election::zeros(Random& rng)
     s_.total = 0;
     tally_ = Tally{};
     undo_.clear();
-    pickCurrent(rng);
+    pickCurrentAtRandom(rng);
     return 0;
 }
 
@@ -225,7 +225,7 @@ int Election::newNames(const std::string& text, Random& rng, const Poll& poll)
     }
     s_ = std::move(w);
     undo_.clear();
-    pickCurrent(rng);
+    pickCurrentAtRandom(rng);
     return 0;
 }
 
@@ -257,7 +257,7 @@ int Election::drop(int d, Random& rng)
     s_ = std::move(w);
     undo_.clear();
     tally_ = Tally{};
-    pickCurrent(rng);
+    pickCurrentAtRandom(rng);
     return 0;
 }
 
@@ -402,13 +402,15 @@ std::string Election::profileText() const
     return out;
 }
 
-void Election::load(const ElectionState& state, Random& rng)
+void Election::load(const ElectionState& state)
 {
     s_ = state;
+    if (s_.current < 0 || s_.current >= ballotCount())
+        s_.current = 0;
     saved_.reset();
     undo_.clear();
     tally_ = Tally{};
-    pickCurrent(rng);
+    retally();
 }
 
 } // namespace quan

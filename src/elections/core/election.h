@@ -186,12 +186,20 @@ public:
     // in list order, each ended with CR LF.
     std::string profileText() const;
 
+    // What refilling the ballot manager's lists does: a current ballot
+    // drawn at random (uniform over the list), the tally redone. Zeros, New
+    // names and Drop do it themselves; the window does it after opening a
+    // file.
+    void pickCurrentAtRandom(Random& rng);
+
     // --- files ---------------------------------------------------------------
     // Takes a checked state read from a file (n in 2..6, the list of
-    // n! ballots, T the counts' sum, letters for names, valid points): the
-    // undo list is emptied, restore disabled, a random current ballot
-    // picked and the tally made.
-    void load(const ElectionState& state, Random& rng);
+    // n! ballots, T the counts' sum, letters for names, valid points; a
+    // current ballot outside the list becomes the first): the undo list is
+    // emptied, restore disabled and the tally made. The current ballot is
+    // kept, so that a file reads and writes back byte for byte; the window
+    // then refreshes its ballot manager, which picks one at random.
+    void load(const ElectionState& state);
 
     bool operator==(const Election&) const = default;
 
@@ -203,7 +211,6 @@ private:
     };
     int addVotes(int ballot, long long amount);
     void retally();
-    void pickCurrent(Random& rng);
 
     ElectionState s_;
     std::optional<ElectionState> saved_;

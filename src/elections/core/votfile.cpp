@@ -59,8 +59,8 @@ int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, con
         return kCannotOpen;
     ElectionState s;
     s.n = n;
+    s.current = words[2];
     s.ballots = ballotList(n);
-    classicPoints(s.points, n);
     s.switches.plurality = words[3] != 0;
     s.switches.borda = words[4] != 0;
     s.switches.condorcet = words[5] != 0;
@@ -84,8 +84,9 @@ int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, con
     const auto extra = static_cast<size_t>(pointWords - kVotPointsWords);
     if (extra > 0 && !r.skip(4 * extra))
         return kCannotOpen;
-    if (pointsValid(points, n))
-        s.points = points;
+    if (!pointsValid(points, n))
+        classicPoints(points, n);
+    s.points = points;
     for (char& c : s.names) {
         const int32_t word = r.i32();
         if (!isAsciiLetter(word))
@@ -104,7 +105,7 @@ int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, con
                 s.ballots[i].count = counts[i];
     }
     out.header = header;
-    out.election.load(s, rng);
+    out.election.load(s);
     out.notebook = std::move(notebook);
     return code;
 }

@@ -41,9 +41,12 @@ int writeVot(const std::string& path, const VotDocument& doc);
 // its counts replaced by a random example of their sum (should Q stop that
 // example the file's counts stay). The stored T is not trusted: T is the
 // counts' sum. Points in use that are not non-negative and strictly
-// decreasing become the classic ones. The stored current ballot is not
-// kept: a read picks one at random, empties the undo list and disables
-// Restore (Election::load).
+// decreasing become the classic ones (the unused slots stay as read). The
+// stored current ballot is kept (the first when it lies outside the
+// list), so that what the writer wrote reads back and writes again byte
+// for byte; the window, refreshing its ballot manager after the read,
+// picks one at random (Election::pickCurrentAtRandom). A read empties the
+// undo list and disables Restore (Election::load).
 int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, const Poll& poll = {});
 inline int readVot(const Bytes& bytes, VotDocument& out, Random& rng, const Poll& poll = {})
 {
