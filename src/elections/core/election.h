@@ -6,13 +6,14 @@
 //
 // Every operation returns 0 or a message code (core/msgcode.h) and on a
 // code leaves the document exactly as it was (the one exception is the
-// three-winner search that gives up: it keeps its last attempt, as the
-// code 2 says). After an operation that returned 0 the document has
-// changed (the window marks it modified, rebuilds the summary and
-// refreshes the ballot manager); the report switches are view settings
-// and do not mark it. The window puts the save-changes question itself,
-// before Zeros, before New names with another number of letters
-// (namesText), and before Paste profile.
+// three-winner search that gives up, code 2: it keeps its last attempt,
+// and with two candidates its one example). After an operation that
+// returned 0 (or the search's 2) the document has changed: the window
+// marks it modified, rebuilds the summary and refreshes the ballot
+// manager; the report switches are view settings and do not mark it. The
+// window puts the save-changes question itself, before Zeros, before New
+// names with another number of letters (lettersOf(text).size() !=
+// candidates()) when the document is modified, and before Paste profile.
 //
 // Long operations (Random, the search, New names with another number of
 // names) take the shared generator and a poll; Q stops them with
