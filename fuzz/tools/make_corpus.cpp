@@ -9,6 +9,7 @@
 #include "docfile/overlays.h"
 #include "docfile/safefile.h"
 #include "docfile/settings.h"
+#include "elections/core/votfile.h"
 
 using namespace quan;
 namespace fs = std::filesystem;
@@ -58,6 +59,7 @@ int main(int argc, char** argv)
     fs::create_directories(root / "fuzz_hor");
     fs::create_directories(root / "fuzz_settings");
     fs::create_directories(root / "fuzz_bnz");
+    fs::create_directories(root / "fuzz_vot");
     bool ok = true;
 
     HorDocument d = census1790();
@@ -153,5 +155,48 @@ int main(int argc, char** argv)
     ByteWriter wo;
     writeOverlays(wo, o);
     ok &= save(root / "fuzz_settings" / "overlays.bin", wo.data());
+    // Elections: the 55-voter profile with every report, six candidates
+    // with a random example and nine-digit points, two candidates, a file
+    // with seven points words (read with a random example), and a pasted
+    // profile as text.
+    {
+        Random rng;
+        rng.seed(55);
+        VotDocument v;
+        ok &= v.election.pasteProfile("18 ADECB\n12 BEDCA\n10 CBEDA\n9 DCEBA\n4 EBDCA\n2 ECDBA\n") == 0;
+        v.election.setSwitches({true, true, true, true, false});
+        v.notebook = "Five methods, five winners.";
+        ByteWriter wv;
+        writeVot(wv, v);
+        ok &= save(root / "fuzz_vot" / "fifty_five.vot", wv.data());
+
+        VotDocument six;
+        ok &= six.election.newNames("ABCDEF", rng) == 0;
+        ok &= six.election.random(2000000, false, rng) == 0;
+        ok &= six.election.setPoints({999999999, 500000000, 100, 3, 2, 1}) == 0;
+        ByteWriter w6;
+        writeVot(w6, six);
+        ok &= save(root / "fuzz_vot" / "six_candidates.vot", w6.data());
+
+        VotDocument two;
+        ok &= two.election.newNames("xy", rng) == 0;
+        ok &= two.election.random(3, false, rng) == 0;
+        ByteWriter w2v;
+        writeVot(w2v, two);
+        ok &= save(root / "fuzz_vot" / "two_candidates.vot", w2v.data());
+
+        // Seven points words: the block's word 1 and one extra word after
+        // the six.
+        Bytes seven = w2v.data();
+        const size_t points = kHeaderBytes + 200 + 2 * 4 + 6 * 4;
+        seven.insert(seven.begin() + static_cast<long>(points), {9, 0, 0, 0});
+        seven[kHeaderBytes + 4] = 7;
+        ok &= save(root / "fuzz_vot" / "seven_points.vot", seven);
+
+        const std::string profile = "18 ADECB\r\n12 BEDCA\r\n10 CBEDA\r\n9 DCEBA\r\n4 EBDCA\r\n2 ECDBA\r\n";
+        ok &= save(root / "fuzz_vot" / "profile.txt", Bytes(profile.begin(), profile.end()));
+        const std::string three = "3 x > y > z\n2 zy\n0 yxz\n";
+        ok &= save(root / "fuzz_vot" / "profile_three.txt", Bytes(three.begin(), three.end()));
+    }
     return ok ? 0 : 1;
 }
