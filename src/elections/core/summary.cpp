@@ -87,7 +87,8 @@ std::string bordaReport(const Election& e)
     out += kEol;
     std::string awarded = "points awarded";
     for (int p = 0; p < n; ++p) {
-        awarded += " " + formatInt(e.points()[static_cast<size_t>(p)]);
+        awarded += ' ';
+        awarded += formatInt(e.points()[static_cast<size_t>(p)]);
         if (p + 1 < n)
             awarded += ",";
     }
@@ -130,8 +131,10 @@ std::string condorcetReport(const Election& e)
             line = padOrCut(line, column);
         }
         line += formatInt(t.wins[c]) + "-" + formatInt(t.losses[c]);
-        if (t.ties[c] > 0)
-            line += "-" + formatInt(t.ties[c]);
+        if (t.ties[c] > 0) {
+            line += '-';
+            line += formatInt(t.ties[c]);
+        }
         out += line + kEol;
     }
     out += rule('=', header.size());
