@@ -8,14 +8,14 @@
 set -u
 src="${1:-$(dirname "$0")/..}/src"
 
-# The level of a folder of src/ (packing/core holds the plain bin-packing
-# types).
+# The level of a folder of src/ (packing/core and graphs/core hold the
+# plain bin-packing and graph types).
 level() {
   case "$1" in
     core) echo 0 ;;
     platform) echo 1 ;;
     resources | docfile) echo 2 ;;
-    shell | packing/core) echo 3 ;;
+    shell | packing/core | graphs/core) echo 3 ;;
     text) echo 4 ;;
     graphics | graphics/*) echo 5 ;;
     power | packing) echo 6 ;;
@@ -30,6 +30,7 @@ level() {
 folder_of_include() {
   case "$1" in
     packing/core/*) echo packing/core ;;
+    graphs/core/*) echo graphs/core ;;
     */*) echo "${1%%/*}" ;;
     *) echo "" ;;
   esac
@@ -41,6 +42,7 @@ while IFS= read -r file; do
   case "$rel" in
     main.cpp) from=main ;;
     packing/core/*) from=packing/core ;;
+    graphs/core/*) from=graphs/core ;;
     */*) from="${rel%/*}" ;;
   esac
   from_level=$(level "$from")
