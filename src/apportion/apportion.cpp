@@ -36,8 +36,8 @@ std::string spareName(int record, bool twoDigits)
 
 } // namespace
 
-std::string methodShortName(int m) { return validMethod(m) ? S(260 + m) : std::string(); }
-std::string methodLongName(int m) { return validMethod(m) ? S(270 + m) : std::string(); }
+std::string methodShortName(int m) { return validMethod(m) ? S(Str::MethodShortFirst, m) : std::string(); }
+std::string methodLongName(int m) { return validMethod(m) ? S(Str::MethodLongFirst, m) : std::string(); }
 
 AppTable::AppTable()
 {
@@ -47,7 +47,7 @@ AppTable::AppTable()
         order_[i] = i;
     }
     for (int c = 0; c <= kNameColumn; ++c)
-        headings_[c] = S(190 + c);
+        headings_[c] = S(Str::AppHeadingFirst, c);
     loadCensus(kCensus2010);
 }
 

@@ -49,7 +49,7 @@ enum AppColumn {
     kColCrit = 7,     // critical value
 };
 
-// Method indices; the menu command is 680 + index (menu order differs).
+// Method indices; the menu command is appcmd::MethodBase + index (menu order differs).
 enum AppMethod {
     kHamilton = 0,
     kHamiltonMin1 = 1,
@@ -63,7 +63,6 @@ enum AppMethod {
     kLowndes = 9,
 };
 constexpr int kMethodCount = 10;
-constexpr int kMethodCommandBase = 680;
 constexpr bool isDivisorMethod(int m) { return m >= 2 && m <= 8; }
 std::string methodShortName(int m); // " Ham", "Ham+", ... (strings 260..269)
 std::string methodLongName(int m);  // "Hamilton", ...    (strings 270..279)

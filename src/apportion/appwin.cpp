@@ -564,7 +564,7 @@ void TAppWin::command(int id)
     case cm::Print: cmPrint(); return;
     default:
         TPreAppWin::command(id);
-        if (id == 60)
+        if (id == textcmd::TableFont)
             tableChanged();
         return;
     }

@@ -5,6 +5,7 @@
 
 #include "apportion/apportion.h"
 #include "graphics/velwin.h"
+#include "resources/commands.h"
 #include "shell/dlg.h"
 #include "shell/tablegrid.h"
 
@@ -14,19 +15,6 @@ namespace quan {
 
 class TAppWin;
 class TPowWin;
-
-// Command ids of the apportionment window.
-namespace appcmd {
-constexpr int MethodBase = 680; // + method index
-constexpr int Divisor = 690, Watch = 691;
-constexpr int PriorityList = 692, Register = 693, Summary = 694, ZeroSummary = 695, ElectoralPower = 696;
-constexpr int StateCount = 671, DeleteRows = 672, ColumnWidth = 673, QuotaPlaces = 674, Notebook = 675;
-constexpr int ByName = 742, ByPopulation = 740, ByDistrict = 741, ByCritical = 743, Increasing = 744,
-              RowNumbers = 748;
-constexpr int TextOut = 747, TexOutput = 738;
-constexpr int HelpFile = 330, HelpData = 331, HelpMethod = 332, HelpArrange = 333, HelpOther = 334,
-              HelpFormat = 335;
-} // namespace appcmd
 
 // The divisor slider of the divisor dialog: positions 0..100 between the
 // range's ends L and R, a page of 10.
@@ -79,7 +67,7 @@ public:
     std::string defaultExtension() const override { return "HOR"; }
     std::string titleSuffix() const override { return table_.titleText(); }
 
-    // Loads census set k (a command 579..601 or 620..623).
+    // Loads census set k (chosen by a Census menu command).
     int loadCensus(int k);
 
 protected:

@@ -1,5 +1,7 @@
 #include "apportion/census.h"
 
+#include "resources/commands.h"
+
 namespace quan {
 
 extern const CensusSetData kCensusSets[];
@@ -57,15 +59,15 @@ int censusCommandId(int k)
 {
     if (!censusIndexValid(k))
         return 0;
-    return k >= 0 ? 579 + k : 619 - k;
+    return k >= 0 ? appcmd::CensusFirst + k : appcmd::CensusVariantFirst - 1 - k;
 }
 
 int censusFromCommand(int id)
 {
-    if (id >= 579 && id <= 579 + kCensusLast)
-        return id - 579;
-    if (id >= 620 && id <= 623)
-        return 619 - id;
+    if (id >= appcmd::CensusFirst && id <= appcmd::CensusFirst + kCensusLast)
+        return id - appcmd::CensusFirst;
+    if (id >= appcmd::CensusVariantFirst && id <= appcmd::CensusVariantLast)
+        return appcmd::CensusVariantFirst - 1 - id;
     return kCensusFirst - 1;
 }
 

@@ -40,7 +40,8 @@ bool censusAvailable(int k);
 std::string censusLabel(int k);
 // Census menu labels: "1790 (&A)" .. "2010 (&W)", "&a = 1970 [-foreign]", ...
 std::string censusMenuLabel(int k);
-// Menu command: 579 + k for k >= 0, 620 .. 623 for k = -1 .. -4; 0 when invalid.
+// Menu command: appcmd::CensusFirst + k for k >= 0, appcmd::CensusVariantFirst
+// .. CensusVariantLast for k = -1 .. -4; 0 when invalid.
 int censusCommandId(int k);
 // The set of a menu command, or kCensusFirst - 1 when id is no census command.
 int censusFromCommand(int id);

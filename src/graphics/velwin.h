@@ -8,6 +8,7 @@
 #include "docfile/header.h"
 #include "docfile/settings.h"
 #include "graphics/imagesize.h"
+#include "resources/commands.h"
 #include "text/prewin.h"
 #include "text/textwin.h"
 
@@ -16,27 +17,6 @@
 #include <vector>
 
 namespace quan {
-
-// Command ids of the picture windows.
-namespace gcm {
-// File menu.
-constexpr int Print = 303, Format = 304, SelectPrinter = 93, Simulprint = 307;
-constexpr int CopyToClipboard = 311, BitmapToClipboard = 310, Metafile = 370;
-constexpr int ExportEps = 85, ExportSvg = 87, ExportPicTeX = 70, ExportBmp = 374;
-constexpr int ImageSize = 90, WithBackColor = 221, Notebook = 75;
-constexpr int DecimalPlaces = 362, DecimalPlacesMisc = 105;
-constexpr int FileHelp = 330, ViewHelp = 331, ColorsHelp = 332;
-// View menu.
-constexpr int ViewDialog = 104, ZoomOut = 106, ZoomIn = 107, Factor = 108;
-constexpr int ShiftLeft = 322, ShiftRight = 323, ShiftDown = 324, ShiftUp = 325, Percentage = 321;
-constexpr int LastWindow = 111, AspectOne = 117;
-constexpr int Axes = 109, SolidArrowheads = 110, Opaque = 220, Grid = 320;
-constexpr int AxesScreen = 100, AxesPrinted = 101, GridScreen = 150, GridPrinted = 151;
-constexpr int HyphenToMinus = 92;
-// Mouse modes.
-constexpr int ModeDrawing = 120, ModeVertexMove = 122, ModeText = 123, ModeGraphics = 124;
-constexpr int ModeCoordinates = 125, ModeRotate = 126, ModeArrows = 127;
-} // namespace gcm
 
 class TVELWin : public TPreWin {
 public:

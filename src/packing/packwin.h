@@ -6,6 +6,7 @@
 
 #include "graphics/baswin.h"
 #include "packing/core/packing.h"
+#include "resources/commands.h"
 #include "shell/dlg.h"
 
 #include <memory>
@@ -13,13 +14,6 @@
 namespace quan {
 
 class TPrePackWin;
-
-namespace packcmd {
-constexpr int Random = 715, Paste = 752, Shuffle = 753, Restore = 730;
-constexpr int Autofit = 703;
-constexpr int CopyExample = 851, CopySolution = 850, Optimum = 852, DeleteText = 113;
-constexpr int HelpFile = 330, HelpView = 331, HelpBtns = 332, HelpMisc = 333;
-} // namespace packcmd
 
 // Control ids of "BINS".
 namespace binsctl {

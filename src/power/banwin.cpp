@@ -423,7 +423,7 @@ void TBanWin::command(int id)
     case cm::Print: cmPrint(); return;
     default:
         TVELWin::command(id);
-        if (id == 60)
+        if (id == textcmd::TableFont)
             tableChanged();
         return;
     }
@@ -460,7 +460,7 @@ plat::Menu TPowWin::menuBar() const
     plat::Menu m = TBanWin::menuBar();
     for (auto& popup : m) {
         editMenu(popup.items, bancmd::Range, 0, "");
-        editMenu(popup.items, cm::Exit, 357, "&Close");
+        editMenu(popup.items, cm::Exit, textcmd::Close, "&Close");
     }
     return m;
 }
@@ -480,7 +480,7 @@ int TPowWin::fill(const std::vector<Real>& weights, const std::vector<std::strin
 void TPowWin::command(int id)
 {
     // Close hides the window; the apportionment window keeps it.
-    if (id == 357) {
+    if (id == textcmd::Close) {
         if (window_)
             window_->hide();
         return;

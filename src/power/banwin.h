@@ -4,6 +4,7 @@
 
 #include "graphics/velwin.h"
 #include "power/bloc_table.h"
+#include "resources/commands.h"
 #include "shell/dlg.h"
 #include "shell/tablegrid.h"
 
@@ -12,16 +13,6 @@
 namespace quan {
 
 class TBanWin;
-
-namespace bancmd {
-constexpr int AllCases = 754, MonteCarlo = 755, Exact = 762;
-constexpr int Banzhaf = 756, Shapley = 757, LargeUnit = 759, SmallUnit = 760;
-constexpr int Opposition = 758, Quota = 761, BlocCount = 671, NewRandom = 753, Range = 718;
-constexpr int DeleteRows = 672, ColumnWidth = 673, Notebook = 675;
-constexpr int ByName = 742, ByWeight = 740, Increasing = 744, RowNumbers = 748;
-constexpr int TextOut = 747, TexOutput = 738;
-constexpr int HelpFile = 330, HelpEdit = 331, HelpCalc = 332, HelpArrange = 333, HelpFormat = 335;
-} // namespace bancmd
 
 // The opposition pair dialog ("conflicting blocs").
 class TFeudDlg : public TDlg {

@@ -36,7 +36,7 @@ std::string BlocTable::defaultName(int row)
 BlocTable::BlocTable(Random& rng) : rng_(&rng)
 {
     for (int c = 0; c < kColumns; ++c)
-        headings_[static_cast<size_t>(c)] = S(160 + c);
+        headings_[static_cast<size_t>(c)] = S(Str::PowerHeadingFirst, c);
     headings_[kNameHeading] = S(Str::Name);
     setHeadingKind();
     newRandom();

@@ -1,6 +1,7 @@
 #include "resources/rc.h"
 
 #include "core/qmath.h"
+#include "resources/commands.h"
 
 #include <algorithm>
 #include <map>
@@ -99,6 +100,24 @@ struct Lexer {
             fail("number expected");
         }
     }
+    // A command of the table in commands.h, by name ("appcmd::Divisor"),
+    // or a name plus an offset into its range ("appcmd::MethodBase+9").
+    // Bare numbers are refused, so every id has its one definition.
+    int command()
+    {
+        const std::string w = word();
+        const size_t plus = w.find('+');
+        const int base = commandId(w.substr(0, plus));
+        if (base < 0)
+            fail("command name expected");
+        if (plus == std::string::npos)
+            return base;
+        const std::string offset = w.substr(plus + 1);
+        if (offset.empty() || offset.size() > 3 ||
+            !std::all_of(offset.begin(), offset.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            fail("offset expected");
+        return base + std::stoi(offset);
+    }
 };
 
 int keyCode(const std::string& w, Lexer& lx)
@@ -171,7 +190,7 @@ void parseMenuBody(std::istringstream& in, Lexer& lx, std::vector<plat::MenuItem
                 item.separator = true;
             } else {
                 item.label = lx.quoted();
-                item.id = lx.number();
+                item.id = lx.command();
                 while (!lx.atEnd()) {
                     std::string opt = lx.word();
                     if (opt == "CHECKED")
@@ -256,7 +275,7 @@ RcBundle parseRc(const std::string& script, const Popups& sharedBefore)
                 } else {
                     a.key = keyCode(lx.word(), lx);
                 }
-                a.id = lx.number();
+                a.id = lx.command();
                 while (!lx.atEnd()) {
                     std::string m = lx.word();
                     if (m == "CONTROL")

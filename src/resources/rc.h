@@ -4,23 +4,23 @@
 //
 //   MENU NAME
 //   POPUP "&Window"
-//     MENUITEM "&Apportionment", 401
+//     MENUITEM "&Apportionment", cm::WindowApportionment
 //     MENUITEM SEPARATOR
 //     POPUP "&Census" ... END
 //   END
 //   USE TEXTEDIT              (a shared popup, written once)
 //   POPUP "&File"
 //     INCLUDE TABLEFILE       (the items of a shared popup, then more)
-//     MENUITEM "E&xit", 361
+//     MENUITEM "E&xit", cm::Exit
 //   END
 //   END
 //   POPUP TEXTEDIT "&Edit"    (at the top level: a shared popup, for the
-//     MENUITEM "&Copy", 95     menus of this and the later scripts)
+//     MENUITEM "&Copy", textcmd::Copy   menus of this and the later scripts)
 //   END
 //   ACCELERATORS NAME
-//     VK_F1, 353
-//     "G", 320, CONTROL
-//     VK_LEFT, 322, SHIFT
+//     VK_F1, textcmd::Search
+//     "G", gcm::Grid, CONTROL
+//     VK_LEFT, gcm::ShiftLeft, SHIFT
 //   END
 //   ACCELERATORS OTHER SAME NAME   (the same keys as an earlier table)
 //   DIALOG NAME "title", width, height
@@ -30,6 +30,9 @@
 //     RADIOBUTTON, DROPDOWN, SLIDER, LISTBOX, GROUPBOX)
 //   END
 //
+// Menu items and keys name their commands as the code does, from the table
+// in commands.h ("appcmd::MethodBase+9" for a command inside a range); a
+// bare number is refused. Dialog controls are numbered within their dialog.
 // Coordinates are dialog units (4 per average character width, 8 per line).
 // Lines starting with "//" are comments.
 #pragma once

@@ -7,94 +7,94 @@ extern const char kApportionRc[] = R"RC(
 MENU APPMENU
 POPUP "&File"
   INCLUDE TABLEFILE
-  MENUITEM "&Lunch ...", 399
-  MENUITEM "E&xit", 361
+  MENUITEM "&Lunch ...", cm::Lunch
+  MENUITEM "E&xit", cm::Exit
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
+  MENUITEM "&Help", appcmd::HelpFile
 END
 POPUP "&Data"
   POPUP "&Census"
-    MENUITEM "1790 (&A)", 579
-    MENUITEM "1800 (&B)", 580
-    MENUITEM "1810 (&C)", 581
-    MENUITEM "1820 (&D)", 582
-    MENUITEM "1830 (&E)", 583
-    MENUITEM "1840 (&F)", 584
-    MENUITEM "1850 (&G)", 585
-    MENUITEM "1860 (&H)", 586
-    MENUITEM "1870 (&I)", 587
-    MENUITEM "1880 (&J)", 588
-    MENUITEM "1890 (&K)", 589
-    MENUITEM "1900 (&L)", 590
-    MENUITEM "1910 (&M)", 591
-    MENUITEM "1920 (&N)", 592
-    MENUITEM "1930 (&O)", 593
-    MENUITEM "1940 (&P)", 594
-    MENUITEM "1950 (&Q)", 595
-    MENUITEM "1960 (&R)", 596
-    MENUITEM "1970 (&S)", 597
-    MENUITEM "1980 (&T)", 598
-    MENUITEM "1990 (&U)", 599
-    MENUITEM "2000 (&V)", 600
-    MENUITEM "2010 (&W)", 601
+    MENUITEM "1790 (&A)", appcmd::CensusFirst
+    MENUITEM "1800 (&B)", appcmd::CensusFirst+1
+    MENUITEM "1810 (&C)", appcmd::CensusFirst+2
+    MENUITEM "1820 (&D)", appcmd::CensusFirst+3
+    MENUITEM "1830 (&E)", appcmd::CensusFirst+4
+    MENUITEM "1840 (&F)", appcmd::CensusFirst+5
+    MENUITEM "1850 (&G)", appcmd::CensusFirst+6
+    MENUITEM "1860 (&H)", appcmd::CensusFirst+7
+    MENUITEM "1870 (&I)", appcmd::CensusFirst+8
+    MENUITEM "1880 (&J)", appcmd::CensusFirst+9
+    MENUITEM "1890 (&K)", appcmd::CensusFirst+10
+    MENUITEM "1900 (&L)", appcmd::CensusFirst+11
+    MENUITEM "1910 (&M)", appcmd::CensusFirst+12
+    MENUITEM "1920 (&N)", appcmd::CensusFirst+13
+    MENUITEM "1930 (&O)", appcmd::CensusFirst+14
+    MENUITEM "1940 (&P)", appcmd::CensusFirst+15
+    MENUITEM "1950 (&Q)", appcmd::CensusFirst+16
+    MENUITEM "1960 (&R)", appcmd::CensusFirst+17
+    MENUITEM "1970 (&S)", appcmd::CensusFirst+18
+    MENUITEM "1980 (&T)", appcmd::CensusFirst+19
+    MENUITEM "1990 (&U)", appcmd::CensusFirst+20
+    MENUITEM "2000 (&V)", appcmd::CensusFirst+21
+    MENUITEM "2010 (&W)", appcmd::CensusFirst+22
     MENUITEM SEPARATOR
-    MENUITEM "&a = 1970 [-foreign]", 620
-    MENUITEM "&b = 1984 [hypothetical]", 621
-    MENUITEM "&c = 1984 [hypothetical]", 622
-    MENUITEM "&d = 1990 [-foreign]", 623
+    MENUITEM "&a = 1970 [-foreign]", appcmd::CensusVariantFirst
+    MENUITEM "&b = 1984 [hypothetical]", appcmd::CensusVariantFirst+1
+    MENUITEM "&c = 1984 [hypothetical]", appcmd::CensusVariantFirst+2
+    MENUITEM "&d = 1990 [-foreign]", appcmd::CensusVariantFirst+3
   END
-  MENUITEM "&Number of states ...", 671
-  MENUITEM "&Delete rows ...", 672
+  MENUITEM "&Number of states ...", appcmd::StateCount
+  MENUITEM "&Delete rows ...", appcmd::DeleteRows
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 331
+  MENUITEM "&Help", appcmd::HelpData
 END
 POPUP "&Method"
-  MENUITEM "&0 = Hamilton", 680
-  MENUITEM "&1 = Hamilton [min=1]", 681
-  MENUITEM "&2 = Lowndes", 689
-  MENUITEM "&3 = Jefferson", 682
-  MENUITEM "&4 = Jefferson [min=1]", 683
-  MENUITEM "&5 = Webster", 684
-  MENUITEM "&6 = Webster [min=1]", 685
-  MENUITEM "&7 = Adams", 686
-  MENUITEM "&8 = Huntington-Hill", 687
-  MENUITEM "&9 = Dean", 688
+  MENUITEM "&0 = Hamilton", appcmd::MethodBase
+  MENUITEM "&1 = Hamilton [min=1]", appcmd::MethodBase+1
+  MENUITEM "&2 = Lowndes", appcmd::MethodBase+9
+  MENUITEM "&3 = Jefferson", appcmd::MethodBase+2
+  MENUITEM "&4 = Jefferson [min=1]", appcmd::MethodBase+3
+  MENUITEM "&5 = Webster", appcmd::MethodBase+4
+  MENUITEM "&6 = Webster [min=1]", appcmd::MethodBase+5
+  MENUITEM "&7 = Adams", appcmd::MethodBase+6
+  MENUITEM "&8 = Huntington-Hill", appcmd::MethodBase+7
+  MENUITEM "&9 = Dean", appcmd::MethodBase+8
   MENUITEM SEPARATOR
-  MENUITEM "&Divisor ...", 690
-  MENUITEM "&Watch", 691
+  MENUITEM "&Divisor ...", appcmd::Divisor
+  MENUITEM "&Watch", appcmd::Watch
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 332
+  MENUITEM "&Help", appcmd::HelpMethod
 END
 POPUP "&Arrange"
-  MENUITEM "by &Name", 742
-  MENUITEM "by &Population", 740
-  MENUITEM "by &District size", 741
-  MENUITEM "by &Critical value", 743
+  MENUITEM "by &Name", appcmd::ByName
+  MENUITEM "by &Population", appcmd::ByPopulation
+  MENUITEM "by &District size", appcmd::ByDistrict
+  MENUITEM "by &Critical value", appcmd::ByCritical
   INCLUDE TABLEARRANGE
 END
 POPUP "&Other"
-  MENUITEM "&Priority list", 692
-  MENUITEM "&Register apportionment ...", 693
-  MENUITEM "&See summary", 694
-  MENUITEM "&Zero summary", 695
+  MENUITEM "&Priority list", appcmd::PriorityList
+  MENUITEM "&Register apportionment ...", appcmd::Register
+  MENUITEM "&See summary", appcmd::Summary
+  MENUITEM "&Zero summary", appcmd::ZeroSummary
   MENUITEM SEPARATOR
-  MENUITEM "&Electoral power", 696
+  MENUITEM "&Electoral power", appcmd::ElectoralPower
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 334
+  MENUITEM "&Help", appcmd::HelpOther
 END
 POPUP "F&ormat"
-  MENUITEM "&Width of columns ...", 673
-  MENUITEM "&Quota places ...", 674
+  MENUITEM "&Width of columns ...", appcmd::ColumnWidth
+  MENUITEM "&Quota places ...", appcmd::QuotaPlaces
   INCLUDE TABLEFORMAT
 END
 END
 
 ACCELERATORS APPMENU
-  VK_F12, 399
-  "S", 57, CONTROL
-  "O", 59, CONTROL
-  "P", 303, CONTROL
-  "D", 690, CONTROL
+  VK_F12, cm::Lunch
+  "S", cm::Save, CONTROL
+  "O", cm::Open, CONTROL
+  "P", cm::Print, CONTROL
+  "D", appcmd::Divisor, CONTROL
 END
 
 // The divisor dialog: edit box 101, "set L" 102, "set R" 103, slider 104.

@@ -8,90 +8,90 @@ extern const char kGraphicsRc[] = R"RC(
 // windows build their own bars from the same command ids.
 MENU PICMENU
 POPUP "&File"
-  MENUITEM "&Print ...", 303
-  MENUITEM "&Format ...", 304
-  MENUITEM "Select p&rinter ...", 93
+  MENUITEM "&Print ...", gcm::Print
+  MENUITEM "&Format ...", gcm::Format
+  MENUITEM "Select p&rinter ...", gcm::SelectPrinter
   MENUITEM SEPARATOR
-  MENUITEM "&Copy to clipboard", 311
-  MENUITEM "&Bitmap to clipboard", 310
-  MENUITEM "&With back color", 221
+  MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
+  MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
+  MENUITEM "&With back color", gcm::WithBackColor
   POPUP "&Export graphics"
-    MENUITEM "&EPS ...", 85
-    MENUITEM "&SVG ...", 87
-    MENUITEM "&PiCTeX ...", 70
-    MENUITEM "&Metafile ...", 370
+    MENUITEM "&EPS ...", gcm::ExportEps
+    MENUITEM "&SVG ...", gcm::ExportSvg
+    MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
+    MENUITEM "&Metafile ...", gcm::Metafile
   END
-  MENUITEM "&Image size ...", 90
+  MENUITEM "&Image size ...", gcm::ImageSize
   MENUITEM SEPARATOR
-  MENUITEM "&Decimal places ...", 362
-  MENUITEM "&Notebook", 75
+  MENUITEM "&Decimal places ...", gcm::DecimalPlaces
+  MENUITEM "&Notebook", gcm::Notebook
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
-  MENUITEM "E&xit", 361
+  MENUITEM "&Help", gcm::FileHelp
+  MENUITEM "E&xit", cm::Exit
 END
 POPUP "&View"
-  MENUITEM "&View ...", 104
-  MENUITEM "Zoom &Out", 106
-  MENUITEM "Zoom &In", 107
-  MENUITEM "&Factor ...", 108
+  MENUITEM "&View ...", gcm::ViewDialog
+  MENUITEM "Zoom &Out", gcm::ZoomOut
+  MENUITEM "Zoom &In", gcm::ZoomIn
+  MENUITEM "&Factor ...", gcm::Factor
   MENUITEM SEPARATOR
-  MENUITEM "Shift &Right", 323
-  MENUITEM "Shift &Left", 322
-  MENUITEM "Shift &Up", 325
-  MENUITEM "Shift &Down", 324
-  MENUITEM "&Percentage ...", 321
-  MENUITEM "Last &window", 111
+  MENUITEM "Shift &Right", gcm::ShiftRight
+  MENUITEM "Shift &Left", gcm::ShiftLeft
+  MENUITEM "Shift &Up", gcm::ShiftUp
+  MENUITEM "Shift &Down", gcm::ShiftDown
+  MENUITEM "&Percentage ...", gcm::Percentage
+  MENUITEM "Last &window", gcm::LastWindow
   MENUITEM SEPARATOR
-  MENUITEM "&Axes", 109
-  MENUITEM "&Solid arrowheads", 110
-  MENUITEM "O&paque", 220
-  MENUITEM "&Grid ...", 320
+  MENUITEM "&Axes", gcm::Axes
+  MENUITEM "&Solid arrowheads", gcm::SolidArrowheads
+  MENUITEM "O&paque", gcm::Opaque
+  MENUITEM "&Grid ...", gcm::Grid
   POPUP "Axes &thickness"
-    MENUITEM "&Screen ...", 100
-    MENUITEM "&Printed ...", 101
+    MENUITEM "&Screen ...", gcm::AxesScreen
+    MENUITEM "&Printed ...", gcm::AxesPrinted
   END
   POPUP "Grid&lines thickness"
-    MENUITEM "&Screen ...", 150
-    MENUITEM "&Printed ...", 151
+    MENUITEM "&Screen ...", gcm::GridScreen
+    MENUITEM "&Printed ...", gcm::GridPrinted
   END
-  MENUITEM "&Hyphen to minus ...", 92
+  MENUITEM "&Hyphen to minus ...", gcm::HyphenToMinus
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 331
+  MENUITEM "&Help", gcm::ViewHelp
 END
 POPUP "&Colors"
-  MENUITEM "&Background ...", 200
-  MENUITEM "Color &1 ...", 201
-  MENUITEM "Color &2 ...", 202
-  MENUITEM "&Axes ...", 203
-  MENUITEM "Color &4 ...", 204
-  MENUITEM "Color &5 ...", 205
-  MENUITEM "Color &6 ...", 206
-  MENUITEM "Color &7 ...", 207
-  MENUITEM "Color &8 ...", 208
-  MENUITEM "Color &9 ...", 209
-  MENUITEM "&Grid lines ...", 210
-  MENUITEM "Color 11 ...", 211
-  MENUITEM "Color 12 ...", 212
-  MENUITEM "Color 13 ...", 213
-  MENUITEM "Color 14 ...", 214
+  MENUITEM "&Background ...", textcmd::ColorRole0
+  MENUITEM "Color &1 ...", textcmd::ColorRole0+1
+  MENUITEM "Color &2 ...", textcmd::ColorRole0+2
+  MENUITEM "&Axes ...", textcmd::ColorRole0+3
+  MENUITEM "Color &4 ...", textcmd::ColorRole0+4
+  MENUITEM "Color &5 ...", textcmd::ColorRole0+5
+  MENUITEM "Color &6 ...", textcmd::ColorRole0+6
+  MENUITEM "Color &7 ...", textcmd::ColorRole0+7
+  MENUITEM "Color &8 ...", textcmd::ColorRole0+8
+  MENUITEM "Color &9 ...", textcmd::ColorRole0+9
+  MENUITEM "&Grid lines ...", textcmd::ColorRole0+10
+  MENUITEM "Color 11 ...", textcmd::ColorRole0+11
+  MENUITEM "Color 12 ...", textcmd::ColorRole0+12
+  MENUITEM "Color 13 ...", textcmd::ColorRole0+13
+  MENUITEM "Color 14 ...", textcmd::ColorRole0+14
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 332
+  MENUITEM "&Help", gcm::ColorsHelp
 END
 END
 
 // The keys of the View menu: PgUp and PgDn zoom, the arrow keys shift,
 // Ctrl+L goes back to the last window, Ctrl+G opens the grid dialog.
 ACCELERATORS PICMENU
-  VK_PRIOR, 107
-  VK_NEXT, 106
-  VK_LEFT, 322
-  VK_RIGHT, 323
-  VK_DOWN, 324
-  VK_UP, 325
-  "L", 111, CONTROL
-  "G", 320, CONTROL
-  "P", 303, CONTROL
-  "P", 304, CONTROL, SHIFT
+  VK_PRIOR, gcm::ZoomIn
+  VK_NEXT, gcm::ZoomOut
+  VK_LEFT, gcm::ShiftLeft
+  VK_RIGHT, gcm::ShiftRight
+  VK_DOWN, gcm::ShiftDown
+  VK_UP, gcm::ShiftUp
+  "L", gcm::LastWindow, CONTROL
+  "G", gcm::Grid, CONTROL
+  "P", gcm::Print, CONTROL
+  "P", gcm::Format, CONTROL, SHIFT
 END
 
 // The view dialogs (modeless): "apply" sets the view, "close" hides.

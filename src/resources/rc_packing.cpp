@@ -6,84 +6,84 @@ namespace quan {
 extern const char kPackingRc[] = R"RC(
 MENU PACKMENU
 POPUP "&File"
-  MENUITEM "&Open ...", 59
+  MENUITEM "&Open ...", cm::Open
   POPUP "&New"
-    MENUITEM "&Random ...", 715
-    MENUITEM "&Paste items ...", 752
-    MENUITEM "&Shuffle", 753
-    MENUITEM "R&estore", 730
+    MENUITEM "&Random ...", packcmd::Random
+    MENUITEM "&Paste items ...", packcmd::Paste
+    MENUITEM "&Shuffle", packcmd::Shuffle
+    MENUITEM "R&estore", packcmd::Restore
   END
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
+  MENUITEM "&Save", cm::Save
+  MENUITEM "Save &As ...", cm::SaveAs
   MENUITEM SEPARATOR
-  MENUITEM "&Print ...", 303
-  MENUITEM "&Format ...", 304
-  MENUITEM "Select p&rinter ...", 93
+  MENUITEM "&Print ...", gcm::Print
+  MENUITEM "&Format ...", gcm::Format
+  MENUITEM "Select p&rinter ...", gcm::SelectPrinter
   MENUITEM SEPARATOR
-  MENUITEM "&Copy to clipboard", 311
-  MENUITEM "&With back color", 221
+  MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
+  MENUITEM "&With back color", gcm::WithBackColor
   POPUP "&Export graphics"
-    MENUITEM "&EPS ...", 85
-    MENUITEM "&SVG ...", 87
-    MENUITEM "&PiCTeX ...", 70
-    MENUITEM "&Metafile ...", 370
-    MENUITEM "&BMP ...", 374
+    MENUITEM "&EPS ...", gcm::ExportEps
+    MENUITEM "&SVG ...", gcm::ExportSvg
+    MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
+    MENUITEM "&Metafile ...", gcm::Metafile
+    MENUITEM "&BMP ...", gcm::ExportBmp
   END
-  MENUITEM "&Image size ...", 90
-  MENUITEM "&Bitmap to clipboard", 310
+  MENUITEM "&Image size ...", gcm::ImageSize
+  MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
-  MENUITEM "E&xit", 361
+  MENUITEM "&Help", packcmd::HelpFile
+  MENUITEM "E&xit", cm::Exit
 END
 POPUP "&View"
-  MENUITEM "Shift &Right", 323
-  MENUITEM "Shift &Left", 322
-  MENUITEM "&Percentage ...", 321
-  MENUITEM "Last &window", 111
-  MENUITEM "&Autofit", 703
+  MENUITEM "Shift &Right", gcm::ShiftRight
+  MENUITEM "Shift &Left", gcm::ShiftLeft
+  MENUITEM "&Percentage ...", gcm::Percentage
+  MENUITEM "Last &window", gcm::LastWindow
+  MENUITEM "&Autofit", packcmd::Autofit
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 331
+  MENUITEM "&Help", packcmd::HelpView
 END
 POPUP "&Btns"
-  MENUITEM "&Text", 123
-  MENUITEM "&Graphics", 124
-  MENUITEM "&Coordinates", 125
+  MENUITEM "&Text", gcm::ModeText
+  MENUITEM "&Graphics", gcm::ModeGraphics
+  MENUITEM "&Coordinates", gcm::ModeCoordinates
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 332
+  MENUITEM "&Help", packcmd::HelpBtns
 END
 POPUP "&Misc"
   POPUP "&Fonts"
-    MENUITEM "&Summary text ...", 60
+    MENUITEM "&Summary text ...", textcmd::FontSlot0
   END
   POPUP "&Colors"
-    MENUITEM "&Background ...", 200
-    MENUITEM "&Occupied ...", 212
-    MENUITEM "&Empty ...", 213
-    MENUITEM "&Summary text ...", 207
-    MENUITEM "&Coordinates ...", 208
-    MENUITEM "&Lunch", 399
+    MENUITEM "&Background ...", textcmd::ColorRole0
+    MENUITEM "&Occupied ...", textcmd::ColorRole0+12
+    MENUITEM "&Empty ...", textcmd::ColorRole0+13
+    MENUITEM "&Summary text ...", textcmd::ColorRole0+7
+    MENUITEM "&Coordinates ...", textcmd::ColorRole0+8
+    MENUITEM "&Lunch", cm::Lunch
   END
-  MENUITEM "&Decimal places ...", 105
-  MENUITEM "Delete &text", 113
-  MENUITEM "&Notebook", 75
+  MENUITEM "&Decimal places ...", gcm::DecimalPlacesMisc
+  MENUITEM "Delete &text", packcmd::DeleteText
+  MENUITEM "&Notebook", gcm::Notebook
   MENUITEM SEPARATOR
-  MENUITEM "copy &Example", 851
-  MENUITEM "copy &Solution", 850
-  MENUITEM "&Optimum", 852
+  MENUITEM "copy &Example", packcmd::CopyExample
+  MENUITEM "copy &Solution", packcmd::CopySolution
+  MENUITEM "&Optimum", packcmd::Optimum
   MENUITEM SEPARATOR
-  MENUITEM "Simul&print", 307
+  MENUITEM "Simul&print", gcm::Simulprint
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 333
+  MENUITEM "&Help", packcmd::HelpMisc
 END
 END
 
 ACCELERATORS PACKMENU
-  VK_LEFT, 322
-  VK_RIGHT, 323
-  "L", 111, CONTROL
-  "S", 57, CONTROL
-  "O", 59, CONTROL
-  "P", 303, CONTROL
+  VK_LEFT, gcm::ShiftLeft
+  VK_RIGHT, gcm::ShiftRight
+  "L", gcm::LastWindow, CONTROL
+  "S", cm::Save, CONTROL
+  "O", cm::Open, CONTROL
+  "P", gcm::Print, CONTROL
 END
 
 // The bin-packing manager (modeless): the capacity, one of six methods,

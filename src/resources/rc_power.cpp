@@ -7,52 +7,52 @@ extern const char kPowerRc[] = R"RC(
 MENU BANMENU
 POPUP "&File"
   INCLUDE TABLEFILE
-  MENUITEM "E&xit", 361
+  MENUITEM "E&xit", cm::Exit
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
+  MENUITEM "&Help", bancmd::HelpFile
 END
 POPUP "&Edit"
-  MENUITEM "&New random", 753
-  MENUITEM "&Range of weights ...", 718
-  MENUITEM "&Number of blocs ...", 671
-  MENUITEM "&Delete rows ...", 672
+  MENUITEM "&New random", bancmd::NewRandom
+  MENUITEM "&Range of weights ...", bancmd::Range
+  MENUITEM "&Number of blocs ...", bancmd::BlocCount
+  MENUITEM "&Delete rows ...", bancmd::DeleteRows
   MENUITEM SEPARATOR
-  MENUITEM "&Quota ...", 761
-  MENUITEM "&Opposition ...", 758
+  MENUITEM "&Quota ...", bancmd::Quota
+  MENUITEM "&Opposition ...", bancmd::Opposition
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 331
+  MENUITEM "&Help", bancmd::HelpEdit
 END
 POPUP "&Calculate"
-  MENUITEM "&All cases", 754
-  MENUITEM "&Monte Carlo", 755
-  MENUITEM "E&xact (fast)", 762
+  MENUITEM "&All cases", bancmd::AllCases
+  MENUITEM "&Monte Carlo", bancmd::MonteCarlo
+  MENUITEM "E&xact (fast)", bancmd::Exact
   MENUITEM SEPARATOR
-  MENUITEM "&Banzhaf", 756
-  MENUITEM "&Shapley", 757
+  MENUITEM "&Banzhaf", bancmd::Banzhaf
+  MENUITEM "&Shapley", bancmd::Shapley
   MENUITEM SEPARATOR
-  MENUITEM "&Large power unit", 759
-  MENUITEM "&Small power unit", 760
+  MENUITEM "&Large power unit", bancmd::LargeUnit
+  MENUITEM "&Small power unit", bancmd::SmallUnit
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 332
+  MENUITEM "&Help", bancmd::HelpCalc
 END
 POPUP "&Arrange"
-  MENUITEM "by &Name", 742
-  MENUITEM "by &Weight", 740
+  MENUITEM "by &Name", bancmd::ByName
+  MENUITEM "by &Weight", bancmd::ByWeight
   INCLUDE TABLEARRANGE
 END
 POPUP "F&ormat"
-  MENUITEM "&Width of columns ...", 673
+  MENUITEM "&Width of columns ...", bancmd::ColumnWidth
   INCLUDE TABLEFORMAT
 END
 END
 
 ACCELERATORS BANMENU
-  "S", 57, CONTROL
-  "O", 59, CONTROL
-  "P", 303, CONTROL
-  "A", 754, CONTROL
-  "M", 755, CONTROL
-  "E", 762, CONTROL
+  "S", cm::Save, CONTROL
+  "O", cm::Open, CONTROL
+  "P", cm::Print, CONTROL
+  "A", bancmd::AllCases, CONTROL
+  "M", bancmd::MonteCarlo, CONTROL
+  "E", bancmd::Exact, CONTROL
 END
 
 // The opposition pair: two drop-down lists of the bloc names.

@@ -7,26 +7,26 @@ namespace quan {
 extern const char kShellRc[] = R"RC(
 MENU QUANMENU
 POPUP "&Window"
-  MENUITEM "&Apportionment", 401
-  MENUITEM "&Banzhaf", 403
-  MENUITEM "&Graphs", 402
-  MENUITEM "&Voting", 404
-  MENUITEM "&Scheduling", 406
-  MENUITEM "&Packing", 405
+  MENUITEM "&Apportionment", cm::WindowApportionment
+  MENUITEM "&Banzhaf", cm::WindowBanzhaf
+  MENUITEM "&Graphs", cm::WindowGraphs
+  MENUITEM "&Voting", cm::WindowVoting
+  MENUITEM "&Scheduling", cm::WindowScheduling
+  MENUITEM "&Packing", cm::WindowPacking
   MENUITEM SEPARATOR
-  MENUITEM "&Open last", 48
-  MENUITEM "&Use defaults", 49
+  MENUITEM "&Open last", cm::OpenLast
+  MENUITEM "&Use defaults", cm::UseDefaults
   MENUITEM SEPARATOR
-  MENUITEM "E&xit", 24310
+  MENUITEM "E&xit", cm::QuitApp
 END
 POPUP "&Help"
-  MENUITEM "&Help", 354
-  MENUITEM "&About ...", 355
+  MENUITEM "&Help", cm::ProgHelp
+  MENUITEM "&About ...", cm::About
 END
 END
 
 ACCELERATORS QUANMENU
-  VK_F1, 354
+  VK_F1, cm::ProgHelp
 END
 
 // The three question boxes: a text and their buttons.

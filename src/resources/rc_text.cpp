@@ -8,70 +8,70 @@ extern const char kTextRc[] = R"RC(
 // The popups of the text windows and the notebook: printing and closing
 // (the notebook's whole File popup), Edit and Search.
 POPUP TEXTPRINT "&File"
-  MENUITEM "&Print ...", 97
-  MENUITEM "Select p&rinter ...", 93
-  MENUITEM "O&ffset(s) ...", 304
+  MENUITEM "&Print ...", textcmd::Print
+  MENUITEM "Select p&rinter ...", textcmd::SelectPrinter
+  MENUITEM "O&ffset(s) ...", textcmd::Offsets
   MENUITEM SEPARATOR
-  MENUITEM "&Close", 357
+  MENUITEM "&Close", textcmd::Close
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 330
+  MENUITEM "&Help", textcmd::FileHelp
 END
 POPUP TEXTEDIT "&Edit"
-  MENUITEM "&Copy", 95
-  MENUITEM "Cu&t", 96
-  MENUITEM "&Paste", 99
-  MENUITEM "Select &All", 119
+  MENUITEM "&Copy", textcmd::Copy
+  MENUITEM "Cu&t", textcmd::Cut
+  MENUITEM "&Paste", textcmd::Paste
+  MENUITEM "Select &All", textcmd::SelectAll
   MENUITEM SEPARATOR
-  MENUITEM "&Font ...", 61
-  MENUITEM "&Minus signs ...", 92
+  MENUITEM "&Font ...", textcmd::Font
+  MENUITEM "&Minus signs ...", textcmd::MinusSigns
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 358
+  MENUITEM "&Help", textcmd::EditHelp
 END
 POPUP TEXTSEARCH "&Search"
-  MENUITEM "&Search ...", 353
-  MENUITEM "&Next", 352, GRAYED
-  MENUITEM "&Restart at top", 53
+  MENUITEM "&Search ...", textcmd::Search
+  MENUITEM "&Next", textcmd::Next, GRAYED
+  MENUITEM "&Restart at top", textcmd::RestartAtTop
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 351
+  MENUITEM "&Help", textcmd::SearchHelp
 END
 
 // The first part of the File popups of the table windows (apportionment and
 // weighted voting).
 POPUP TABLEFILE "&File"
-  MENUITEM "&Open ...", 59
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
+  MENUITEM "&Open ...", cm::Open
+  MENUITEM "&Save", cm::Save
+  MENUITEM "Save &As ...", cm::SaveAs
   MENUITEM SEPARATOR
-  MENUITEM "&Text out ...", 747
-  MENUITEM "Te&X output ...", 738
+  MENUITEM "&Text out ...", textcmd::TextOut
+  MENUITEM "Te&X output ...", textcmd::TexOutput
   MENUITEM SEPARATOR
-  MENUITEM "&Print ...", 303
-  MENUITEM "&Format ...", 304
-  MENUITEM "Select p&rinter ...", 93
+  MENUITEM "&Print ...", cm::Print
+  MENUITEM "&Format ...", cm::Format
+  MENUITEM "Select p&rinter ...", cm::SelectPrinter
   MENUITEM SEPARATOR
 END
 // The end of the Arrange popups of the table windows.
 POPUP TABLEARRANGE "&Arrange"
   MENUITEM SEPARATOR
-  MENUITEM "&Increasing", 744
-  MENUITEM "&Row numbers", 748
+  MENUITEM "&Increasing", textcmd::Increasing
+  MENUITEM "&Row numbers", textcmd::RowNumbers
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 333
+  MENUITEM "&Help", textcmd::ArrangeHelp
 END
 // The end of the Format popups of the table windows.
 POPUP TABLEFORMAT "F&ormat"
-  MENUITEM "&Table font ...", 60
-  MENUITEM "&Notebook", 675
+  MENUITEM "&Table font ...", textcmd::TableFont
+  MENUITEM "&Notebook", textcmd::Notebook
   MENUITEM SEPARATOR
-  MENUITEM "&Help", 335
+  MENUITEM "&Help", textcmd::FormatHelp
 END
 
 // The text window (also the help windows).
 MENU TEXTMENU
 POPUP "&File"
-  MENUITEM "&Open ...", 59
-  MENUITEM "&Save", 57
-  MENUITEM "Save &As ...", 58
+  MENUITEM "&Open ...", cm::Open
+  MENUITEM "&Save", cm::Save
+  MENUITEM "Save &As ...", cm::SaveAs
   MENUITEM SEPARATOR
   INCLUDE TEXTPRINT
 END
@@ -80,13 +80,13 @@ USE TEXTSEARCH
 END
 
 ACCELERATORS TEXTMENU
-  VK_F1, 353
-  VK_F3, 352
-  VK_F2, 53
-  "C", 95, CONTROL
-  "X", 96, CONTROL
-  "V", 99, CONTROL
-  "A", 119, CONTROL
+  VK_F1, textcmd::Search
+  VK_F3, textcmd::Next
+  VK_F2, textcmd::RestartAtTop
+  "C", textcmd::Copy, CONTROL
+  "X", textcmd::Cut, CONTROL
+  "V", textcmd::Paste, CONTROL
+  "A", textcmd::SelectAll, CONTROL
 END
 
 // The notebook: its notes are saved with the owner's document.
@@ -101,7 +101,7 @@ ACCELERATORS NOTEMENU SAME TEXTMENU
 
 // The colour window.
 MENU COLWMENU
-  MENUITEM "&Close", 357
+  MENUITEM "&Close", textcmd::Close
 END
 
 // The RGB dialog of the colour window: fields 301 to 303.

@@ -33,22 +33,31 @@ enum class Str : int {
     Ok = 42,
     Cancel = 43,
     Parameter = 60,
+    DishFirst = 70, // the Lunch dialog's dishes, 70 + k
     NumberOfPages = 61,
     Hmm = 62,
     TextWindowFont = 63,
     TextFilesFilter = 64,
     Success = 88,
     TexFileSaved = 89,
+    EpsFileSaved = 91,
+    SvgFileSaved = 92,
     Notebook = 93,
+    EpsFilesFilter = 96,
+    SvgFilesFilter = 97,
     TexFilesFilter = 98,
     Bins = 150,
     Items = 151,
     Sizes = 152,
+    PowerHeadingFirst = 160, // the weighted-voting table's headings, 160 + column
     Name = 166,
     Done = 167,
     Infinite = 168,
     DistrictOfColumbia = 180,
+    AppHeadingFirst = 190, // the apportionment table's headings, 190 + column
     Quota = 192,
+    MethodShortFirst = 260, // " Ham", "Ham+", ...: 260 + method
+    MethodLongFirst = 270,  // "Hamilton", ...: 270 + method
     ElectoralCollegePower = 282,
     HorFilesFilter = 320,
     BnzFilesFilter = 322,
@@ -68,6 +77,8 @@ enum class Str : int {
 const char* str(int id);
 inline std::string S(int id) { return str(id); }
 inline std::string S(Str id) { return str(static_cast<int>(id)); }
+// The string offset places after a base of a numbered run.
+inline std::string S(Str base, int offset) { return str(static_cast<int>(base) + offset); }
 // The text of message n (string 400 + n).
 inline std::string messageText(int n) { return str(400 + n); }
 

@@ -61,7 +61,7 @@ public:
                     fresh = fresh && shown[j] != dish;
             } while (!fresh);
             shown[box] = dish;
-            d.setText(301 + box, quan::S(70 + dish));
+            d.setText(301 + box, quan::S(Str::DishFirst, dish));
         }
     }
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/msgcode.h"
+#include "resources/commands.h"
 #include "resources/strings.h"
 
 #include "core/fileio.h"
@@ -16,13 +17,6 @@
 namespace quan {
 
 class TQuanFrame;
-
-// Common command ids of the document windows' File menus.
-namespace cm {
-constexpr int Open = 59, Save = 57, SaveAs = 58, Exit = 361, FileHelp = 330;
-constexpr int Print = 303, Format = 304, SelectPrinter = 93, DecimalPlaces = 362;
-constexpr int Lunch = 399;
-} // namespace cm
 
 // What the main window hands a new document window (see TQuanFrame).
 struct DocInit {

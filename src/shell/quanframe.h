@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/msgcode.h"
-
+#include "resources/commands.h"
 #include "shell/filemsgwin.h"
 
 #include <array>
@@ -16,11 +16,14 @@
 namespace quan {
 
 // The document window kinds, by their Window menu command.
-enum class WindowKind { Apportionment = 401, Graphs = 402, Banzhaf = 403, Voting = 404, Packing = 405, Scheduling = 406 };
-
-namespace cm {
-constexpr int OpenLast = 48, UseDefaults = 49, QuitApp = 24310, ProgHelp = 354, About = 355;
-} // namespace cm
+enum class WindowKind {
+    Apportionment = cm::WindowApportionment,
+    Graphs = cm::WindowGraphs,
+    Banzhaf = cm::WindowBanzhaf,
+    Voting = cm::WindowVoting,
+    Packing = cm::WindowPacking,
+    Scheduling = cm::WindowScheduling,
+};
 
 // The 17-byte window record and the two flags of "qn.ini".
 struct MainSettings {

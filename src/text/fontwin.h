@@ -3,17 +3,13 @@
 #pragma once
 
 #include "docfile/fonts.h"
+#include "resources/commands.h"
 #include "shell/filemsgwin.h"
 
 #include <memory>
 #include <utility>
 
 namespace quan {
-
-namespace textcmd {
-// Commands 60..69 open the font dialog of slots 0..9.
-constexpr int FontSlot0 = 60, FontSlot9 = 69;
-} // namespace textcmd
 
 // The screen's LOGPIXELSY (96 when no platform is installed).
 int screenLogPixelsY();

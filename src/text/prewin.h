@@ -4,6 +4,7 @@
 #pragma once
 
 #include "docfile/colors.h"
+#include "resources/commands.h"
 #include "text/colorgrid.h"
 #include "text/fontwin.h"
 
@@ -14,11 +15,6 @@
 namespace quan {
 
 class TColWin;
-
-namespace textcmd {
-// Colors menu items 200 + k open the colour window for colour role k.
-constexpr int ColorRole0 = 200, ColorRole14 = 214;
-} // namespace textcmd
 
 class TPreWin : public TFontWin {
 public:

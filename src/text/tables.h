@@ -3,6 +3,7 @@
 // "TeX output ..." plain-TeX tabbing layout, plus the window flows that put
 // the first into a text window and save the second as a file.
 #pragma once
+#include "resources/commands.h"
 
 #include <cstddef>
 #include <optional>
@@ -13,10 +14,6 @@ namespace quan {
 
 class TFileMsgWin;
 class TPreTextWin;
-
-namespace textcmd {
-constexpr int TextOut = 747, TexOutput = 738;
-} // namespace textcmd
 
 struct TableRow {
     std::string label;

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "docfile/printformat.h"
+#include "resources/commands.h"
 #include "text/fontwin.h"
 #include "text/textops.h"
 
@@ -12,15 +13,6 @@
 #include <string>
 
 namespace quan {
-
-namespace textcmd {
-constexpr int Print = 97, SelectPrinter = 93, Offsets = 304;
-constexpr int Copy = 95, Cut = 96, Paste = 99, SelectAll = 119;
-constexpr int Search = 353, Next = 352, RestartAtTop = 53;
-constexpr int Font = 61, MinusSigns = 92, SearchHelp = 351, Close = 357;
-// The Help items ending the File and Edit menus.
-constexpr int FileHelp = 330, EditHelp = 358;
-} // namespace textcmd
 
 class TPreTextWin : public TFontWin {
 public:

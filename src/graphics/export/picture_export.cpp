@@ -185,7 +185,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
     const bool steps = win.offersSteps();
 
     plat::FileDialogOptions o;
-    o.filter = S(f == ExportFormat::Eps ? 96 : f == ExportFormat::Svg ? 97 : 98);
+    o.filter = S(f == ExportFormat::Eps ? Str::EpsFilesFilter : f == ExportFormat::Svg ? Str::SvgFilesFilter : Str::TexFilesFilter);
     o.defaultExt = toUpper(ext);
     o.proposedName = state.baseName;
     o.proposedName += '.';
@@ -255,7 +255,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
             },
             mayOverwrite);
     };
-    int saved = 91;
+    Str saved = Str::EpsFileSaved;
     if (f == ExportFormat::Eps) {
         win.prepareEpsHeader();
         EpsSettings s;
@@ -273,7 +273,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
         SvgWriter writer(prims);
         writer.prepare(s, pages);
         code = writePages(writer, OutputKind::Svg);
-        saved = 92;
+        saved = Str::SvgFileSaved;
     } else {
         PicTeXSettings s;
         s.width = state.texWidth;
@@ -284,7 +284,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
         PicTeXWriter writer(prims);
         writer.prepare(s, pages);
         code = writePages(writer, OutputKind::PicTeX);
-        saved = 89;
+        saved = Str::TexFileSaved;
     }
     if (code < 0)
         return;

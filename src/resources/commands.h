@@ -1,0 +1,210 @@
+// Every menu and accelerator command id, by name. The C++ code uses the
+// constants (appcmd::Divisor); the resource scripts write the same names
+// ("MENUITEM "&Divisor ...", appcmd::Divisor") and parseRc looks them up in
+// this table, so each number is written here and nowhere else. A range of
+// commands is named by its first id, and the scripts add to it
+// ("appcmd::MethodBase+9").
+//
+// Several windows answer the same number (330 is the Help of each File
+// menu): each room names it in its own namespace, so a window reads its
+// commands from one place.
+#pragma once
+
+#include <string_view>
+
+// X(namespace, name, value); a value may name an earlier entry.
+#define QUAN_COMMANDS(X)                                                                                  \
+    /* The main window and the file commands of every document window. */                               \
+    X(cm, Open, 59)                                                                                       \
+    X(cm, Save, 57)                                                                                       \
+    X(cm, SaveAs, 58)                                                                                     \
+    X(cm, Exit, 361)                                                                                      \
+    X(cm, FileHelp, 330)                                                                                  \
+    X(cm, Print, 303)                                                                                     \
+    X(cm, Format, 304)                                                                                    \
+    X(cm, SelectPrinter, 93)                                                                              \
+    X(cm, DecimalPlaces, 362)                                                                             \
+    X(cm, Lunch, 399)                                                                                     \
+    X(cm, OpenLast, 48)                                                                                   \
+    X(cm, UseDefaults, 49)                                                                                \
+    X(cm, QuitApp, 24310)                                                                                 \
+    X(cm, ProgHelp, 354)                                                                                  \
+    X(cm, About, 355)                                                                                     \
+    /* The Window menu: one command per document kind. */                                                \
+    X(cm, WindowApportionment, 401)                                                                       \
+    X(cm, WindowGraphs, 402)                                                                              \
+    X(cm, WindowBanzhaf, 403)                                                                             \
+    X(cm, WindowVoting, 404)                                                                              \
+    X(cm, WindowPacking, 405)                                                                             \
+    X(cm, WindowScheduling, 406)                                                                          \
+    /* Text windows, the font table and the colour window. */                                            \
+    X(textcmd, Print, 97)                                                                                 \
+    X(textcmd, SelectPrinter, 93)                                                                         \
+    X(textcmd, Offsets, 304)                                                                              \
+    X(textcmd, Copy, 95)                                                                                  \
+    X(textcmd, Cut, 96)                                                                                   \
+    X(textcmd, Paste, 99)                                                                                 \
+    X(textcmd, SelectAll, 119)                                                                            \
+    X(textcmd, Search, 353)                                                                               \
+    X(textcmd, Next, 352)                                                                                 \
+    X(textcmd, RestartAtTop, 53)                                                                          \
+    X(textcmd, Font, 61)                                                                                  \
+    X(textcmd, MinusSigns, 92)                                                                            \
+    X(textcmd, SearchHelp, 351)                                                                           \
+    X(textcmd, Close, 357)                                                                                \
+    X(textcmd, FileHelp, 330)                                                                             \
+    X(textcmd, EditHelp, 358)                                                                             \
+    /* FontSlot0 + k opens the font dialog of slot k (0..9). */                                          \
+    X(textcmd, FontSlot0, 60)                                                                             \
+    X(textcmd, FontSlot9, 69)                                                                             \
+    /* ColorRole0 + k opens the colour window of colour role k (0..14). */                               \
+    X(textcmd, ColorRole0, 200)                                                                           \
+    X(textcmd, ColorRole14, 214)                                                                          \
+    /* The table windows' shared items (File, Arrange and Format popups). */                             \
+    X(textcmd, TextOut, 747)                                                                              \
+    X(textcmd, TexOutput, 738)                                                                            \
+    X(textcmd, Increasing, 744)                                                                           \
+    X(textcmd, RowNumbers, 748)                                                                           \
+    X(textcmd, TableFont, textcmd::FontSlot0)                                                             \
+    X(textcmd, Notebook, 675)                                                                             \
+    X(textcmd, ArrangeHelp, 333)                                                                          \
+    X(textcmd, FormatHelp, 335)                                                                           \
+    /* Picture windows: File menu. */                                                                    \
+    X(gcm, Print, cm::Print)                                                                              \
+    X(gcm, Format, cm::Format)                                                                            \
+    X(gcm, SelectPrinter, cm::SelectPrinter)                                                              \
+    X(gcm, Simulprint, 307)                                                                               \
+    X(gcm, CopyToClipboard, 311)                                                                          \
+    X(gcm, BitmapToClipboard, 310)                                                                        \
+    X(gcm, Metafile, 370)                                                                                 \
+    X(gcm, ExportEps, 85)                                                                                 \
+    X(gcm, ExportSvg, 87)                                                                                 \
+    X(gcm, ExportPicTeX, 70)                                                                              \
+    X(gcm, ExportBmp, 374)                                                                                \
+    X(gcm, ImageSize, 90)                                                                                 \
+    X(gcm, WithBackColor, 221)                                                                            \
+    X(gcm, Notebook, 75)                                                                                  \
+    X(gcm, DecimalPlaces, cm::DecimalPlaces)                                                              \
+    X(gcm, DecimalPlacesMisc, 105)                                                                        \
+    X(gcm, FileHelp, 330)                                                                                 \
+    X(gcm, ViewHelp, 331)                                                                                 \
+    X(gcm, ColorsHelp, 332)                                                                               \
+    /* Picture windows: View menu. */                                                                    \
+    X(gcm, ViewDialog, 104)                                                                               \
+    X(gcm, ZoomOut, 106)                                                                                  \
+    X(gcm, ZoomIn, 107)                                                                                   \
+    X(gcm, Factor, 108)                                                                                   \
+    X(gcm, ShiftLeft, 322)                                                                                \
+    X(gcm, ShiftRight, 323)                                                                               \
+    X(gcm, ShiftDown, 324)                                                                                \
+    X(gcm, ShiftUp, 325)                                                                                  \
+    X(gcm, Percentage, 321)                                                                               \
+    X(gcm, LastWindow, 111)                                                                               \
+    X(gcm, AspectOne, 117)                                                                                \
+    X(gcm, Axes, 109)                                                                                     \
+    X(gcm, SolidArrowheads, 110)                                                                          \
+    X(gcm, Opaque, 220)                                                                                   \
+    X(gcm, Grid, 320)                                                                                     \
+    X(gcm, AxesScreen, 100)                                                                               \
+    X(gcm, AxesPrinted, 101)                                                                              \
+    X(gcm, GridScreen, 150)                                                                               \
+    X(gcm, GridPrinted, 151)                                                                              \
+    X(gcm, HyphenToMinus, 92)                                                                             \
+    /* Picture windows: mouse modes. */                                                                  \
+    X(gcm, ModeDrawing, 120)                                                                              \
+    X(gcm, ModeVertexMove, 122)                                                                           \
+    X(gcm, ModeText, 123)                                                                                 \
+    X(gcm, ModeGraphics, 124)                                                                             \
+    X(gcm, ModeCoordinates, 125)                                                                          \
+    X(gcm, ModeRotate, 126)                                                                               \
+    X(gcm, ModeArrows, 127)                                                                               \
+    /* The apportionment window. */                                                                      \
+    X(appcmd, HelpFile, 330)                                                                              \
+    X(appcmd, HelpData, 331)                                                                              \
+    X(appcmd, HelpMethod, 332)                                                                            \
+    X(appcmd, HelpArrange, textcmd::ArrangeHelp)                                                          \
+    X(appcmd, HelpOther, 334)                                                                             \
+    X(appcmd, HelpFormat, textcmd::FormatHelp)                                                            \
+    /* CensusFirst + k loads census k (1790 + 10k); CensusVariantFirst + j */                            \
+    /* the variant sets a..d. */                                                                         \
+    X(appcmd, CensusFirst, 579)                                                                           \
+    X(appcmd, CensusVariantFirst, 620)                                                                    \
+    X(appcmd, CensusVariantLast, 623)                                                                     \
+    X(appcmd, StateCount, 671)                                                                            \
+    X(appcmd, DeleteRows, 672)                                                                            \
+    X(appcmd, ColumnWidth, 673)                                                                           \
+    X(appcmd, QuotaPlaces, 674)                                                                           \
+    X(appcmd, Notebook, textcmd::Notebook)                                                                \
+    /* MethodBase + i chooses method i (0..9). */                                                        \
+    X(appcmd, MethodBase, 680)                                                                            \
+    X(appcmd, Divisor, 690)                                                                               \
+    X(appcmd, Watch, 691)                                                                                 \
+    X(appcmd, PriorityList, 692)                                                                          \
+    X(appcmd, Register, 693)                                                                              \
+    X(appcmd, Summary, 694)                                                                               \
+    X(appcmd, ZeroSummary, 695)                                                                           \
+    X(appcmd, ElectoralPower, 696)                                                                        \
+    X(appcmd, ByPopulation, 740)                                                                          \
+    X(appcmd, ByDistrict, 741)                                                                            \
+    X(appcmd, ByName, 742)                                                                                \
+    X(appcmd, ByCritical, 743)                                                                            \
+    X(appcmd, Increasing, textcmd::Increasing)                                                            \
+    X(appcmd, RowNumbers, textcmd::RowNumbers)                                                            \
+    X(appcmd, TextOut, textcmd::TextOut)                                                                  \
+    X(appcmd, TexOutput, textcmd::TexOutput)                                                              \
+    /* The weighted-voting window and the Electoral College. */                                          \
+    X(bancmd, HelpFile, 330)                                                                              \
+    X(bancmd, HelpEdit, 331)                                                                              \
+    X(bancmd, HelpCalc, 332)                                                                              \
+    X(bancmd, HelpArrange, textcmd::ArrangeHelp)                                                          \
+    X(bancmd, HelpFormat, textcmd::FormatHelp)                                                            \
+    X(bancmd, BlocCount, 671)                                                                             \
+    X(bancmd, DeleteRows, 672)                                                                            \
+    X(bancmd, ColumnWidth, 673)                                                                           \
+    X(bancmd, Notebook, textcmd::Notebook)                                                                \
+    X(bancmd, Range, 718)                                                                                 \
+    X(bancmd, NewRandom, 753)                                                                             \
+    X(bancmd, AllCases, 754)                                                                              \
+    X(bancmd, MonteCarlo, 755)                                                                            \
+    X(bancmd, Banzhaf, 756)                                                                               \
+    X(bancmd, Shapley, 757)                                                                               \
+    X(bancmd, Opposition, 758)                                                                            \
+    X(bancmd, LargeUnit, 759)                                                                             \
+    X(bancmd, SmallUnit, 760)                                                                             \
+    X(bancmd, Quota, 761)                                                                                 \
+    X(bancmd, Exact, 762)                                                                                 \
+    X(bancmd, ByWeight, 740)                                                                              \
+    X(bancmd, ByName, 742)                                                                                \
+    X(bancmd, Increasing, textcmd::Increasing)                                                            \
+    X(bancmd, RowNumbers, textcmd::RowNumbers)                                                            \
+    X(bancmd, TextOut, textcmd::TextOut)                                                                  \
+    X(bancmd, TexOutput, textcmd::TexOutput)                                                              \
+    /* The bin-packing window. */                                                                        \
+    X(packcmd, HelpFile, 330)                                                                             \
+    X(packcmd, HelpView, 331)                                                                             \
+    X(packcmd, HelpBtns, 332)                                                                             \
+    X(packcmd, HelpMisc, 333)                                                                             \
+    X(packcmd, Autofit, 703)                                                                              \
+    X(packcmd, Random, 715)                                                                               \
+    X(packcmd, Restore, 730)                                                                              \
+    X(packcmd, Paste, 752)                                                                                \
+    X(packcmd, Shuffle, 753)                                                                              \
+    X(packcmd, DeleteText, 113)                                                                           \
+    X(packcmd, CopySolution, 850)                                                                         \
+    X(packcmd, CopyExample, 851)                                                                          \
+    X(packcmd, Optimum, 852)
+
+namespace quan {
+
+#define QUAN_DEFINE_COMMAND(ns, name, value)                                                              \
+    namespace ns {                                                                                        \
+    inline constexpr int name = value;                                                                    \
+    }
+QUAN_COMMANDS(QUAN_DEFINE_COMMAND)
+#undef QUAN_DEFINE_COMMAND
+
+// The id of a command named as in the scripts ("appcmd::Divisor"); -1 when
+// no command has that name.
+int commandId(std::string_view name);
+
+} // namespace quan
