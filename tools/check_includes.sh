@@ -18,7 +18,7 @@ level() {
     shell | packing/core | graphs/core) echo 3 ;;
     text) echo 4 ;;
     graphics | graphics/*) echo 5 ;;
-    power | packing) echo 6 ;;
+    power | packing | graphs) echo 6 ;;
     apportion) echo 7 ;;
     app | qt) echo 8 ;;
     main) echo 9 ;;

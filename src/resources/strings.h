@@ -60,6 +60,7 @@ enum class Str : int {
     MethodLongFirst = 270,  // "Hamilton", ...: 270 + method
     ElectoralCollegePower = 282,
     HorFilesFilter = 320,
+    GraFilesFilter = 321,
     BnzFilesFilter = 322,
     BpaFilesFilter = 326,
     Heading = 329,
@@ -70,6 +71,14 @@ enum class Str : int {
     Comparison = 336,
     ExamplesDone = 337,
     PressQToQuit = 601,
+    Edges = 802,
+    Vertices = 803,
+    IconSize = 804,
+    Components = 810,
+    WeightWord = 811,
+    LabelWord = 815,
+    Weights = 852,
+    Directions = 886,
     EscCancelsAutofeed = 611,
 };
 

@@ -27,7 +27,7 @@ inline constexpr size_t kGraSettingsWords = 30;
 inline constexpr size_t kGraFlagBytes = 30;
 inline constexpr size_t kGraViewReals = 20;
 // Mouse modes (settings word 1).
-enum MouseMode : int16_t {
+enum GraMouseMode : int16_t {
     MouseDrawing = 120,
     MouseVertexMove = 122,
     MouseText = 123,
