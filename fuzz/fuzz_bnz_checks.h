@@ -2,8 +2,9 @@
 // libFuzzer target and its always-run robustness test.
 #pragma once
 
-#include "power/bnzfile.h"
+#include "core/msgcode.h"
 #include "fuzz_checks.h"
+#include "power/bnzfile.h"
 
 #include <cmath>
 #include <string>
@@ -25,7 +26,7 @@ inline std::string checkBnz(const uint8_t* data, size_t size)
     const BnzDocument before = sentinelBnz();
     BnzDocument doc = before;
     const int code = readBnz(data, size, doc);
-    if (code == 11)
+    if (code == codeOf(Msg::CannotOpenFile))
         return doc == before ? "" : "a refused .bnz read changed the document";
     if (code != 0)
         return "readBnz returned " + std::to_string(code);

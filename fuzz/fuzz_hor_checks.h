@@ -3,6 +3,7 @@
 #pragma once
 
 #include "apportion/horfile.h"
+#include "core/msgcode.h"
 #include "fuzz_checks.h"
 
 #include <cmath>
@@ -26,14 +27,14 @@ inline std::string checkHor(const uint8_t* data, size_t size)
     const HorDocument before = sentinelHor();
     HorDocument doc = before;
     const int code = readHor(data, size, doc);
-    if (code == 11)
+    if (code == codeOf(Msg::CannotOpenFile))
         return doc == before ? "" : "a refused .hor read changed the document";
-    if (code != 0 && code != 6)
+    if (code != 0 && code != codeOf(Msg::InconsistentData))
         return "readHor returned " + std::to_string(code);
     const size_t n = doc.populations.size();
     if (n < 2 || n > 99 || doc.names.size() != n)
         return "accepted a state count outside 2..99";
-    if (doc.inconsistent != (code == 6))
+    if (doc.inconsistent != (code == codeOf(Msg::InconsistentData)))
         return "inconsistent flag does not match the code";
     long double total = 0;
     for (size_t i = 0; i < n; ++i) {

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/msgcode.h"
 #include "core/numberscan.h"
 #include "packing/core/bpafile.h"
 #include "packing/core/packing.h"
@@ -47,7 +48,7 @@ inline std::string checkBpa(const uint8_t* data, size_t size)
     const BpaDocument before = sentinelBpa();
     BpaDocument doc = before;
     const int code = readBpa(data, size, doc);
-    if (code == 11)
+    if (code == codeOf(Msg::CannotOpenFile))
         return doc == before ? "" : "a refused .bpa read changed the document";
     if (code != 0)
         return "readBpa returned " + std::to_string(code);

@@ -191,7 +191,7 @@ std::string AppTable::titleText() const
 {
     std::string t = " [" + methodLongName(method_);
     if (isDivisorMethod(method_))
-        t += "; " + formatReal(divisor_, 4, 2) + " " + S(correctDivisor() ? 280 : 281);
+        t += "; " + formatReal(divisor_, 4, 2) + " " + S(correctDivisor() ? Str::CorrectDivisor : Str::IncorrectDivisor);
     t += "]";
     if (autofeed_)
         t += "   " + S(Str::EscCancelsAutofeed);

@@ -399,7 +399,7 @@ void TAppWin::editCell(int row, int col, bool autofeed)
 void TAppWin::cmStateCount()
 {
     long long n = table_.stateCount();
-    if (!inputInteger(5, 341, n) || n == table_.stateCount())
+    if (!inputInteger(Str::Input, Str::NumberOfStates, n) || n == table_.stateCount())
         return;
     int code = table_.setStateCount(static_cast<int>(std::clamp(n, -1LL, 1000LL)));
     if (code) {
@@ -428,7 +428,7 @@ void TAppWin::cmDeleteRows()
 void TAppWin::cmColumnWidth()
 {
     long long w = table_.columnWidth();
-    if (!inputInteger(5, 340, w))
+    if (!inputInteger(Str::Input, Str::ColumnWidth, w))
         return;
     int code = table_.setColumnWidth(static_cast<int>(std::clamp(w, -1LL, 100000LL)));
     if (code)

@@ -1,6 +1,7 @@
 #include "apportion/census.h"
 
 #include "resources/commands.h"
+#include "resources/strings.h"
 
 namespace quan {
 
@@ -79,7 +80,7 @@ std::vector<int> censusStateIds(int k)
     const int year = k >= 0 ? censusYear(k) : 9999;
     for (int i = 0; i < 50; ++i)
         if (kFirstCensus[i] <= year)
-            ids.push_back(100 + i);
+            ids.push_back(static_cast<int>(Str::StateNameFirst) + i);
     return ids;
 }
 

@@ -270,7 +270,7 @@ void TVELWing::cmFactor()
 {
     const int p = std::clamp(decimals(), 0, 18);
     std::string text = formatReal(pv_.ZoomFactor, p + 2, p);
-    if (!input(5, 17, text))
+    if (!input(Str::Input, Str::DilationFactor, text))
         return;
     Real v;
     if (int code = parseNumber(text, v)) {
@@ -283,7 +283,7 @@ void TVELWing::cmFactor()
 void TVELWing::cmPercentage()
 {
     std::string text = formatReal(pv_.ShiftFraction * 100, 4, 2);
-    if (!input(5, 18, text))
+    if (!input(Str::Input, Str::ShiftPercent, text))
         return;
     Real v;
     if (int code = parseNumber(text, v)) {
@@ -302,7 +302,7 @@ void TVELWing::cmThickness(int id)
                      : id == gcm::GridScreen  ? a.gridScreenWidth
                                               : a.gridPrintedWidth;
     std::string text = std::to_string(field);
-    if (!input(5, printed ? 15 : 16, text))
+    if (!input(Str::Input, printed ? Str::PrinterPenWidth : Str::DisplayPenWidth, text))
         return;
     long long v;
     if (!parseInt(text, v)) {
@@ -327,7 +327,7 @@ void TVELWing::cmHyphenToMinus()
 {
     AxesGridSettings& a = pv_.axes;
     std::string text = std::to_string(a.minusChar);
-    if (!input(3, 4, text)) {
+    if (!input(Str::LengthenHyphens, Str::NewMinusSign, text)) {
         if (a.hyphenToMinus) {
             a.hyphenToMinus = false;
             viewChanged();

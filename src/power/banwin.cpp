@@ -274,7 +274,7 @@ void TBanWin::editCell(int row, int col, bool autofeed)
 void TBanWin::cmQuota()
 {
     long long q = table_.quota();
-    if (!inputInteger(5, 192, q) || q == table_.quota())
+    if (!inputInteger(Str::Input, Str::Quota, q) || q == table_.quota())
         return;
     int code = table_.setQuota(q);
     if (!code)
@@ -285,7 +285,7 @@ void TBanWin::cmQuota()
 void TBanWin::cmBlocCount()
 {
     long long n = table_.blocCount();
-    if (!inputInteger(5, 342, n) || n == table_.blocCount())
+    if (!inputInteger(Str::Input, Str::NumberOfBlocs, n) || n == table_.blocCount())
         return;
     int code = table_.setBlocCount(n);
     if (!code)
@@ -313,7 +313,7 @@ void TBanWin::cmRange()
 void TBanWin::cmColumnWidth()
 {
     long long w = table_.columnWidth();
-    if (!inputInteger(5, 340, w))
+    if (!inputInteger(Str::Input, Str::ColumnWidth, w))
         return;
     int code = table_.setColumnWidth(w);
     if (!code)

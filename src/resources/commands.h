@@ -3,7 +3,8 @@
 // ("MENUITEM "&Divisor ...", appcmd::Divisor") and parseRc looks them up in
 // this table, so each number is written here and nowhere else. A range of
 // commands is named by its first id, and the scripts add to it
-// ("appcmd::MethodBase+9").
+// ("appcmd::MethodBase+9"), within the range's length that
+// QUAN_COMMAND_RANGES gives.
 //
 // Several windows answer the same number (330 is the Help of each File
 // menu): each room names it in its own namespace, so a window reads its
@@ -220,6 +221,14 @@
     X(grcmd, Data, 732)                                                                                   \
     X(grcmd, Definition, 747)
 
+// R(namespace, first, count): the commands first .. first + count - 1.
+#define QUAN_COMMAND_RANGES(R)                                                                            \
+    R(textcmd, FontSlot0, 10)                                                                             \
+    R(textcmd, ColorRole0, 15)                                                                            \
+    R(appcmd, CensusFirst, 23)                                                                            \
+    R(appcmd, CensusVariantFirst, 4)                                                                      \
+    R(appcmd, MethodBase, 10)
+
 namespace quan {
 
 #define QUAN_DEFINE_COMMAND(ns, name, value)                                                              \
@@ -232,5 +241,8 @@ QUAN_COMMANDS(QUAN_DEFINE_COMMAND)
 // The id of a command named as in the scripts ("appcmd::Divisor"); -1 when
 // no command has that name.
 int commandId(std::string_view name);
+// How many commands the range that starts at a named command holds; 0 when
+// the name starts no range.
+int commandRangeLength(std::string_view name);
 
 } // namespace quan

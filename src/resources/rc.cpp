@@ -104,8 +104,9 @@ struct Lexer {
         }
     }
     // A command of the table in commands.h, by name ("appcmd::Divisor"),
-    // or a name plus an offset into its range ("appcmd::MethodBase+9").
-    // Bare numbers are refused, so every id has its one definition.
+    // or the first command of a range plus an offset inside it
+    // ("appcmd::MethodBase+9"). Bare numbers are refused, so every id has
+    // its one definition.
     int command()
     {
         const std::string w = word();
@@ -119,7 +120,10 @@ struct Lexer {
         if (offset.empty() || offset.size() > 3 ||
             !std::all_of(offset.begin(), offset.end(), [](char c) { return c >= '0' && c <= '9'; }))
             fail("offset expected");
-        return base + std::stoi(offset);
+        const int k = std::stoi(offset);
+        if (k >= commandRangeLength(w.substr(0, plus)))
+            fail("offset outside the range of " + w.substr(0, plus));
+        return base + k;
     }
 };
 

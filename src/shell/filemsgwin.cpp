@@ -146,7 +146,7 @@ int TFileMsgWin::ask(plat::MessageKind kind, const std::string& text, const std:
     return r;
 }
 
-bool TFileMsgWin::input(int titleId, int promptId, std::string& text, size_t maxLength)
+bool TFileMsgWin::input(Str titleId, Str promptId, std::string& text, size_t maxLength)
 {
     return inputText(S(titleId), S(promptId), text, maxLength);
 }
@@ -171,7 +171,7 @@ bool TFileMsgWin::input2(const std::string& title, const std::string& prompt1, c
     return true;
 }
 
-bool TFileMsgWin::inputNumber(int titleId, int promptId, long double& value, const std::string& preset)
+bool TFileMsgWin::inputNumber(Str titleId, Str promptId, long double& value, const std::string& preset)
 {
     std::string text = preset;
     if (!input(titleId, promptId, text))
@@ -183,9 +183,9 @@ bool TFileMsgWin::inputNumber(int titleId, int promptId, long double& value, con
     return true;
 }
 
-bool TFileMsgWin::inputInteger(int titleId, int promptId, long long& value)
+bool TFileMsgWin::inputInteger(Str titleId, Str promptId, long long& value)
 {
-    std::string text = std::to_string(value);
+    std::string text = formatInt(value);
     if (!input(titleId, promptId, text))
         return false;
     if (!parseInt(text, value)) {

@@ -65,17 +65,17 @@ public:
     int ask(plat::MessageKind kind, const std::string& text, const std::string& title);
     // "ONEINPUT": title and prompt from the string table; text preset and
     // returned edited (at most maxLength characters). False on cancel.
-    bool input(int titleId, int promptId, std::string& text, size_t maxLength = 255);
+    bool input(Str title, Str prompt, std::string& text, size_t maxLength = 255);
     bool inputText(const std::string& title, const std::string& prompt, std::string& text, size_t maxLength = 255);
     // "TWOINPUT".
     bool input2(const std::string& title, const std::string& prompt1, const std::string& prompt2,
                 std::string& text1, std::string& text2, size_t maxLength = 255);
     // Asks for a number; false on cancel or when the text does not parse
     // (then message 1 "cannot understand" has been shown).
-    bool inputNumber(int titleId, int promptId, long double& value, const std::string& preset);
+    bool inputNumber(Str title, Str prompt, long double& value, const std::string& preset);
     // Asks for a whole number preset to value; false on cancel or when the
     // text is no whole number (then "cannot understand" has been shown).
-    bool inputInteger(int titleId, int promptId, long long& value);
+    bool inputInteger(Str title, Str prompt, long long& value);
     // The "delete" dialog: a range of rows, preset to 1 and 2.
     bool askRowRange(long long& first, long long& last);
 

@@ -38,7 +38,7 @@ plat::FontChoice fontChoiceOf(const FontSlot& slot)
     c.points = slot.pointSize;
     c.color = slot.color;
     c.effects = slot.effects;
-    c.title = S(slot.dialogTitleId > 0 ? slot.dialogTitleId : 63);
+    c.title = slot.dialogTitleId > 0 ? S(slot.dialogTitleId) : S(Str::TextWindowFont);
     if (c.title.empty())
         c.title = S(Str::TextWindowFont);
     return c;

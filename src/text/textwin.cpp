@@ -226,7 +226,7 @@ void TPreTextWin::restartAtTop()
 void TPreTextWin::cmSearch()
 {
     std::string entry = lastSearch_;
-    if (!input(5, 6, entry, 255))
+    if (!input(Str::Input, Str::SearchFor, entry, 255))
         return;
     if (entry.empty()) {
         message(Msg::NothingToDo);
@@ -249,7 +249,7 @@ void TPreTextWin::cmNext()
 void TPreTextWin::cmMinusSigns()
 {
     std::string entry = "150";
-    if (!input(3, 4, entry))
+    if (!input(Str::LengthenHyphens, Str::NewMinusSign, entry))
         return;
     std::string t = text();
     if (int code = replaceMinusSigns(t, entry)) {

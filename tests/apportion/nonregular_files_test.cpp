@@ -3,6 +3,8 @@
 // never waited on.
 #include "apportion/horfile.h"
 
+#include "core/msgcode.h"
+
 #include <gtest/gtest.h>
 
 #include "fifo_wait.h"
@@ -21,7 +23,7 @@ TEST(NonRegularFiles, HorReaderRefusesAFifoWithoutWaiting)
     int code = -1;
     EXPECT_TRUE(testfifo::returnsWithoutAWriter(fifo, [&] { return readHor(fifo, doc); }, code))
         << "waited for a writer";
-    EXPECT_EQ(code, 11);
+    EXPECT_EQ(code, codeOf(Msg::CannotOpenFile));
     EXPECT_EQ(doc.notebook, "kept");
     fs::remove_all(dir);
 }
@@ -31,7 +33,7 @@ TEST(NonRegularFiles, HorReaderRefusesFoldersAndDevices)
     auto dir = testutil::scratchDir("nonregular_hor");
     fs::create_directory(dir / "folder.hor");
     HorDocument hor;
-    EXPECT_EQ(readHor((dir / "folder.hor").string(), hor), 11);
-    EXPECT_EQ(readHor("/dev/null", hor), 11);
+    EXPECT_EQ(readHor((dir / "folder.hor").string(), hor), codeOf(Msg::CannotOpenFile));
+    EXPECT_EQ(readHor("/dev/null", hor), codeOf(Msg::CannotOpenFile));
     fs::remove_all(dir);
 }

@@ -3,6 +3,8 @@
 // document readers' tests of the same live with their topics.)
 #include "docfile/settings.h"
 
+#include "core/msgcode.h"
+
 #include <gtest/gtest.h>
 
 #include "fifo_wait.h"
@@ -19,9 +21,9 @@ TEST(NonRegularFiles, SettingsReaderRefusesAFifoWithoutWaiting)
     SettingsState s;
     s.documentName = "kept";
     int code = -1;
-    const bool returned = testfifo::returnsWithoutAWriter(fifo, [&] { return ReadSettingsFile(fifo, s) ? 0 : 11; }, code);
+    const bool returned = testfifo::returnsWithoutAWriter(fifo, [&] { return ReadSettingsFile(fifo, s) ? 0 : codeOf(Msg::CannotOpenFile); }, code);
     EXPECT_TRUE(returned) << "waited for a writer";
-    EXPECT_EQ(code, 11);
+    EXPECT_EQ(code, codeOf(Msg::CannotOpenFile));
     EXPECT_EQ(s.documentName, "kept");
     fs::remove_all(dir);
 }

@@ -2,7 +2,7 @@
 // fuzz_bpa and fuzz_paste and a few thousand mutations of them go through
 // the ".bpa" reader and the pasted-number reader.
 #include "../../fuzz/fuzz_packing_checks.h"
-#include "testutil.h"
+#include "robustness.h"
 
 #include <gtest/gtest.h>
 
@@ -13,16 +13,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<Bytes> corpus(const std::string& target)
-{
-    std::vector<Bytes> files;
-    const fs::path dir = testutil::sourceDir() / "fuzz" / "corpus" / target;
-    if (fs::is_directory(dir))
-        for (const auto& e : fs::directory_iterator(dir))
-            if (e.is_regular_file())
-                files.push_back(testutil::readAll(e.path()));
-    return files;
-}
+using robust::corpus;
 
 // Flips, overwrites with words that matter to the format, cuts and
 // inserts.

@@ -3,6 +3,8 @@
 // waited on.
 #include "power/bnzfile.h"
 
+#include "core/msgcode.h"
+
 #include <gtest/gtest.h>
 
 #include "fifo_wait.h"
@@ -21,7 +23,7 @@ TEST(NonRegularFiles, BnzReaderRefusesAFifoWithoutWaiting)
     int code = -1;
     EXPECT_TRUE(testfifo::returnsWithoutAWriter(fifo, [&] { return readBnz(fifo, doc); }, code))
         << "waited for a writer";
-    EXPECT_EQ(code, 11);
+    EXPECT_EQ(code, codeOf(Msg::CannotOpenFile));
     EXPECT_EQ(doc.notebook, "kept");
     fs::remove_all(dir);
 }
@@ -29,5 +31,5 @@ TEST(NonRegularFiles, BnzReaderRefusesAFifoWithoutWaiting)
 TEST(NonRegularFiles, BnzReaderRefusesDevices)
 {
     BnzDocument bnz;
-    EXPECT_EQ(readBnz("/dev/zero", bnz), 11);
+    EXPECT_EQ(readBnz("/dev/zero", bnz), codeOf(Msg::CannotOpenFile));
 }

@@ -1,6 +1,5 @@
 #include "shell_fixture.h"
 
-#include "resources/commands.h"
 #include "resources/rc.h"
 
 #include "fifo_wait.h"
@@ -306,54 +305,6 @@ TEST(Resources, MainMenuAndDialogTemplatesParse)
     EXPECT_EQ(acceleratorText(b.accelerators[0].second[0]), "F1");
     EXPECT_EQ(b.accelerators[0].second[0].id, 353);
     EXPECT_EQ(b.accelerators[0].second[1].id, 320);
-}
-
-TEST(Resources, ScriptsNameTheirCommands)
-{
-    // Commands are written by name, as the code names them, or as a name
-    // plus an offset into its range; a bare number or an unknown name is a
-    // fault of the script.
-    RcBundle b = parseRc("MENU M\nPOPUP \"&Method\"\n  MENUITEM \"&Divisor ...\", appcmd::Divisor\n"
-                         "  MENUITEM \"&2 = Lowndes\", appcmd::MethodBase+9\n"
-                         "  MENUITEM \"2010 (&W)\", appcmd::CensusFirst+22\nEND\nEND\n");
-    ASSERT_EQ(b.menus.size(), 1u);
-    const auto& items = b.menus[0].second[0].items;
-    ASSERT_EQ(items.size(), 3u);
-    EXPECT_EQ(items[0].id, 690);
-    EXPECT_EQ(items[1].id, 689);
-    EXPECT_EQ(items[2].id, 601);
-    for (const char* bad : {"690", "appcmd::NoSuch", "Divisor", "appcmd::MethodBase+", "appcmd::MethodBase+x",
-                            "appcmd::MethodBase+-1"}) {
-        const std::string script = std::string("MENU M\nPOPUP \"a\"\n  MENUITEM \"b\", ") + bad + "\nEND\nEND\n";
-        EXPECT_THROW(parseRc(script), std::runtime_error) << bad;
-    }
-    EXPECT_THROW(parseRc("ACCELERATORS A\n  VK_F1, 353\nEND\n"), std::runtime_error);
-
-    // The names stand for the numbers that the menus have always had (and
-    // that batch scripts and help texts quote).
-    EXPECT_EQ(commandId("cm::Open"), 59);
-    EXPECT_EQ(commandId("cm::QuitApp"), 24310);
-    EXPECT_EQ(commandId("cm::WindowPacking"), 405);
-    EXPECT_EQ(commandId("gcm::ExportPicTeX"), 70);
-    EXPECT_EQ(commandId("bancmd::Exact"), 762);
-    EXPECT_EQ(commandId("packcmd::Optimum"), 852);
-    EXPECT_EQ(commandId("textcmd::ColorRole0"), 200);
-    EXPECT_EQ(commandId("cm::"), -1);
-    EXPECT_EQ(commandId("Open"), -1);
-    EXPECT_EQ(static_cast<int>(WindowKind::Scheduling), 406);
-
-    // Every item of the compiled-in Method menu: Hamilton 680 .. Lowndes 689.
-    const plat::Menu& app = menuResource("APPMENU");
-    const plat::MenuItem* method = nullptr;
-    for (const auto& popup : app)
-        if (popup.label == "&Method")
-            method = &popup;
-    ASSERT_NE(method, nullptr);
-    std::vector<int> ids;
-    for (const auto& item : method->items)
-        if (item.id)
-            ids.push_back(item.id);
-    EXPECT_EQ(ids, (std::vector<int>{680, 681, 689, 682, 683, 684, 685, 686, 687, 688, 690, 691, 332}));
 }
 
 TEST(Resources, SharedPopupsAreWrittenOnceAndUsedWhole)

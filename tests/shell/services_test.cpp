@@ -189,21 +189,21 @@ TEST_F(ServicesTest, InputDialogsReturnTheEditedText)
 {
     std::string t = "preset";
     p.input(std::string("  42 "));
-    EXPECT_TRUE(doc->input(5, 6, t));
+    EXPECT_TRUE(doc->input(Str::Input, Str::SearchFor, t));
     EXPECT_EQ(t, "  42 ");
     p.input(std::nullopt);
-    EXPECT_FALSE(doc->input(5, 6, t));
+    EXPECT_FALSE(doc->input(Str::Input, Str::SearchFor, t));
     EXPECT_EQ(t, "  42 ");
     long double v = 0;
     p.input(std::string("abc"));
-    EXPECT_FALSE(doc->inputNumber(5, 6, v, "1"));
+    EXPECT_FALSE(doc->inputNumber(Str::Input, Str::SearchFor, v, "1"));
     EXPECT_EQ(p.lastMessage(), "message: hmm ...: cannot understand");
     std::string a = "1", b = "2";
     p.input2(std::make_pair(std::string("3"), std::string("4")));
     EXPECT_TRUE(doc->input2("t", "p1", "p2", a, b));
     EXPECT_EQ(a + b, "34");
     // Unanswered dialogs stop a scripted run.
-    EXPECT_THROW(doc->input(5, 6, t), plat::ScriptError);
+    EXPECT_THROW(doc->input(Str::Input, Str::SearchFor, t), plat::ScriptError);
 }
 
 TEST_F(ServicesTest, DecimalPlacesDialog)
