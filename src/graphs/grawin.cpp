@@ -807,7 +807,7 @@ void TGraWin::cmData()
 void TGraWin::cmIconSize()
 {
     long long size = iconSize_;
-    if (!inputInteger(static_cast<int>(Str::Input), static_cast<int>(Str::IconSize), size))
+    if (!inputInteger(Str::Input, Str::IconSize, size))
         return;
     if (int code = setIconSize(size))
         message(code);
