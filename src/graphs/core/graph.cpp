@@ -400,9 +400,20 @@ std::string Graph::messageName(int v) const
 
 bool Graph::operator==(const Graph& o) const
 {
-    return n_ == o.n_ && count_ == o.count_ && maxIndex_ == o.maxIndex_ && slots_ == o.slots_ && m_ == o.m_ &&
-        weightsShown == o.weightsShown && digraph == o.digraph && solution == o.solution &&
-        newLabelState == o.newLabelState;
+    if (n_ != o.n_ || count_ != o.count_ || maxIndex_ != o.maxIndex_ || weightsShown != o.weightsShown ||
+        digraph != o.digraph || !(solution == o.solution) || newLabelState != o.newLabelState)
+        return false;
+    const std::vector<int> vs = presentVertices();
+    if (vs != o.presentVertices())
+        return false;
+    for (int i : vs) {
+        if (!(slots_[static_cast<size_t>(i)] == o.slots_[static_cast<size_t>(i)]))
+            return false;
+        for (int j : vs)
+            if (i != j && m_[idx(i, j)] != o.m_[idx(i, j)])
+                return false;
+    }
+    return true;
 }
 
 std::string slotName(int n)

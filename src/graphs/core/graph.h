@@ -233,7 +233,9 @@ public:
     // Set by every edit; the window clears it when the document is saved.
     bool modified = false;
 
-    // Equal documents: slots, matrix among all slots, switches, solution.
+    // The same document: the present slots with their positions, labels,
+    // valences and colours, the matrix among them, the switches and the
+    // solution (what absent slots still hold does not count).
     bool operator==(const Graph& o) const;
 
 private:
