@@ -288,3 +288,41 @@ TEST(VertexNames, SlotsAndBack)
     EXPECT_EQ(slotOfName("M", kElectionSlots), -1);
     EXPECT_EQ(slotOfName("L", kElectionSlots), 11);
 }
+
+TEST(GraphEditing, WeightsInPlaceArrowsAndLabelCycling)
+{
+    Graph g = withVertices(3);
+    g.AddEdge(2, 0);
+    g.modified = false;
+    EXPECT_EQ(g.editWeight(0, 2, 32767), 0);
+    EXPECT_EQ(g.Weight(0, 2), 32767);
+    EXPECT_TRUE(g.modified);
+    const Graph before = g;
+    EXPECT_EQ(g.editWeight(0, 2, 32768), 20);
+    EXPECT_TRUE(g == before);
+    EXPECT_EQ(g.editWeight(2, 0, -1), 0);
+    EXPECT_FALSE(g.Adjacent(0, 2));
+    EXPECT_EQ(g.entry(0, 2), 0);
+
+    // Stored from the lower slot: 0 -> 1 -> -1 -> 2 -> 0, whichever end is clicked.
+    g.AddEdge(0, 1);
+    g.SetDirection(0, 1, 0);
+    const int cycle[] = {1, -1, 2, 0, 1};
+    for (int i = 0; i < 5; ++i) {
+        g.cycleDirection(i % 2 ? 0 : 1, i % 2 ? 1 : 0);
+        EXPECT_EQ(g.entry(0, 1), cycle[i]) << i;
+    }
+
+    // Icons 0..4 within a text kind, then the next text kind with no icon.
+    EXPECT_EQ(nextLabelState(labelState(TextNone, IconNone)), labelState(TextNone, IconBullet));
+    EXPECT_EQ(nextLabelState(labelState(TextUser, IconSolidBox)), labelState(TextUser, IconEmptyBox));
+    EXPECT_EQ(nextLabelState(labelState(TextNone, IconEmptyBox)), labelState(TextAlphabet, IconNone));
+    EXPECT_EQ(nextLabelState(labelState(TextValence, IconEmptyBox)), labelState(TextNone, IconNone));
+    int s = 0, seen = 0;
+    do {
+        EXPECT_TRUE(labelStateValid(s));
+        s = nextLabelState(s);
+        ++seen;
+    } while (s != 0);
+    EXPECT_EQ(seen, 20);
+}

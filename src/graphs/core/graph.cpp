@@ -318,6 +318,28 @@ void Graph::clearAll()
     modified = true;
 }
 
+int Graph::editWeight(int a, int b, long long w)
+{
+    if (w > kMaxWeight)
+        return codeOf(Msg::TooLarge);
+    if (w < 0)
+        DeleteEdge(a, b);
+    else if (a != b && present(a) && present(b)) {
+        SetWeight(a, b, static_cast<int>(w));
+        modified = true;
+    }
+    return 0;
+}
+
+void Graph::cycleDirection(int a, int b)
+{
+    if (a == b || !present(a) || !present(b))
+        return;
+    const int lo = std::min(a, b), hi = std::max(a, b);
+    SetDirection(lo, hi, nextArrowDirection(Direction(lo, hi)));
+    modified = true;
+}
+
 void Graph::ClearSolution(bool resetBest)
 {
     solution.mode = DisplayMode::None;
