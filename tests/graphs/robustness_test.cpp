@@ -24,12 +24,12 @@ TEST(Robustness, CommittedGraSeedsAreValidFiles)
 
 TEST(Robustness, MutatedGraFiles)
 {
-    runAll(corpus("fuzz_gra"), {&fuzzcheck::checkGraFile, &fuzzcheck::checkHeader}, 6561, 3000);
+    runAll(corpus("fuzz_gra"), {&fuzzcheck::checkGraFile, &fuzzcheck::checkHeader}, 6561, 1500);
 }
 
 TEST(Robustness, MutatedGraphPastes)
 {
     std::vector<Bytes> seeds = corpus("fuzz_graph_paste");
     ASSERT_FALSE(seeds.empty());
-    runAll(seeds, {&fuzzcheck::checkGraphPaste}, 286, 3000);
+    runAll(seeds, {&fuzzcheck::checkGraphPaste}, 286, 1500);
 }

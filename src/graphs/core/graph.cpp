@@ -158,9 +158,11 @@ void Graph::SetDirection(int a, int b, int d)
 
 void Graph::ClearEdges()
 {
-    for (int i = 0; i < n_; ++i)
-        for (int j = 0; j < n_; ++j)
-            m_[idx(i, j)] = static_cast<int16_t>(j < i ? kNoEdge : 0);
+    for (int i = 0; i < n_; ++i) {
+        int16_t* row = m_.data() + idx(i, 0);
+        std::fill(row, row + i, static_cast<int16_t>(kNoEdge));
+        std::fill(row + i, row + n_, static_cast<int16_t>(0));
+    }
 }
 
 int Graph::edgeCount() const
