@@ -163,7 +163,8 @@ public:
     // The direction seen from a towards b: 1 a to b, -1 b to a, 2 both
     // ways, 0 undirected.
     int Direction(int a, int b) const;
-    // w = -1 deletes the edge (its direction is left as it is).
+    // w = -1 deletes the edge (its direction is left as it is); a value
+    // outside -1..32767 is clamped to that range.
     void SetWeight(int a, int b, int w);
     // d in -1..2 as seen from a.
     void SetDirection(int a, int b, int d);
