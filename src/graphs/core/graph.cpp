@@ -158,9 +158,11 @@ void Graph::SetDirection(int a, int b, int d)
 
 void Graph::ClearEdges()
 {
-    for (int i = 0; i < n_; ++i)
-        for (int j = 0; j < n_; ++j)
-            m_[idx(i, j)] = static_cast<int16_t>(j < i ? kNoEdge : 0);
+    for (int i = 0; i < n_; ++i) {
+        int16_t* row = m_.data() + idx(i, 0);
+        std::fill(row, row + i, static_cast<int16_t>(kNoEdge));
+        std::fill(row + i, row + n_, static_cast<int16_t>(0));
+    }
 }
 
 int Graph::edgeCount() const
@@ -318,6 +320,28 @@ void Graph::clearAll()
     modified = true;
 }
 
+int Graph::editWeight(int a, int b, long long w)
+{
+    if (w > kMaxWeight)
+        return codeOf(Msg::TooLarge);
+    if (w < 0)
+        DeleteEdge(a, b);
+    else if (a != b && present(a) && present(b)) {
+        SetWeight(a, b, static_cast<int>(w));
+        modified = true;
+    }
+    return 0;
+}
+
+void Graph::cycleDirection(int a, int b)
+{
+    if (a == b || !present(a) || !present(b))
+        return;
+    const int lo = std::min(a, b), hi = std::max(a, b);
+    SetDirection(lo, hi, nextArrowDirection(Direction(lo, hi)));
+    modified = true;
+}
+
 void Graph::ClearSolution(bool resetBest)
 {
     solution.mode = DisplayMode::None;
@@ -400,9 +424,20 @@ std::string Graph::messageName(int v) const
 
 bool Graph::operator==(const Graph& o) const
 {
-    return n_ == o.n_ && count_ == o.count_ && maxIndex_ == o.maxIndex_ && slots_ == o.slots_ && m_ == o.m_ &&
-        weightsShown == o.weightsShown && digraph == o.digraph && solution == o.solution &&
-        newLabelState == o.newLabelState;
+    if (n_ != o.n_ || count_ != o.count_ || maxIndex_ != o.maxIndex_ || weightsShown != o.weightsShown ||
+        digraph != o.digraph || !(solution == o.solution) || newLabelState != o.newLabelState)
+        return false;
+    const std::vector<int> vs = presentVertices();
+    if (vs != o.presentVertices())
+        return false;
+    for (int i : vs) {
+        if (!(slots_[static_cast<size_t>(i)] == o.slots_[static_cast<size_t>(i)]))
+            return false;
+        for (int j : vs)
+            if (i != j && m_[idx(i, j)] != o.m_[idx(i, j)])
+                return false;
+    }
+    return true;
 }
 
 std::string slotName(int n)

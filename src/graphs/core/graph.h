@@ -43,6 +43,16 @@ inline constexpr int labelState(int text, int icon) { return text * 8 + icon; }
 inline constexpr bool labelStateValid(int state) { return state >= 0 && state < 32 && state % 8 <= 4; }
 
 // A vertex label; in files a 37-byte record.
+// The Vertex move mode's right click: the icon goes 0 -> 1 -> 2 -> 3 -> 4;
+// after 4 it returns to 0 and the text kind moves on 0 -> 1 -> 2 -> 3 -> 0.
+inline constexpr int nextLabelState(int state)
+{
+    const int icon = state % 8, text = state / 8;
+    return icon < 4 ? labelState(text, icon + 1) : labelState((text + 1) % 4, 0);
+}
+// The direction after d in the Arrows cycle 0 -> 1 -> -1 -> 2 -> 0.
+inline constexpr int nextArrowDirection(int d) { return d == 0 ? 1 : d == 1 ? -1 : d == -1 ? 2 : 0; }
+
 struct LabelRecord {
     std::array<char, 21> textBytes{}; // user text, zero-terminated
     int16_t slot = 0;                 // the slot it belongs to
@@ -153,7 +163,8 @@ public:
     // The direction seen from a towards b: 1 a to b, -1 b to a, 2 both
     // ways, 0 undirected.
     int Direction(int a, int b) const;
-    // w = -1 deletes the edge (its direction is left as it is).
+    // w = -1 deletes the edge (its direction is left as it is); a value
+    // outside -1..32767 is clamped to that range.
     void SetWeight(int a, int b, int w);
     // d in -1..2 as seen from a.
     void SetDirection(int a, int b, int d);
@@ -204,6 +215,13 @@ public:
     void DeleteEdge(int a, int b);
     // Removes every vertex and edge and clears the solution (best reset).
     void clearAll();
+    // A weight typed in place for the edge {a, b}: a negative one deletes
+    // the edge, one above 32767 gives 20 "too large" and changes nothing;
+    // otherwise the weight is set. 0 or 20.
+    int editWeight(int a, int b, long long w);
+    // The Arrows mode's right click: the direction stored for {a, b} (as
+    // seen from the lower slot) moves on along 0 -> 1 -> -1 -> 2 -> 0.
+    void cycleDirection(int a, int b);
 
     // --- the solution -----------------------------------------------------------
     Solution solution;
@@ -233,7 +251,9 @@ public:
     // Set by every edit; the window clears it when the document is saved.
     bool modified = false;
 
-    // Equal documents: slots, matrix among all slots, switches, solution.
+    // The same document: the present slots with their positions, labels,
+    // valences and colours, the matrix among them, the switches and the
+    // solution (what absent slots still hold does not count).
     bool operator==(const Graph& o) const;
 
 private:
