@@ -28,17 +28,6 @@ constexpr int kTextRadios[4] = {labctl::TextNone, labctl::TextAlphabet, labctl::
 constexpr int kWordIconSize = 12, kWordLabelState = 13, kWordRedraw = 14, kWordZeroBased = 15, kWordGridRows = 16,
               kWordGridColumns = 17, kWordCircle = 18;
 
-// The next direction of the Arrows cycle 0 -> 1 -> -1 -> 2 -> 0.
-int nextDirection(int d)
-{
-    switch (d) {
-    case 0: return 1;
-    case 1: return -1;
-    case -1: return 2;
-    default: return 0;
-    }
-}
-
 } // namespace
 
 // --- the labels dialog ---------------------------------------------------------------
@@ -114,6 +103,10 @@ void TGra0Win::setup()
     }
     graph_.modified = false;
     graph_.ComputeValences();
+    // The example fills the window (the first view, nothing to go back to).
+    if (window_)
+        resized(window_->clientSize());
+    autofit(false);
     updateGraphMenu();
     invalidateLayer(Picture);
 }
@@ -246,7 +239,7 @@ int TGra0Win::setLabels(const std::string& names, int icon, int text)
     return 0;
 }
 
-void TGra0Win::autofit()
+void TGra0Win::autofit(bool remember)
 {
     const std::vector<int> vs = graph_.presentVertices();
     if (vs.empty())
@@ -265,6 +258,13 @@ void TGra0Win::autofit()
     if (!(rx > 0) || !std::isfinite(rx))
         rx = 1;
     const Real cx = xmin / 2 + xmax / 2, cy = ymin / 2 + ymax / 2;
+    if (!remember) {
+        if (pv_.checkCentre(cx, cy, rx) == 0) {
+            pv_.storeCentre(cx, cy, rx);
+            viewChanged();
+        }
+        return;
+    }
     if (int code = setViewByCentre(cx, cy, rx))
         message(code);
 }
@@ -395,13 +395,7 @@ void TGra0Win::moveMouse(const plat::MouseEvent& e)
         const int v = vertexAt(e.pos, kClickRadius);
         if (v < 0)
             return;
-        const LabelRecord& r = graph_.label(v);
-        int icon = r.icon() + 1, text = r.textKind();
-        if (icon > IconEmptyBox) {
-            icon = IconNone;
-            text = (text + 1) % 4;
-        }
-        graph_.setLabelState(v, labelState(text, icon));
+        graph_.setLabelState(v, nextLabelState(graph_.label(v).state));
         graphChanged();
         return;
     }
@@ -465,7 +459,7 @@ void TGra0Win::arrowsMouse(const plat::MouseEvent& e)
     int a = -1, b = -1;
     if (!edgeAt(e.pos, a, b))
         return;
-    graph_.SetDirection(a, b, nextDirection(graph_.Direction(a, b)));
+    graph_.cycleDirection(a, b);
     graph_.ClearSolution(true);
     graphChanged();
 }
@@ -492,14 +486,10 @@ void TGra0Win::editWeight(int a, int b)
         message(Msg::CannotUnderstand);
         return;
     }
-    if (w > kMaxWeight) {
-        message(Msg::TooLarge);
+    if (int code = graph_.editWeight(a, b, w)) {
+        message(code);
         return;
     }
-    if (w < 0)
-        graph_.DeleteEdge(a, b);
-    else
-        graph_.SetWeight(a, b, static_cast<int>(w));
     graph_.ClearSolution(true);
     graphChanged();
 }

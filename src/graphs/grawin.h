@@ -83,8 +83,9 @@ public:
     // vertex (nothing changes then).
     int setLabels(const std::string& names, int icon, int text);
     // Fits the view to the present vertices (one vertex: a view of width 2
-    // about it); nothing without vertices.
-    void autofit();
+    // about it); nothing without vertices. The view before is remembered
+    // for Last window unless remember is false.
+    void autofit(bool remember = true);
 
     // --- hit testing, in client pixels -------------------------------------------
     plat::Point devicePoint(int v) const;

@@ -227,7 +227,9 @@
     R(textcmd, ColorRole0, 15)                                                                            \
     R(appcmd, CensusFirst, 23)                                                                            \
     R(appcmd, CensusVariantFirst, 4)                                                                      \
-    R(appcmd, MethodBase, 10)
+    R(appcmd, MethodBase, 10)                                                                             \
+    R(grcmd, IconFirst, 5)                                                                                \
+    R(grcmd, TextFirst, 4)
 
 namespace quan {
 

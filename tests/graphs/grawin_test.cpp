@@ -415,7 +415,7 @@ TEST_F(GraWinTest, SaveAndOpenKeepTheGraphWithItsHoles)
     rightClick(at(1)); // B goes: a hole in slot 1
     click("Edit|Texts|Alphabet");
     p.input(std::string("home"));
-    click("Edit|Weights"); // Text mode
+    click("Btns|Text");
     rightClick(at(4));
     const Graph saved = g();
     const std::string file = path("house.gra");

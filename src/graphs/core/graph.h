@@ -42,7 +42,6 @@ inline constexpr int labelState(int text, int icon) { return text * 8 + icon; }
 // One of the 20 states: icon 0..4, text 0..3.
 inline constexpr bool labelStateValid(int state) { return state >= 0 && state < 32 && state % 8 <= 4; }
 
-// A vertex label; in files a 37-byte record.
 // The Vertex move mode's right click: the icon goes 0 -> 1 -> 2 -> 3 -> 4;
 // after 4 it returns to 0 and the text kind moves on 0 -> 1 -> 2 -> 3 -> 0.
 inline constexpr int nextLabelState(int state)
@@ -53,6 +52,7 @@ inline constexpr int nextLabelState(int state)
 // The direction after d in the Arrows cycle 0 -> 1 -> -1 -> 2 -> 0.
 inline constexpr int nextArrowDirection(int d) { return d == 0 ? 1 : d == 1 ? -1 : d == -1 ? 2 : 0; }
 
+// A vertex label; in files a 37-byte record.
 struct LabelRecord {
     std::array<char, 21> textBytes{}; // user text, zero-terminated
     int16_t slot = 0;                 // the slot it belongs to
