@@ -791,7 +791,10 @@ void TGraWin::cmData()
     words.vertices = S(Str::Vertices);
     words.edges = S(Str::Edges);
     words.components = S(Str::Components);
-    ask(plat::MessageKind::Ok, dataText(graphData(graph_), words), S(Str::Quandel));
+    std::string text = dataText(graphData(graph_), words);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    ask(plat::MessageKind::Ok, text, S(Str::Quandel));
 }
 
 void TGraWin::cmIconSize()
