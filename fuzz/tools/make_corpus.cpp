@@ -10,11 +10,18 @@
 #include "docfile/safefile.h"
 #include "docfile/settings.h"
 #include "elections/core/votfile.h"
+#include "graphs/core/grafile.h"
+#include "graphs/core/graphtext.h"
 
 using namespace quan;
 namespace fs = std::filesystem;
 
 namespace {
+
+bool saveText(const fs::path& p, const std::string& t)
+{
+    return writeFileAtomically(p.string(), Bytes(t.begin(), t.end()));
+}
 
 bool save(const fs::path& p, const Bytes& b)
 {
@@ -198,5 +205,55 @@ int main(int argc, char** argv)
         const std::string three = "3 x > y > z\n2 zy\n0 yxz\n";
         ok &= save(root / "fuzz_vot" / "profile_three.txt", Bytes(three.begin(), three.end()));
     }
+    // Graphs: a small weighted digraph with a hole and a label of each
+    // kind, the Petersen graph with overlays and notes, and an election
+    // sized graph.
+    fs::create_directories(root / "fuzz_gra");
+    fs::create_directories(root / "fuzz_graph_paste");
+    const std::string fiveVertices = "vertices: 5\r\n0 0\r\n2 0\r\n2 2\r\n0 2\r\n1 3\r\n\r\n"
+                                     "edges: 5\r\n0 1\r\n1 2\r\n2 3\r\n3 0\r\n3 4\r\n\r\n"
+                                     "weights: 4\r\n0 12 0 7\r\n\r\ndirections: 4\r\n1 0 -1 2\r\n";
+    GraDocument five;
+    pasteCoordinates(five.graph, fiveVertices, true);
+    five.graph.DeleteVertex(2);
+    for (int v : five.graph.presentVertices())
+        five.graph.setLabelState(v, labelState(v % 4, v % 5));
+    five.graph.setLabelText(4, "top");
+    five.graph.ClearSolution(true);
+    five.settings.mouseMode = MouseArrows;
+    five.notebook = fiveVertices;
+    ByteWriter wg;
+    ok &= writeGra(wg, five) == 0 && save(root / "fuzz_gra" / "five_vertices.gra", wg.data());
+
+    const std::string petersen = "10\n0 10 9.511 3.09 5.878 -8.09 -5.878 -8.09 -9.511 3.09\n"
+                                 "0 5 4.755 1.545 2.939 -4.045 -2.939 -4.045 -4.755 1.545\n"
+                                 "15\n0 1 1 2 2 3 3 4 4 0 0 5 1 6 2 7 3 8 4 9 5 7 7 9 9 6 6 8 8 5\n";
+    GraDocument pet;
+    pasteCoordinates(pet.graph, petersen, true);
+    pet.graph.ClearSolution(true);
+    pet.overlays.texts.resize(1);
+    pet.overlays.texts[0].setText("Petersen");
+    pet.overlays.graphics.resize(1);
+    pet.overlays.graphics[0].metafile = {1, 0, 0, 0};
+    pet.extension[0] = 1;
+    pet.notebook = "vertices: 10\r\nedges: 15\r\ncomponents: 1";
+    ByteWriter wp;
+    ok &= writeGra(wp, pet) == 0 && save(root / "fuzz_gra" / "petersen.gra", wp.data());
+
+    GraDocument vote(kElectionSlots);
+    for (int i = 0; i < 4; ++i)
+        vote.graph.AddVertexAt(i, i * i);
+    vote.graph.AddEdge(0, 3);
+    vote.graph.AddEdge(2, 1);
+    vote.graph.digraph = true;
+    vote.graph.ClearSolution(true);
+    ByteWriter wv;
+    ok &= writeGra(wv, vote) == 0 && save(root / "fuzz_gra" / "four_candidates.gra", wv.data());
+
+    ok &= saveText(root / "fuzz_graph_paste" / "five_vertices.txt", fiveVertices);
+    ok &= saveText(root / "fuzz_graph_paste" / "petersen.txt", petersen);
+    ok &= saveText(root / "fuzz_graph_paste" / "adjacencies.txt", "0: 1, 2;\n1: 2;\n2 0;\n");
+    ok &= saveText(root / "fuzz_graph_paste" / "weights.txt", "3 -4.5 2.5\n7 8 9 10 11 12 13 14 15 16 32767");
+    ok &= saveText(root / "fuzz_graph_paste" / "one_based.txt", "3 0 0 1 1 2 0\n3 1 2 2 3 3 1\n3 5 0 2\n2 2 -1");
     return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "app/batch.h"
 
 #include "app/quan.h"
+#include "core/fileio.h"
 #include "core/qmath.h"
 #include "platform/headless.h"
 #include "resources/strings.h"
@@ -185,6 +186,12 @@ void BatchRun::execute(const std::string& raw)
         }
     } else if (cmd == "clipboard") {
         platform_.setClipboardText(arg);
+    } else if (cmd == "clipboard-file") {
+        // The whole text of a file (relative to the folder the run started in).
+        std::string text;
+        if (arg.empty() || !readWholeFile(arg, text, 1u << 20))
+            throw StopRun{"clipboard-file cannot read " + arg};
+        platform_.setClipboardText(text);
     } else if (cmd == "key") {
         // key Q [after N]
         std::istringstream words(arg);

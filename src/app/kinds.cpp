@@ -1,6 +1,7 @@
 #include "app/kinds.h"
 
 #include "apportion/appwin.h"
+#include "graphs/grawin.h"
 #include "packing/packwin.h"
 #include "power/banwin.h"
 #include "shell/quanframe.h"
@@ -14,6 +15,9 @@ void registerWindowKinds(TQuanFrame& frame)
     });
     frame.registerKind(WindowKind::Banzhaf, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TBanWin>(f, init);
+    });
+    frame.registerKind(WindowKind::Graphs, [](TQuanFrame* f, const DocInit& init) {
+        return std::make_unique<TGraWin>(f, init);
     });
     frame.registerKind(WindowKind::Packing, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TPackWin>(f, init);

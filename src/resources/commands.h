@@ -193,7 +193,33 @@
     X(packcmd, DeleteText, 113)                                                                           \
     X(packcmd, CopySolution, 850)                                                                         \
     X(packcmd, CopyExample, 851)                                                                          \
-    X(packcmd, Optimum, 852)
+    X(packcmd, Optimum, 852)                                                                              \
+    /* The graph window. */                                                                              \
+    X(grcmd, HelpFile, 330)                                                                               \
+    X(grcmd, HelpEdit, 331)                                                                               \
+    X(grcmd, HelpView, 332)                                                                               \
+    X(grcmd, HelpBtns, 333)                                                                               \
+    X(grcmd, HelpMisc, 334)                                                                               \
+    X(grcmd, PasteCoordinates, 745)                                                                       \
+    X(grcmd, PasteAdjacencies, 746)                                                                       \
+    X(grcmd, PasteWeights, 749)                                                                           \
+    X(grcmd, ZeroBased, 750)                                                                              \
+    X(grcmd, RedrawDeletion, 650)                                                                         \
+    /* IconFirst + k gives every vertex icon kind k (0..4), TextFirst + k */                             \
+    /* text kind k (0..3). */                                                                            \
+    X(grcmd, IconFirst, 630)                                                                              \
+    X(grcmd, IconLast, 634)                                                                               \
+    X(grcmd, TextFirst, 635)                                                                              \
+    X(grcmd, TextLast, 638)                                                                               \
+    X(grcmd, LabelsHome, 719)                                                                             \
+    X(grcmd, LabelsOffset, 720)                                                                           \
+    X(grcmd, SingleLabels, 736)                                                                           \
+    X(grcmd, Weights, 705)                                                                                \
+    X(grcmd, Digraph, 704)                                                                                \
+    X(grcmd, Autofit, 703)                                                                                \
+    X(grcmd, IconSize, 702)                                                                               \
+    X(grcmd, Data, 732)                                                                                   \
+    X(grcmd, Definition, 747)
 
 // R(namespace, first, count): the commands first .. first + count - 1.
 #define QUAN_COMMAND_RANGES(R)                                                                            \
@@ -201,7 +227,9 @@
     R(textcmd, ColorRole0, 15)                                                                            \
     R(appcmd, CensusFirst, 23)                                                                            \
     R(appcmd, CensusVariantFirst, 4)                                                                      \
-    R(appcmd, MethodBase, 10)
+    R(appcmd, MethodBase, 10)                                                                             \
+    R(grcmd, IconFirst, 5)                                                                                \
+    R(grcmd, TextFirst, 4)
 
 namespace quan {
 

@@ -17,6 +17,7 @@ extern const char kGraphicsRc[];
 extern const char kApportionRc[];
 extern const char kPowerRc[];
 extern const char kPackingRc[];
+extern const char kGraphsRc[];
 extern const HelpEntry kShellHelp[];
 extern const size_t kShellHelpCount;
 extern const HelpEntry kTextHelp[];
@@ -29,6 +30,8 @@ extern const HelpEntry kPowerHelp[];
 extern const size_t kPowerHelpCount;
 extern const HelpEntry kPackingHelp[];
 extern const size_t kPackingHelpCount;
+extern const HelpEntry kGraphsHelp[];
+extern const size_t kGraphsHelpCount;
 
 namespace {
 
@@ -364,7 +367,7 @@ const Registry& registry()
     static const Registry r = [] {
         Registry reg;
         Popups popups;
-        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc}) {
+        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc, kGraphsRc}) {
             RcBundle b = parseRc(script, popups);
             for (auto& p : b.popups)
                 popups[p.first] = std::move(p.second);
@@ -390,6 +393,7 @@ const Registry& registry()
         addHelp(kApportionHelp, kApportionHelpCount);
         addHelp(kPowerHelp, kPowerHelpCount);
         addHelp(kPackingHelp, kPackingHelpCount);
+        addHelp(kGraphsHelp, kGraphsHelpCount);
         return reg;
     }();
     return r;

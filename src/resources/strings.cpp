@@ -15,6 +15,8 @@ extern const StringEntry kGraphicsStrings[];
 extern const size_t kGraphicsStringsCount;
 extern const StringEntry kPackingStrings[];
 extern const size_t kPackingStringsCount;
+extern const StringEntry kGraphsStrings[];
+extern const size_t kGraphsStringsCount;
 
 namespace {
 const std::unordered_map<int, const char*>& table()
@@ -30,6 +32,7 @@ const std::unordered_map<int, const char*>& table()
         add(kPowerStrings, kPowerStringsCount);
         add(kGraphicsStrings, kGraphicsStringsCount);
         add(kPackingStrings, kPackingStringsCount);
+        add(kGraphsStrings, kGraphsStringsCount);
         return m;
     }();
     return t;

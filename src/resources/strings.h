@@ -70,6 +70,7 @@ enum class Str : int {
     IncorrectDivisor = 281,
     ElectoralCollegePower = 282,
     HorFilesFilter = 320,
+    GraFilesFilter = 321,
     BnzFilesFilter = 322,
     BpaFilesFilter = 326,
     Heading = 329,
@@ -83,6 +84,14 @@ enum class Str : int {
     NumberOfStates = 341,
     NumberOfBlocs = 342,
     PressQToQuit = 601,
+    Edges = 802,
+    Vertices = 803,
+    IconSize = 804,
+    Components = 810,
+    WeightWord = 811,
+    LabelWord = 815,
+    Weights = 852,
+    Directions = 886,
     EscCancelsAutofeed = 611,
 };
 

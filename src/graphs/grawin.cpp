@@ -1,0 +1,852 @@
+#include "graphs/grawin.h"
+
+#include "core/msgcode.h"
+#include "graphs/core/examples.h"
+#include "graphs/core/graphtext.h"
+#include "resources/rc.h"
+#include "resources/strings.h"
+#include "text/textops.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace quan {
+
+namespace {
+
+// The icon radio buttons by icon kind (0 none .. 4 empty box), the text
+// radio buttons by text kind (0 none .. 3 valence).
+constexpr int kIconRadios[5] = {labctl::IconNone, labctl::IconBullet, labctl::IconCircle, labctl::IconSolidBox,
+                                labctl::IconOpenBox};
+constexpr int kTextRadios[4] = {labctl::TextNone, labctl::TextAlphabet, labctl::TextUser, labctl::TextValence};
+
+// Settings file words of the window (first group, integer block 0): word
+// 12 the icon size, 13 the label state of new vertices, 14 Redraw
+// deletion and 15 Zero-based input (0 unset, 1 off, 2 on), 16..18 the grid
+// rows and columns and the circle count of the examples.
+constexpr int kWordIconSize = 12, kWordLabelState = 13, kWordRedraw = 14, kWordZeroBased = 15, kWordGridRows = 16,
+              kWordGridColumns = 17, kWordCircle = 18;
+
+} // namespace
+
+// --- the labels dialog ---------------------------------------------------------------
+
+TLabDlg::TLabDlg(TGra0Win& owner) : TDlg("LABELS", owner.window()), owner_(owner) {}
+
+void TLabDlg::init(plat::Dialog& d)
+{
+    const int state = owner_.graph().newLabelState;
+    for (int k = 0; k < 5; ++k)
+        d.setCheck(kIconRadios[k], state % 8 == k);
+    for (int k = 0; k < 4; ++k)
+        d.setCheck(kTextRadios[k], state / 8 == k);
+}
+
+bool TLabDlg::button(plat::Dialog& d, int id)
+{
+    for (int k = 0; k < 5; ++k)
+        if (id == kIconRadios[k]) {
+            for (int other : kIconRadios)
+                d.setCheck(other, other == id);
+            return true;
+        }
+    for (int k = 0; k < 4; ++k)
+        if (id == kTextRadios[k]) {
+            for (int other : kTextRadios)
+                d.setCheck(other, other == id);
+            return true;
+        }
+    if (id != plat::IdOk)
+        return false;
+    int icon = IconBullet, text = TextNone;
+    for (int k = 0; k < 5; ++k)
+        if (d.check(kIconRadios[k]))
+            icon = k;
+    for (int k = 0; k < 4; ++k)
+        if (d.check(kTextRadios[k]))
+            text = k;
+    if (int code = owner_.setLabels(d.text(labctl::Names), icon, text))
+        owner_.message(code);
+    return true;
+}
+
+// --- the document window ---------------------------------------------------------------
+
+TGra0Win::TGra0Win(TQuanFrame* frame, DocInit init, int slots)
+    : TBasWin(frame, std::move(init)), graph_(slots), extension_(3 * static_cast<size_t>(slots), 0)
+{
+    roles_[0] = 1; // white background
+    roles_[RoleEdges] = 0;
+    roles_[RoleVertices] = 6;
+    roles_[RoleLabels] = 17;
+    roles_[RoleWeights] = 10;
+    roles_[RoleSolution] = 4;
+    roles_[RoleSummary] = 0;
+    roles_[RoleArrowheads] = 0;
+    mode_ = MouseMode::Drawing;
+}
+
+TGra0Win::~TGra0Win() { labels_.reset(); }
+
+void TGra0Win::setup()
+{
+    TBasWin::setup();
+    const ViewState& v = pv_.view;
+    ExampleView ev{v.cx, v.cy, v.rx, v.ry};
+    FirstExample first = randomFirstExample(graph_, ev, Random::shared());
+    if (first.grid) {
+        gridRows_ = static_cast<int16_t>(first.rows);
+        gridColumns_ = static_cast<int16_t>(first.columns);
+    } else {
+        circleCount_ = static_cast<int16_t>(first.vertices);
+    }
+    graph_.modified = false;
+    graph_.ComputeValences();
+    // The example fills the window (the first view, nothing to go back to).
+    if (window_)
+        resized(window_->clientSize());
+    autofit(false);
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+void TGra0Win::closed()
+{
+    if (labels_)
+        labels_->hide();
+    TBasWin::closed();
+}
+
+void TGra0Win::graphChanged()
+{
+    graph_.ComputeValences();
+    setChanged(true);
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+void TGra0Win::updateGraphMenu()
+{
+    if (!window_)
+        return;
+    window_->checkMenuItem(grcmd::Weights, graph_.weightsShown);
+    window_->checkMenuItem(grcmd::Digraph, graph_.digraph);
+    window_->checkMenuItem(grcmd::RedrawDeletion, redrawDeletion_);
+    window_->checkMenuItem(grcmd::ZeroBased, zeroBased_);
+    const int state = graph_.newLabelState;
+    for (int k = 0; k <= grcmd::IconLast - grcmd::IconFirst; ++k)
+        window_->checkMenuItem(grcmd::IconFirst + k, state % 8 == k);
+    for (int k = 0; k <= grcmd::TextLast - grcmd::TextFirst; ++k)
+        window_->checkMenuItem(grcmd::TextFirst + k, state / 8 == k);
+    const bool text = !plat::Platform::get().clipboardText().empty();
+    for (int id : {grcmd::PasteCoordinates, grcmd::PasteAdjacencies, grcmd::PasteWeights})
+        window_->enableMenuItem(id, text);
+    window_->enableMenuItem(grcmd::Autofit, graph_.count() > 0);
+}
+
+int TGra0Win::setIconSize(long long size)
+{
+    if (!iconSizeValid(size))
+        return codeOf(Msg::PositiveValue);
+    iconSize_ = static_cast<int>(size);
+    setChanged(true);
+    invalidateLayer(Picture);
+    return 0;
+}
+
+void TGra0Win::setWeightsShown(bool on)
+{
+    graph_.weightsShown = on;
+    graphChanged();
+    if (on)
+        setMouseMode(MouseMode::Text);
+}
+
+void TGra0Win::setDigraph(bool on)
+{
+    graph_.digraph = on;
+    graphChanged();
+    if (!on)
+        setMouseMode(MouseMode::Drawing);
+}
+
+void TGra0Win::mouseModeChanged(MouseMode before)
+{
+    dragVertex_ = dragLabel_ = -1;
+    if (mode_ == MouseMode::Arrows) {
+        graph_.digraph = true;
+        graph_.weightsShown = false;
+        graph_.ComputeValences();
+        updateGraphMenu();
+    }
+    if (mode_ == MouseMode::Arrows || before == MouseMode::Arrows)
+        invalidateLayer(Picture);
+}
+
+void TGra0Win::setAllIcons(int icon)
+{
+    for (int v : graph_.presentVertices())
+        graph_.setLabelState(v, labelState(graph_.label(v).textKind(), icon));
+    graph_.newLabelState = labelState(graph_.newLabelState / 8, icon);
+    graphChanged();
+}
+
+void TGra0Win::setAllTexts(int text)
+{
+    for (int v : graph_.presentVertices())
+        graph_.setLabelState(v, labelState(text, graph_.label(v).icon()));
+    graph_.newLabelState = labelState(text, graph_.newLabelState % 8);
+    graphChanged();
+}
+
+void TGra0Win::setAllOffsets(int16_t dx, int16_t dy)
+{
+    for (int v : graph_.presentVertices())
+        graph_.setLabelOffset(v, dx, dy);
+    graphChanged();
+}
+
+int TGra0Win::setLabels(const std::string& names, int icon, int text)
+{
+    std::vector<int> chosen;
+    std::string word;
+    auto take = [&]() {
+        if (word.empty())
+            return true;
+        const int v = slotOfName(word, graph_.slots());
+        word.clear();
+        if (!graph_.present(v))
+            return false;
+        chosen.push_back(v);
+        return true;
+    };
+    for (char c : names) {
+        if (isAsciiSpace(c) || c == ',' || c == ';') {
+            if (!take())
+                return codeOf(Msg::InconsistentData);
+        } else {
+            word += c;
+        }
+    }
+    if (!take())
+        return codeOf(Msg::InconsistentData);
+    if (chosen.empty())
+        return codeOf(Msg::NothingToDo);
+    for (int v : chosen)
+        graph_.setLabelState(v, labelState(text, icon));
+    graphChanged();
+    return 0;
+}
+
+void TGra0Win::autofit(bool remember)
+{
+    const std::vector<int> vs = graph_.presentVertices();
+    if (vs.empty())
+        return;
+    Real xmin = graph_.x(vs[0]), xmax = xmin, ymin = graph_.y(vs[0]), ymax = ymin;
+    for (int v : vs) {
+        xmin = std::min(xmin, graph_.x(v));
+        xmax = std::max(xmax, graph_.x(v));
+        ymin = std::min(ymin, graph_.y(v));
+        ymax = std::max(ymax, graph_.y(v));
+    }
+    const ViewState& view = pv_.view;
+    const Real aspect = static_cast<Real>(std::max(1, view.H)) / std::max(1, view.W);
+    // Half the width that shows both extents, with a margin of a sixth.
+    Real rx = std::max((xmax - xmin) / 2, (ymax - ymin) / 2 / aspect) * 1.2L;
+    if (!(rx > 0) || !std::isfinite(rx))
+        rx = 1;
+    const Real cx = xmin / 2 + xmax / 2, cy = ymin / 2 + ymax / 2;
+    if (!remember) {
+        if (pv_.checkCentre(cx, cy, rx) == 0) {
+            pv_.storeCentre(cx, cy, rx);
+            viewChanged();
+        }
+        return;
+    }
+    if (int code = setViewByCentre(cx, cy, rx))
+        message(code);
+}
+
+// --- hit testing -------------------------------------------------------------------------
+
+plat::Point TGra0Win::devicePoint(int v) const
+{
+    const DevicePoint d = pv_.view.WorldToDevice(graph_.x(v), graph_.y(v));
+    return {d.x, d.y};
+}
+
+int TGra0Win::vertexAt(plat::Point p, int radius) const
+{
+    for (int v = 0; v <= graph_.maxIndex(); ++v) {
+        if (!graph_.present(v))
+            continue;
+        const plat::Point d = devicePoint(v);
+        if (std::abs(d.x - p.x) <= radius && std::abs(d.y - p.y) <= radius)
+            return v;
+    }
+    return -1;
+}
+
+bool TGra0Win::edgeAt(plat::Point p, int& a, int& b) const
+{
+    for (int hi = 0; hi <= graph_.maxIndex(); ++hi) {
+        if (!graph_.present(hi))
+            continue;
+        for (int lo = 0; lo < hi; ++lo) {
+            if (!graph_.present(lo) || !graph_.Adjacent(lo, hi))
+                continue;
+            const plat::Point u = devicePoint(lo), w = devicePoint(hi);
+            const long long mx2 = static_cast<long long>(u.x) + w.x, my2 = static_cast<long long>(u.y) + w.y;
+            if (std::llabs(mx2 - 2LL * p.x) + std::llabs(my2 - 2LL * p.y) <= 2LL * kEdgeRadius) {
+                a = lo;
+                b = hi;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+int TGra0Win::labelAt(plat::Point p) const
+{
+    for (int v = 0; v <= graph_.maxIndex(); ++v) {
+        if (!graph_.present(v) || labelText(v).empty())
+            continue;
+        const LabelRecord& r = graph_.label(v);
+        if (p.x >= r.deviceX && p.x < r.deviceX + r.width && p.y >= r.deviceY && p.y < r.deviceY + r.height)
+            return v;
+    }
+    return -1;
+}
+
+std::string TGra0Win::labelText(int v) const
+{
+    const LabelRecord& r = graph_.label(v);
+    switch (r.textKind()) {
+    case TextAlphabet: return slotName(v);
+    case TextUser: return r.text();
+    case TextValence:
+        return graph_.digraph ? formatInt(graph_.outValence(v)) + "/" + formatInt(graph_.inValence(v))
+                              : formatInt(graph_.outValence(v));
+    default: return "";
+    }
+}
+
+// --- the mouse -----------------------------------------------------------------------------
+
+void TGra0Win::mouse(const plat::MouseEvent& e)
+{
+    switch (mode_) {
+    case MouseMode::Drawing: drawingMouse(e); break;
+    case MouseMode::VertexMove: moveMouse(e); break;
+    case MouseMode::Text: textMouse(e); break;
+    case MouseMode::Arrows: arrowsMouse(e); break;
+    default: break;
+    }
+}
+
+void TGra0Win::drawingMouse(const plat::MouseEvent& e)
+{
+    if (e.kind == plat::MouseEvent::Press && e.button == 2) {
+        const int v = vertexAt(e.pos, kClickRadius);
+        if (v >= 0) {
+            if (redrawDeletion_) {
+                graph_.DeleteVertex(v);
+                graph_.ClearSolution(true);
+                graphChanged();
+            }
+            return;
+        }
+        const WPoint w = pv_.view.DeviceToWorld(e.pos.x, e.pos.y);
+        if (int code = graph_.AddVertexAt(w.x, w.y)) {
+            message(code);
+            return;
+        }
+        graphChanged();
+        return;
+    }
+    if (e.kind == plat::MouseEvent::Press && e.button == 1) {
+        dragVertex_ = vertexAt(e.pos, kDragRadius);
+        return;
+    }
+    if (e.kind == plat::MouseEvent::Release && e.button == 1 && dragVertex_ >= 0) {
+        const int a = dragVertex_;
+        dragVertex_ = -1;
+        const int b = vertexAt(e.pos, kDragRadius);
+        if (b < 0 || b == a || !graph_.present(a))
+            return;
+        if (!graph_.Adjacent(a, b)) {
+            graph_.AddEdge(a, b);
+        } else if (redrawDeletion_) {
+            graph_.DeleteEdge(a, b);
+        } else {
+            return;
+        }
+        graph_.ClearSolution(true);
+        graphChanged();
+    }
+}
+
+void TGra0Win::moveMouse(const plat::MouseEvent& e)
+{
+    if (e.kind == plat::MouseEvent::Press && e.button == 2) {
+        const int v = vertexAt(e.pos, kClickRadius);
+        if (v < 0)
+            return;
+        graph_.setLabelState(v, nextLabelState(graph_.label(v).state));
+        graphChanged();
+        return;
+    }
+    if (e.kind == plat::MouseEvent::Press && e.button == 1) {
+        dragVertex_ = vertexAt(e.pos, kDragRadius);
+        dragMoved_ = false;
+        return;
+    }
+    if ((e.kind == plat::MouseEvent::Move || e.kind == plat::MouseEvent::Release) && dragVertex_ >= 0) {
+        const WPoint w = pv_.view.DeviceToWorld(e.pos.x, e.pos.y);
+        if (graph_.present(dragVertex_) && std::isfinite(w.x) && std::isfinite(w.y)) {
+            graph_.setPosition(dragVertex_, w.x, w.y);
+            dragMoved_ = true;
+            invalidateLayer(Picture);
+        }
+        if (e.kind == plat::MouseEvent::Release) {
+            dragVertex_ = -1;
+            if (dragMoved_)
+                graphChanged();
+        }
+    }
+}
+
+void TGra0Win::textMouse(const plat::MouseEvent& e)
+{
+    if (e.kind == plat::MouseEvent::Press && e.button == 2) {
+        const int v = vertexAt(e.pos, kClickRadius);
+        if (v >= 0) {
+            editLabel(v);
+            return;
+        }
+        int a = -1, b = -1;
+        if (edgeAt(e.pos, a, b))
+            editWeight(a, b);
+        return;
+    }
+    if (e.kind == plat::MouseEvent::Press && e.button == 1) {
+        dragLabel_ = labelAt(e.pos);
+        dragFrom_ = e.pos;
+        return;
+    }
+    if ((e.kind == plat::MouseEvent::Move || e.kind == plat::MouseEvent::Release) && dragLabel_ >= 0) {
+        const LabelRecord& r = graph_.label(dragLabel_);
+        const long long dx = r.dx + static_cast<long long>(e.pos.x - dragFrom_.x);
+        const long long dy = r.dy - static_cast<long long>(e.pos.y - dragFrom_.y);
+        graph_.setLabelOffset(dragLabel_, static_cast<int16_t>(std::clamp<long long>(dx, -32768, 32767)),
+                              static_cast<int16_t>(std::clamp<long long>(dy, -32768, 32767)));
+        dragFrom_ = e.pos;
+        invalidateLayer(Picture);
+        if (e.kind == plat::MouseEvent::Release) {
+            dragLabel_ = -1;
+            graphChanged();
+        }
+    }
+}
+
+void TGra0Win::arrowsMouse(const plat::MouseEvent& e)
+{
+    if (e.kind != plat::MouseEvent::Press || e.button != 2)
+        return;
+    int a = -1, b = -1;
+    if (!edgeAt(e.pos, a, b))
+        return;
+    graph_.cycleDirection(a, b);
+    graph_.ClearSolution(true);
+    graphChanged();
+}
+
+void TGra0Win::editLabel(int v)
+{
+    std::string text = graph_.label(v).text();
+    if (!inputText(S(Str::Input), S(Str::LabelWord) + " " + slotName(v), text, LabelRecord::kMaxText))
+        return;
+    graph_.setLabelText(v, text);
+    // A typed label shows at once.
+    if (graph_.label(v).textKind() != TextUser)
+        graph_.setLabelState(v, labelState(TextUser, graph_.label(v).icon()));
+    graphChanged();
+}
+
+void TGra0Win::editWeight(int a, int b)
+{
+    std::string text = formatInt(graph_.Weight(a, b));
+    if (!inputText(S(Str::Input), S(Str::WeightWord) + " " + slotName(a) + slotName(b), text, 20))
+        return;
+    long long w = 0;
+    if (!parseDecimalInteger(text, w)) {
+        message(Msg::CannotUnderstand);
+        return;
+    }
+    if (int code = graph_.editWeight(a, b, w)) {
+        message(code);
+        return;
+    }
+    graph_.ClearSolution(true);
+    graphChanged();
+}
+
+// --- the file ------------------------------------------------------------------------------
+
+GraDocument TGra0Win::documentData() const
+{
+    GraDocument d(graph_.slots());
+    d.header = headerState();
+    d.graph = graph_;
+    d.settings = fileSettings_;
+    d.settings.decimals = static_cast<int16_t>(std::clamp(decimals(), 0, kMaxDecimalPlaces));
+    d.settings.mouseMode = static_cast<int16_t>(mode_);
+    d.settings.iconSize = static_cast<int16_t>(iconSize_);
+    d.settings.gridRows = gridRows_;
+    d.settings.gridColumns = gridColumns_;
+    d.settings.circleCount = circleCount_;
+    d.flags = fileFlags_;
+    const ViewState& v = pv_.view;
+    d.view = {v.cx, v.cy, v.rx, v.ry, pv_.ZoomFactor, pv_.ShiftFraction};
+    d.overlays = overlays_;
+    d.extension = extension_;
+    d.notebook = notebookText();
+    return d;
+}
+
+void TGra0Win::loadDocument(const GraDocument& d)
+{
+    graph_ = d.graph;
+    graph_.ClearSolution(true);
+    graph_.modified = false;
+    graph_.ComputeValences();
+    fileSettings_ = d.settings;
+    fileFlags_ = d.flags;
+    overlays_ = d.overlays;
+    extension_ = d.extension;
+    applyHeaderState(d.header);
+    setDecimals(d.settings.decimals);
+    iconSize_ = d.settings.iconSize;
+    gridRows_ = d.settings.gridRows;
+    gridColumns_ = d.settings.gridColumns;
+    circleCount_ = d.settings.circleCount;
+    // The view as saved when it is a view at all, else one that shows the graph.
+    const Real cx = d.view[0], cy = d.view[1], rx = d.view[2];
+    if (pv_.checkCentre(cx, cy, rx) == 0)
+        pv_.storeCentre(cx, cy, rx);
+    if (d.view[4] >= 1e-16L)
+        pv_.ZoomFactor = d.view[4];
+    if (d.view[5] >= 1e-18L)
+        pv_.ShiftFraction = d.view[5];
+    notebook().setNotes(d.notebook);
+    setMouseMode(static_cast<MouseMode>(d.settings.mouseMode));
+    if (!(pv_.checkCentre(cx, cy, rx) == 0))
+        autofit();
+    updateGraphMenu();
+    invalidateLayers();
+}
+
+int TGra0Win::readDocument(const std::string& path)
+{
+    GraDocument d(graph_.slots());
+    d.header = headerState();
+    if (int code = readGra(path, d))
+        return code;
+    loadDocument(d);
+    return 0;
+}
+
+bool TGra0Win::writeDocument(const std::string& path)
+{
+    const GraDocument d = documentData();
+    const int code = writeGra(path, d);
+    if (code == codeOf(Msg::InconsistentData))
+        message(code);
+    if (code == 0)
+        graph_.modified = false;
+    return code == 0;
+}
+
+void TGra0Win::storeParameters(SettingsState& s) const
+{
+    auto& w = s.first.ints[0];
+    w[kWordIconSize] = iconSize_;
+    w[kWordLabelState] = graph_.newLabelState;
+    w[kWordRedraw] = redrawDeletion_ ? 2 : 1;
+    w[kWordZeroBased] = zeroBased_ ? 2 : 1;
+    w[kWordGridRows] = gridRows_;
+    w[kWordGridColumns] = gridColumns_;
+    w[kWordCircle] = circleCount_;
+}
+
+void TGra0Win::loadParameters(const SettingsState& s)
+{
+    const auto& w = s.first.ints[0];
+    if (iconSizeValid(w[kWordIconSize]))
+        iconSize_ = w[kWordIconSize];
+    if (labelStateValid(w[kWordLabelState]))
+        graph_.newLabelState = w[kWordLabelState];
+    if (w[kWordRedraw] == 1 || w[kWordRedraw] == 2)
+        redrawDeletion_ = w[kWordRedraw] == 2;
+    if (w[kWordZeroBased] == 1 || w[kWordZeroBased] == 2)
+        zeroBased_ = w[kWordZeroBased] == 2;
+    if (w[kWordGridRows] >= 1 && w[kWordGridColumns] >= 1 &&
+        static_cast<long long>(w[kWordGridRows]) * w[kWordGridColumns] <= graph_.slots()) {
+        gridRows_ = static_cast<int16_t>(w[kWordGridRows]);
+        gridColumns_ = static_cast<int16_t>(w[kWordGridColumns]);
+    }
+    if (w[kWordCircle] >= 3 && w[kWordCircle] <= graph_.slots())
+        circleCount_ = static_cast<int16_t>(w[kWordCircle]);
+    updateGraphMenu();
+}
+
+// --- the picture -----------------------------------------------------------------------------
+
+void TGra0Win::drawPicture(plat::DC& dc)
+{
+    const ViewState& view = pv_.view;
+    const Graph& g = graph_;
+    const int edgeColor = colorRole(RoleEdges), vertexColor = colorRole(RoleVertices),
+              labelColor = colorRole(RoleLabels), weightColor = colorRole(RoleWeights),
+              solutionColor = colorRole(RoleSolution), arrowColor = colorRole(RoleArrowheads);
+    const std::vector<int> vs = g.presentVertices();
+    std::vector<WPoint> at(static_cast<size_t>(g.slots()));
+    std::vector<plat::Point> dev(static_cast<size_t>(g.slots()));
+    for (int v : vs) {
+        at[static_cast<size_t>(v)] = {g.x(v), g.y(v)};
+        dev[static_cast<size_t>(v)] = devicePoint(v);
+    }
+    const std::vector<std::pair<int, int>> edges = g.edges();
+
+    // The edges, then the solution's edges over them.
+    const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
+    for (const auto& [a, b] : edges)
+        prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], edgePen);
+    const PenSpec solutionPen{static_cast<int16_t>(solutionColor), 3, DashSolid};
+    for (const auto& [a, b] : g.solution.edges)
+        if (g.present(a) && g.present(b))
+            prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], solutionPen);
+
+    // Arrowheads: near the end an edge may be traversed to, outside the icon.
+    if (g.digraph) {
+        const Real back = 10, half = 4;
+        auto head = [&](int from, int to) {
+            const plat::Point p = dev[static_cast<size_t>(from)], q = dev[static_cast<size_t>(to)];
+            const Real ux = q.x - p.x, uy = q.y - p.y;
+            const Real len = std::sqrt(ux * ux + uy * uy);
+            const Real gap = iconSize_ / 2.0L + 2;
+            if (len <= gap + back)
+                return;
+            const Real ex = ux / len, ey = uy / len;
+            const Real tx = q.x - ex * gap, ty = q.y - ey * gap;
+            const Real bx = tx - ex * back, by = ty - ey * back;
+            const WPoint tip = view.DeviceToWorld(tx, ty);
+            const WPoint b1 = view.DeviceToWorld(bx - ey * half, by + ex * half);
+            const WPoint b2 = view.DeviceToWorld(bx + ey * half, by - ex * half);
+            prims_.DrawArrowhead(dc, b1, tip, b2, arrowColor, pv_.axes.solidArrowheads);
+        };
+        for (const auto& [a, b] : edges) {
+            const int d = g.Direction(a, b);
+            if (d == 1 || d == 2)
+                head(a, b);
+            if (d == -1 || d == 2)
+                head(b, a);
+        }
+    }
+
+    // Weights at the midpoints.
+    if (g.weightsShown) {
+        for (const auto& [a, b] : edges) {
+            const plat::Point p = dev[static_cast<size_t>(a)], q = dev[static_cast<size_t>(b)];
+            LabelSpec s;
+            s.text = formatInt(g.Weight(a, b));
+            s.color = weightColor;
+            s.fontSlot = FontWeights;
+            s.hAnchor = 0;
+            s.vAnchor = 0;
+            s.opaque = colorRole(0);
+            prims_.DrawLabel(dc, (p.x + q.x) / 2.0L, (p.y + q.y) / 2.0L, s);
+        }
+    }
+
+    // The vertices and their labels.
+    const Real r = iconSize_ * view.dx;
+    for (int v : vs) {
+        const LabelRecord& rec = g.label(v);
+        const WPoint c = at[static_cast<size_t>(v)];
+        switch (rec.icon()) {
+        case IconBullet: prims_.WriteIcon(dc, c, 1, iconSize_, vertexColor); break;
+        case IconCircle: {
+            FillSpec f;
+            f.fill = -1;
+            f.outline = vertexColor;
+            prims_.WriteCircle(dc, c, r, f);
+            break;
+        }
+        case IconSolidBox: prims_.WriteIcon(dc, c, 0, iconSize_, vertexColor); break;
+        case IconEmptyBox: prims_.WriteIcon(dc, c, 7, iconSize_, vertexColor); break;
+        default: break;
+        }
+        const std::string text = labelText(v);
+        if (text.empty())
+            continue;
+        // Above and to the right of the mark, moved by the label's offset.
+        const plat::Point p = dev[static_cast<size_t>(v)];
+        const Real gap = iconSize_ / 2.0L + 2;
+        LabelSpec s;
+        s.text = text;
+        s.color = labelColor;
+        s.fontSlot = FontLabels;
+        s.hAnchor = 1;
+        s.vAnchor = 1;
+        const LabelPlacement lp = prims_.DrawLabel(dc, p.x + gap + rec.dx, p.y - gap - rec.dy, s);
+        auto clamp16 = [](long long x) { return static_cast<int16_t>(std::clamp<long long>(x, -32768, 32767)); };
+        graph_.setLabelCache(v, clamp16(lp.topLeft.x), clamp16(lp.topLeft.y), clamp16(lp.extent.w),
+                             clamp16(lp.extent.h));
+    }
+
+    // The summary in the lower left corner.
+    if (!g.solution.summary.empty()) {
+        LabelSpec s;
+        s.text = g.solution.summary;
+        s.color = colorRole(RoleSummary);
+        s.fontSlot = FontSummary;
+        s.hAnchor = 1;
+        s.vAnchor = 1;
+        prims_.DrawLabel(dc, view.ox + 4.0L, view.oy + view.H - 4.0L, s);
+    }
+}
+
+// --- the command layer -----------------------------------------------------------------------
+
+TGraWin::TGraWin(TQuanFrame* frame, DocInit init) : TGra0Win(frame, std::move(init)) {}
+
+plat::Menu TGraWin::menuBar() const { return menuResource("GRFMENU"); }
+std::vector<plat::Accelerator> TGraWin::accelerators() const { return acceleratorResource("GRFMENU"); }
+
+std::string TGraWin::menuHelpName(int id) const
+{
+    switch (id) {
+    case grcmd::HelpFile: return "QNGFILEH";
+    case grcmd::HelpEdit: return "QNGEDITH";
+    case grcmd::HelpView: return "QNGVIEWH";
+    case grcmd::HelpBtns: return "QNGBTNSH";
+    case grcmd::HelpMisc: return "QNGMISCH";
+    default: return "";
+    }
+}
+
+int TGraWin::cmPaste(int id)
+{
+    // Coordinates and Adjacencies replace the graph: the user may save first.
+    if (id != grcmd::PasteWeights && !saveChangesGate())
+        return -1;
+    const std::string text = plat::Platform::get().clipboardText();
+    int code = 0;
+    switch (id) {
+    case grcmd::PasteCoordinates: code = pasteCoordinates(graph_, text, zeroBased_); break;
+    case grcmd::PasteAdjacencies: code = pasteAdjacencies(graph_, text); break;
+    default: code = pasteWeights(graph_, text); break;
+    }
+    if (code) {
+        message(code);
+        return code;
+    }
+    graphChanged();
+    if (id == grcmd::PasteCoordinates)
+        autofit();
+    return 0;
+}
+
+void TGraWin::cmDefinition()
+{
+    DefinitionOptions o;
+    o.decimals = std::clamp(decimals(), 0, kMaxDecimalPlaces);
+    o.zeroBased = zeroBased_;
+    TNoteWin& n = notebook();
+    std::string notes = n.notes();
+    o.notebookChars = notes.size();
+    o.words.vertices = S(Str::Vertices);
+    o.words.edges = S(Str::Edges);
+    o.words.weights = S(Str::Weights);
+    o.words.directions = S(Str::Directions);
+    o.words.noMoreRoom = messageText(codeOf(Msg::NoMoreRoom));
+    std::string text;
+    const int code = definitionText(graph_, o, text);
+    if (!text.empty()) {
+        n.setNotes(notes + text);
+        n.show();
+        setChanged(true);
+    }
+    if (code)
+        message(code);
+}
+
+void TGraWin::cmData()
+{
+    GraphTextWords words;
+    words.vertices = S(Str::Vertices);
+    words.edges = S(Str::Edges);
+    words.components = S(Str::Components);
+    std::string text = dataText(graphData(graph_), words);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
+    ask(plat::MessageKind::Ok, text, S(Str::Quandel));
+}
+
+void TGraWin::cmIconSize()
+{
+    long long size = iconSize_;
+    if (!inputInteger(Str::Input, Str::IconSize, size))
+        return;
+    if (int code = setIconSize(size))
+        message(code);
+}
+
+void TGraWin::command(int id)
+{
+    if (id >= grcmd::IconFirst && id <= grcmd::IconLast) {
+        setAllIcons(id - grcmd::IconFirst);
+        return;
+    }
+    if (id >= grcmd::TextFirst && id <= grcmd::TextLast) {
+        setAllTexts(id - grcmd::TextFirst);
+        return;
+    }
+    switch (id) {
+    case grcmd::PasteCoordinates:
+    case grcmd::PasteAdjacencies:
+    case grcmd::PasteWeights: cmPaste(id); return;
+    case grcmd::ZeroBased:
+        zeroBased_ = !zeroBased_;
+        updateGraphMenu();
+        return;
+    case grcmd::RedrawDeletion:
+        redrawDeletion_ = !redrawDeletion_;
+        updateGraphMenu();
+        return;
+    case grcmd::LabelsHome: setAllOffsets(0, 0); return;
+    case grcmd::LabelsOffset: setAllOffsets(10, 10); return;
+    case grcmd::SingleLabels:
+        if (!labels_)
+            labels_ = std::make_unique<TLabDlg>(*this);
+        labels_->show();
+        return;
+    case grcmd::Weights: setWeightsShown(!graph_.weightsShown); return;
+    case grcmd::Digraph: setDigraph(!graph_.digraph); return;
+    case grcmd::Autofit:
+        if (graph_.count() > 0)
+            autofit();
+        return;
+    case grcmd::IconSize: cmIconSize(); return;
+    case grcmd::Data: cmData(); return;
+    case grcmd::Definition: cmDefinition(); return;
+    default: break;
+    }
+    TGra0Win::command(id);
+}
+
+} // namespace quan

@@ -1,0 +1,169 @@
+// The graph window: TGra0Win shows and edits one Graph (the document of
+// src/graphs/core) with the mouse and reads and writes ".gra" files;
+// TGraWin adds the menu commands of GRFMENU. TLabDlg is the modeless
+// "individual labels" dialog.
+#pragma once
+
+#include "graphics/baswin.h"
+#include "graphs/core/grafile.h"
+#include "graphs/core/graph.h"
+#include "resources/commands.h"
+#include "shell/dlg.h"
+
+#include <memory>
+
+namespace quan {
+
+class TGra0Win;
+
+// Control ids of "LABELS".
+namespace labctl {
+constexpr int Names = 101;
+// The icon radio buttons in the dialog's order: bullet, circle, solid box,
+// open box, no mark.
+constexpr int IconBullet = 201, IconCircle = 202, IconSolidBox = 203, IconOpenBox = 204, IconNone = 205;
+// The text radio buttons: alphabet, your label, valence, no text.
+constexpr int TextAlphabet = 211, TextUser = 212, TextValence = 213, TextNone = 214;
+} // namespace labctl
+
+class TLabDlg : public TDlg {
+public:
+    explicit TLabDlg(TGra0Win& owner);
+    void init(plat::Dialog& d) override;
+    bool button(plat::Dialog& d, int id) override;
+
+private:
+    TGra0Win& owner_;
+};
+
+// Hit radii in pixels: a click selects a vertex within 4 pixels on both
+// axes; a drag starts and ends on a vertex within 6; an edge is chosen by
+// its midpoint within 8 (horizontal plus vertical distance).
+inline constexpr int kClickRadius = 4;
+inline constexpr int kDragRadius = 6;
+inline constexpr int kEdgeRadius = 8;
+
+class TGra0Win : public TBasWin {
+public:
+    // Colour roles (the Colors menu's ids minus 200) and font slots.
+    static constexpr int RoleEdges = 1, RoleVertices = 2, RoleLabels = 4, RoleWeights = 5, RoleSolution = 6,
+                         RoleSummary = 7, RoleArrowheads = 9;
+    static constexpr int FontLabels = 0, FontWeights = 1, FontSummary = 2;
+
+    TGra0Win(TQuanFrame* frame, DocInit init, int slots = kGraphSlots);
+    ~TGra0Win() override;
+
+    int32_t windowKind() const override { return kKindGraph; }
+    std::string fileFilter() const override { return S(Str::GraFilesFilter); }
+    std::string defaultExtension() const override { return "GRA"; }
+    std::string settingsFileName() const override { return "qngraph.ini"; }
+
+    Graph& graph() { return graph_; }
+    const Graph& graph() const { return graph_; }
+
+    // --- switches ----------------------------------------------------------------
+    bool redrawDeletion() const { return redrawDeletion_; }
+    bool zeroBased() const { return zeroBased_; }
+    int iconSize() const { return iconSize_; }
+    // Icon size: 0, or 14 "positive value?" (nothing changes).
+    int setIconSize(long long size);
+    void setWeightsShown(bool on);
+    void setDigraph(bool on);
+
+    // --- edits the commands and the mouse make -------------------------------------
+    // Every change ends here: valences, changed flag, menu checks, repaint.
+    void graphChanged();
+    // Icon kind k (0..4) or text kind k (0..3) for every vertex and for the
+    // vertices drawn later.
+    void setAllIcons(int icon);
+    void setAllTexts(int text);
+    void setAllOffsets(int16_t dx, int16_t dy);
+    // The labels of the named vertices ("A C E_0", separated by blanks or
+    // commas): 0, or 6 "inconsistent data" for a name that is no present
+    // vertex (nothing changes then).
+    int setLabels(const std::string& names, int icon, int text);
+    // Fits the view to the present vertices (one vertex: a view of width 2
+    // about it); nothing without vertices. The view before is remembered
+    // for Last window unless remember is false.
+    void autofit(bool remember = true);
+
+    // --- hit testing, in client pixels -------------------------------------------
+    plat::Point devicePoint(int v) const;
+    // The first present vertex in slot order within radius pixels on both
+    // axes, -1 for none.
+    int vertexAt(plat::Point p, int radius) const;
+    // The first edge (higher slot ascending, then lower) whose midpoint is
+    // within kEdgeRadius (horizontal plus vertical distance): false for none.
+    bool edgeAt(plat::Point p, int& a, int& b) const;
+    // The vertex whose drawn label contains p, -1 for none.
+    int labelAt(plat::Point p) const;
+
+    // The label text a vertex shows ("" for text kind none).
+    std::string labelText(int v) const;
+
+    int readDocument(const std::string& path) override;
+    bool writeDocument(const std::string& path) override;
+
+    void drawPicture(plat::DC& dc) override;
+    void mouse(const plat::MouseEvent& e) override;
+    void clipboardChanged() override { updateGraphMenu(); }
+
+protected:
+    void setup() override;
+    void closed() override;
+    bool wantsNotebook() const override { return true; }
+    void mouseModeChanged(MouseMode before) override;
+    void storeParameters(SettingsState& s) const override;
+    void loadParameters(const SettingsState& s) override;
+    void updateGraphMenu();
+    // The document as the file keeps it, and back.
+    GraDocument documentData() const;
+    void loadDocument(const GraDocument& d);
+
+    // Mouse actions by mode.
+    void drawingMouse(const plat::MouseEvent& e);
+    void moveMouse(const plat::MouseEvent& e);
+    void textMouse(const plat::MouseEvent& e);
+    void arrowsMouse(const plat::MouseEvent& e);
+    // Text mode's right click: a user label or a weight typed in place.
+    void editLabel(int v);
+    void editWeight(int a, int b);
+
+    Graph graph_;
+    int iconSize_ = 4;
+    bool redrawDeletion_ = false;
+    bool zeroBased_ = true;
+    // The settings of the examples (the last grid and circle).
+    int16_t gridRows_ = 4, gridColumns_ = 5, circleCount_ = 9;
+    // File fields this window keeps as read.
+    GraSettings fileSettings_;
+    GraFlags fileFlags_;
+    OverlayBlocks overlays_;
+    Bytes extension_;
+
+    // A drag in progress: the vertex (or label) pressed and where.
+    int dragVertex_ = -1;
+    int dragLabel_ = -1;
+    plat::Point dragFrom_;
+    bool dragMoved_ = false;
+    std::unique_ptr<TLabDlg> labels_;
+};
+
+class TGraWin : public TGra0Win {
+public:
+    TGraWin(TQuanFrame* frame, DocInit init);
+
+    // The Paste commands: 0 or the message code (shown).
+    int cmPaste(int id);
+    void cmDefinition();
+    void cmData();
+    void cmIconSize();
+    void command(int id) override;
+
+protected:
+    plat::Menu menuBar() const override;
+    std::vector<plat::Accelerator> accelerators() const override;
+    std::string menuHelpName(int id) const override;
+};
+
+} // namespace quan

@@ -1,0 +1,160 @@
+// Help texts of the graph window, one per menu.
+#include "resources/rc.h"
+
+namespace quan {
+
+extern const HelpEntry kGraphsHelp[] = {
+    {"QNGFILEH", R"HELP(GRAPHS - THE FILE MENU
+
+A GRAPH is a set of VERTICES (points) joined by EDGES (lines). The
+graph window holds one graph of at most 286 vertices. Each edge may
+carry a WEIGHT (a whole number 0 to 32767: a distance, a cost, a
+time) and, in a DIGRAPH, a DIRECTION. The vertices are named A, B,
+..., Z, then A_0 ... Z_0, A_1 ..., up to Z_9.
+
+OPEN, SAVE, SAVE AS
+  Graph files end in ".gra". They keep the vertices with their
+  labels and places, the edges with weights and directions, the view,
+  the colours and fonts and the notebook.
+
+PASTE
+  Each Paste command reads the numbers in the text on the clipboard.
+  Anything that is not a digit, '.' or '-' only separates numbers, so
+  commas, colons, words and line breaks may be used freely. If the
+  text cannot be used, a message says why and your graph stays as it
+  was. Coordinates and Adjacencies replace the graph: you are asked
+  first whether to save the changes.
+
+  Coordinates   a whole graph, in blocks; each block starts with how
+                many items follow:
+                  the number of vertices n, then n pairs x y;
+                  (optional) the number of edges, then the edges as
+                  pairs of vertex numbers;
+                  (optional) the number of weights, then the weights
+                  of the first edges, in the order of the edges;
+                  (optional) the number of directions, then one
+                  direction per edge: 1 from the edge's first vertex
+                  to its second, -1 the other way, 2 both ways, 0 none.
+                Vertex numbers start at 0 while "Zero-based input" is
+                checked (it is at first), else at 1.
+  Adjacencies   new edges for the vertices you have: groups each
+                ended by ';', the first number of a group a vertex and
+                the others its neighbours, counted from 0 (A is 0).
+                "0 1 2; 1 2;" joins A to B and C, and B to C.
+  Weights       one weight for every pair of vertices, in the order
+                AB, AC, AD, ..., BC, BD, ..., so every pair becomes an
+                edge. Three vertices need 3 numbers, four need 6.
+
+AN EXAMPLE TO PASTE (Coordinates): copy the lines between the marks.
+----- copy from here
+vertices: 5
+0 0
+2 0
+2 2
+0 2
+1 3.5
+
+edges: 5
+0 1
+1 2
+2 3
+3 0
+2 4
+
+weights: 4
+0 12 0 7
+
+directions: 4
+1 0 -1 2
+----- to here
+  This gives five vertices, the square A B C D with the roof E on C.
+  AB has weight 0 and points from A to B; BC weighs 12 and has no
+  direction; CD points from D to C; DA weighs 7 and goes both ways;
+  CE has weight 0 and no direction.
+
+  Misc|Definition writes your graph into the notebook in exactly this
+  form, so a graph can be kept as text, changed in the notebook, and
+  pasted back.
+
+PRINT, COPY, EXPORT
+  As in every picture window: print the picture, copy it to the
+  clipboard, or save it as EPS, SVG or PiCTeX for a report.
+)HELP"},
+    {"QNGEDITH", R"HELP(GRAPHS - THE EDIT MENU
+
+LABELS
+  Every vertex has a mark (its ICON) and a text beside it.
+  Icons        No icon, Bullet, Circle, Solid box, Empty box: for all
+               vertices, and for the vertices you draw later.
+  Texts        No text, Alphabet (A, B, C ...), User labels (the texts
+               you typed in Text mode), Valence (the number of edges at
+               the vertex; in a digraph "out/in").
+  Single labels ...  the same for some vertices only: type their names
+               ("A C E_0"), choose the icon and the text, press apply.
+  Home         puts every label back on its vertex.
+  Offset       moves every label a little up and to the right, off its
+               vertex (Ctrl+Home).
+
+WEIGHTS shows or hides the weights at the middle of each edge.
+  Turning them on selects Text mode, so you can click a weight to
+  change it.
+DIGRAPH shows the directions of the edges as arrowheads. In a digraph
+  the valence of a vertex becomes two numbers: how many edges leave it
+  (out) and how many arrive (in). Turning Digraph off selects Drawing
+  mode again.
+)HELP"},
+    {"QNGVIEWH", R"HELP(GRAPHS - THE VIEW MENU
+
+The View menu moves the window over the plane in which the vertices
+lie, as in every picture window: zoom in and out (PgUp, PgDn), shift
+(the arrow keys), go back to the last window (Ctrl+L), set the view by
+its centre and width, or by its corners.
+
+AUTOFIT (Ctrl+F) fits the view to the graph, so that every vertex is
+in the window with a margin around it. Use it after a paste, or when
+you have lost your graph.
+)HELP"},
+    {"QNGBTNSH", R"HELP(GRAPHS - THE BTNS MENU: WHAT THE MOUSE DOES
+
+DRAWING (Ctrl+D)
+  Right click on empty space: a new vertex there.
+  Drag with the left button from one vertex to another: a new edge
+  between them (in a digraph it points the way you dragged).
+  With "Redraw deletion" checked, a right click on a vertex deletes it
+  with its edges, and dragging along an existing edge deletes the edge.
+  The names of the other vertices never change; a new vertex takes the
+  first free name.
+VERTEX MOVE (Ctrl+M)
+  Drag a vertex with the left button to move it; its edges follow.
+  A right click on a vertex changes its label: first the icon runs
+  through none, bullet, circle, solid box and empty box, then the text
+  changes to the next kind.
+ARROWS
+  Turns the graph into a digraph. A right click near the middle of an
+  edge changes its direction: none, then from the vertex earlier in
+  the alphabet to the later one, then back, then both ways, then none.
+TEXT
+  Drag a label with the left button to move it beside its vertex.
+  A right click on a vertex lets you type its label (at most 20
+  characters; Texts|User labels shows them); a right click near the
+  middle of an edge lets you type its weight (0 to 32767; a negative
+  number deletes the edge).
+)HELP"},
+    {"QNGMISCH", R"HELP(GRAPHS - THE MISC MENU
+
+DATA ...      how many vertices, edges and components (connected
+              pieces) the graph has. The Petersen graph, for example,
+              has 10 vertices, 15 edges and 1 component.
+DEFINITION    writes the graph into the notebook as a text that
+              File|Paste|Coordinates reads back: the vertices with
+              their coordinates, the edges, their weights and their
+              directions (see the File help for an example).
+ICON SIZE ... the size of the vertex marks in pixels.
+DECIMAL PLACES ...  of the coordinates that Definition writes.
+FONTS, COLORS of the labels, weights, edges and the summary.
+NOTEBOOK      a text saved with the graph, for your notes.
+)HELP"},
+};
+extern const size_t kGraphsHelpCount = sizeof(kGraphsHelp) / sizeof(kGraphsHelp[0]);
+
+} // namespace quan

@@ -1,0 +1,164 @@
+// Menus, accelerators and dialog templates of the graph window.
+#include "resources/rc.h"
+
+namespace quan {
+
+extern const char kGraphsRc[] = R"RC(
+MENU GRFMENU
+POPUP "&File"
+  MENUITEM "&Open ...", cm::Open
+  MENUITEM "&Save", cm::Save
+  MENUITEM "Save &As ...", cm::SaveAs
+  MENUITEM SEPARATOR
+  POPUP "P&aste"
+    MENUITEM "&Coordinates", grcmd::PasteCoordinates
+    MENUITEM "&Adjacencies", grcmd::PasteAdjacencies
+    MENUITEM "&Weights", grcmd::PasteWeights
+    MENUITEM SEPARATOR
+    MENUITEM "&Zero-based input", grcmd::ZeroBased
+  END
+  MENUITEM SEPARATOR
+  MENUITEM "&Print ...", gcm::Print
+  MENUITEM "&Format ...", gcm::Format
+  MENUITEM "Select p&rinter ...", gcm::SelectPrinter
+  MENUITEM SEPARATOR
+  MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
+  MENUITEM "&With back color", gcm::WithBackColor
+  POPUP "&Export graphics"
+    MENUITEM "&EPS ...", gcm::ExportEps
+    MENUITEM "&SVG ...", gcm::ExportSvg
+    MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
+    MENUITEM "&Metafile ...", gcm::Metafile
+  END
+  MENUITEM "&Image size ...", gcm::ImageSize
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpFile
+  MENUITEM "E&xit", cm::Exit
+END
+POPUP "&Edit"
+  MENUITEM "&Single labels ...", grcmd::SingleLabels
+  POPUP "&Icons"
+    MENUITEM "&No icon", grcmd::IconFirst
+    MENUITEM "&Bullet", grcmd::IconFirst+1
+    MENUITEM "&Circle", grcmd::IconFirst+2
+    MENUITEM "&Solid box", grcmd::IconFirst+3
+    MENUITEM "&Empty box", grcmd::IconFirst+4
+  END
+  POPUP "&Texts"
+    MENUITEM "&No text", grcmd::TextFirst
+    MENUITEM "&Alphabet", grcmd::TextFirst+1
+    MENUITEM "&User labels", grcmd::TextFirst+2
+    MENUITEM "&Valence", grcmd::TextFirst+3
+  END
+  MENUITEM "&Home", grcmd::LabelsHome
+  MENUITEM "&Offset", grcmd::LabelsOffset
+  MENUITEM SEPARATOR
+  MENUITEM "&Weights", grcmd::Weights
+  MENUITEM "&Digraph", grcmd::Digraph
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpEdit
+END
+POPUP "&View"
+  MENUITEM "&View ...", gcm::ViewDialog
+  MENUITEM "Zoom &Out", gcm::ZoomOut
+  MENUITEM "Zoom &In", gcm::ZoomIn
+  MENUITEM "&Factor ...", gcm::Factor
+  MENUITEM "&Autofit", grcmd::Autofit
+  MENUITEM SEPARATOR
+  MENUITEM "Shift &Right", gcm::ShiftRight
+  MENUITEM "Shift &Left", gcm::ShiftLeft
+  MENUITEM "Shift &Up", gcm::ShiftUp
+  MENUITEM "Shift &Down", gcm::ShiftDown
+  MENUITEM "&Percentage ...", gcm::Percentage
+  MENUITEM "Last &window", gcm::LastWindow
+  MENUITEM SEPARATOR
+  MENUITEM "&Axes", gcm::Axes
+  MENUITEM "&Solid arrowheads", gcm::SolidArrowheads
+  MENUITEM "&Grid ...", gcm::Grid
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpView
+END
+POPUP "&Btns"
+  MENUITEM "&Drawing", gcm::ModeDrawing
+  MENUITEM "&Vertex move", gcm::ModeVertexMove
+  MENUITEM "&Arrows", gcm::ModeArrows
+  MENUITEM "&Text", gcm::ModeText
+  MENUITEM SEPARATOR
+  MENUITEM "&Redraw deletion", grcmd::RedrawDeletion
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpBtns
+END
+POPUP "&Misc"
+  MENUITEM "&Data ...", grcmd::Data
+  MENUITEM "D&efinition", grcmd::Definition
+  MENUITEM SEPARATOR
+  MENUITEM "&Icon size ...", grcmd::IconSize
+  MENUITEM "&Decimal places ...", gcm::DecimalPlaces
+  POPUP "&Fonts"
+    MENUITEM "&Labels ...", textcmd::FontSlot0
+    MENUITEM "&Weights ...", textcmd::FontSlot0+1
+    MENUITEM "&Summary ...", textcmd::FontSlot0+2
+  END
+  POPUP "&Colors"
+    MENUITEM "&Background ...", textcmd::ColorRole0
+    MENUITEM "&Edges ...", textcmd::ColorRole0+1
+    MENUITEM "&Vertices ...", textcmd::ColorRole0+2
+    MENUITEM "&Labels ...", textcmd::ColorRole0+4
+    MENUITEM "&Weights ...", textcmd::ColorRole0+5
+    MENUITEM "S&olution ...", textcmd::ColorRole0+6
+    MENUITEM "&Summary ...", textcmd::ColorRole0+7
+    MENUITEM "&Arrowheads ...", textcmd::ColorRole0+9
+  END
+  MENUITEM "&Notebook", gcm::Notebook
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpMisc
+END
+END
+
+// Drawing and Vertex move, the label kinds, Offset and Autofit; the View
+// keys of every picture window; open, save and print.
+ACCELERATORS GRFMENU
+  "D", gcm::ModeDrawing, CONTROL
+  "M", gcm::ModeVertexMove, CONTROL
+  "B", grcmd::IconFirst+1, CONTROL
+  "T", grcmd::TextFirst, CONTROL
+  "A", grcmd::TextFirst+1, CONTROL
+  "U", grcmd::TextFirst+2, CONTROL
+  "V", grcmd::TextFirst+3, CONTROL
+  VK_HOME, grcmd::LabelsOffset, CONTROL
+  "F", grcmd::Autofit, CONTROL
+  VK_PRIOR, gcm::ZoomIn
+  VK_NEXT, gcm::ZoomOut
+  VK_LEFT, gcm::ShiftLeft
+  VK_RIGHT, gcm::ShiftRight
+  VK_DOWN, gcm::ShiftDown
+  VK_UP, gcm::ShiftUp
+  "L", gcm::LastWindow, CONTROL
+  "G", gcm::Grid, CONTROL
+  "S", cm::Save, CONTROL
+  "O", cm::Open, CONTROL
+  "P", gcm::Print, CONTROL
+END
+
+// Single labels: the names of the vertices (101), the icon (201..205) and
+// the text (211..214) they get, apply (1) and close (2).
+DIALOG LABELS "individual labels", 220, 132
+  LTEXT "vertices (e.g. A B C_0)", -1, 8, 8, 204, 10
+  EDITTEXT 101, 8, 20, 204, 12
+  GROUPBOX "icon", -1, 8, 38, 100, 70
+  RADIOBUTTON "bullet", 201, 14, 48, 90, 10
+  RADIOBUTTON "circle", 202, 14, 60, 90, 10
+  RADIOBUTTON "solid box", 203, 14, 72, 90, 10
+  RADIOBUTTON "open box", 204, 14, 84, 90, 10
+  RADIOBUTTON "no mark", 205, 14, 96, 90, 10
+  GROUPBOX "text", -1, 112, 38, 100, 70
+  RADIOBUTTON "alphabet", 211, 118, 48, 90, 10
+  RADIOBUTTON "your label", 212, 118, 60, 90, 10
+  RADIOBUTTON "valence", 213, 118, 72, 90, 10
+  RADIOBUTTON "no text", 214, 118, 84, 90, 10
+  DEFPUSHBUTTON "apply", 1, 40, 112, 50, 14
+  PUSHBUTTON "close", 2, 130, 112, 50, 14
+END
+)RC";
+
+} // namespace quan
