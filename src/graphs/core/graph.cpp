@@ -451,8 +451,10 @@ std::string slotName(int n)
     else if (q == 2)
         s += '"';
     const int k = (n / 26) % 101 - 1;
-    if (k >= 0)
-        s += "_" + formatInt(k);
+    if (k >= 0) {
+        s += '_';
+        s += formatInt(k);
+    }
     return s;
 }
 
