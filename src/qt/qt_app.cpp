@@ -231,6 +231,8 @@ int runDesktop(int& argc, char** argv, const std::string& startupFile,
     // keep the user's language for everything else).
     std::setlocale(LC_NUMERIC, "C");
     QCoreApplication::setApplicationName(QStringLiteral("quandel"));
+    // Wayland docks match the windows to the installed desktop entry by this.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quandel.Quandel"));
     app->setQuitOnLastWindowClosed(false);
 
     QString server = serverName();
