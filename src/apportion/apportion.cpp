@@ -76,9 +76,8 @@ void AppTable::apportion()
         if (std::isnan(q))
             q = 0;
         v[kColAdjQuota] = q;
-        Real r = std::isfinite(q) ? q - std::floor(q) : 0;
-        q = std::min(q, kIntMax);
-        const long long k = rule.seats(q, r);
+        Real r = 0;
+        const long long k = seatsForQuota(rule, q, r);
         v[kColReps] = static_cast<Real>(k);
         remainder[i] = r;
         seats += k;

@@ -74,6 +74,25 @@ Real harmonicNeed(Real p, long long k, Real e42)
     return k == 0 ? e42 : p * (x + 0.5L) / (x * (x + 1));
 }
 
+} // namespace
+
+long long seatsForQuota(const MethodRule& rule, Real q, Real& r)
+{
+    if (std::isnan(q))
+        q = 0;
+    r = std::isfinite(q) ? q - std::floor(q) : 0;
+    q = std::min(q, 2147483647.0L);
+    return rule.seats(q, r);
+}
+
+long long seatsAtDivisor(int m, Real p, Real d)
+{
+    Real r = 0;
+    return seatsForQuota(methodRule(m), p / d, r);
+}
+
+namespace {
+
 const std::array<MethodRule, kMethodCount> kRules = [] {
     std::array<MethodRule, kMethodCount> t{};
     t[kHamilton] = {false, floorSeats, remainderCritical, noNeed};

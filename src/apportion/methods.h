@@ -28,4 +28,11 @@ struct MethodRule {
 // The rules of method m (kHamilton .. kLowndes); m must be valid.
 const MethodRule& methodRule(int m);
 
+// The whole seats the rule gives for an adjusted quota q (not a number
+// counts as 0, more than 2147483647 as that many); r receives the ranking
+// remainder. The table and the divisor plot both count seats through it.
+long long seatsForQuota(const MethodRule& rule, Real q, Real& r);
+// The seats a state of population p gets at divisor d under method m.
+long long seatsAtDivisor(int m, Real p, Real d);
+
 } // namespace quan

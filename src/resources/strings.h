@@ -60,6 +60,7 @@ enum class Str : int {
     PowerHeadingFirst = 160, // the weighted-voting table's headings, 160 + column
     Name = 166,
     Done = 167,
+    TotalReps = 169,
     Infinite = 168,
     DistrictOfColumbia = 180,
     AppHeadingFirst = 190, // the apportionment table's headings, 190 + column
