@@ -4,6 +4,10 @@
 # through CPack (`cpack -G DEB` in the build folder).
 include(GNUInstallDirs)
 
+# Installing and packaging take the program as built; they never start a
+# build of their own (which would also rebuild the tests).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(QUANDEL_APP_ID org.quandel.Quandel)
 set(QUANDEL_PACKAGING ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -37,7 +41,7 @@ if(QUANDEL_RSVG_CONVERT)
   endforeach()
   add_custom_target(quandel_icons ALL DEPENDS ${pngs})
 else()
-  message(WARNING "rsvg-convert not found: the PNG icons are not built (install librsvg2-bin)")
+  message(FATAL_ERROR "rsvg-convert renders the desktop icons: install librsvg2-bin (scripts/setup.sh does)")
 endif()
 
 # A live prefix (no DESTDIR, as a package's files are staged) gets its
@@ -72,4 +76,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, fonts-dejavu-core")
 set(CPACK_STRIP_FILES ON)
+install(FILES ${QUANDEL_PACKAGING}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quandel)
 include(CPack)

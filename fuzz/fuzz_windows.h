@@ -17,6 +17,7 @@
 
 #include "app/kinds.h"
 #include "apportion/appwin.h"
+#include "graphs/grawin.h"
 #include "core/fileio.h"
 #include "platform/headless.h"
 #include "power/banwin.h"
@@ -143,6 +144,23 @@ inline std::string checkBnzWindow(const uint8_t* data, size_t size)
         t.calcExact(stopAfterPolls(polls, 1));
         (void)t.textOut();
         (void)t.texOutput();
+    });
+}
+
+// The graph window: the picture drawn, Data and Definition, every label
+// kind on every vertex, and Arrows mode.
+inline std::string checkGraWindow(const uint8_t* data, size_t size)
+{
+    return checkInWindow<TGraWin>(data, size, WindowKind::Graphs, ".gra", [](TGraWin& w) {
+        (void)dataText(graphData(w.graph()));
+        DefinitionOptions o;
+        std::string text;
+        (void)definitionText(w.graph(), o, text);
+        for (int k = 0; k < 4; ++k)
+            w.setAllTexts(k);
+        for (int v : w.graph().presentVertices())
+            (void)w.labelText(v);
+        w.autofit();
     });
 }
 

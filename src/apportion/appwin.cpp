@@ -1,5 +1,7 @@
 #include "apportion/appwin.h"
 
+#include "apportion/divwin.h"
+
 #include "core/msgcode.h"
 
 #include "apportion/census.h"
@@ -195,7 +197,52 @@ TAppWin::TAppWin(TQuanFrame* frame, DocInit init)
 
 TAppWin::~TAppWin()
 {
+    divWin_.reset();
     powWin_.reset();
+}
+
+void TAppWin::closed()
+{
+    if (divWin_)
+        divWin_->closePlot();
+    TPreAppWin::closed();
+}
+
+void TAppWin::showWatch()
+{
+    if (!isDivisorMethod(table_.method()))
+        return;
+    if (!divWin_) {
+        DocInit init;
+        init.fileName = S(Str::Divisor);
+        init.readSettings = frame_ && !frame_->useDefaults();
+        divWin_ = std::make_unique<TDivWin>(*this, frame_, init);
+        divWin_->create();
+        // Beside its apportionment window, as the Electoral College is.
+        const plat::Rect mine = window_->geometry();
+        const plat::Rect its = divWin_->window()->geometry();
+        const plat::Size screen = plat::Platform::get().screenSize();
+        const int left = std::clamp(mine.left + 64, 0, std::max(0, screen.w - its.width()));
+        const int top = std::clamp(mine.top + 32, 0, std::max(0, screen.h - 200));
+        divWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
+        divWin_->resetView();
+    }
+    divWin_->showPlot();
+}
+
+void TAppWin::resetWatchView()
+{
+    if (divWin_ && divWin_->isShowing())
+        divWin_->resetView();
+}
+
+void TAppWin::applyDivisorFromPlot(Real d)
+{
+    if (!(d >= 1) || table_.applyDivisor(d))
+        return;
+    if (divDlg_)
+        divDlg_->refresh();
+    divisorMoved();
 }
 
 plat::Menu TAppWin::menuBar() const { return menuResource("APPMENU"); }
@@ -239,6 +286,8 @@ void TAppWin::closeDivisorWindows()
 {
     if (divDlg_)
         divDlg_->hide();
+    if (divWin_)
+        divWin_->closePlot();
 }
 
 void TAppWin::tableChanged()
@@ -247,6 +296,8 @@ void TAppWin::tableChanged()
         window_->invalidate();
     if (divDlg_ && divDlg_->isVisible())
         divDlg_->refresh();
+    if (divWin_ && divWin_->isShowing())
+        divWin_->plotChanged();
     updateMenu();
     refreshTitle();
 }
@@ -291,8 +342,8 @@ void TAppWin::setMethod(int m)
     MethodChange c = table_.setMethod(m);
     if (!c.changed)
         return;
-    if (c.closeDivisorWindows && divDlg_)
-        divDlg_->hide();
+    if (c.closeDivisorWindows)
+        closeDivisorWindows();
     if (c.closePriorityList && textIsPriorityList_) {
         textWindow().hideWindow();
         textIsPriorityList_ = false;
@@ -408,6 +459,7 @@ void TAppWin::cmStateCount()
     }
     setChanged(true);
     tableChanged();
+    resetWatchView();
 }
 
 void TAppWin::cmDeleteRows()
@@ -423,6 +475,7 @@ void TAppWin::cmDeleteRows()
     }
     setChanged(true);
     tableChanged();
+    resetWatchView();
 }
 
 void TAppWin::cmColumnWidth()
@@ -528,6 +581,8 @@ void TAppWin::command(int id)
         int code = loadCensus(k);
         if (code)
             message(code);
+        else
+            resetWatchView();
         return;
     }
     switch (id) {
@@ -535,9 +590,7 @@ void TAppWin::command(int id)
         if (isDivisorMethod(table_.method()))
             showDivisorDialog();
         return;
-    case Watch:
-        message(Msg::NotYetAvailable);
-        return;
+    case Watch: showWatch(); return;
     case ElectoralPower: electoralPower(); return;
     case PriorityList:
         if (isDivisorMethod(table_.method())) {

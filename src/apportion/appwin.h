@@ -14,6 +14,7 @@
 namespace quan {
 
 class TAppWin;
+class TDivWin;
 class TPowWin;
 
 // The divisor slider of the divisor dialog: positions 0..100 between the
@@ -111,11 +112,19 @@ public:
     plat::Rect cellRect(int row, int col) const;
     // The Electoral College window, once opened.
     TPowWin* electoralWindow() const { return powWin_.get(); }
+    // The divisor watch plot, once opened (it may be hidden).
+    TDivWin* watchWindow() const { return divWin_.get(); }
+    // Method|Watch: opens the plot or brings it back.
+    void showWatch();
+    // A divisor chosen on the plot, taken as the divisor dialog's Apply
+    // takes it (below 1 is ignored).
+    void applyDivisorFromPlot(Real d);
 
 protected:
     void setup() override;
     void tableChanged() override;
     void closeDivisorWindows() override;
+    void closed() override;
     plat::Menu menuBar() const override;
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;
@@ -131,11 +140,15 @@ private:
     void cmPrint();
     void electoralPower();
     void showText(const std::string& caption, const std::string& text);
+    // New data (census, number of states, deleted rows): the plot's
+    // initial view for the new ideal district.
+    void resetWatchView();
 
     TableGrid grid_;
     std::unique_ptr<GridModel> model_;
     std::unique_ptr<TDivDlg> divDlg_;
     std::unique_ptr<TPowWin> powWin_;
+    std::unique_ptr<TDivWin> divWin_;
     bool textIsPriorityList_ = false;
 };
 

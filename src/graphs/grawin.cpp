@@ -175,6 +175,8 @@ void TGra0Win::mouseModeChanged(MouseMode before)
 {
     dragVertex_ = dragLabel_ = -1;
     if (mode_ == MouseMode::Arrows) {
+        if (!graph_.digraph || graph_.weightsShown)
+            setChanged(true);
         graph_.digraph = true;
         graph_.weightsShown = false;
         graph_.ComputeValences();
@@ -211,28 +213,22 @@ int TGra0Win::setLabels(const std::string& names, int icon, int text)
 {
     std::vector<int> chosen;
     std::string word;
+    // A name of no present vertex is passed over.
     auto take = [&]() {
-        if (word.empty())
-            return true;
-        const int v = slotOfName(word, graph_.slots());
+        const int v = word.empty() ? -1 : slotOfName(word, graph_.slots());
         word.clear();
-        if (!graph_.present(v))
-            return false;
-        chosen.push_back(v);
-        return true;
+        if (graph_.present(v))
+            chosen.push_back(v);
     };
     for (char c : names) {
-        if (isAsciiSpace(c) || c == ',' || c == ';') {
-            if (!take())
-                return codeOf(Msg::InconsistentData);
-        } else {
+        if (isAsciiSpace(c) || c == ',' || c == ';')
+            take();
+        else
             word += c;
-        }
     }
-    if (!take())
-        return codeOf(Msg::InconsistentData);
+    take();
     if (chosen.empty())
-        return codeOf(Msg::NothingToDo);
+        return codeOf(Msg::InconsistentData);
     for (int v : chosen)
         graph_.setLabelState(v, labelState(text, icon));
     graphChanged();
@@ -364,6 +360,7 @@ void TGra0Win::drawingMouse(const plat::MouseEvent& e)
             message(code);
             return;
         }
+        graph_.ClearSolution(true);
         graphChanged();
         return;
     }
@@ -537,12 +534,15 @@ void TGra0Win::loadDocument(const GraDocument& d)
     const Real cx = d.view[0], cy = d.view[1], rx = d.view[2];
     if (pv_.checkCentre(cx, cy, rx) == 0)
         pv_.storeCentre(cx, cy, rx);
-    if (d.view[4] >= 1e-16L)
+    // A zoom factor or shift the View commands could not use is left out.
+    if (d.view[4] >= 1e-16L && d.view[4] <= 1e16L)
         pv_.ZoomFactor = d.view[4];
-    if (d.view[5] >= 1e-18L)
+    if (d.view[5] >= 1e-18L && d.view[5] <= 1e14L)
         pv_.ShiftFraction = d.view[5];
     notebook().setNotes(d.notebook);
-    setMouseMode(static_cast<MouseMode>(d.settings.mouseMode));
+    // The file's mode as it is: its switches were read with it.
+    mode_ = static_cast<MouseMode>(d.settings.mouseMode);
+    updateModeChecks();
     if (!(pv_.checkCentre(cx, cy, rx) == 0))
         autofit();
     updateGraphMenu();
@@ -563,8 +563,7 @@ bool TGra0Win::writeDocument(const std::string& path)
 {
     const GraDocument d = documentData();
     const int code = writeGra(path, d);
-    if (code == codeOf(Msg::InconsistentData))
-        message(code);
+    writeCode_ = code ? code : codeOf(Msg::CannotSaveFile);
     if (code == 0)
         graph_.modified = false;
     return code == 0;
@@ -756,6 +755,9 @@ int TGraWin::cmPaste(int id)
         return code;
     }
     graphChanged();
+    // Arrows mode works on a digraph: a paste that brings none ends it.
+    if (mode_ == MouseMode::Arrows && !graph_.digraph)
+        setMouseMode(MouseMode::Drawing);
     if (id == grcmd::PasteCoordinates)
         autofit();
     return 0;
@@ -776,6 +778,8 @@ void TGraWin::cmDefinition()
     o.words.noMoreRoom = messageText(codeOf(Msg::NoMoreRoom));
     std::string text;
     const int code = definitionText(graph_, o, text);
+    if (!notes.empty() && notes.back() != '\n')
+        text = "\r\n" + text;
     if (!text.empty()) {
         n.setNotes(notes + text);
         n.show();

@@ -78,9 +78,9 @@ public:
     void setAllIcons(int icon);
     void setAllTexts(int text);
     void setAllOffsets(int16_t dx, int16_t dy);
-    // The labels of the named vertices ("A C E_0", separated by blanks or
-    // commas): 0, or 6 "inconsistent data" for a name that is no present
-    // vertex (nothing changes then).
+    // The labels of the named present vertices ("A C E_0", separated by
+    // blanks or commas; other names are passed over): 0, or 6 "inconsistent
+    // data" when no name is that of a present vertex (nothing changes).
     int setLabels(const std::string& names, int icon, int text);
     // Fits the view to the present vertices (one vertex: a view of width 2
     // about it); nothing without vertices. The view before is remembered
@@ -103,6 +103,7 @@ public:
 
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
+    int writeFailure() const override { return writeCode_; }
 
     void drawPicture(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
@@ -147,6 +148,7 @@ protected:
     plat::Point dragFrom_;
     bool dragMoved_ = false;
     std::unique_ptr<TLabDlg> labels_;
+    int writeCode_ = 12;
 };
 
 class TGraWin : public TGra0Win {

@@ -153,6 +153,10 @@
     X(appcmd, RowNumbers, textcmd::RowNumbers)                                                            \
     X(appcmd, TextOut, textcmd::TextOut)                                                                  \
     X(appcmd, TexOutput, textcmd::TexOutput)                                                              \
+    /* The divisor watch plot. */                                                                        \
+    X(divcmd, HelpFile, 330)                                                                              \
+    X(divcmd, HelpView, 331)                                                                              \
+    X(divcmd, HelpMisc, 332)                                                                              \
     /* The weighted-voting window and the Electoral College. */                                          \
     X(bancmd, HelpFile, 330)                                                                              \
     X(bancmd, HelpEdit, 331)                                                                              \

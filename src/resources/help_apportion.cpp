@@ -471,6 +471,63 @@ NOTEBOOK
   table (what you tried, which divisors worked, your answers). The
   notes are saved in the .hor file together with the table.
 )HELP"},
+    {"QNDFILEH", R"HELP(THE DIVISOR WATCH PLOT
+
+Method|Watch opens this picture for the divisor methods (Jefferson,
+Webster, Adams, Huntington-Hill, Dean and their [min=1] forms). It
+answers the question: as the divisor D moves, when does each state
+gain or lose a seat?
+
+WHAT YOU SEE
+  Every state has a horizontal line, its AXIS, with its name at the
+  left. Along the axis the x coordinate is the divisor.
+  A TICK on a state's axis marks a CRITICAL DIVISOR: moving D from the
+  right of a tick to its left gives that state one more seat.
+  The vertical line is the current divisor D; where it crosses an axis
+  the state's seats at D are written.
+  The title shows D, then "===>", then the total number of seats the
+  method gives at D. When that total is the house size, D is a correct
+  divisor.
+
+CRITICAL DIVISORS
+  A state of population p gets one more seat than k when D falls below
+      Jefferson         p / (k + 1)
+      Webster           p / (k + 1/2)
+      Adams             p / k
+      Huntington-Hill   p / sqrt(k (k + 1))
+      Dean              p (2k + 1) / (2k (k + 1))
+  so a large state has many ticks close together, a small state few,
+  far apart.
+
+FINDING A CORRECT DIVISOR
+  Move the divisor (the slider of Method|Divisor, or drag the line
+  here with the left mouse button) and watch the title. Each time the
+  line crosses a tick, exactly that state's seats change by one, so the
+  total changes by one - unless two ticks lie at the same divisor. Then
+  the total jumps by two, and it may happen that NO divisor gives the
+  house size: try the example in Data|Number of states with four states
+  of 5400, 2700, 1500 and 400 and a house of 10 under Adams.
+
+TEXT OUT
+  lists every state with its seats at D and the nearest ticks on both
+  sides: the divisor below which it gains a seat and the one above
+  which it loses one ("-" when there is none).
+)HELP"},
+    {"QNDVIEWH", R"HELP(THE DIVISOR WATCH PLOT - VIEW
+
+Zoom in (PgUp) to see the ticks of a large state one by one; zoom out
+(PgDn) to see many at once. The arrow keys shift the view; the mouse
+wheel scrolls the states by whole rows. Ticks closer together than
+three pixels are not drawn, so zoom in when a state's axis shows none
+near the line. When the divisor leaves the picture, the view follows
+it; Last window (Ctrl+L) goes back.
+)HELP"},
+    {"QNDMISCH", R"HELP(THE DIVISOR WATCH PLOT - FONTS AND COLORS
+
+Fonts: "Reps" for the seat counts at the line, "Axis labels" for the
+state names. Colors: the axes, the background, the divisor line, the
+counts and the names.
+)HELP"},
 };
 extern const size_t kApportionHelpCount = sizeof(kApportionHelp) / sizeof(kApportionHelp[0]);
 

@@ -72,9 +72,10 @@ directions: 4
   direction; CD points from D to C; DA weighs 7 and goes both ways;
   CE has weight 0 and no direction.
 
-  Misc|Definition writes your graph into the notebook in exactly this
-  form, so a graph can be kept as text, changed in the notebook, and
-  pasted back.
+  Misc|Definition writes your graph into the notebook in this form
+  (the edges in the order of their first vertex, the weights up to the
+  last that is not 0), so a graph can be kept as text, changed in the
+  notebook, and pasted back.
 
 PRINT, COPY, EXPORT
   As in every picture window: print the picture, copy it to the

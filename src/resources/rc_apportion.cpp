@@ -97,6 +97,75 @@ ACCELERATORS APPMENU
   "D", appcmd::Divisor, CONTROL
 END
 
+// The divisor watch plot.
+MENU DIVMENU
+POPUP "&File"
+  MENUITEM "&Print ...", gcm::Print
+  MENUITEM "&Format ...", gcm::Format
+  MENUITEM "Select p&rinter ...", gcm::SelectPrinter
+  MENUITEM SEPARATOR
+  MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
+  MENUITEM "&With back color", gcm::WithBackColor
+  MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
+  POPUP "&Export graphics"
+    MENUITEM "&EPS ...", gcm::ExportEps
+    MENUITEM "&SVG ...", gcm::ExportSvg
+    MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
+    MENUITEM "&Metafile ...", gcm::Metafile
+  END
+  MENUITEM "&Image size ...", gcm::ImageSize
+  MENUITEM SEPARATOR
+  MENUITEM "&Text out", textcmd::TextOut
+  MENUITEM "&Decimal places ...", gcm::DecimalPlaces
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", divcmd::HelpFile
+  MENUITEM "&Close", textcmd::Close
+END
+POPUP "&View"
+  MENUITEM "Zoom &Out", gcm::ZoomOut
+  MENUITEM "Zoom &In", gcm::ZoomIn
+  MENUITEM "&Factor ...", gcm::Factor
+  MENUITEM SEPARATOR
+  MENUITEM "Shift &Right", gcm::ShiftRight
+  MENUITEM "Shift &Left", gcm::ShiftLeft
+  MENUITEM "Shift &Up", gcm::ShiftUp
+  MENUITEM "Shift &Down", gcm::ShiftDown
+  MENUITEM "&Percentage ...", gcm::Percentage
+  MENUITEM "Last &window", gcm::LastWindow
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", divcmd::HelpView
+END
+POPUP "&Misc"
+  POPUP "&Fonts"
+    MENUITEM "&Coordinates ...", textcmd::FontSlot0
+    MENUITEM "&Reps ...", textcmd::FontSlot0+1
+    MENUITEM "&Axis labels ...", textcmd::FontSlot0+2
+  END
+  POPUP "&Colors"
+    MENUITEM "&Axes ...", textcmd::ColorRole0+1
+    MENUITEM "&Background ...", textcmd::ColorRole0
+    MENUITEM "&Coordinates ...", textcmd::ColorRole0+2
+    MENUITEM "&Divisor line ...", textcmd::ColorRole0+3
+    MENUITEM "&Reps ...", textcmd::ColorRole0+4
+    MENUITEM "A&xis labels ...", textcmd::ColorRole0+5
+  END
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", divcmd::HelpMisc
+END
+END
+
+// The keys of the View menu; Ctrl+P prints.
+ACCELERATORS DIVMENU
+  VK_PRIOR, gcm::ZoomIn
+  VK_NEXT, gcm::ZoomOut
+  VK_LEFT, gcm::ShiftLeft
+  VK_RIGHT, gcm::ShiftRight
+  VK_DOWN, gcm::ShiftDown
+  VK_UP, gcm::ShiftUp
+  "L", gcm::LastWindow, CONTROL
+  "P", gcm::Print, CONTROL
+END
+
 // The divisor dialog: edit box 101, "set L" 102, "set R" 103, slider 104.
 DIALOG divisor "divisor", 220, 62
   EDITTEXT 101, 8, 8, 90, 12

@@ -270,7 +270,7 @@ bool TFileMsgWin::cmSave()
     }
     setCaption(S(Str::SaveChangesTo) + " " + namePart(fileName_));
     if (!writeDocument(fileName_)) {
-        message(Msg::CannotSaveFile);
+        message(writeFailure());
         fileName_ = oldName;
         named_ = wasNamed;
         refreshTitle();

@@ -95,6 +95,9 @@ public:
     virtual int readDocument(const std::string& path);
     // Writes the document: false on failure (the old file must survive).
     virtual bool writeDocument(const std::string& path);
+    // The message code a failed writeDocument shows: 12 "cannot save file"
+    // unless the document said why.
+    virtual int writeFailure() const { return codeOf(Msg::CannotSaveFile); }
     // The common file dialog data.
     virtual std::string fileFilter() const { return S(Str::TextFilesFilter); }
     virtual std::string defaultExtension() const { return "TXT"; }

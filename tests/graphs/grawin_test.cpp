@@ -8,6 +8,9 @@
 #include "resources/strings.h"
 #include "shell/shell_fixture.h"
 
+#include <filesystem>
+#include <functional>
+
 using namespace quan;
 using namespace quan::test;
 
@@ -172,21 +175,25 @@ TEST_F(GraWinTest, DrawingModeAddsAndDeletesByMouse)
 
 TEST_F(GraWinTest, The287thVertexIsRefusedAndNothingChanges)
 {
-    // 286 vertices on a 22 x 13 grid of coordinates.
-    std::string text = "286";
-    for (int i = 0; i < 286; ++i)
-        text += " " + std::to_string(i % 22) + " " + std::to_string(i / 22);
-    paste(text);
+    // n vertices on a grid of coordinates 22 wide.
+    auto grid = [](int n) {
+        std::string text = std::to_string(n);
+        for (int i = 0; i < n; ++i) {
+            text += ' ';
+            text += std::to_string(i % 22);
+            text += ' ';
+            text += std::to_string(i / 22);
+        }
+        return text;
+    };
+    paste(grid(286));
     ASSERT_EQ(g().count(), 286);
     const Graph before = g();
     rightClick({2, 2});
     EXPECT_EQ(p.lastMessage(), hmm(106));
     EXPECT_TRUE(g() == before);
     // 287 in a pasted text: refused before anything changes.
-    text = "287";
-    for (int i = 0; i < 287; ++i)
-        text += " " + std::to_string(i % 22) + " " + std::to_string(i / 22);
-    paste(text);
+    paste(grid(287));
     EXPECT_EQ(p.lastMessage(), hmm(106));
     EXPECT_TRUE(g() == before);
 }
@@ -300,8 +307,13 @@ TEST_F(GraWinTest, LabelCommandsReachEveryVertexAndTheNextOnes)
     EXPECT_EQ(g().label(0).state, labelState(TextUser, IconCircle));
     EXPECT_EQ(g().label(2).state, labelState(TextUser, IconCircle));
     EXPECT_EQ(g().label(1).state, labelState(TextValence, IconSolidBox));
+    // Names of no present vertex are passed over; none at all is refused.
+    d->type(labctl::Names, "B AB Z_9");
+    d->press(labctl::IconNone);
+    d->press(plat::IdOk);
+    EXPECT_EQ(g().label(1).state, labelState(TextUser, IconNone));
     const Graph before = g();
-    d->type(labctl::Names, "B AB");
+    d->type(labctl::Names, "AB Z_9 ??");
     d->press(plat::IdOk);
     EXPECT_EQ(p.lastMessage(), hmm(6));
     EXPECT_TRUE(g() == before);
@@ -458,4 +470,112 @@ TEST_F(GraWinTest, AnUnreadableFileLeavesTheWindowAsItWas)
     click("File|Open");
     EXPECT_EQ(p.lastMessage(), hmm(11));
     EXPECT_TRUE(g() == before);
+}
+
+TEST_F(GraWinTest, HitRadiiHaveTheirLimits)
+{
+    paste(kTriangle);
+    win->setChanged(false);
+    // A right click 5 pixels off C (on one axis) is empty space: a new
+    // vertex; 4 pixels off is C itself (no deletion without Redraw deletion).
+    rightClick({at(2).x + 4, at(2).y - 4});
+    EXPECT_EQ(g().count(), 3);
+    rightClick({at(2).x + 5, at(2).y});
+    EXPECT_EQ(g().count(), 4);
+    // A drag from 7 pixels off B starts on no vertex; from 6 it starts on B.
+    drag({at(1).x + 7, at(1).y}, at(2));
+    EXPECT_FALSE(g().Adjacent(1, 2));
+    drag({at(1).x + 6, at(1).y - 6}, at(2));
+    EXPECT_TRUE(g().Adjacent(1, 2));
+}
+
+TEST_F(GraWinTest, EveryEditMarksTheDocumentChanged)
+{
+    paste(kTriangle);
+    auto changedBy = [&](const std::function<void()>& edit) {
+        win->setChanged(false);
+        edit();
+        return win->changed();
+    };
+    EXPECT_TRUE(changedBy([&] { click("Btns|Arrows"); })); // digraph on
+    EXPECT_TRUE(changedBy([&] { click("Btns|Vertex move"); rightClick(at(0)); }));
+    EXPECT_TRUE(changedBy([&] { drag(at(1), {at(1).x + 20, at(1).y + 20}); }));
+    EXPECT_TRUE(changedBy([&] { click("Edit|Offset"); }));
+    // A click on empty space in Vertex move changes nothing.
+    EXPECT_FALSE(changedBy([&] { rightClick({at(0).x + 100, at(0).y + 100}); }));
+}
+
+TEST_F(GraWinTest, ArrowsModeAndPastesKeepTheirSwitchesThroughAFile)
+{
+    paste(kTriangle);
+    click("Btns|Arrows");
+    ASSERT_TRUE(g().digraph);
+    // A paste without directions ends Arrows mode: its digraph is off.
+    paste(kTriangle);
+    EXPECT_FALSE(g().digraph);
+    EXPECT_EQ(win->mouseMode(), MouseMode::Drawing);
+    // A file saved in Arrows mode reads back with its switches, unchanged.
+    click("Btns|Arrows");
+    click("Edit|Weights"); // weights on: Text mode
+    click("Btns|Arrows");
+    const std::string file = path("arrows.gra");
+    p.file(file);
+    click("File|Save As");
+    TGraWin* other = open(file);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->mouseMode(), MouseMode::Arrows);
+    EXPECT_TRUE(other->graph().digraph);
+    EXPECT_FALSE(other->changed());
+    std::string first, second;
+    ASSERT_TRUE(readWholeFile(file, first));
+    other->setChanged(true);
+    hw(other).click(cm::Save);
+    ASSERT_TRUE(readWholeFile(file, second));
+    EXPECT_EQ(first, second);
+}
+
+TEST_F(GraWinTest, AutofitShowsASingleVertexAndANewVertexResetsTheBestTour)
+{
+    paste("1  1000 -1000");
+    ASSERT_EQ(g().count(), 1);
+    click("View|Autofit");
+    const plat::Size client = hw().clientSize();
+    EXPECT_NEAR(at(0).x, client.w / 2, 2);
+    EXPECT_NEAR(at(0).y, client.h / 2, 2);
+    rightClick({at(0).x + 40, at(0).y});
+    ASSERT_EQ(g().count(), 2);
+    // The best tour visits both, back to the first.
+    EXPECT_EQ(g().solution.bestTour, (std::vector<int>{0, 1, 0}));
+}
+
+TEST_F(GraWinTest, DefinitionStartsOnANewLine)
+{
+    paste(kTriangle);
+    win->notebook().setNotes("my note");
+    click("Misc|Definition");
+    EXPECT_EQ(win->notebookText().rfind("my note\r\nvertices: 3\r\n", 0), 0u) << win->notebookText();
+}
+
+TEST_F(GraWinTest, SettingsFileKeepsTheWindowsChoices)
+{
+    click("Edit|Icons|Empty box");
+    click("Edit|Texts|Valence");
+    click("Btns|Redraw deletion");
+    click("File|Paste|Zero-based input");
+    p.input(std::string("9"));
+    click("Misc|Icon size");
+    EXPECT_EQ(win->iconSize(), 9);
+    win->closeWindow(); // writes qngraph.ini
+    ASSERT_TRUE(std::filesystem::exists(dir / "qngraph.ini"));
+    // Read when the main window does not ask for defaults.
+    DocInit init;
+    init.readSettings = true;
+    TGraWin again(frame.get(), init);
+    again.create();
+    EXPECT_EQ(again.iconSize(), 9);
+    EXPECT_TRUE(again.redrawDeletion());
+    EXPECT_FALSE(again.zeroBased());
+    EXPECT_EQ(again.graph().newLabelState, labelState(TextValence, IconEmptyBox));
+    // The new window's first example already wears those labels.
+    EXPECT_EQ(again.graph().label(again.graph().presentVertices()[0]).state, labelState(TextValence, IconEmptyBox));
 }

@@ -4,7 +4,7 @@
 # process per file, each hands its file to the running program and ends;
 # both documents open in the one program.
 . "$(dirname "$0")/common.inc"
-need cmake xvfb-run gio xwininfo xprop
+need cmake xvfb-run gio xwininfo xprop pgrep
 cmake --install "$BUILD" --prefix "$T/usr" >/dev/null
 mkdir -p settings "$T/Klasse é 1"
 {
@@ -23,14 +23,17 @@ mkdir -p settings "$T/Klasse é 1"
 cat > inner.sh <<'INNER'
 set -u
 T=$1
+# The desktop, not the offscreen platform the other tests use.
+unset QT_QPA_PLATFORM
 export HOME="$T/home" XDG_RUNTIME_DIR="$T/run" PATH="$T/usr/bin:$PATH"
 export XDG_DATA_DIRS="$T/usr/share:/usr/share"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 windows() { xwininfo -root -tree 2>/dev/null; }
-wait_for() { for _ in $(seq 100); do windows | grep -q "$1" && return 0; sleep 0.1; done; return 1; }
+wait_for() { for _ in $(seq 300); do windows | grep -q "$1" && return 0; sleep 0.1; done; return 1; }
 quandel >/dev/null 2>&1 &
 main=$!
+trap 'kill "$main" 2>/dev/null' EXIT
 wait_for '"Quandel"' || { echo "the main window did not appear"; exit 1; }
 # The desktop entry's StartupWMClass is the class the windows carry.
 id=$(windows | awk '/"Quandel"/ {print $1; exit}')

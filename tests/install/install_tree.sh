@@ -6,6 +6,7 @@ cmake --install "$BUILD" --prefix "$T/usr" >/dev/null
 cd "$T/usr"
 sizes="16 24 32 48 64 128 256"
 expected="bin/quandel
+share/doc/quandel/copyright
 share/applications/$APP_ID.desktop
 share/icons/hicolor/scalable/apps/$APP_ID.svg
 share/metainfo/$APP_ID.metainfo.xml
@@ -24,6 +25,14 @@ for s in $sizes; do
   got=$(identify -format '%wx%h' "share/icons/hicolor/${s}x${s}/apps/$APP_ID.png")
   [ "$got" = "${s}x${s}" ] || fail "the ${s}x${s} icon is $got"
 done
+# The desktop entry, the metainfo and the MIME package name the same nine
+# types.
+desktop_types=$(sed -n 's/^MimeType=//p' "share/applications/$APP_ID.desktop" | tr ';' '\n' | grep . | sort)
+meta_types=$(sed -n 's|.*<mediatype>\(.*\)</mediatype>.*|\1|p' "share/metainfo/$APP_ID.metainfo.xml" | sort)
+mime_types=$(sed -n 's|.*<mime-type type="\([^"]*\)".*|\1|p' "share/mime/packages/$APP_ID.xml" | sort)
+[ "$(echo "$desktop_types" | wc -l)" = 9 ] || fail "the desktop entry names $(echo "$desktop_types" | wc -l) types, not 9"
+[ "$desktop_types" = "$meta_types" ] || fail "the desktop entry and the metainfo name different types"
+[ "$desktop_types" = "$mime_types" ] || fail "the desktop entry and the MIME package name different types"
 # The live prefix got its MIME database.
 [ -f share/mime/mime.cache ] || fail "update-mime-database did not run on a live prefix"
 echo ok

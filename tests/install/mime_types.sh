@@ -32,6 +32,13 @@ cp docs/doc.hor docs/apportionment
 cp docs/doc.bnz docs/voting
 printf 'Graphite data, not a Quandel graph\n' > docs/other.gra
 printf 'Bw\n' > docs/list.g6
+printf 'Bw\n' > docs/list.dg6
+printf 'Bw\n' > docs/list.s6
+cp docs/doc.gra docs/graph
+cp docs/doc.bpa docs/packing
+# The kind alone is not enough: without the marker at 68 it is no document.
+cp docs/doc.hor docs/nomarker
+printf '\0\0\0\0' | dd of=docs/nomarker bs=1 seek=68 conv=notrunc status=none
 
 type_of() { XDG_DATA_DIRS="$T/data" XDG_DATA_HOME="$T/none" gio info -a standard::content-type "$1" |
   sed -n 's/^ *standard::content-type: //p'; }
@@ -50,4 +57,9 @@ check apportionment application/x-quandel-apportionment
 check voting application/x-quandel-voting
 check other.gra application/x-graphite
 check list.g6 application/x-quandel-graph6
+check list.dg6 application/x-quandel-digraph6
+check list.s6 application/x-quandel-sparse6
+check graph application/x-quandel-graph
+check packing application/x-quandel-packing
+[ "$(type_of docs/nomarker)" != application/x-quandel-apportionment ] || fail "a file without the marker passes as a document"
 echo ok
