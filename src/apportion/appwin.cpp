@@ -197,6 +197,9 @@ TAppWin::TAppWin(TQuanFrame* frame, DocInit init)
 
 TAppWin::~TAppWin()
 {
+    // The plot goes with its owner, writing its settings as it closes.
+    if (divWin_)
+        divWin_->closePlot();
     divWin_.reset();
     powWin_.reset();
 }
