@@ -227,10 +227,20 @@ void TAppWin::showWatch()
         const plat::Size screen = plat::Platform::get().screenSize();
         const int left = std::clamp(mine.left + 64, 0, std::max(0, screen.w - its.width()));
         const int top = std::clamp(mine.top + 32, 0, std::max(0, screen.h - 200));
-        divWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
-        divWin_->resetView();
+        // A placement read from the settings file stands.
+        if (!init.readSettings)
+            divWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
     }
+    // A plot opened (again) starts from the initial view of the data.
+    if (!divWin_->isShowing())
+        divWin_->resetView();
     divWin_->showPlot();
+}
+
+void TAppWin::holdWatchView()
+{
+    if (divWin_ && divWin_->isShowing())
+        divWin_->holdView();
 }
 
 void TAppWin::resetWatchView()
@@ -460,6 +470,7 @@ void TAppWin::cmStateCount()
         message(code);
         return;
     }
+    holdWatchView();
     setChanged(true);
     tableChanged();
     resetWatchView();
@@ -476,6 +487,7 @@ void TAppWin::cmDeleteRows()
         message(code);
         return;
     }
+    holdWatchView();
     setChanged(true);
     tableChanged();
     resetWatchView();
@@ -581,11 +593,15 @@ void TAppWin::command(int id)
     if (k >= kCensusFirst) {
         if (!saveChangesGate())
             return;
+        holdWatchView();
         int code = loadCensus(k);
-        if (code)
+        if (code) {
+            if (divWin_)
+                divWin_->releaseView();
             message(code);
-        else
+        } else {
             resetWatchView();
+        }
         return;
     }
     switch (id) {

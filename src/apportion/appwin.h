@@ -143,6 +143,7 @@ private:
     // New data (census, number of states, deleted rows): the plot's
     // initial view for the new ideal district.
     void resetWatchView();
+    void holdWatchView();
 
     TableGrid grid_;
     std::unique_ptr<GridModel> model_;

@@ -47,10 +47,14 @@ std::vector<Real> divisorTicks(int m, Real p, Real xmin, Real xmax, Real minGap)
     // Every critical count lies between k and k + 1, so the ticks right of
     // xmax are those of k below p / xmax - 1: start just before them.
     const Real q = p / xmax;
-    long long k = q > 4 ? static_cast<long long>(std::min<Real>(q - 2, 4e18L)) : 0;
+    // Past 2^62 seats no count is meant (and k would overflow).
+    if (!(q < 4e18L))
+        return out;
+    long long k = q > 4 ? static_cast<long long>(q - 2) : 0;
     // The drawable tick before the first one looked at, on screen or not.
     Real previous = 0;
     bool havePrevious = false;
+    long long looked = 0;
     if (k > 0 && drawable(m, k - 1)) {
         previous = tickAt(m, p, k - 1);
         havePrevious = true;
@@ -67,9 +71,9 @@ std::vector<Real> divisorTicks(int m, Real p, Real xmin, Real xmax, Real minGap)
             out.push_back(x);
         previous = x;
         havePrevious = true;
-        // Ticks closer than a pixel apart cannot be told apart: a view with
-        // no positive gap still ends.
-        if (out.size() > 1000000)
+        // A view with no positive gap, or one between two ticks, still
+        // ends: a million ticks are more than any window shows.
+        if (out.size() > 1000000 || ++looked > 4000000)
             break;
     }
     return out;

@@ -57,11 +57,24 @@ void TDivWin::fontChanged(int k)
 {
     TBasWin::fontChanged(k);
     measure();
+    fitRows();
     invalidateLayer(Picture);
+}
+
+void TDivWin::fitRows()
+{
+    // The rows keep their top; as many fit below it as the height allows.
+    const ViewState& v = pv_.view;
+    const Real bottom = v.ymax - static_cast<Real>(v.H) / rowPx_;
+    if (pv_.checkCorners(v.xmin, v.xmax, bottom, v.ymax) == 0) {
+        pv_.storeCorners(v.xmin, v.xmax, bottom, v.ymax);
+        viewChanged();
+    }
 }
 
 void TDivWin::resetView()
 {
+    holding_ = false;
     measure();
     const AppTable& t = owner_.table();
     const Real ideal = t.house() > 0 ? t.totalPopulation() / t.house() : t.divisor();
@@ -77,7 +90,7 @@ void TDivWin::plotChanged()
 {
     const ViewState& v = pv_.view;
     const Real d = owner_.table().divisor();
-    if (std::isfinite(d) && (d < v.xmin || d > v.xmax)) {
+    if (!holding_ && std::isfinite(d) && (d < v.xmin || d > v.xmax)) {
         // Bring the line back, keeping the width: it stands where it left.
         const Real width = v.xmax - v.xmin;
         const Real xmin = d < v.xmin ? d - width / 10 : d - width * 9 / 10;
@@ -96,6 +109,7 @@ void TDivWin::showPlot()
 {
     if (!window_)
         return;
+    open_ = true;
     window_->show();
     window_->bringToTop();
     plotChanged();
@@ -103,13 +117,15 @@ void TDivWin::showPlot()
 
 void TDivWin::closePlot()
 {
-    if (!window_ || !window_->isVisible())
+    if (!window_ || !open_)
         return;
+    open_ = false;
+    dragging_ = false;
     writeSettingsOnClose();
     window_->hide();
 }
 
-bool TDivWin::isShowing() const { return window_ && window_->isVisible(); }
+bool TDivWin::isShowing() const { return open_ && window_ && window_->isVisible(); }
 
 std::string TDivWin::title() const { return DivisorPlot::title(owner_.table(), decimals()); }
 
@@ -123,7 +139,7 @@ DivisorPlotView TDivWin::plotView() const
     p.xmax = v.xmax;
     p.minGap = 3 * v.dx;
     // Row i has its axis at y = -i.
-    p.firstRow = static_cast<int>(std::max<Real>(0, std::ceil(-v.ymax)));
+    p.firstRow = static_cast<int>(std::clamp<Real>(std::ceil(-v.ymax), 0, kMaxStates));
     p.lastRow = static_cast<int>(std::clamp<Real>(std::floor(-v.ymin), -1, kMaxStates));
     return p;
 }
@@ -146,13 +162,18 @@ void TDivWin::drawPicture(plat::DC& dc)
     const Real tick = 0.2L; // of a row, above and below the axis
     const Real d = plot_.divisor();
     const DevicePoint line = v.WorldToDevice(d, 0);
+    // The axes start right of the names' room; a count stands right of the
+    // line, or left of it where the room of "53" is missing.
+    const Real axisStart = v.DeviceToWorld(v.ox + nameWidth_ + 6.0L, 0).x;
+    const bool countLeft = line.x + 3 + countWidth_ > v.ox + v.W;
     const auto& rows = plot_.rows();
     for (int row = pv.firstRow; row <= pv.lastRow && row < static_cast<int>(rows.size()); ++row) {
         const DivisorPlotRow& r = rows[static_cast<size_t>(row)];
         const Real y = -static_cast<Real>(row);
-        prims_.DrawSegment(dc, {v.xmin, y}, {v.xmax, y}, axisPen);
+        prims_.DrawSegment(dc, {std::max(v.xmin, axisStart), y}, {v.xmax, y}, axisPen);
         for (Real x : r.ticks)
-            prims_.DrawSegment(dc, {x, y - tick}, {x, y + tick}, axisPen);
+            if (x >= axisStart)
+                prims_.DrawSegment(dc, {x, y - tick}, {x, y + tick}, axisPen);
         const DevicePoint at = v.WorldToDevice(v.xmin, y);
         LabelSpec name;
         name.text = r.name;
@@ -166,19 +187,22 @@ void TDivWin::drawPicture(plat::DC& dc)
         count.text = formatInt(r.count);
         count.color = colorRole(RoleReps);
         count.fontSlot = FontReps;
-        count.hAnchor = 1;
+        count.hAnchor = countLeft ? -1 : 1;
         count.vAnchor = 1;
-        prims_.DrawLabel(dc, line.x + 3.0L, at.y - 1.0L, count);
+        prims_.DrawLabel(dc, countLeft ? line.x - 3.0L : line.x + 3.0L, at.y - 1.0L, count);
     }
     prims_.DrawSegment(dc, {d, v.ymax}, {d, v.ymin}, linePen);
 }
 
 void TDivWin::mouse(const plat::MouseEvent& e)
 {
-    // A left press or drag puts the divisor where the pointer is.
-    const bool press = e.kind == plat::MouseEvent::Press && e.button == 1;
-    const bool drag = e.kind == plat::MouseEvent::Move && e.button == 1;
-    if (!press && !drag)
+    // A left press, and moves until the button is let go, put the divisor
+    // where the pointer is.
+    if (e.kind == plat::MouseEvent::Press && e.button == 1)
+        dragging_ = true;
+    else if (e.kind == plat::MouseEvent::Release && e.button == 1)
+        dragging_ = false;
+    if (!dragging_ || (e.kind != plat::MouseEvent::Press && e.kind != plat::MouseEvent::Move))
         return;
     const WPoint w = pv_.view.DeviceToWorld(e.pos.x, e.pos.y);
     if (std::isfinite(w.x) && w.x >= 1)

@@ -14,8 +14,9 @@ class TAppWin;
 
 class TDivWin : public TBasWin {
 public:
-    // Colour roles (the Colors menu's ids minus 200) and font slots.
-    static constexpr int RoleAxes = 1, RoleCoordinates = 2, RoleDivisorLine = 3, RoleReps = 4, RoleAxisLabels = 5;
+    // Colour roles (the Colors menu's ids minus 200; the background and the
+    // axes are the picture windows' own roles 0 and 3) and font slots.
+    static constexpr int RoleDivisorLine = 1, RoleReps = 4, RoleAxisLabels = 5, RoleCoordinates = 8;
     static constexpr int FontCoordinates = 0, FontReps = 1, FontAxisLabels = 2;
 
     TDivWin(TAppWin& owner, TQuanFrame* frame, DocInit init);
@@ -30,6 +31,10 @@ public:
     // The data changed (census, number of states, deleted rows): the
     // initial view for the new ideal district.
     void resetView();
+    // The data is about to be replaced: until resetView the view stays
+    // where it is (no move to follow the divisor).
+    void holdView() { holding_ = true; }
+    void releaseView() { holding_ = false; }
     // Shows the window (again) on top.
     void showPlot();
     // Hides it and writes its settings file.
@@ -67,10 +72,16 @@ private:
     DivisorPlotView plotView() const;
     void computePlot();
 
+    // Fits the rows to the window below the top of the view.
+    void fitRows();
+
     TAppWin& owner_;
     DivisorPlot plot_;
     int rowPx_ = 16;
     int nameWidth_ = 0, countWidth_ = 0;
+    bool open_ = false;     // shown and not closed since
+    bool holding_ = false;  // the data is being replaced
+    bool dragging_ = false; // the left button went down on the plot
 };
 
 } // namespace quan

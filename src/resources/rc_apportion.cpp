@@ -142,10 +142,10 @@ POPUP "&Misc"
     MENUITEM "&Axis labels ...", textcmd::FontSlot0+2
   END
   POPUP "&Colors"
-    MENUITEM "&Axes ...", textcmd::ColorRole0+1
+    MENUITEM "&Axes ...", textcmd::ColorRole0+3
     MENUITEM "&Background ...", textcmd::ColorRole0
-    MENUITEM "&Coordinates ...", textcmd::ColorRole0+2
-    MENUITEM "&Divisor line ...", textcmd::ColorRole0+3
+    MENUITEM "&Coordinates ...", textcmd::ColorRole0+8
+    MENUITEM "&Divisor line ...", textcmd::ColorRole0+1
     MENUITEM "&Reps ...", textcmd::ColorRole0+4
     MENUITEM "A&xis labels ...", textcmd::ColorRole0+5
   END

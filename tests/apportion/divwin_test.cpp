@@ -106,11 +106,18 @@ TEST_F(DivWinTest, AMethodWithoutDivisorAFileAndTheOwnerCloseIt)
     click("File|Open");
     EXPECT_FALSE(w->isShowing());
 
+    // Its own close box hides it and writes its settings file.
     w = watch();
     ASSERT_TRUE(w->isShowing());
-    ASSERT_TRUE(hw().userClose());
+    std::filesystem::remove(dir / "qnapp.ini");
+    ASSERT_TRUE(hw(w).userClose());
     EXPECT_FALSE(w->isShowing());
-    // Closed, the plot wrote its settings file.
+    EXPECT_TRUE(std::filesystem::exists(dir / "qnapp.ini"));
+    // Closing the owner closes the plot with it, which writes the file.
+    w = watch();
+    ASSERT_TRUE(w->isShowing());
+    std::filesystem::remove(dir / "qnapp.ini");
+    ASSERT_TRUE(hw().userClose());
     EXPECT_TRUE(std::filesystem::exists(dir / "qnapp.ini"));
 }
 
@@ -129,6 +136,28 @@ TEST_F(DivWinTest, ACensusGivesTheInitialViewOfItsIdealDistrict)
     EXPECT_NEAR(static_cast<double>(w->pictureView().view.xmax), static_cast<double>(ideal * 7 / 6), 1e-3);
     // The first row's axis sits below the top at y = 0 (the top is 1.2).
     EXPECT_NEAR(static_cast<double>(w->pictureView().view.ymax), 1.2, 1e-9);
+    // Last window does not return to a view of the old data.
+    const Real xmin = w->pictureView().view.xmin;
+    hw(w).click(gcm::LastWindow);
+    EXPECT_LT(w->pictureView().view.xmax, 1000.0L * 2);
+
+    // Number of states gives the initial view of its new ideal district.
+    hw(w).click(gcm::ZoomIn);
+    p.input(std::string("10"));
+    click("Data|Number of states");
+    const Real ideal10 = win->table().totalPopulation() / win->table().house();
+    EXPECT_NEAR(static_cast<double>(w->pictureView().view.xmin), static_cast<double>(ideal10 * 2 / 3), 1e-3);
+    (void)xmin;
+
+    // A plot closed and opened again starts from the initial view too.
+    hw(w).click(gcm::ZoomIn);
+    hw(w).click(textcmd::Close);
+    EXPECT_FALSE(w->isShowing());
+    p.answer(plat::IdNo);
+    click("Data|Census|1990 (U)");
+    w = watch();
+    const Real ideal1990 = win->table().totalPopulation() / win->table().house();
+    EXPECT_NEAR(static_cast<double>(w->pictureView().view.xmin), static_cast<double>(ideal1990 * 2 / 3), 1e-3);
 }
 
 TEST_F(DivWinTest, DraggingTheLineSetsTheDivisorAsApplyDoes)
@@ -154,6 +183,23 @@ TEST_F(DivWinTest, DraggingTheLineSetsTheDivisorAsApplyDoes)
     for (const auto& r : w->plot().rows())
         counts.push_back(r.count);
     EXPECT_EQ(counts, (std::vector<long long>{5, 2, 1, 0}));
+    // Moves with the button held carry the line along (the desktop sends
+    // them without a button); after the release they do not.
+    e.kind = plat::MouseEvent::Move;
+    e.button = 0;
+    e.pos = w->devicePoint(900, 0);
+    w->mouse(e);
+    EXPECT_NEAR(static_cast<double>(win->table().divisor()), 900, 2);
+    e.kind = plat::MouseEvent::Release;
+    e.button = 1;
+    w->mouse(e);
+    e.kind = plat::MouseEvent::Move;
+    e.button = 0;
+    e.pos = w->devicePoint(1000, 0);
+    w->mouse(e);
+    EXPECT_NEAR(static_cast<double>(win->table().divisor()), 900, 2);
+    e.kind = plat::MouseEvent::Press;
+    e.button = 1;
     // A divisor below 1 is ignored.
     const Real before = win->table().divisor();
     w->pictureView().storeCorners(-10, 10, -5, 1.2L);
@@ -175,4 +221,25 @@ TEST_F(DivWinTest, TheViewFollowsADivisorThatLeavesIt)
     // Last window goes back to where it was.
     hw(w).click(gcm::LastWindow);
     EXPECT_NEAR(static_cast<double>(w->pictureView().view.xmin), 1000.0 * 2 / 3, 1e-6);
+}
+
+TEST_F(DivWinTest, WheelTextOutAndFarAwayViews)
+{
+    TDivWin* w = watch();
+    // The wheel scrolls by whole rows.
+    const Real top = w->pictureView().view.ymax;
+    w->wheel(-2);
+    EXPECT_NEAR(static_cast<double>(w->pictureView().view.ymax), static_cast<double>(top - 2), 1e-9);
+    // Text out from the window: the four states and the title.
+    hw(w).click(textcmd::TextOut);
+    const std::string text = w->lastHandedText();
+    EXPECT_NE(text.find("\r\nC "), std::string::npos) << text;
+    EXPECT_NE(text.find("1000.00  ===>  total reps = 9"), std::string::npos) << text;
+    // A view far below every row, or far left of every tick, draws without
+    // trouble.
+    w->pictureView().storeCorners(500, 1200, -6e9L, -5e9L);
+    hw(w).paintNow();
+    w->pictureView().storeCorners(1e-30L, 2e-30L, -5, 1.2L);
+    hw(w).paintNow();
+    EXPECT_TRUE(divisorTicks(kJefferson, 1e7L, 1e-30L, 2e-30L, 3e-30L / 800).empty());
 }
