@@ -671,6 +671,26 @@ TEST(Exact, CircuitCountsOfKnownGraphs)
             ++snarks;
         }
     EXPECT_EQ(snarks, 1 + 2 + 6 + 20 + 38);
+    // The Tutte graph (a cubic polyhedron of 46 vertices) and the Herschel
+    // graph have none either; the dodecahedron above has 30.
+    const std::vector<std::vector<int>> tutteUp = {
+        {2, 3, 4}, {5, 27}, {11, 12}, {19, 20}, {6, 34}, {7, 30}, {8, 28}, {9, 15}, {10, 39}, {11, 38},
+        {40},      {13, 40}, {14, 36}, {15, 16}, {35},    {17, 23}, {18, 45}, {19, 44}, {46},    {21, 46},
+        {22, 42},  {23, 24}, {41},     {25, 28}, {26, 33}, {27, 32}, {34},    {29},     {30, 33}, {31},
+        {32, 34},  {33},     {},       {},       {36, 39}, {37},     {38, 40}, {39},    {},       {},
+        {42, 45},  {43},     {44, 46}, {45},     {},       {}};
+    Edges te;
+    for (size_t k = 0; k < tutteUp.size(); ++k)
+        for (int u : tutteUp[k])
+            te.emplace_back(static_cast<int>(k), u - 1);
+    Graph tutte = graphOf(46, te);
+    EXPECT_EQ(tutte.edgeCount(), 69);
+    for (int v = 0; v < 46; ++v)
+        EXPECT_EQ(tutte.outValence(v), 3);
+    const HamiltonianCount tc = countHamiltonianCircuits(tutte, run);
+    EXPECT_TRUE(tc.complete);
+    EXPECT_EQ(tc.circuits, 0u);
+    EXPECT_EQ(countHamiltonianCircuits(graphOf(11, kHerschel), run).circuits, 0u);
     Graph pet = graphOf(10, kPetersen);
     EXPECT_EQ(HamiltonianExact(pet, run), codeOf(Msg::NoCircuitExists));
     EXPECT_EQ(pet.solution.mode, DisplayMode::None);
