@@ -90,7 +90,8 @@ struct DenseWeights {
         for (int i = 0; i < m; ++i)
             for (int j = 0; j < m; ++j)
                 if (i != j)
-                    w[static_cast<size_t>(i * m + j)] = g.Weight(vs[static_cast<size_t>(i)], vs[static_cast<size_t>(j)]);
+                    w[static_cast<size_t>(i * m + j)] =
+                        g.Weight(vs[static_cast<size_t>(i)], vs[static_cast<size_t>(j)]);
     }
     int at(int i, int j) const { return w[static_cast<size_t>(i * m + j)]; }
 };
@@ -515,7 +516,8 @@ void SortEdges(std::vector<WeightedEdge>& list, bool descending, Random& rng)
         return;
     std::vector<int> keys(static_cast<size_t>(L));
     for (int i = 0; i < L; ++i)
-        keys[static_cast<size_t>(i)] = descending ? -list[static_cast<size_t>(i)].weight : list[static_cast<size_t>(i)].weight;
+        const int w = list[static_cast<size_t>(i)].weight;
+        keys[static_cast<size_t>(i)] = descending ? -w : w;
     MinTree t(keys);
     static const uint64_t inv = inverseOdd(kLcgMul);
     for (int p = 0; p + 1 < L; ++p) {
@@ -839,7 +841,8 @@ int EulerianWalk(Graph& g, Random& rng, CircuitRun& run)
         bool ok = static_cast<int>(walk.size()) - 1 == g.edgeCount();
         for (size_t i = 0; ok && i + 1 < walk.size(); ++i) {
             const int a = walk[i], b = walk[i + 1];
-            char& o = once[static_cast<size_t>(std::min(a, b)) * static_cast<size_t>(n) + static_cast<size_t>(std::max(a, b))];
+            char& o = once[static_cast<size_t>(std::min(a, b)) * static_cast<size_t>(n) +
+                           static_cast<size_t>(std::max(a, b))];
             ok = g.Adjacent(a, b) && !o && !(g.digraph && g.Direction(a, b) == -1);
             o = 1;
         }
@@ -900,7 +903,6 @@ HamiltonianCount countHamiltonianCircuits(const Graph& g, CircuitRun& run)
     const bool prune = !g.digraph;
     std::vector<int> path{s};
     auto bit = [&](int v) -> uint64_t& { return visited[static_cast<size_t>(v >> 6)]; };
-    auto isVisited = [&](int v) { return (bit(v) >> (v & 63)) & 1; };
     bit(s) |= uint64_t{1} << (s & 63);
     uint64_t steps = 0;
     bool quit = false;
@@ -972,7 +974,6 @@ HamiltonianCount countHamiltonianCircuits(const Graph& g, CircuitRun& run)
                     return;
             }
         }
-        (void)isVisited;
     };
     dfs(s);
     if (prune)
@@ -1050,7 +1051,8 @@ int optimalTour(const Graph& g, std::vector<int>& tour, long long& total, Circui
     uint32_t best = kInf;
     int end = 0;
     for (int j = 0; j < m; ++j) {
-        const uint32_t c = dp[full * static_cast<size_t>(m) + static_cast<size_t>(j)] + static_cast<uint32_t>(dw.at(j + 1, 0));
+        const uint32_t c =
+            dp[full * static_cast<size_t>(m) + static_cast<size_t>(j)] + static_cast<uint32_t>(dw.at(j + 1, 0));
         if (c < best) {
             best = c;
             end = j;
@@ -1069,7 +1071,9 @@ int optimalTour(const Graph& g, std::vector<int>& tour, long long& total, Circui
         int from = -1;
         for (int k = 0; k < m; ++k)
             if (((prev >> k) & 1) &&
-                dp[prev * static_cast<size_t>(m) + static_cast<size_t>(k)] + static_cast<uint32_t>(dw.at(k + 1, j + 1)) == here) {
+                dp[prev * static_cast<size_t>(m) + static_cast<size_t>(k)] +
+                        static_cast<uint32_t>(dw.at(k + 1, j + 1)) ==
+                    here) {
                 from = k;
                 break;
             }
