@@ -515,9 +515,10 @@ void SortEdges(std::vector<WeightedEdge>& list, bool descending, Random& rng)
     if (L < 2)
         return;
     std::vector<int> keys(static_cast<size_t>(L));
-    for (int i = 0; i < L; ++i)
+    for (int i = 0; i < L; ++i) {
         const int w = list[static_cast<size_t>(i)].weight;
         keys[static_cast<size_t>(i)] = descending ? -w : w;
+    }
     MinTree t(keys);
     static const uint64_t inv = inverseOdd(kLcgMul);
     for (int p = 0; p + 1 < L; ++p) {
