@@ -3,6 +3,7 @@
 #include "app/quan.h"
 #include "core/fileio.h"
 #include "core/qmath.h"
+#include "graphs/grawin.h"
 #include "platform/headless.h"
 #include "resources/strings.h"
 
@@ -234,8 +235,14 @@ void BatchRun::execute(const std::string& raw)
             out_ << nb;
             if (!nb.empty() && nb.back() != '\n')
                 out_ << '\n';
+        } else if (what == "summary") {
+            // The summary line under the graph picture.
+            auto* g = dynamic_cast<TGra0Win*>(current_ >= 0 ? app().frame().document(current_) : nullptr);
+            if (!g)
+                throw StopRun{"print summary needs a graph window"};
+            out_ << g->graph().solution.summary << '\n';
         } else {
-            throw StopRun{"print title, text, notebook or messages"};
+            throw StopRun{"print title, text, notebook, summary or messages"};
         }
     } else if (cmd == "quit") {
         app().frame().command(cm::QuitApp);

@@ -143,6 +143,13 @@ void TGra0Win::updateGraphMenu()
     for (int id : {grcmd::PasteCoordinates, grcmd::PasteAdjacencies, grcmd::PasteWeights})
         window_->enableMenuItem(id, text);
     window_->enableMenuItem(grcmd::Autofit, graph_.count() > 0);
+    updateMenuHook();
+}
+
+int TGra0Win::solutionEdgeColor(size_t k) const
+{
+    const std::vector<int16_t>& c = graph_.solution.edgeColors;
+    return k < c.size() ? c[k] : colorRole(RoleSolution);
 }
 
 int TGra0Win::setIconSize(long long size)
@@ -624,10 +631,14 @@ void TGra0Win::drawPicture(plat::DC& dc)
     const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
     for (const auto& [a, b] : edges)
         prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], edgePen);
-    const PenSpec solutionPen{static_cast<int16_t>(solutionColor), 3, DashSolid};
-    for (const auto& [a, b] : g.solution.edges)
+    for (size_t k = 0; k < g.solution.edges.size(); ++k) {
+        const auto [a, b] = g.solution.edges[k];
+        const PenSpec solutionPen{static_cast<int16_t>(g.solution.edgeColors.empty() ? solutionColor
+                                                                                    : solutionEdgeColor(k)),
+                                  3, DashSolid};
         if (g.present(a) && g.present(b))
             prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], solutionPen);
+    }
 
     // Arrowheads: near the end an edge may be traversed to, outside the icon.
     if (g.digraph) {
@@ -734,6 +745,7 @@ std::string TGraWin::menuHelpName(int id) const
     case grcmd::HelpView: return "QNGVIEWH";
     case grcmd::HelpBtns: return "QNGBTNSH";
     case grcmd::HelpMisc: return "QNGMISCH";
+    case grcmd::HelpAlgo: return "QNGALGOH";
     default: return "";
     }
 }
@@ -848,9 +860,138 @@ void TGraWin::command(int id)
     case grcmd::IconSize: cmIconSize(); return;
     case grcmd::Data: cmData(); return;
     case grcmd::Definition: cmDefinition(); return;
+    case grcmd::HamiltonianCircuit:
+    case grcmd::HamiltonianPath:
+    case grcmd::HamiltonianExact:
+    case grcmd::TspNearest:
+    case grcmd::TspSorted:
+    case grcmd::TspRandom:
+    case grcmd::TspBest:
+    case grcmd::TspImprove:
+    case grcmd::TspOptimal:
+    case grcmd::Eulerian: cmAlgo(id); return;
+    case grcmd::Refresh:
+        graph_.ClearSolution(false);
+        updateGraphMenu();
+        invalidateLayer(Picture);
+        return;
+    case grcmd::SlowMotion:
+        slowMotion_ = !slowMotion_;
+        updateGraphMenu();
+        return;
     default: break;
     }
     TGra0Win::command(id);
+}
+
+// --- circuits and tours ------------------------------------------------------------------
+
+void TGraWin::updateMenuHook()
+{
+    const bool three = graph_.count() > 2;
+    for (int id : {grcmd::HamiltonianCircuit, grcmd::HamiltonianPath, grcmd::HamiltonianExact, grcmd::Eulerian})
+        window_->enableMenuItem(id, three);
+    const bool best = graph_.solution.bestTotal < kNoBestTotal;
+    window_->enableMenuItem(grcmd::TspBest, best);
+    window_->enableMenuItem(grcmd::TspImprove, best);
+    window_->checkMenuItem(grcmd::SlowMotion, slowMotion_);
+}
+
+CircuitRun TGraWin::circuitRun()
+{
+    CircuitRun run;
+    run.poll = [this] { return pollKey(); };
+    const std::string base = namePart(fileName_);
+    run.caption = [this, base](const std::string& t) {
+        setCaption(base + "  " + t);
+        if (window_)
+            window_->update();
+    };
+    run.show = [this] {
+        invalidateLayer(Picture);
+        if (window_)
+            window_->update();
+    };
+    run.slowMotion = slowMotion_;
+    CircuitWords& w = run.words;
+    w.hamiltonianCircuit = S(Str::HamiltonianCircuit);
+    w.hamiltonianPath = S(Str::HamiltonianPath);
+    w.nearestStartAt = S(Str::NearestStartAt);
+    w.totalWeight = S(Str::TotalWeight);
+    w.sortedEdges = S(Str::SortedEdgesCircuit);
+    w.bestSoFar = S(Str::BestCircuitSoFar);
+    w.eulerianCircuit = S(Str::EulerianCircuit);
+    w.eulerianPath = S(Str::EulerianPath);
+    w.pressQ = S(Str::PressQToQuit);
+    w.spacebar = S(Str::SpacebarToAdvance);
+    w.circuitsCounted = S(Str::HamiltonianCircuits);
+    w.incomplete = S(Str::Incomplete);
+    w.optimalTour = S(Str::OptimalTour);
+    w.aboveOptimum = S(Str::AboveOptimum);
+    return run;
+}
+
+void TGraWin::finishRun(CircuitRun& run)
+{
+    // Q in a slow-motion step turns slow motion off for good.
+    slowMotion_ = run.slowMotion;
+    refreshTitle();
+    if (!run.notes.empty()) {
+        TNoteWin& n = notebook();
+        n.setNotes(n.notes() + run.notes);
+        setChanged(true);
+    }
+    graph_.ComputeValences();
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+bool TGraWin::askStartVertex(int& v)
+{
+    // The answer is read as an alphabetic name: propose the last vertex's.
+    std::string text = graph_.maxIndex() >= 0 ? slotName(graph_.maxIndex()) : "";
+    if (!input(Str::Input, Str::InitialVertex, text, 10))
+        return false;
+    if (int code = parseStartVertex(graph_, text, v)) {
+        message(code);
+        return false;
+    }
+    return true;
+}
+
+int TGraWin::cmAlgo(int id)
+{
+    Random& rng = Random::shared();
+    int start = -1;
+    if (id == grcmd::TspNearest && !askStartVertex(start))
+        return -1;
+    // The numbering overwrites the weights: the user may save first.
+    if (id == grcmd::Eulerian && !saveChangesGate())
+        return -1;
+    const bool digraphBefore = graph_.digraph;
+    CircuitRun run = circuitRun();
+    int code = 0;
+    switch (id) {
+    case grcmd::HamiltonianCircuit: code = HamiltonianSearch(graph_, true, rng, run); break;
+    case grcmd::HamiltonianPath: code = HamiltonianSearch(graph_, false, rng, run); break;
+    case grcmd::HamiltonianExact: code = HamiltonianExact(graph_, run); break;
+    case grcmd::TspNearest: code = NearestNeighbour(graph_, start, rng, run); break;
+    case grcmd::TspSorted: code = SortedEdges(graph_, rng, run); break;
+    case grcmd::TspRandom: code = RandomSearch(graph_, rng, run); break;
+    case grcmd::TspBest: code = ShowBest(graph_, run.words); break;
+    case grcmd::TspImprove: code = ImprovePairs(graph_, run); break;
+    case grcmd::TspOptimal: code = TspOptimal(graph_, run); break;
+    case grcmd::Eulerian: code = EulerianWalk(graph_, rng, run); break;
+    default: return -1;
+    }
+    finishRun(run);
+    if (graph_.digraph != digraphBefore && !graph_.digraph && mode_ == MouseMode::Arrows)
+        setMouseMode(MouseMode::Drawing);
+    if (id == grcmd::Eulerian && code == 0)
+        setChanged(true);
+    if (code)
+        message(code);
+    return code;
 }
 
 } // namespace quan

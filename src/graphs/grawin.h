@@ -5,6 +5,7 @@
 #pragma once
 
 #include "graphics/baswin.h"
+#include "graphs/core/circuits.h"
 #include "graphs/core/grafile.h"
 #include "graphs/core/graph.h"
 #include "resources/commands.h"
@@ -117,6 +118,12 @@ protected:
     void storeParameters(SettingsState& s) const override;
     void loadParameters(const SettingsState& s) override;
     void updateGraphMenu();
+    // Called at the end of updateGraphMenu: the derived windows check and
+    // enable their own commands here.
+    virtual void updateMenuHook() {}
+    // The pen colour of highlighted edge k (a slow-motion walk colours its
+    // sub-walks; otherwise the solution colour).
+    int solutionEdgeColor(size_t k) const;
     // The document as the file keeps it, and back.
     GraDocument documentData() const;
     void loadDocument(const GraDocument& d);
@@ -162,7 +169,20 @@ public:
     void cmIconSize();
     void command(int id) override;
 
+    // The Algo menu's circuits and tours: 0 or the message code (shown).
+    int cmAlgo(int id);
+    bool slowMotion() const { return slowMotion_; }
+
 protected:
+    void updateMenuHook() override;
+    // A run bound to this window: key poll, caption, repaint, slow motion.
+    CircuitRun circuitRun();
+    // After a run: caption back, notebook record, menu, repaint.
+    void finishRun(CircuitRun& run);
+    // The start-vertex prompt: false when cancelled or refused (shown).
+    bool askStartVertex(int& v);
+
+    bool slowMotion_ = false;
     plat::Menu menuBar() const override;
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;

@@ -223,7 +223,20 @@
     X(grcmd, Autofit, 703)                                                                                \
     X(grcmd, IconSize, 702)                                                                               \
     X(grcmd, Data, 732)                                                                                   \
-    X(grcmd, Definition, 747)
+    X(grcmd, Definition, 747)                                                                             \
+    X(grcmd, HelpAlgo, 335)                                                                               \
+    X(grcmd, HamiltonianCircuit, 721)                                                                     \
+    X(grcmd, HamiltonianPath, 722)                                                                        \
+    X(grcmd, TspNearest, 724)                                                                             \
+    X(grcmd, TspSorted, 725)                                                                              \
+    X(grcmd, TspRandom, 729)                                                                              \
+    X(grcmd, TspBest, 734)                                                                                \
+    X(grcmd, TspImprove, 800)                                                                             \
+    X(grcmd, Eulerian, 731)                                                                               \
+    X(grcmd, Refresh, 730)                                                                                \
+    X(grcmd, SlowMotion, 707)                                                                             \
+    X(grcmd, HamiltonianExact, 855)                                                                       \
+    X(grcmd, TspOptimal, 856)
 
 // R(namespace, first, count): the commands first .. first + count - 1.
 #define QUAN_COMMAND_RANGES(R)                                                                            \

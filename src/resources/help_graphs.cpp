@@ -155,6 +155,73 @@ DECIMAL PLACES ...  of the coordinates that Definition writes.
 FONTS, COLORS of the labels, weights, edges and the summary.
 NOTEBOOK      a text saved with the graph, for your notes.
 )HELP"},
+    {"QNGALGOH", R"HELP(GRAPHS - THE ALGO MENU: CIRCUITS AND TOURS
+
+A WALK goes from vertex to vertex along edges. A CIRCUIT is a walk
+that ends where it began. In a digraph a walk follows the arrows.
+
+HAMILTONIAN CIRCUIT, HAMILTONIAN PATH
+  A Hamiltonian circuit visits every vertex exactly once and returns
+  to its start; a Hamiltonian path visits every vertex once without
+  returning. No quick test tells whether a graph has one, so the
+  program GUESSES: it starts at a random vertex and always moves on to
+  a neighbour with the fewest ways out, and tries again until a guess
+  works. Press Q to give up. When Q stops the search, that does NOT
+  prove that no circuit exists: the Petersen graph (10 vertices, 15
+  edges) has none, and the search would try for ever.
+  Some graphs are answered at once: "graph not connected"; in a
+  digraph a vertex with arrows only out ("source detected") or only in
+  ("sink detected"); a graph whose vertices split into two groups with
+  edges only between the groups (bipartite) needs groups of equal size
+  for a circuit and sizes that differ by at most one for a path ("no
+  circuit exists", "no path exists").
+HAMILTONIAN EXACT
+  Tries every possibility in a fixed order and counts all the
+  Hamiltonian circuits; the first one found is shown. Only when the
+  search ends does "no circuit exists" prove that there is none. The
+  count so far is in the title; Q stops and marks the count
+  "incomplete". Large graphs can take very long.
+
+TSP (THE TRAVELLING SALESPERSON)
+  Weights are distances. A tour visits every vertex once and returns;
+  its total weight is what we want small. The graph must be COMPLETE
+  (every two vertices joined), else "incomplete graph". With n cities
+  there are (n-1)!/2 tours: 12 cities already have almost 20 million,
+  so the quick methods below are HEURISTICS: sensible rules that
+  usually give a good tour, but often not the best one.
+  SORTED EDGES     takes edges from the lightest up, skipping an edge
+                   that would give a vertex three edges or close a
+                   circuit too early.
+  NEAREST NBR ...  asks for the first vertex (for example A) and
+                   always goes on to the nearest vertex not yet
+                   visited. Try every start: the tours differ.
+  RANDOM SEARCH    tries random tours until you press Q and keeps the
+                   lightest.
+  BEST SO FAR      shows the lightest tour any of these found since
+                   the graph last changed.
+  IMPROVE PAIRS    takes the best tour and, while some exchange of two
+                   of its edges for two others makes it lighter, makes
+                   that exchange.
+  OPTIMAL          finds the lightest tour of all (up to 20 vertices)
+                   and writes in the notebook how many per cent the
+                   best tour found before was above it.
+  A greedy step that looks cheap now can force expensive edges later:
+  that is why the heuristics can miss the optimum.
+
+EULERIAN
+  An Eulerian circuit uses every EDGE exactly once and returns to its
+  start; an Eulerian path uses every edge once. Euler's rule: a
+  connected graph has an Eulerian circuit when every vertex has an even
+  number of edges, and an Eulerian path when exactly two have an odd
+  number (the path runs from one to the other). The edges are numbered
+  in the order the walk uses them; the numbers replace the weights, so
+  you are asked to save first.
+
+REFRESH        removes the highlighted solution (the best tour is kept).
+SLOW MOTION    shows the heuristics and the Eulerian walk one edge at a
+               time: press the space bar for the next edge, Q to run
+               to the end.
+)HELP"},
 };
 extern const size_t kGraphsHelpCount = sizeof(kGraphsHelp) / sizeof(kGraphsHelp[0]);
 

@@ -88,6 +88,27 @@ POPUP "&Btns"
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpBtns
 END
+POPUP "&Algo"
+  MENUITEM "Hamiltonian &Circuit", grcmd::HamiltonianCircuit
+  MENUITEM "Hamiltonian &Path", grcmd::HamiltonianPath
+  MENUITEM "Hamiltonian e&xact", grcmd::HamiltonianExact
+  MENUITEM SEPARATOR
+  POPUP "&TSP"
+    MENUITEM "&Sorted edges", grcmd::TspSorted
+    MENUITEM "&Nearest nbr ...", grcmd::TspNearest
+    MENUITEM "&Random search", grcmd::TspRandom
+    MENUITEM "&Best so far", grcmd::TspBest
+    MENUITEM "&Improve pairs", grcmd::TspImprove
+    MENUITEM "&Optimal", grcmd::TspOptimal
+  END
+  MENUITEM SEPARATOR
+  MENUITEM "&Eulerian", grcmd::Eulerian
+  MENUITEM SEPARATOR
+  MENUITEM "R&efresh", grcmd::Refresh
+  MENUITEM "Slo&w motion", grcmd::SlowMotion
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpAlgo
+END
 POPUP "&Misc"
   MENUITEM "&Data ...", grcmd::Data
   MENUITEM "D&efinition", grcmd::Definition

@@ -428,3 +428,21 @@ TEST(CommandIds, EveryKeyKeepsItsCommand)
     }
     EXPECT_EQ(keys, std::size(kKeys));
 }
+
+// The graph window's Algo menu, item by item: the circuits, tours and the
+// Eulerian walk with their ids, and the two exact answers beside them.
+TEST(CommandIds, GraphAlgoMenuKeepsItsNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"Algo|Hamiltonian Circuit", 721}, {"Algo|Hamiltonian Path", 722}, {"Algo|Hamiltonian exact", 855},
+        {"Algo|TSP|Sorted edges", 725},    {"Algo|TSP|Nearest nbr ...", 724}, {"Algo|TSP|Random search", 729},
+        {"Algo|TSP|Best so far", 734},     {"Algo|TSP|Improve pairs", 800}, {"Algo|TSP|Optimal", 856},
+        {"Algo|Eulerian", 731},            {"Algo|Refresh", 730},           {"Algo|Slow motion", 707},
+        {"Algo|Help", 335},
+    };
+    std::map<std::string, int> algo;
+    for (const auto& [path, id] : itemsOf(menuResource("GRFMENU")))
+        if (path.rfind("Algo|", 0) == 0)
+            algo[path] = id;
+    EXPECT_EQ(algo, want);
+}

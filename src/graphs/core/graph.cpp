@@ -346,6 +346,7 @@ void Graph::ClearSolution(bool resetBest)
 {
     solution.mode = DisplayMode::None;
     solution.edges.clear();
+    solution.edgeColors.clear();
     solution.colorDisplay = false;
     solution.summary.clear();
     if (solution.eulerNumbering) {

@@ -108,6 +108,9 @@ struct Solution {
     DisplayMode mode = DisplayMode::None;
     // The highlighted edges in the order they were produced.
     std::vector<std::pair<int, int>> edges;
+    // Colour indices of the highlighted edges while a slow-motion walk is
+    // drawn (one per edge); empty: the solution colour for all.
+    std::vector<int16_t> edgeColors;
     std::string summary; // at most 255 characters
     // The best tour: its vertices with the first repeated at the end.
     std::vector<int> bestTour;
