@@ -72,6 +72,7 @@ enum class Str : int {
     HorFilesFilter = 320,
     GraFilesFilter = 321,
     BnzFilesFilter = 322,
+    GrsFilesFilter = 325,
     BpaFilesFilter = 326,
     Heading = 329,
     Divisor = 332,
@@ -92,6 +93,13 @@ enum class Str : int {
     LabelWord = 815,
     Weights = 852,
     Directions = 886,
+    // The scheduling window.
+    Processor = 890,
+    FinishingTime = 891,
+    LowerBound = 892,
+    Optimal = 893,
+    TimeWord = 894,
+    TaskTimes = 895,
     EscCancelsAutofeed = 611,
 };
 
