@@ -25,8 +25,10 @@ POPUP "&File"
     MENUITEM "&SVG ...", gcm::ExportSvg
     MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
     MENUITEM "&Metafile ...", gcm::Metafile
+    MENUITEM "&BMP ...", gcm::ExportBmp
   END
   MENUITEM "&Image size ...", gcm::ImageSize
+  MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   MENUITEM SEPARATOR
   MENUITEM "&Help", schedcmd::HelpFile
   MENUITEM "E&xit", cm::Exit
@@ -95,12 +97,15 @@ POPUP "&Misc"
     MENUITEM "Task &cells ...", schedcmd::ColorTaskCells
     MENUITEM "I&dle time ...", schedcmd::ColorIdleTime
     MENUITEM "&Summary ...", schedcmd::ColorSummary
+    MENUITEM "L&unch", cm::Lunch
   END
   MENUITEM "&Data ...", grcmd::Data
   MENUITEM "&Icon size ...", grcmd::IconSize
   MENUITEM "Decimal &places ...", gcm::DecimalPlacesMisc
   MENUITEM "&Notebook", gcm::Notebook
   MENUITEM "copy &Schedule", schedcmd::CopySchedule
+  MENUITEM SEPARATOR
+  MENUITEM "Simul&print", gcm::Simulprint
   MENUITEM SEPARATOR
   MENUITEM "&Help", schedcmd::HelpMisc
 END
