@@ -12,6 +12,8 @@
 #include "elections/core/votfile.h"
 #include "graphs/core/grafile.h"
 #include "graphs/core/graphtext.h"
+#include "schedule/core/grsfile.h"
+#include "schedule/core/schedtext.h"
 
 using namespace quan;
 namespace fs = std::filesystem;
@@ -255,5 +257,32 @@ int main(int argc, char** argv)
     ok &= saveText(root / "fuzz_graph_paste" / "adjacencies.txt", "0: 1, 2;\n1: 2;\n2 0;\n");
     ok &= saveText(root / "fuzz_graph_paste" / "weights.txt", "3 -4.5 2.5\n7 8 9 10 11 12 13 14 15 16 32767");
     ok &= saveText(root / "fuzz_graph_paste" / "one_based.txt", "3 0 0 1 1 2 0\n3 1 2 2 3 3 1\n3 5 0 2\n2 2 -1");
+
+    // Scheduling: every built-in example with its list and a processor
+    // count, example 7 with a hole and notes, and pasted task digraphs.
+    fs::create_directories(root / "fuzz_grs");
+    fs::create_directories(root / "fuzz_task_paste");
+    for (int k = 1; k <= kScheduleExamples; ++k) {
+        GraDocument d = newGrsDocument();
+        std::string list;
+        loadScheduleExample(d.graph, k, {0, 7, 5, 7}, &list);
+        d.graph.ClearSolution(true);
+        d.settings.scheduleSetting = static_cast<int16_t>(1 + k);
+        if (k == 7) {
+            d.graph.DeleteVertex(5);
+            list.erase(5, 1);
+            d.notebook = "processor 1: A 0-7";
+        }
+        setStoredList(d, list);
+        ByteWriter w;
+        ok &= writeGrs(w, d) == 0 && save(root / "fuzz_grs" / ("example" + std::to_string(k) + ".grs"), w.data());
+    }
+    ok &= saveText(root / "fuzz_task_paste" / "example1.txt",
+                   "8\n1 1 2 1 3 1 4 1 1 2 2 2 3 3 4 3\n5 7 5 3 8 6 9 4\n5\n5 6 6 3 3 4 6 7 7 8\n");
+    ok &= saveText(root / "fuzz_task_paste" / "graham.txt",
+                   "tasks: 9\n0 0 1 0 2 0 3 0 4 0 5 0 6 0 7 0 8 0\ntimes: 3 2 2 2 4 4 4 4 9\n"
+                   "precedences: 5\n1 9 4 5 4 6 4 7 4 8\n");
+    ok &= saveText(root / "fuzz_task_paste" / "chain.txt", "3, 0 0, 1 0, 2 0, 4 5 6, 2, 1 2, 2 3");
+    ok &= saveText(root / "fuzz_task_paste" / "cycle.txt", "3 0 0 1 0 2 0 1 1 32767 3 1 2 2 3 3 1");
     return ok ? 0 : 1;
 }

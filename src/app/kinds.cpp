@@ -4,6 +4,7 @@
 #include "graphs/grawin.h"
 #include "packing/packwin.h"
 #include "power/banwin.h"
+#include "schedule/grswin.h"
 #include "shell/quanframe.h"
 
 namespace quan {
@@ -18,6 +19,9 @@ void registerWindowKinds(TQuanFrame& frame)
     });
     frame.registerKind(WindowKind::Graphs, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TGraWin>(f, init);
+    });
+    frame.registerKind(WindowKind::Scheduling, [](TQuanFrame* f, const DocInit& init) {
+        return std::make_unique<TGrSWin>(f, init);
     });
     frame.registerKind(WindowKind::Packing, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TPackWin>(f, init);

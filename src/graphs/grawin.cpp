@@ -92,6 +92,13 @@ TGra0Win::~TGra0Win() { labels_.reset(); }
 void TGra0Win::setup()
 {
     TBasWin::setup();
+    loadFirstExample();
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+void TGra0Win::loadFirstExample()
+{
     const ViewState& v = pv_.view;
     ExampleView ev{v.cx, v.cy, v.rx, v.ry};
     FirstExample first = randomFirstExample(graph_, ev, Random::shared());
@@ -107,8 +114,6 @@ void TGra0Win::setup()
     if (window_)
         resized(window_->clientSize());
     autofit(false);
-    updateGraphMenu();
-    invalidateLayer(Picture);
 }
 
 void TGra0Win::closed()
@@ -732,7 +737,7 @@ void TGra0Win::drawPicture(plat::DC& dc)
 
 // --- the command layer -----------------------------------------------------------------------
 
-TGraWin::TGraWin(TQuanFrame* frame, DocInit init) : TGra0Win(frame, std::move(init)) {}
+TGraWin::TGraWin(TQuanFrame* frame, DocInit init, int slots) : TGra0Win(frame, std::move(init), slots) {}
 
 plat::Menu TGraWin::menuBar() const { return menuResource("GRFMENU"); }
 std::vector<plat::Accelerator> TGraWin::accelerators() const { return acceleratorResource("GRFMENU"); }

@@ -73,7 +73,8 @@ public:
 
     // --- edits the commands and the mouse make -------------------------------------
     // Every change ends here: valences, changed flag, menu checks, repaint.
-    void graphChanged();
+    // A window that keeps results of the graph (a schedule) extends it.
+    virtual void graphChanged();
     // Icon kind k (0..4) or text kind k (0..3) for every vertex and for the
     // vertices drawn later.
     void setAllIcons(int icon);
@@ -112,6 +113,9 @@ public:
 
 protected:
     void setup() override;
+    // The example a new window shows (setup's): a random cycle or street
+    // grid fitted to the window; a window of another kind shows its own.
+    virtual void loadFirstExample();
     void closed() override;
     bool wantsNotebook() const override { return true; }
     void mouseModeChanged(MouseMode before) override;
@@ -160,7 +164,7 @@ protected:
 
 class TGraWin : public TGra0Win {
 public:
-    TGraWin(TQuanFrame* frame, DocInit init);
+    TGraWin(TQuanFrame* frame, DocInit init, int slots = kGraphSlots);
 
     // The Paste commands: 0 or the message code (shown).
     int cmPaste(int id);

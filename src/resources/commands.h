@@ -236,7 +236,32 @@
     X(grcmd, Refresh, 730)                                                                                \
     X(grcmd, SlowMotion, 707)                                                                             \
     X(grcmd, HamiltonianExact, 855)                                                                       \
-    X(grcmd, TspOptimal, 856)
+    X(grcmd, TspOptimal, 856)                                                                             \
+    /* The scheduling window: its own items; the rest are the graph window's. */                         \
+    X(schedcmd, HelpFile, 330)                                                                            \
+    X(schedcmd, HelpEdit, 331)                                                                            \
+    X(schedcmd, HelpView, 332)                                                                            \
+    X(schedcmd, HelpBtns, 333)                                                                            \
+    X(schedcmd, HelpMisc, 334)                                                                            \
+    X(schedcmd, Paste, 751)                                                                               \
+    X(schedcmd, HomeWeights, 766)                                                                         \
+    X(schedcmd, OffsetWeights, 767)                                                                       \
+    X(schedcmd, ArrowFlip, gcm::ModeArrows)                                                               \
+    X(schedcmd, CopySchedule, 854)                                                                        \
+    /* Fonts and colours by the slot and role numbers of this menu. */                                   \
+    X(schedcmd, FontLabels, 60)                                                                           \
+    X(schedcmd, FontWeights, 62)                                                                          \
+    X(schedcmd, FontSummary, 67)                                                                          \
+    X(schedcmd, FontTimes, 69)                                                                            \
+    X(schedcmd, ColorBackground, 200)                                                                     \
+    X(schedcmd, ColorIcons, 202)                                                                          \
+    X(schedcmd, ColorLabels, 204)                                                                         \
+    X(schedcmd, ColorWeights, 205)                                                                        \
+    X(schedcmd, ColorEdges, 206)                                                                          \
+    X(schedcmd, ColorSummary, 207)                                                                        \
+    X(schedcmd, ColorTimes, 211)                                                                          \
+    X(schedcmd, ColorTaskCells, 212)                                                                      \
+    X(schedcmd, ColorIdleTime, 213)
 
 // R(namespace, first, count): the commands first .. first + count - 1.
 #define QUAN_COMMAND_RANGES(R)                                                                            \

@@ -17,6 +17,8 @@ extern const StringEntry kPackingStrings[];
 extern const size_t kPackingStringsCount;
 extern const StringEntry kGraphsStrings[];
 extern const size_t kGraphsStringsCount;
+extern const StringEntry kScheduleStrings[];
+extern const size_t kScheduleStringsCount;
 
 namespace {
 const std::unordered_map<int, const char*>& table()
@@ -33,6 +35,7 @@ const std::unordered_map<int, const char*>& table()
         add(kGraphicsStrings, kGraphicsStringsCount);
         add(kPackingStrings, kPackingStringsCount);
         add(kGraphsStrings, kGraphsStringsCount);
+        add(kScheduleStrings, kScheduleStringsCount);
         return m;
     }();
     return t;

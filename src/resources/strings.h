@@ -73,6 +73,7 @@ enum class Str : int {
     HorFilesFilter = 320,
     GraFilesFilter = 321,
     BnzFilesFilter = 322,
+    GrsFilesFilter = 325,
     BpaFilesFilter = 326,
     Heading = 329,
     Divisor = 332,
@@ -107,6 +108,13 @@ enum class Str : int {
     AboveOptimum = 893,
     SpacebarToAdvance = 610,
     Directions = 886,
+    // The scheduling window.
+    Processor = 890,
+    FinishingTime = 891,
+    LowerBound = 892,
+    Optimal = 893,
+    TimeWord = 894,
+    TaskTimes = 895,
     EscCancelsAutofeed = 611,
 };
 

@@ -3,6 +3,7 @@
 #include "core/msgcode.h"
 #include "docfile/document.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace quan {
@@ -42,7 +43,7 @@ bool mouseModeValid(int mode)
     return mode == MouseDrawing || (mode >= MouseVertexMove && mode <= MouseArrows);
 }
 
-int checkGra(const GraDocument& doc)
+int checkGra(const GraDocument& doc, const GraRules& rules)
 {
     const Graph& g = doc.graph;
     const std::vector<int> present = g.presentVertices();
@@ -51,7 +52,7 @@ int checkGra(const GraDocument& doc)
     for (int v : present) {
         const VertexSlot& s = g.slot(v);
         if (!finite(s.x) || !finite(s.y) || s.label.slot != v || !labelStateValid(s.label.state) ||
-            !labelStateValid(s.second.state))
+            !(rules.anySecondState || labelStateValid(s.second.state)))
             return kInconsistent;
     }
     for (Real v : doc.view)
@@ -66,9 +67,9 @@ int checkGra(const GraDocument& doc)
     return 0;
 }
 
-int writeGra(ByteWriter& out, const GraDocument& doc)
+int writeGra(ByteWriter& out, const GraDocument& doc, const GraRules& rules)
 {
-    if (const int code = checkGra(doc))
+    if (const int code = checkGra(doc, rules))
         return code;
     const Graph& g = doc.graph;
     const GraSettings& s = doc.settings;
@@ -139,15 +140,15 @@ int writeGra(ByteWriter& out, const GraDocument& doc)
     return 0;
 }
 
-int writeGra(const std::string& path, const GraDocument& doc)
+int writeGra(const std::string& path, const GraDocument& doc, const GraRules& rules)
 {
     ByteWriter w;
-    if (const int code = writeGra(w, doc))
+    if (const int code = writeGra(w, doc, rules))
         return code;
     return saveDocumentBytes(path, w);
 }
 
-int readGra(const uint8_t* data, size_t size, GraDocument& out)
+int readGra(const uint8_t* data, size_t size, GraDocument& out, const GraRules& rules)
 {
     ByteReader r(data, size);
     const int n = out.graph.slots();
@@ -218,7 +219,7 @@ int readGra(const uint8_t* data, size_t size, GraDocument& out)
         if (seconds) {
             LabelRecord second;
             second.read(r);
-            if (!labelStateValid(second.state))
+            if (!rules.anySecondState && !labelStateValid(second.state))
                 return kCannotOpen;
             g.setSecondLabel(v, second);
         }
@@ -241,9 +242,11 @@ int readGra(const uint8_t* data, size_t size, GraDocument& out)
     if (seconds) {
         const int32_t length = r.i32();
         if (r.failed() || length < 0 || static_cast<size_t>(length) > r.remaining() ||
-            static_cast<size_t>(length) > extensionBytes(g))
+            (static_cast<size_t>(length) > extensionBytes(g) && !rules.cutLongExtension))
             return kCannotOpen;
-        r.bytes(doc.extension.data(), static_cast<size_t>(length));
+        const size_t kept = std::min(static_cast<size_t>(length), extensionBytes(g));
+        r.bytes(doc.extension.data(), kept);
+        r.skip(static_cast<size_t>(length) - kept);
     }
     doc.notebook = r.fileString(kGraNotebookChars);
     if (r.failed())
@@ -255,12 +258,12 @@ int readGra(const uint8_t* data, size_t size, GraDocument& out)
     return 0;
 }
 
-int readGra(const std::string& path, GraDocument& out)
+int readGra(const std::string& path, GraDocument& out, const GraRules& rules)
 {
     Bytes bytes;
     if (!readFileBytes(path, bytes, kGraMaxFileBytes))
         return kCannotOpen;
-    return readGra(bytes, out);
+    return readGra(bytes, out, rules);
 }
 
 } // namespace quan

@@ -92,6 +92,15 @@ struct GraDocument {
     bool operator==(const GraDocument&) const = default;
 };
 
+// Where a window's file reads differently from the graph window's: the
+// scheduling window keeps a task time (any 16-bit value) in the state of
+// each second label, and keeps the first 3 x N bytes of a longer extension
+// block (the rest is skipped, never stored).
+struct GraRules {
+    bool anySecondState = false;
+    bool cutLongExtension = false;
+};
+
 // Why a document cannot be written: 0 when it can, else 6 "inconsistent
 // data": a count or maxIndex that disagrees with the slots, a label state
 // outside the 20, a label naming another slot, a non-finite position or
@@ -99,12 +108,12 @@ struct GraDocument {
 // vertices, an unknown mouse mode, decimal places or icon size out of
 // range, an extension longer than 3 x slots, a notebook longer than 64 000
 // characters, or overlays the overlay writer refuses.
-int checkGra(const GraDocument& doc);
+int checkGra(const GraDocument& doc, const GraRules& rules = {});
 // Appends the file to w: 0, or the code of checkGra with nothing appended.
-int writeGra(ByteWriter& w, const GraDocument& doc);
+int writeGra(ByteWriter& w, const GraDocument& doc, const GraRules& rules = {});
 // Saves the file whole or not at all: 0; 6 (checked before anything is
 // written, the old file untouched); 12 "cannot save file".
-int writeGra(const std::string& path, const GraDocument& doc);
+int writeGra(const std::string& path, const GraDocument& doc, const GraRules& rules = {});
 
 // Reads a file into out (whose slot count decides N): 0, or 11 "cannot open
 // file" with out unchanged for an unreadable, foreign, cut-short or
@@ -116,8 +125,11 @@ int writeGra(const std::string& path, const GraDocument& doc);
 // extension length negative, past the end or above 3 x N; no notebook).
 // The graph read has no solution (the best tour reset) and is not
 // modified; valences are left to be recomputed when needed.
-int readGra(const uint8_t* data, size_t size, GraDocument& out);
-inline int readGra(const Bytes& bytes, GraDocument& out) { return readGra(bytes.data(), bytes.size(), out); }
-int readGra(const std::string& path, GraDocument& out);
+int readGra(const uint8_t* data, size_t size, GraDocument& out, const GraRules& rules = {});
+inline int readGra(const Bytes& bytes, GraDocument& out, const GraRules& rules = {})
+{
+    return readGra(bytes.data(), bytes.size(), out, rules);
+}
+int readGra(const std::string& path, GraDocument& out, const GraRules& rules = {});
 
 } // namespace quan

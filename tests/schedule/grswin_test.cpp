@@ -1,0 +1,324 @@
+// The scheduling window on the headless platform: the first example and
+// the manager, apply / CP list / sort / undo, the chart on the recording
+// back end, edits that drop it, the paste, and ".grs" documents.
+#include "platform/recording_dc.h"
+#include "resources/rc.h"
+#include "resources/strings.h"
+#include "schedtest.h"
+#include "schedule/grswin.h"
+#include "shell/shell_fixture.h"
+
+#include <algorithm>
+#include <set>
+
+using namespace quan;
+using namespace quan::test;
+using schedtest::rowText;
+
+namespace {
+
+class GrSWinTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        frame = std::make_unique<TQuanFrame>();
+        frame->registerKind(WindowKind::Scheduling,
+                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGrSWin>(f, i); });
+        frame->create("");
+        win = open();
+        ASSERT_NE(win, nullptr);
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        HeadlessTest::TearDown();
+    }
+    TGrSWin* open(const std::string& file = "")
+    {
+        return static_cast<TGrSWin*>(frame->newWindow(WindowKind::Scheduling, file));
+    }
+    plat::HeadlessWindow& hw(TGrSWin* w = nullptr)
+    {
+        return *static_cast<plat::HeadlessWindow*>((w ? w : win)->window());
+    }
+    void click(const std::string& menuPath)
+    {
+        const int id = hw().findCommand(menuPath);
+        ASSERT_NE(id, 0) << menuPath;
+        hw().click(id);
+    }
+    int hmms() const
+    {
+        int n = 0;
+        for (const std::string& m : p.messages())
+            n += m.rfind("message: hmm", 0) == 0;
+        return n;
+    }
+    std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
+    plat::Dialog& sched() { return win->manager().dialog(); }
+    void apply(const std::string& list, int processors)
+    {
+        p.dialogText("SCHED", schedctl::List, list);
+        p.dialogText("SCHED", schedctl::Processors, std::to_string(processors));
+        p.press("SCHED", schedctl::Apply);
+    }
+    void rightClick(plat::Point at)
+    {
+        plat::MouseEvent e;
+        e.kind = plat::MouseEvent::Press;
+        e.button = 2;
+        e.pos = at;
+        win->mouse(e);
+    }
+    const plat::RecordingDC& picture()
+    {
+        hw().paintNow();
+        return static_cast<plat::RecordingDC&>(win->layerBitmap(TPreWin::Picture)->dc());
+    }
+    const Graph& g() const { return win->graph(); }
+
+    std::unique_ptr<TQuanFrame> frame;
+    TGrSWin* win = nullptr;
+};
+
+int countOf(const std::vector<std::string>& v, const std::string& s)
+{
+    return static_cast<int>(std::count(v.begin(), v.end(), s));
+}
+
+} // namespace
+
+TEST_F(GrSWinTest, OpensWithAnExampleAndTheManager)
+{
+    const std::set<std::string> lists{"BADCHGFE", "EIACBFHDG", "ABCDEFG", "ACGBDEF", "ADGFBHCE", "ABCDEFGHIJKLMNO"};
+    EXPECT_TRUE(lists.count(win->priorityList())) << win->priorityList();
+    EXPECT_EQ(g().slots(), 52);
+    EXPECT_TRUE(g().digraph);
+    EXPECT_FALSE(win->changed());
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(win->processors(), 2);
+    ASSERT_TRUE(win->manager().isVisible());
+    EXPECT_EQ(sched().text(schedctl::List), win->priorityList());
+    EXPECT_EQ(sched().text(schedctl::Processors), "2");
+    EXPECT_TRUE(sched().check(schedctl::Ordering));
+    // Every task lies inside the window.
+    const plat::Size client = hw().clientSize();
+    for (int v : g().presentVertices()) {
+        const plat::Point d = win->devicePoint(v);
+        EXPECT_GE(d.x, 0);
+        EXPECT_LT(d.x, client.w);
+        EXPECT_GE(d.y, 0);
+        EXPECT_LT(d.y, client.h);
+    }
+}
+
+TEST_F(GrSWinTest, ExampleOneApplyCriticalPathAndTheChart)
+{
+    win->loadExample(1);
+    apply("badchgfe", 2);
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    ASSERT_TRUE(win->hasSchedule());
+    EXPECT_EQ(win->schedule().finishing, 32);
+    EXPECT_EQ(win->priorityList(), "BADCHGFE");
+    EXPECT_EQ(sched().text(schedctl::List), "BADCHGFE");
+    EXPECT_TRUE(win->changed());
+
+    p.press("SCHED", schedctl::CriticalPath);
+    EXPECT_EQ(sched().text(schedctl::List), "EFGCBAHD");
+    p.press("SCHED", schedctl::Apply);
+    ASSERT_EQ(win->schedule().finishing, 27);
+    EXPECT_EQ(rowText(win->schedule().rows[0]), "E 0-8, F 8-14, G 14-23, H 23-27");
+    EXPECT_EQ(rowText(win->schedule().rows[1]), "B 0-7, A 7-12, C 14-19, D 19-22");
+
+    const plat::RecordingDC& rec = picture();
+    const std::vector<std::string> texts = rec.texts();
+    // The marked times, each once under the band.
+    for (const char* t : {"0", "7", "8", "12", "14", "19", "22", "23", "27"})
+        EXPECT_EQ(countOf(texts, t), 1 + (std::string(t) == "8" ? 1 : 0) + (std::string(t) == "7" ? 1 : 0))
+            << t; // 8 and 7 are also the times of E and B beside their tasks
+    // Task names: once beside the task, once in the chart; processor numbers 1 and 2.
+    for (const char* name : {"A", "B", "C", "D", "E", "F", "G", "H"})
+        EXPECT_GE(countOf(texts, name), 1) << name;
+    // The idle fill (palette entry 4) spans the band; eight cells in the
+    // task-cell colour (entry 38).
+    const plat::Color idle = win->colorTable().at(4), cell = win->colorTable().at(38);
+    int idleFills = 0, cells = 0;
+    for (const plat::DrawOp& op : rec.ops())
+        if (op.kind == plat::DrawOp::Polygon && op.brush) {
+            idleFills += op.brushColor == idle;
+            cells += op.brushColor == cell;
+        }
+    EXPECT_EQ(idleFills, 1);
+    EXPECT_EQ(cells, 8);
+    // Lines: one between the rows, the frame's four sides, 13 ticks.
+    int lines = 0;
+    for (const plat::DrawOp& op : rec.ops())
+        lines += op.kind == plat::DrawOp::Line && op.penColor == win->colorTable().at(win->colorRole(7)) &&
+                 (op.pts[0].x == op.pts[1].x || op.pts[0].y == op.pts[1].y);
+    EXPECT_GE(lines, 1 + 4 + 13);
+}
+
+TEST_F(GrSWinTest, TwentyProcessorsDrawTwentyRows)
+{
+    win->loadExample(7);
+    apply("ABCDEFGHIJKLMNO", 20);
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_EQ(win->processors(), 20);
+    EXPECT_EQ(win->schedule().processors(), 20);
+    const std::vector<std::string> texts = picture().texts();
+    for (int k = 1; k <= 20; ++k)
+        EXPECT_GE(countOf(texts, std::to_string(k)), 1) << k;
+}
+
+TEST_F(GrSWinTest, EditsDropTheChartAndRefusalsKeepIt)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_TRUE(win->hasSchedule());
+    // Refused lists: a break, an empty list; the schedule stays.
+    apply("EFG CBAHD", 2);
+    EXPECT_EQ(p.lastMessage(), hmm(6));
+    apply("", 2);
+    EXPECT_EQ(p.lastMessage(), hmm(2));
+    EXPECT_TRUE(win->hasSchedule());
+    EXPECT_EQ(win->priorityList(), "EFGCBAHD");
+    // Moving the view or a label keeps it; a time edited in place drops it.
+    click("Btns|Text");
+    picture();
+    const plat::Rect box = win->timeBox(6);
+    ASSERT_GT(box.width(), 0);
+    p.input(std::string("40000"));
+    rightClick({box.left + 1, box.top + 1});
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_TRUE(win->hasSchedule());
+    p.input(std::string("2"));
+    rightClick({box.left + 1, box.top + 1});
+    EXPECT_EQ(taskTime(g(), 6), 2);
+    EXPECT_FALSE(win->hasSchedule());
+
+    // Arrow flip turns a precedence round and drops the chart again.
+    apply("EFGCBAHD", 2);
+    ASSERT_TRUE(win->hasSchedule());
+    click("Btns|Arrow flip (RB)");
+    const plat::Point e = win->devicePoint(4), f = win->devicePoint(5);
+    rightClick({(e.x + f.x) / 2, (e.y + f.y) / 2});
+    EXPECT_EQ(g().Direction(5, 4), 1);
+    EXPECT_FALSE(win->hasSchedule());
+    rightClick({(e.x + f.x) / 2, (e.y + f.y) / 2});
+    EXPECT_EQ(g().Direction(4, 5), 1);
+}
+
+TEST_F(GrSWinTest, ACycleRefusesAllThreeButtons)
+{
+    p.setClipboardText("3 0 0 1 0 2 0 1 2 3 3 1 2 2 3 3 1");
+    click("File|New|Paste");
+    ASSERT_EQ(g().count(), 3);
+    p.press("SCHED", schedctl::Apply);
+    p.press("SCHED", schedctl::CriticalPath);
+    p.press("SCHED", schedctl::Sort);
+    EXPECT_EQ(hmms(), 3);
+    for (const std::string& m : p.messages()) {
+        if (m.rfind("message: hmm", 0) == 0) {
+            EXPECT_EQ(m, hmm(6));
+        }
+    }
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(sched().text(schedctl::List), "ABC");
+}
+
+TEST_F(GrSWinTest, SortUndoAndHistory)
+{
+    win->loadExample(3); // A11 B12 C12 D9 E8 F10 G12
+    p.press("SCHED", schedctl::Sort);
+    const std::string sorted = sched().text(schedctl::List);
+    ASSERT_EQ(sorted.size(), 7u);
+    EXPECT_EQ(sorted.substr(3), "AFDE"); // B, C, G (12 each) in some order first
+    apply("ABCDEFG", 3);
+    apply("GFEDCBA", 2);
+    ASSERT_EQ(win->manager().history().size(), 2u);
+    p.press("SCHED", schedctl::Undo);
+    EXPECT_EQ(sched().text(schedctl::List), "GFEDCBA");
+    EXPECT_EQ(sched().text(schedctl::Processors), "2");
+    p.press("SCHED", schedctl::Undo);
+    EXPECT_EQ(sched().text(schedctl::List), "ABCDEFG");
+    EXPECT_EQ(sched().text(schedctl::Processors), "3");
+    EXPECT_TRUE(win->manager().history().empty());
+    // Undo reschedules nothing.
+    EXPECT_EQ(win->processors(), 2);
+}
+
+TEST_F(GrSWinTest, PasteRefusalsChangeNothing)
+{
+    const Graph before = g();
+    std::string many = "53";
+    for (int k = 0; k < 53 * 3; ++k)
+        many += " 1";
+    p.setClipboardText(many);
+    click("File|New|Paste");
+    EXPECT_EQ(p.lastMessage(), hmm(106));
+    p.setClipboardText("2 0 0 1 1 0 5");
+    click("File|New|Paste");
+    EXPECT_EQ(p.lastMessage(), hmm(14));
+    EXPECT_TRUE(g() == before);
+    p.setClipboardText("3, 0 0, 1 0, 2 0, 4 5 6, 2, 1 2, 2 3");
+    click("File|New|Paste");
+    EXPECT_EQ(win->priorityList(), "ABC");
+    EXPECT_EQ(sched().text(schedctl::List), "ABC");
+    EXPECT_TRUE(win->changed());
+    // A changed document asks first; cancel keeps it.
+    p.setClipboardText("1 0 0 5");
+    p.answer(plat::IdCancel);
+    click("File|New|Paste");
+    EXPECT_EQ(g().count(), 3);
+}
+
+TEST_F(GrSWinTest, SaveAndOpenKeepTasksListAndProcessors)
+{
+    win->loadExample(1);
+    apply("BADCHGFE", 4);
+    ASSERT_TRUE(win->hasSchedule());
+    const std::string file = path("example1.grs");
+    p.file(file);
+    click("File|Save As");
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_FALSE(win->changed());
+
+    TGrSWin* other = open(file);
+    ASSERT_NE(other, nullptr);
+    EXPECT_EQ(other->graph().count(), 8);
+    EXPECT_EQ(other->graph().edgeCount(), 5);
+    EXPECT_EQ(taskTime(other->graph(), 4), 8);
+    EXPECT_EQ(other->processors(), 4);
+    EXPECT_EQ(other->priorityList(), "BADCHGFE");
+    EXPECT_FALSE(other->hasSchedule());
+    EXPECT_EQ(other->manager().dialog().text(schedctl::List), "BADCHGFE");
+    EXPECT_EQ(other->manager().dialog().text(schedctl::Processors), "4");
+}
+
+TEST_F(GrSWinTest, CopyScheduleAndHelp)
+{
+    win->loadExample(1);
+    click("Misc|copy Schedule");
+    EXPECT_EQ(p.lastMessage(), hmm(9));
+    apply("EFGCBAHD", 2);
+    click("Misc|copy Schedule");
+    const std::string notes = win->notebook().notes();
+    EXPECT_NE(notes.find("processor 1: E 0-8, F 8-14, G 14-23, H 23-27\r\n"), std::string::npos);
+    EXPECT_NE(notes.find("finishing time: 27\r\nlower bound: 27 [optimal]\r\n"), std::string::npos);
+    for (const char* h : {"QNSFILEH", "QNSEDITH", "QNSVIEWH", "QNSBTNSH", "QNSMISCH", "QNSDIALH"})
+        EXPECT_FALSE(helpText(h).empty()) << h;
+}
+
+TEST_F(GrSWinTest, TheFileHelpExampleIsExampleOne)
+{
+    const std::string& h = helpText("QNSFILEH");
+    const std::string from = "----- copy from here\n", to = "----- to here";
+    const size_t a = h.find(from), b = h.find(to);
+    ASSERT_NE(a, std::string::npos);
+    ASSERT_NE(b, std::string::npos);
+    p.setClipboardText(h.substr(a + from.size(), b - a - from.size()));
+    click("File|New|Paste");
+    apply("BADCHGFE", 2);
+    EXPECT_EQ(win->schedule().finishing, 32);
+}
