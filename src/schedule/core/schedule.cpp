@@ -29,7 +29,9 @@ void setTaskTime(Graph& g, int v, int time)
     LabelRecord r = g.secondLabel(v);
     r.slot = static_cast<int16_t>(v);
     r.state = static_cast<int16_t>(std::clamp(time, -32768, 32767));
-    r.setText("P" + formatInt(v));
+    std::string text = "P";
+    text += formatInt(v);
+    r.setText(text);
     g.setSecondLabel(v, r);
 }
 
