@@ -92,14 +92,16 @@ TGra0Win::~TGra0Win() { labels_.reset(); }
 void TGra0Win::setup()
 {
     TBasWin::setup();
-    const ViewState& v = pv_.view;
-    ExampleView ev{v.cx, v.cy, v.rx, v.ry};
-    FirstExample first = randomFirstExample(graph_, ev, Random::shared());
-    if (first.grid) {
-        gridRows_ = static_cast<int16_t>(first.rows);
-        gridColumns_ = static_cast<int16_t>(first.columns);
-    } else {
-        circleCount_ = static_cast<int16_t>(first.vertices);
+    if (wantsFirstExample()) {
+        const ViewState& v = pv_.view;
+        ExampleView ev{v.cx, v.cy, v.rx, v.ry};
+        FirstExample first = randomFirstExample(graph_, ev, Random::shared());
+        if (first.grid) {
+            gridRows_ = static_cast<int16_t>(first.rows);
+            gridColumns_ = static_cast<int16_t>(first.columns);
+        } else {
+            circleCount_ = static_cast<int16_t>(first.vertices);
+        }
     }
     graph_.modified = false;
     graph_.ComputeValences();
@@ -723,6 +725,7 @@ void TGra0Win::drawPicture(plat::DC& dc)
 // --- the command layer -----------------------------------------------------------------------
 
 TGraWin::TGraWin(TQuanFrame* frame, DocInit init) : TGra0Win(frame, std::move(init)) {}
+TGraWin::TGraWin(TQuanFrame* frame, DocInit init, int slots) : TGra0Win(frame, std::move(init), slots) {}
 
 plat::Menu TGraWin::menuBar() const { return menuResource("GRFMENU"); }
 std::vector<plat::Accelerator> TGraWin::accelerators() const { return acceleratorResource("GRFMENU"); }

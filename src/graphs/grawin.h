@@ -112,6 +112,9 @@ protected:
     void setup() override;
     void closed() override;
     bool wantsNotebook() const override { return true; }
+    // Whether setup puts a random first example in the window (windows that
+    // build their graph from a document of their own say no).
+    virtual bool wantsFirstExample() const { return true; }
     void mouseModeChanged(MouseMode before) override;
     void storeParameters(SettingsState& s) const override;
     void loadParameters(const SettingsState& s) override;
@@ -152,6 +155,8 @@ protected:
 class TGraWin : public TGra0Win {
 public:
     TGraWin(TQuanFrame* frame, DocInit init);
+    // A graph window of another number of slots (elections, scheduling).
+    TGraWin(TQuanFrame* frame, DocInit init, int slots);
 
     // The Paste commands: 0 or the message code (shown).
     int cmPaste(int id);

@@ -219,7 +219,18 @@
     X(grcmd, Autofit, 703)                                                                                \
     X(grcmd, IconSize, 702)                                                                               \
     X(grcmd, Data, 732)                                                                                   \
-    X(grcmd, Definition, 747)
+    X(grcmd, Definition, 747)                                                                             \
+    /* The election window. */                                                                            \
+    X(votcmd, HelpFile, 330)                                                                              \
+    X(votcmd, HelpView, 331)                                                                              \
+    X(votcmd, Condorcet, 770)                                                                             \
+    X(votcmd, Plurality, 771)                                                                             \
+    X(votcmd, Borda, 772)                                                                                 \
+    X(votcmd, SaveGraph, 773)                                                                             \
+    X(votcmd, Points, 775)                                                                                \
+    X(votcmd, Runoffs, 777)                                                                               \
+    X(votcmd, Graph, 778)                                                                                 \
+    X(votcmd, Notebook, gcm::Notebook)
 
 // R(namespace, first, count): the commands first .. first + count - 1.
 #define QUAN_COMMAND_RANGES(R)                                                                            \

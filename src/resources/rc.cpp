@@ -18,6 +18,7 @@ extern const char kApportionRc[];
 extern const char kPowerRc[];
 extern const char kPackingRc[];
 extern const char kGraphsRc[];
+extern const char kElectionsRc[];
 extern const HelpEntry kShellHelp[];
 extern const size_t kShellHelpCount;
 extern const HelpEntry kTextHelp[];
@@ -32,6 +33,8 @@ extern const HelpEntry kPackingHelp[];
 extern const size_t kPackingHelpCount;
 extern const HelpEntry kGraphsHelp[];
 extern const size_t kGraphsHelpCount;
+extern const HelpEntry kElectionsHelp[];
+extern const size_t kElectionsHelpCount;
 
 namespace {
 
@@ -367,7 +370,8 @@ const Registry& registry()
     static const Registry r = [] {
         Registry reg;
         Popups popups;
-        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc, kGraphsRc}) {
+        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc, kGraphsRc,
+                                   kElectionsRc}) {
             RcBundle b = parseRc(script, popups);
             for (auto& p : b.popups)
                 popups[p.first] = std::move(p.second);
@@ -394,6 +398,7 @@ const Registry& registry()
         addHelp(kPowerHelp, kPowerHelpCount);
         addHelp(kPackingHelp, kPackingHelpCount);
         addHelp(kGraphsHelp, kGraphsHelpCount);
+        addHelp(kElectionsHelp, kElectionsHelpCount);
         return reg;
     }();
     return r;

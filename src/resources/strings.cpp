@@ -17,6 +17,8 @@ extern const StringEntry kPackingStrings[];
 extern const size_t kPackingStringsCount;
 extern const StringEntry kGraphsStrings[];
 extern const size_t kGraphsStringsCount;
+extern const StringEntry kElectionsStrings[];
+extern const size_t kElectionsStringsCount;
 
 namespace {
 const std::unordered_map<int, const char*>& table()
@@ -33,6 +35,7 @@ const std::unordered_map<int, const char*>& table()
         add(kGraphicsStrings, kGraphicsStringsCount);
         add(kPackingStrings, kPackingStringsCount);
         add(kGraphsStrings, kGraphsStringsCount);
+        add(kElectionsStrings, kElectionsStringsCount);
         return m;
     }();
     return t;

@@ -72,6 +72,7 @@ enum class Str : int {
     HorFilesFilter = 320,
     GraFilesFilter = 321,
     BnzFilesFilter = 322,
+    VotFilesFilter = 323,
     BpaFilesFilter = 326,
     Heading = 329,
     Divisor = 332,
@@ -92,6 +93,7 @@ enum class Str : int {
     LabelWord = 815,
     Weights = 852,
     Directions = 886,
+    TotalVotes = 870,
     EscCancelsAutofeed = 611,
 };
 
