@@ -7,6 +7,8 @@
 #include "resources/strings.h"
 #include "text/textops.h"
 
+#include <algorithm>
+
 namespace quan {
 
 plat::Point ballotManagerPlacement(const plat::Rect& window)
@@ -143,6 +145,11 @@ TVotDlg& TPreVotWin::manager()
 void TPreVotWin::setup()
 {
     TGraWin::setup();
+    // The window's place is known before the manager is placed beside it.
+    if (window_) {
+        const plat::Rect g = window_->geometry();
+        window_->setGeometry(cascadePlace({std::max(g.width(), 200), std::max(g.height(), 160)}));
+    }
     // A new election has not been saved anywhere.
     setChanged(true);
     updateVoteMenu();

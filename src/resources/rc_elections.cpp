@@ -46,13 +46,13 @@ END
 // (131), random (141, 142), dropping a candidate (151..153), the profile
 // on the clipboard and in the notebook (161, 162), help (171). The
 // drop-downs' heights include their open lists.
-DIALOG ELECTION "ballot manager", 196, 148
+DIALOG ELECTION "ballot manager", 216, 148
   LTEXT "names", -1, 8, 10, 28, 10
   EDITTEXT 101, 38, 8, 74, 12
   PUSHBUTTON "new names", 102, 118, 7, 70, 14
   LTEXT "ballots", -1, 8, 30, 28, 10
   DROPDOWN 111, 38, 28, 74, 100
-  LTEXT "", 112, 118, 30, 70, 10
+  LTEXT "", 112, 118, 30, 92, 10
   LTEXT "votes :", -1, 8, 50, 28, 10
   EDITTEXT 121, 38, 48, 40, 12
   PUSHBUTTON "cast votes", 122, 82, 47, 54, 14

@@ -605,12 +605,13 @@ TEST_F(VotWinTest, FilesRoundTripThroughTheWindow)
     EXPECT_EQ(other->notebookText(), kFiftyFive);
     EXPECT_EQ(other->summaryWindow().title(), "election summary (55 total votes)");
     EXPECT_TRUE(hw(other).menuItemChecked(votcmd::Condorcet));
-    // Saved again, only the current ballot's word may differ.
+    // Saved again, the election's part differs only in the current ballot's
+    // word (the header holds each window's own place on the screen).
     std::string again = saveAs("again.vot", other);
     ASSERT_EQ(again.size(), bytes.size());
     for (size_t k = at + 8; k < at + 12; ++k)
         again[k] = bytes[k];
-    EXPECT_EQ(again, bytes);
+    EXPECT_EQ(again.substr(at), bytes.substr(at));
 
     // File|Open of a file that is no election: 411, the election unchanged.
     ASSERT_TRUE(writeFileAtomically(path("junk.vot"), std::string(300, 'x')));
