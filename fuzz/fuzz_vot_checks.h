@@ -53,7 +53,7 @@ inline std::string checkElection(const Election& e)
         if (firsts != e.total())
             return "first places do not add up to T";
         const std::string text = summaryText(e);
-        if (text.empty() || text.size() > kSummaryChars)
+        if (text.empty() || text.size() > kElectionSummaryChars)
             return "summary empty or too long";
     }
     return "";

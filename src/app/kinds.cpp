@@ -1,6 +1,7 @@
 #include "app/kinds.h"
 
 #include "apportion/appwin.h"
+#include "elections/votwin.h"
 #include "graphs/grawin.h"
 #include "packing/packwin.h"
 #include "power/banwin.h"
@@ -22,6 +23,9 @@ void registerWindowKinds(TQuanFrame& frame)
     });
     frame.registerKind(WindowKind::Scheduling, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TGrSWin>(f, init);
+    });
+    frame.registerKind(WindowKind::Voting, [](TQuanFrame* f, const DocInit& init) {
+        return std::make_unique<TVotWin>(f, init);
     });
     frame.registerKind(WindowKind::Packing, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TPackWin>(f, init);

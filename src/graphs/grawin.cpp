@@ -92,7 +92,8 @@ TGra0Win::~TGra0Win() { labels_.reset(); }
 void TGra0Win::setup()
 {
     TBasWin::setup();
-    loadFirstExample();
+    if (wantsFirstExample())
+        loadFirstExample();
     updateGraphMenu();
     invalidateLayer(Picture);
 }

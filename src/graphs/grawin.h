@@ -118,6 +118,9 @@ protected:
     virtual void loadFirstExample();
     void closed() override;
     bool wantsNotebook() const override { return true; }
+    // Whether setup puts a random first example in the window (windows that
+    // build their graph from a document of their own say no).
+    virtual bool wantsFirstExample() const { return true; }
     void mouseModeChanged(MouseMode before) override;
     void storeParameters(SettingsState& s) const override;
     void loadParameters(const SettingsState& s) override;

@@ -261,7 +261,18 @@
     X(schedcmd, ColorSummary, 207)                                                                        \
     X(schedcmd, ColorTimes, 211)                                                                          \
     X(schedcmd, ColorTaskCells, 212)                                                                      \
-    X(schedcmd, ColorIdleTime, 213)
+    X(schedcmd, ColorIdleTime, 213)                                                                       \
+    /* The election window. */                                                                            \
+    X(votcmd, HelpFile, 330)                                                                              \
+    X(votcmd, HelpView, 331)                                                                              \
+    X(votcmd, Condorcet, 770)                                                                             \
+    X(votcmd, Plurality, 771)                                                                             \
+    X(votcmd, Borda, 772)                                                                                 \
+    X(votcmd, SaveGraph, 773)                                                                             \
+    X(votcmd, Points, 775)                                                                                \
+    X(votcmd, Runoffs, 777)                                                                               \
+    X(votcmd, Graph, 778)                                                                                 \
+    X(votcmd, Notebook, gcm::Notebook)
 
 // R(namespace, first, count): the commands first .. first + count - 1.
 #define QUAN_COMMAND_RANGES(R)                                                                            \

@@ -19,6 +19,7 @@ extern const char kPowerRc[];
 extern const char kPackingRc[];
 extern const char kGraphsRc[];
 extern const char kScheduleRc[];
+extern const char kElectionsRc[];
 extern const HelpEntry kShellHelp[];
 extern const size_t kShellHelpCount;
 extern const HelpEntry kTextHelp[];
@@ -35,6 +36,8 @@ extern const HelpEntry kGraphsHelp[];
 extern const size_t kGraphsHelpCount;
 extern const HelpEntry kScheduleHelp[];
 extern const size_t kScheduleHelpCount;
+extern const HelpEntry kElectionsHelp[];
+extern const size_t kElectionsHelpCount;
 
 namespace {
 
@@ -370,7 +373,8 @@ const Registry& registry()
     static const Registry r = [] {
         Registry reg;
         Popups popups;
-        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc, kGraphsRc, kScheduleRc}) {
+        for (const char* script : {kShellRc, kTextRc, kGraphicsRc, kApportionRc, kPowerRc, kPackingRc, kGraphsRc,
+                                   kScheduleRc, kElectionsRc}) {
             RcBundle b = parseRc(script, popups);
             for (auto& p : b.popups)
                 popups[p.first] = std::move(p.second);
@@ -398,6 +402,7 @@ const Registry& registry()
         addHelp(kPackingHelp, kPackingHelpCount);
         addHelp(kGraphsHelp, kGraphsHelpCount);
         addHelp(kScheduleHelp, kScheduleHelpCount);
+        addHelp(kElectionsHelp, kElectionsHelpCount);
         return reg;
     }();
     return r;

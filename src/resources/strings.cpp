@@ -1,6 +1,7 @@
 #include "resources/strings.h"
 
 #include <unordered_map>
+#include <vector>
 
 namespace quan {
 
@@ -19,15 +20,25 @@ extern const StringEntry kGraphsStrings[];
 extern const size_t kGraphsStringsCount;
 extern const StringEntry kScheduleStrings[];
 extern const size_t kScheduleStringsCount;
+extern const StringEntry kElectionsStrings[];
+extern const size_t kElectionsStringsCount;
 
 namespace {
+// Ids that more than one entry gives (the later entry wins in the table).
+std::vector<int>& duplicates()
+{
+    static std::vector<int> d;
+    return d;
+}
+
 const std::unordered_map<int, const char*>& table()
 {
     static const std::unordered_map<int, const char*> t = [] {
         std::unordered_map<int, const char*> m;
         auto add = [&m](const StringEntry* e, size_t n) {
             for (size_t i = 0; i < n; ++i)
-                m[e[i].id] = e[i].text;
+                if (!m.emplace(e[i].id, e[i].text).second)
+                    duplicates().push_back(e[i].id);
         };
         add(kShellStrings, kShellStringsCount);
         add(kApportionStrings, kApportionStringsCount);
@@ -36,11 +47,18 @@ const std::unordered_map<int, const char*>& table()
         add(kPackingStrings, kPackingStringsCount);
         add(kGraphsStrings, kGraphsStringsCount);
         add(kScheduleStrings, kScheduleStringsCount);
+        add(kElectionsStrings, kElectionsStringsCount);
         return m;
     }();
     return t;
 }
 } // namespace
+
+std::vector<int> duplicateStringIds()
+{
+    (void)table();
+    return duplicates();
+}
 
 const char* str(int id)
 {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace quan {
 
@@ -74,6 +75,7 @@ enum class Str : int {
     GraFilesFilter = 321,
     BnzFilesFilter = 322,
     GrsFilesFilter = 325,
+    VotFilesFilter = 323,
     BpaFilesFilter = 326,
     Heading = 329,
     Divisor = 332,
@@ -109,15 +111,19 @@ enum class Str : int {
     SpacebarToAdvance = 610,
     Directions = 886,
     // The scheduling window.
-    Processor = 890,
-    FinishingTime = 891,
-    LowerBound = 892,
-    Optimal = 893,
-    TimeWord = 894,
-    TaskTimes = 895,
+    Processor = 940,
+    FinishingTime = 941,
+    LowerBound = 942,
+    Optimal = 943,
+    TimeWord = 944,
+    TaskTimes = 945,
+    TotalVotes = 870,
     EscCancelsAutofeed = 611,
 };
 
+// Ids given by more than one entry of the tables (a programming error; the
+// first entry is the one shown).
+std::vector<int> duplicateStringIds();
 // The text of string id, or "" when the table has none.
 const char* str(int id);
 inline std::string S(int id) { return str(id); }

@@ -4,12 +4,12 @@
 namespace quan {
 
 extern const StringEntry kScheduleStrings[] = {
-    {890, "processor"},
-    {891, "finishing time"},
-    {892, "lower bound"},
-    {893, "[optimal]"},
-    {894, "time of task"},
-    {895, "task times"},
+    {940, "processor"},
+    {941, "finishing time"},
+    {942, "lower bound"},
+    {943, "[optimal]"},
+    {944, "time of task"},
+    {945, "task times"},
 };
 extern const size_t kScheduleStringsCount = sizeof(kScheduleStrings) / sizeof(kScheduleStrings[0]);
 

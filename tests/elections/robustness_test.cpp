@@ -1,7 +1,8 @@
 // The fuzz targets' properties, always run: the committed seeds of
 // fuzz_vot and a few thousand mutations of them go through the ".vot"
-// reader and the profile paste.
+// reader and the profile paste; a few hundred through the election window.
 #include "../../fuzz/fuzz_vot_checks.h"
+#include "../../fuzz/fuzz_vot_window.h"
 #include "robustness.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,12 @@ TEST(ElectionRobustness, VotSeedsAndMutations)
     const std::vector<robust::Bytes> seeds = robust::corpus("fuzz_vot");
     ASSERT_GE(seeds.size(), 4u);
     robust::runAll(seeds, {&fuzzcheck::checkVot}, 6561, 3000);
+}
+
+TEST(ElectionRobustness, VotSeedsAndMutationsInTheWindow)
+{
+    const std::vector<robust::Bytes> seeds = robust::corpus("fuzz_vot");
+    robust::runAll(seeds, {&fuzzcheck::checkVotWindow}, 6562, 300);
 }
 
 TEST(ElectionRobustness, ProfileSeedsAndMutations)

@@ -201,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(Templates, TemplateLayout,
                          ::testing::Values("divisor", "ONEINPUT", "TWOINPUT", "delete", "OKMBOX", "YNMBOX",
                                            "YNCMBOX", "DP", "PRNSPX2", "LUNCH", "ABOUT", "EDITRGB", "VIEWCEN",
                                            "VIEWCOR", "VIEWALL", "SETGRID", "AXVBLS", "conflicting",
-                                           "randomweights"),
+                                           "randomweights", "ELECTION", "BORDA"),
                          [](const ::testing::TestParamInfo<const char*>& p) { return std::string(p.param); });
 
 TEST(TemplateDialog, TheDivisorDialogHasItsFieldButtonsAndSliderInARow)

@@ -344,6 +344,25 @@ const Pinned kMenuItems[] = {
         {"GRSMENU", "Misc|copy Schedule", 854},
         {"GRSMENU", "Misc|Simulprint", 307},
         {"GRSMENU", "Misc|Help", 334},
+        {"VOTMENU", "File|Open ...", 59},
+        {"VOTMENU", "File|Save", 57},
+        {"VOTMENU", "File|Save As ...", 58},
+        {"VOTMENU", "File|Print ...", 303},
+        {"VOTMENU", "File|Format ...", 304},
+        {"VOTMENU", "File|Select printer ...", 93},
+        {"VOTMENU", "File|Copy to clipboard", 311},
+        {"VOTMENU", "File|With back color", 221},
+        {"VOTMENU", "File|Image size ...", 90},
+        {"VOTMENU", "File|Bitmap to clipboard", 310},
+        {"VOTMENU", "File|Help", 330},
+        {"VOTMENU", "File|Exit", 361},
+        {"VOTMENU", "View|Plurality", 771},
+        {"VOTMENU", "View|Runoffs", 777},
+        {"VOTMENU", "View|Borda", 772},
+        {"VOTMENU", "View|Points ...", 775},
+        {"VOTMENU", "View|Condorcet", 770},
+        {"VOTMENU", "View|Notebook", 75},
+        {"VOTMENU", "View|Help", 331},
 };
 
 const Pinned kKeys[] = {
@@ -395,6 +414,9 @@ const Pinned kKeys[] = {
         {"PACKMENU", "Ctrl+S", 57},
         {"PACKMENU", "Ctrl+O", 59},
         {"PACKMENU", "Ctrl+P", 303},
+        {"VOTMENU", "Ctrl+S", 57},
+        {"VOTMENU", "Ctrl+O", 59},
+        {"VOTMENU", "Ctrl+P", 303},
 };
 
 std::string withoutMarkers(const std::string& s)

@@ -12,3 +12,8 @@ TEST(StringTable, NumberedMessagesAreString400PlusN)
     EXPECT_EQ(S(427), "");
     EXPECT_EQ(S(168), "infinite");
 }
+
+TEST(Strings, EveryIdIsGivenOnce)
+{
+    EXPECT_EQ(duplicateStringIds(), std::vector<int>{});
+}

@@ -155,7 +155,7 @@ std::string summaryText(const Election& e)
         out += bordaReport(e);
     if (s.condorcet)
         out += condorcetReport(e);
-    return out.size() > kSummaryChars ? out.substr(0, kSummaryChars) : out;
+    return out.size() > kElectionSummaryChars ? out.substr(0, kElectionSummaryChars) : out;
 }
 
 std::string summaryTitle(const Election& e) { return "election summary (" + formatInt(e.total()) + " total votes)"; }

@@ -10,7 +10,7 @@
 namespace quan {
 
 // The size of the summary's buffer; the text never comes near it.
-inline constexpr size_t kSummaryChars = 64000;
+inline constexpr size_t kElectionSummaryChars = 64000;
 
 // The reports whose switches are on, in the order plurality, runoffs,
 // Borda, Condorcet; empty when T is below 1.
