@@ -220,3 +220,71 @@ TEST_F(PwrWinTest, AutofeedShowsHowToCancelIt)
     ASSERT_EQ(spy->captions.size(), 1u);
     EXPECT_EQ(spy->captions[0].find("autofeed"), std::string::npos);
 }
+
+TEST_F(PwrWinTest, AQuotaBeyondThirtyOneBitsComesBackWhole)
+{
+    ASSERT_EQ(win->table().setBlocs(std::vector<Real>(4, 2100000000), {"a", "b", "c", "d"}), 0);
+    // 8 400 000 000 in all: the majority is 4 200 000 001, three blocs.
+    EXPECT_EQ(win->table().quota(), 4200000001LL);
+    p.file(path("big.bnz"));
+    click("File|Save As ...");
+    ASSERT_EQ(win->table().setQuota(5), 0);
+    ASSERT_EQ(win->readDocument(path("big.bnz")), 0);
+    EXPECT_EQ(win->table().quota(), 4200000001LL);
+    click("Calculate|All cases");
+    // Three of four blocs win: each bloc swings in the three 3-bloc
+    // coalitions it is in, 6 pivotal of 16.
+    EXPECT_EQ(win->table().exactPivotal(0), BigUint(6));
+}
+
+TEST_F(PwrWinTest, ReadingResetsTheTableAsNewRandomDoes)
+{
+    ASSERT_EQ(win->table().setBlocs(std::vector<Real>(10, 77), std::vector<std::string>(10, "old")), 0);
+    click("Calculate|Large power unit");
+    ASSERT_EQ(win->table().unit(), PowerUnit::Large);
+    BnzDocument doc;
+    doc.weights = {5, 3, 2};
+    doc.names = {"A", "B", "C"};
+    doc.low = 20;
+    doc.high = 30;
+    ASSERT_EQ(writeBnz(path("three.bnz"), doc), 0);
+    ASSERT_EQ(win->readDocument(path("three.bnz")), 0);
+    EXPECT_EQ(win->table().unit(), PowerUnit::Small);
+    // Rows beyond the file's three come back fresh, not as they were.
+    ASSERT_EQ(win->table().setBlocCount(5), 0);
+    for (int i = 3; i < 5; ++i) {
+        EXPECT_EQ(win->table().bloc(i).name, BlocTable::defaultName(i + 1));
+        EXPECT_GE(win->table().bloc(i).value[0], 20);
+        EXPECT_LE(win->table().bloc(i).value[0], 30);
+    }
+}
+
+TEST_F(PwrWinTest, TableColoursThatAreNotAllDifferentGetTheirDefaults)
+{
+    HeaderState h = win->headerState();
+    h.roles[0] = h.roles[1] = 5;
+    BnzDocument doc = win->table().save();
+    doc.header = h;
+    ASSERT_EQ(writeBnz(path("grey.bnz"), doc), 0);
+    ASSERT_EQ(win->readDocument(path("grey.bnz")), 0);
+    EXPECT_EQ(win->tableColors(), kBlocTableColors);
+    h.roles[0] = 33;
+    h.roles[1] = 34;
+    h.roles[2] = 35;
+    h.roles[3] = 36;
+    doc.header = h;
+    ASSERT_EQ(writeBnz(path("own.bnz"), doc), 0);
+    ASSERT_EQ(win->readDocument(path("own.bnz")), 0);
+    EXPECT_EQ(win->tableColors(), (ColorChoices{33, 34, 35, 36}));
+    // The table is drawn in them: names in 35, the heading in 36.
+    const auto& ops = hw().paintNow().ops();
+    bool nameSeen = false, headingSeen = false;
+    for (const auto& op : ops) {
+        if (op.kind == plat::DrawOp::Text && op.text == "A")
+            nameSeen = op.textColor == win->color(35);
+        if (op.kind == plat::DrawOp::Text && op.text == "weight")
+            headingSeen = op.textColor == win->color(36);
+    }
+    EXPECT_TRUE(nameSeen);
+    EXPECT_TRUE(headingSeen);
+}
