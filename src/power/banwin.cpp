@@ -130,6 +130,8 @@ void TBanWin::setup()
 
 const TableGridModel& TBanWin::gridModel() const { return *model_; }
 
+plat::Rect TBanWin::cellRect(int row, int col) const { return grid_.cellRect(*model_, row, col); }
+
 void TBanWin::fitWidth()
 {
     if (!window_)

@@ -48,6 +48,9 @@ public:
     void tableChanged();
 
     const TableGrid& grid() const { return grid_; }
+    // The rectangle of a table cell on screen (row -1 headings, col -1
+    // names); empty when it is scrolled away.
+    plat::Rect cellRect(int row, int col) const;
     const TableGridModel& gridModel() const;
     void command(int id) override;
     void paint(plat::DC& dc) override;

@@ -528,7 +528,9 @@ std::string BlocTable::textOut() const
 {
     ColumnTable t;
     t.nameHeading = headings_[kNameHeading];
-    t.nameWidth = nameWidth();
+    // The names' column is at least as wide as its heading, which is never
+    // cut.
+    t.nameWidth = std::max(nameWidth(), headings_[kNameHeading].size());
     t.columnWidth = static_cast<size_t>(std::max(columnWidth_, 0));
     for (int c = 0; c < kColumns; ++c)
         t.headings.push_back(headings_[static_cast<size_t>(c)]);
