@@ -24,6 +24,7 @@ public:
     // choices that are out of range or not all different).
     int fill(const std::vector<int64_t>& weights, const std::vector<std::string>& names, int64_t quota,
              const std::string& documentName, const ColorChoices& colors);
+    int32_t windowKind() const override { return kKindWorksheet; }
     const Worksheet& worksheet() const { return sheet_; }
     ColorChoices colorChoices() const;
     // Called whenever the user picks one of the four colours.

@@ -3,6 +3,7 @@
 #include "power/banwin.h"
 #include "power/bnzfile.h"
 #include "power/pwrwin.h"
+#include "docfile/settings.h"
 #include "shell/shell_fixture.h"
 
 #include <algorithm>
@@ -287,4 +288,27 @@ TEST_F(PwrWinTest, TableColoursThatAreNotAllDifferentGetTheirDefaults)
     }
     EXPECT_TRUE(nameSeen);
     EXPECT_TRUE(headingSeen);
+}
+
+TEST_F(PwrWinTest, ClosingTheWorksheetWritesItsSettingsFile)
+{
+    openSheet();
+    TPwrWin& w = *win->worksheetWindow();
+    w.setColorRole(TPwrWin::kRolePivotal, 57);
+    w.colorsChanged();
+    sheetWindow().click(sheetWindow().findCommand("File|Close"));
+    EXPECT_FALSE(win->worksheetOpen());
+    SettingsState s;
+    s.header = headerStateFor(kKindWorksheet);
+    ASSERT_TRUE(ReadSettingsFile(p.settingsDirectory() + "wpiv.ini", s));
+    EXPECT_EQ(s.header.kind, 888);
+    EXPECT_EQ(s.header.roles[3], 57);
+    // Every menu of the worksheet has its help text.
+    for (const char* help : {"File|Help", "Format|Help", "Colors|Help"}) {
+        sheetWindow().click(sheetWindow().findCommand(help));
+        EXPECT_TRUE(w.helpWindow().visible()) << help;
+        EXPECT_FALSE(w.helpWindow().text().empty()) << help;
+    }
+    click("Misc|Help");
+    EXPECT_NE(win->helpWindow().text().find("CALCULATIONS"), std::string::npos);
 }
