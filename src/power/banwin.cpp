@@ -512,6 +512,15 @@ void TBanWin::showWorksheet()
         init.readSettings = init_.readSettings;
         pwrWin_ = std::make_unique<TPwrWin>(frame_, init);
         pwrWin_->create();
+        // Beside the table, so that both are seen, as far as the screen allows.
+        if (window_ && pwrWin_->window()) {
+            const plat::Rect mine = window_->geometry();
+            const plat::Rect its = pwrWin_->window()->geometry();
+            const plat::Size screen = plat::Platform::get().screenSize();
+            const int left = std::clamp(mine.right + 8, 0, std::max(0, screen.w - its.width()));
+            const int top = std::clamp(mine.top, 0, std::max(0, screen.h - 200));
+            pwrWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
+        }
         // The worksheet's colour choices go with the document.
         pwrWin_->setColorsChanged([this](const ColorChoices& c) {
             table_.setWorksheetColors(c);

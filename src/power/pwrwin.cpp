@@ -26,6 +26,8 @@ struct SheetPainter {
     int charW, lineH;
     plat::Color table, wins, pivotal;
     plat::Font font;
+    // The bloc columns drawn: first .. last - 1 (the total column always).
+    int first = 0, last = 0;
 
     // Draws the line of row r (or the heading, -1, or the counts, -2) with
     // its left edge at x and its top at y.
@@ -34,15 +36,15 @@ struct SheetPainter {
         std::vector<Piece> pieces;
         if (r == -1) {
             pieces.push_back({padLeft(S(Str::Total), totalChars)});
-            for (int j = 0; j < sheet.blocCount(); ++j)
+            for (int j = first; j < last; ++j)
                 pieces.push_back({padLeft(sheet.name(j), fieldChars)});
         } else if (r == -2) {
             pieces.push_back({std::string(totalChars, ' ')});
-            for (int j = 0; j < sheet.blocCount(); ++j)
+            for (int j = first; j < last; ++j)
                 pieces.push_back({padLeft(formatInt(sheet.count(j)), fieldChars)});
         } else {
             pieces.push_back({padLeft(formatInt(sheet.total(r)), totalChars), sheet.winning(r)});
-            for (int j = 0; j < sheet.blocCount(); ++j)
+            for (int j = first; j < last; ++j)
                 pieces.push_back({padLeft(formatInt(sheet.entry(r, j)), fieldChars), false, sheet.pivotal(r, j)});
         }
         for (const Piece& p : pieces) {
@@ -66,7 +68,7 @@ struct SheetPainter {
     }
     int lineWidth() const
     {
-        return static_cast<int>(totalChars + fieldChars * static_cast<size_t>(sheet.blocCount())) * charW;
+        return static_cast<int>(totalChars + fieldChars * static_cast<size_t>(std::max(0, last - first))) * charW;
     }
 };
 
@@ -115,8 +117,10 @@ int TPwrWin::fill(const std::vector<int64_t>& weights, const std::vector<std::st
                   const std::string& documentName, const ColorChoices& colors)
 {
     firstRow_ = 0;
+    firstCol_ = 0;
     documentName_ = documentName;
     const int code = sheet_.build(weights, names, quota);
+    fitWidth();
     // The document's choices, else the worksheet's own, else the defaults.
     const ColorChoices use = colorChoicesValid(colors) ? colors : checkedColorChoices(colorChoices(), kWorksheetColors);
     for (int k = 0; k < 4; ++k)
@@ -129,6 +133,21 @@ int TPwrWin::fill(const std::vector<int64_t>& weights, const std::vector<std::st
         window_->invalidate();
     }
     return code;
+}
+
+// Wide enough for every column, as far as the screen allows (the columns
+// scroll otherwise).
+void TPwrWin::fitWidth()
+{
+    if (!window_ || sheet_.blocCount() == 0)
+        return;
+    const int charW = (font(0).pixelSize() * 3 + 4) / 5;
+    const int chars = static_cast<int>(sheet_.totalWidth(S(Str::Total)) +
+                                       sheet_.fieldWidth() * static_cast<size_t>(sheet_.blocCount()));
+    const plat::Rect g = window_->geometry();
+    const int screenW = plat::Platform::get().screenSize().w;
+    const int width = std::clamp(chars * charW + 48, 240, std::max(240, screenW - g.left - 8));
+    window_->setGeometry({g.left, g.top, g.left + width, g.bottom});
 }
 
 std::string TPwrWin::textOut(bool* cut) const { return sheet_.textOut(S(Str::Total), kMaxTextLength, cut); }
@@ -164,6 +183,25 @@ void TPwrWin::showScrollBar()
     v.page = std::max(1, rowsInView_);
     v.pos = firstRow_;
     window_->setScrollBar(plat::ScrollBarKind::Vertical, v);
+    plat::ScrollBarState h;
+    h.visible = firstCol_ > 0 || sheet_.blocCount() > colsInView_;
+    h.max = std::max(0, sheet_.blocCount() - 1);
+    h.page = std::max(1, colsInView_);
+    h.pos = firstCol_;
+    window_->setScrollBar(plat::ScrollBarKind::Horizontal, h);
+}
+
+bool TPwrWin::scrollColumnsTo(int first)
+{
+    first = std::clamp(first, 0, std::max(0, sheet_.blocCount() - colsInView_));
+    if (first == firstCol_)
+        return false;
+    firstCol_ = first;
+    if (window_) {
+        showScrollBar();
+        window_->invalidate();
+    }
+    return true;
 }
 
 void TPwrWin::paint(plat::DC& dc)
@@ -175,13 +213,21 @@ void TPwrWin::paint(plat::DC& dc)
     const plat::Size ext = dc.textExtent("0");
     const int charW = std::max(1, ext.w), lineH = std::max(1, ext.h);
     SheetPainter p{sheet_, sheet_.totalWidth(S(Str::Total)), sheet_.fieldWidth(), charW, lineH,
-                   color(colorRole(kRoleTable)), color(colorRole(kRoleWins)), color(colorRole(kRolePivotal)), f};
+                   color(colorRole(kRoleTable)), color(colorRole(kRoleWins)), color(colorRole(kRolePivotal)), f, 0, 0};
     dc.setTextBackground(false, 0);
-    const int x = 4, width = p.lineWidth();
+    const int x = 4;
     // The heading stays at the top and the counts at the bottom; the rows
-    // scroll between two rules.
+    // scroll between two rules. The total column stays at the left; the
+    // blocs' columns scroll beside it.
     rowsInView_ = std::max(1, (client.h - 4 * lineH) / lineH);
     firstRow_ = std::clamp(firstRow_, 0, std::max(0, sheet_.rowCount() - rowsInView_));
+    const int fieldPx = static_cast<int>(p.fieldChars) * charW;
+    const int room = client.w - 2 * x - static_cast<int>(p.totalChars) * charW;
+    colsInView_ = std::clamp(room / std::max(1, fieldPx), 1, std::max(1, sheet_.blocCount()));
+    firstCol_ = std::clamp(firstCol_, 0, std::max(0, sheet_.blocCount() - colsInView_));
+    p.first = firstCol_;
+    p.last = std::min(sheet_.blocCount(), firstCol_ + colsInView_);
+    const int width = p.lineWidth();
     int y = 2;
     p.line(dc, -1, x, y);
     y += lineH + lineH / 2;
@@ -202,6 +248,8 @@ void TPwrWin::keyDown(int key, bool, bool)
 {
     int to = firstRow_;
     switch (key) {
+    case plat::vk::Left: scrollColumnsTo(firstCol_ - 1); return;
+    case plat::vk::Right: scrollColumnsTo(firstCol_ + 1); return;
     case plat::vk::Up: --to; break;
     case plat::vk::Down: ++to; break;
     case plat::vk::Prior: to -= rowsInView_; break;
@@ -219,6 +267,8 @@ void TPwrWin::scrolled(plat::ScrollBarKind which, int pos)
 {
     if (which == plat::ScrollBarKind::Vertical)
         scrollTo(pos);
+    else
+        scrollColumnsTo(pos);
 }
 
 void TPwrWin::hideWorksheet()
@@ -258,7 +308,7 @@ void TPwrWin::cmPrint()
         const plat::Color black = plat::rgb(0, 0, 0);
         SheetPainter p{sheet_, sheet_.totalWidth(S(Str::Total)), sheet_.fieldWidth(), charW, lineH,
                        colour ? color(colorRole(kRoleTable)) : black, colour ? color(colorRole(kRoleWins)) : black,
-                       colour ? color(colorRole(kRolePivotal)) : black, f};
+                       colour ? color(colorRole(kRolePivotal)) : black, f, 0, sheet_.blocCount()};
         dc.setTextBackground(false, 0);
         int y = top;
         p.line(dc, -1, left, y);

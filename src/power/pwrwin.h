@@ -35,6 +35,9 @@ public:
     int firstRow() const { return firstRow_; }
     int rowsInView() const { return rowsInView_; }
     bool scrollTo(int first);
+    int firstColumn() const { return firstCol_; }
+    int columnsInView() const { return colsInView_; }
+    bool scrollColumnsTo(int first);
 
     void command(int id) override;
     void paint(plat::DC& dc) override;
@@ -58,10 +61,13 @@ protected:
 private:
     void cmPrint();
     void showScrollBar();
+    void fitWidth();
     Worksheet sheet_;
     std::string documentName_;
     int firstRow_ = 0;
     int rowsInView_ = 1;
+    int firstCol_ = 0;
+    int colsInView_ = 1;
     std::function<void(const ColorChoices&)> onColors_;
 };
 

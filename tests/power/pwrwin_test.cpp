@@ -312,3 +312,28 @@ TEST_F(PwrWinTest, ClosingTheWorksheetWritesItsSettingsFile)
     click("Misc|Help");
     EXPECT_NE(win->helpWindow().text().find("CALCULATIONS"), std::string::npos);
 }
+
+TEST_F(PwrWinTest, ColumnsThatDoNotFitScrollBesideTheTotals)
+{
+    std::vector<std::string> names;
+    for (int i = 1; i <= 10; ++i)
+        names.push_back("a long bloc name " + std::to_string(i));
+    ASSERT_EQ(win->table().setBlocs(std::vector<Real>(10, 7), names), 0);
+    openSheet();
+    TPwrWin& w = *win->worksheetWindow();
+    sheetWindow().setClientSize({400, 300});
+    auto texts = sheetWindow().paintNow().texts();
+    ASSERT_LT(w.columnsInView(), 10);
+    EXPECT_TRUE(sheetWindow().scrollBar(plat::ScrollBarKind::Horizontal).visible);
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::string& t) { return t.find("a long bloc name 10") != std::string::npos; }),
+              0);
+    sheetWindow().userScroll(plat::ScrollBarKind::Horizontal, 9);
+    EXPECT_EQ(w.firstColumn() + w.columnsInView(), 10);
+    texts = sheetWindow().paintNow().texts();
+    EXPECT_EQ(std::count_if(texts.begin(), texts.end(),
+                            [](const std::string& t) { return t.find("a long bloc name 10") != std::string::npos; }),
+              1);
+    // The totals stay: the heading "total" is still drawn.
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "total"), texts.end());
+}
