@@ -146,8 +146,10 @@ void TPwrWin::fitWidth()
                                        sheet_.fieldWidth() * static_cast<size_t>(sheet_.blocCount()));
     const plat::Rect g = window_->geometry();
     const int screenW = plat::Platform::get().screenSize().w;
-    const int width = std::clamp(chars * charW + 48, 240, std::max(240, screenW - g.left - 8));
-    window_->setGeometry({g.left, g.top, g.left + width, g.bottom});
+    const int width = std::clamp(chars * charW + 48, 240, std::max(240, screenW - 16));
+    // Moved left when the screen's edge would cut it.
+    const int left = std::clamp(g.left, 0, std::max(0, screenW - width));
+    window_->setGeometry({left, g.top, left + width, g.bottom});
 }
 
 std::string TPwrWin::textOut(bool* cut) const { return sheet_.textOut(S(Str::Total), kMaxTextLength, cut); }
