@@ -290,20 +290,21 @@ void TPwrWin::cmPrint()
     auto printer = plat::Platform::get().startPrinting(window_.get(), namePart(fileName_));
     if (!printer)
         return;
-    plat::DC& probe = printer->dc();
-    const int dpiX = std::max(1, probe.caps(plat::Cap::LogPixelsX));
-    const int dpiY = std::max(1, probe.caps(plat::Cap::LogPixelsY));
-    const int pageH = std::max(1, probe.caps(plat::Cap::VertRes));
-    plat::Font f = font(0);
-    f.height = -std::max(1, fontSlot(0).pointSize * dpiY / 72);
-    const int left = static_cast<int>(printFormat_.horizontalOffset * dpiX);
-    const int top = static_cast<int>(printFormat_.verticalOffset * dpiY);
-    const bool colour = probe.caps(plat::Cap::ColorDevice) != 0;
     int r = 0;
     while (true) {
         if (!printer->beginPage())
             return;
         plat::DC& dc = printer->dc();
+        const int dpiX = std::max(1, dc.caps(plat::Cap::LogPixelsX));
+        const int dpiY = std::max(1, dc.caps(plat::Cap::LogPixelsY));
+        const int pageH = std::max(1, dc.caps(plat::Cap::VertRes));
+        // Colour only on a colour printer that the print format lets print
+        // in colour; the marks are there either way.
+        const bool colour = dc.caps(plat::Cap::ColorDevice) != 0 && printFormat_.colorPrinter;
+        plat::Font f = font(0);
+        f.height = -std::max(1, fontSlot(0).pointSize * dpiY / 72);
+        const int left = static_cast<int>(printFormat_.horizontalOffset * dpiX);
+        const int top = static_cast<int>(printFormat_.verticalOffset * dpiY);
         dc.setFont(f);
         const plat::Size ext = dc.textExtent("0");
         const int charW = std::max(1, ext.w), lineH = std::max(1, ext.h);
@@ -322,9 +323,11 @@ void TPwrWin::cmPrint()
             p.line(dc, r, left, y);
         if (r >= sheet_.rowCount()) {
             y += lineH / 4;
+            dc.setPen(p.table, 1, plat::PenStyle::Solid);
             dc.line({left, y}, {left + p.lineWidth(), y});
             p.line(dc, -2, left, y + lineH / 4);
-            printer->endPage();
+            if (!printer->endPage())
+                return;
             break;
         }
         if (!printer->endPage())

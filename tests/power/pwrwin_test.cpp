@@ -337,3 +337,68 @@ TEST_F(PwrWinTest, ColumnsThatDoNotFitScrollBesideTheTotals)
     // The totals stay: the heading "total" is still drawn.
     EXPECT_NE(std::find(texts.begin(), texts.end(), "total"), texts.end());
 }
+
+TEST_F(PwrWinTest, PrintedWorksheetMarksPivotalEntriesWithoutColour)
+{
+    openSheet();
+    p.answer(plat::IdOk);
+    sheetWindow().click(sheetWindow().findCommand("File|Print ..."));
+    const auto& pages = p.printedPages();
+    ASSERT_EQ(pages.size(), 1u);
+    int boxes = 0, bold = 0;
+    std::vector<std::string> texts;
+    for (const plat::DrawOp& op : pages[0].dc->ops()) {
+        if (op.kind == plat::DrawOp::Rectangle && !op.brush)
+            ++boxes;
+        if (op.kind == plat::DrawOp::Text) {
+            texts.push_back(op.text);
+            bold += op.font.weight >= 700;
+        }
+    }
+    // Ten pivotal entries boxed; they and the three winning totals bold.
+    EXPECT_EQ(boxes, 10);
+    EXPECT_EQ(bold, 13);
+    EXPECT_EQ(texts.front(), "total");
+    EXPECT_EQ(texts.back(), "  2"); // the last count
+}
+
+TEST_F(PwrWinTest, TenBlocsPrintOnPagesThatEachStartWithTheHeading)
+{
+    ASSERT_EQ(win->table().setBlocs(std::vector<Real>(10, 7), std::vector<std::string>(10, "")), 0);
+    openSheet();
+    p.answer(plat::IdOk);
+    sheetWindow().click(sheetWindow().findCommand("File|Print ..."));
+    const auto& pages = p.printedPages();
+    ASSERT_GE(pages.size(), 2u);
+    int totals = 0;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        std::vector<std::string> texts;
+        for (const plat::DrawOp& op : pages[i].dc->ops())
+            if (op.kind == plat::DrawOp::Text)
+                texts.push_back(op.text);
+        ASSERT_FALSE(texts.empty());
+        EXPECT_EQ(texts.front(), "total") << i;
+        // A row's total is the first piece of its line: right-aligned in 5.
+        for (size_t k = 11; k < texts.size(); k += 11)
+            totals += texts[k].size() == 5 && texts[k] != "     ";
+    }
+    // Every one of the 1024 rows, once.
+    EXPECT_EQ(totals, 1024);
+}
+
+TEST_F(PwrWinTest, APrinterWithoutColourPrintsTheMarksInBlack)
+{
+    openSheet();
+    win->worksheetWindow()->printFormat().colorPrinter = false;
+    p.answer(plat::IdOk);
+    sheetWindow().click(sheetWindow().findCommand("File|Print ..."));
+    ASSERT_EQ(p.printedPages().size(), 1u);
+    int boxes = 0;
+    for (const plat::DrawOp& op : p.printedPages()[0].dc->ops()) {
+        if (op.kind == plat::DrawOp::Text) {
+            EXPECT_EQ(op.textColor, plat::rgb(0, 0, 0)) << op.text;
+        }
+        boxes += op.kind == plat::DrawOp::Rectangle && op.penColor == plat::rgb(0, 0, 0);
+    }
+    EXPECT_EQ(boxes, 10);
+}
