@@ -301,3 +301,14 @@ TEST(BlocTableOutput, WideValuesWidenTheirColumnAndKeepTwoBlanks)
     // Values that fit keep the bytes of the stored width (see the worked
     // example above).
 }
+
+TEST(BlocTableOutput, ShortNamesDoNotCutTheNameHeading)
+{
+    // Names of one letter: the names' column is as wide as "name" (4).
+    Random rng;
+    BlocTable t(rng);
+    ASSERT_EQ(t.setBlocs({5, 3, 2}, {"A", "B", "C"}), 0);
+    const std::string text = t.textOut();
+    EXPECT_EQ(text.substr(0, 13), "name   weight");
+    EXPECT_NE(text.find("\r\nA           5    50.00"), std::string::npos);
+}
