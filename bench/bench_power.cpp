@@ -1,5 +1,6 @@
 // Voting-power calculations: all cases, Monte Carlo and exact counting.
 #include "power/power_calc.h"
+#include "power/worksheet.h"
 
 #include <benchmark/benchmark.h>
 
@@ -156,5 +157,34 @@ void BM_ExactShapley99(benchmark::State& state)
     }
 }
 BENCHMARK(BM_ExactShapley99)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The largest calculations worksheet: ten blocs, 1024 coalitions with their
+// totals and pivotal flags, then its Text out (cut at the text window's
+// 64 000 characters): what Misc|Calculations and File|Text out cost.
+void BM_Worksheet10(benchmark::State& state)
+{
+    const Weights w = randomWeights(10, 1, 2147483647, 5);
+    std::vector<std::string> names;
+    for (int i = 1; i <= 10; ++i)
+        names.push_back("name" + std::to_string(100 + i).substr(1));
+    Worksheet sheet;
+    for (auto _ : state) {
+        sheet.build(w, names, majority(w));
+        benchmark::DoNotOptimize(sheet.count(0));
+    }
+}
+BENCHMARK(BM_Worksheet10)->Unit(benchmark::kMicrosecond);
+
+void BM_WorksheetTextOut10(benchmark::State& state)
+{
+    const Weights w = randomWeights(10, 1, 2147483647, 6);
+    Worksheet sheet;
+    sheet.build(w, std::vector<std::string>(10, "bloc"), majority(w));
+    for (auto _ : state) {
+        std::string t = sheet.textOut("total", 64000);
+        benchmark::DoNotOptimize(t.data());
+    }
+}
+BENCHMARK(BM_WorksheetTextOut10)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -21,6 +21,7 @@
 #include "core/fileio.h"
 #include "platform/headless.h"
 #include "power/banwin.h"
+#include "power/pwrwin.h"
 #include "shell/quanframe.h"
 
 namespace quan::fuzzcheck {
@@ -144,6 +145,14 @@ inline std::string checkBnzWindow(const uint8_t* data, size_t size)
         t.calcExact(stopAfterPolls(polls, 1));
         (void)t.textOut();
         (void)t.texOutput();
+        // The worksheet of what was read (or "too many blocs"), its text and
+        // its drawing.
+        w.showWorksheet();
+        if (TPwrWin* sheet = w.worksheetWindow(); sheet && w.worksheetOpen()) {
+            (void)sheet->textOut();
+            if (auto* hw = dynamic_cast<plat::HeadlessWindow*>(sheet->window()))
+                (void)hw->paintNow();
+        }
     });
 }
 

@@ -117,10 +117,31 @@ int main(int argc, char** argv)
     council.columnWidth = 9;
     council.low = 1;
     council.high = 7;
-    council.worksheetColors = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
+    council.worksheetColors = {18, 23, 55, 57};
     ByteWriter wc;
     writeBnz(wc, council);
     ok &= save(root / "fuzz_bnz" / "security_council.bnz", wc.data());
+
+    // Ten blocs, the largest worksheet, with its colours; and four blocs of
+    // 2100000000 whose majority quota 4200000001 needs word 14.
+    BnzDocument ten;
+    for (int i = 0; i < 10; ++i) {
+        ten.weights.push_back(3 + 2 * i);
+        ten.names.push_back("bloc" + std::to_string(i + 1));
+    }
+    ten.quota = 61;
+    ten.worksheetColors = {1, 0, 6, 4};
+    ByteWriter wt;
+    writeBnz(wt, ten);
+    ok &= save(root / "fuzz_bnz" / "ten_blocs_worksheet.bnz", wt.data());
+
+    BnzDocument big;
+    big.weights = {2100000000, 2100000000, 2100000000, 2100000000};
+    big.names = {"a", "b", "c", "d"};
+    big.quota = 4200000001LL;
+    ByteWriter wbig;
+    writeBnz(wbig, big);
+    ok &= save(root / "fuzz_bnz" / "quota_beyond_31_bits.bnz", wbig.data());
 
     BnzDocument many;
     for (int i = 0; i < kBnzMaxBlocs; ++i) {

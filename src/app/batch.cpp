@@ -1,12 +1,15 @@
 #include "app/batch.h"
 
 #include "app/quan.h"
+#include "apportion/appwin.h"
+#include "power/banwin.h"
 #include "core/fileio.h"
 #include "core/qmath.h"
 #include "graphs/grawin.h"
 #include "platform/headless.h"
 #include "resources/strings.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -70,13 +73,19 @@ private:
         return *app_;
     }
     plat::HeadlessWindow* currentWindow();
+    // The document window behind the current window (a slot's window or an
+    // owned window such as the Electoral College or the worksheet).
+    TFileMsgWin* currentDocument();
     void followNewest();
+    void makeOwnedCurrent(const std::string& caption);
+    void editCell(const std::string& arg);
 
     std::ostream& out_;
     plat::HeadlessPlatform platform_;
     std::unique_ptr<TQuan> app_;
-    static constexpr int kDemo = -2;
-    int current_ = -1; // slot of the current document window; -1 = main, kDemo the demo picture
+    static constexpr int kDemo = -2, kOwned = -3;
+    int current_ = -1; // slot of the current document window; -1 = main, kDemo the demo picture, kOwned owned_
+    plat::HeadlessWindow* owned_ = nullptr;
     TFileMsgWin* lastNewest_ = nullptr;
 };
 
@@ -89,6 +98,13 @@ plat::HeadlessWindow* BatchRun::currentWindow()
             throw StopRun{"the demo picture is not open"};
         return static_cast<plat::HeadlessWindow*>(d->window());
     }
+    if (current_ == kOwned) {
+        // The owner may have destroyed it since.
+        const auto all = platform_.windows();
+        if (std::find(all.begin(), all.end(), owned_) == all.end())
+            throw StopRun{"the owned window is closed"};
+        return owned_;
+    }
     if (current_ >= 0) {
         TFileMsgWin* w = f.document(current_);
         if (!w)
@@ -96,6 +112,60 @@ plat::HeadlessWindow* BatchRun::currentWindow()
         return static_cast<plat::HeadlessWindow*>(w->window());
     }
     return static_cast<plat::HeadlessWindow*>(f.window());
+}
+
+TFileMsgWin* BatchRun::currentDocument()
+{
+    if (current_ == kOwned)
+        return dynamic_cast<TFileMsgWin*>(currentWindow()->handler());
+    return current_ >= 0 ? app().frame().document(current_) : nullptr;
+}
+
+// owned CAPTION: the visible window whose caption starts with CAPTION (case
+// ignored) and that no slot holds: a window a document window owns.
+void BatchRun::makeOwnedCurrent(const std::string& caption)
+{
+    app();
+    const std::string want = toLower(caption);
+    for (plat::HeadlessWindow* w : platform_.windows()) {
+        auto* doc = dynamic_cast<TFileMsgWin*>(w->handler());
+        if (!doc || doc->slot() >= 0 || !w->isVisible())
+            continue;
+        if (toLower(w->caption()).rfind(want, 0) == 0) {
+            owned_ = w;
+            current_ = kOwned;
+            return;
+        }
+    }
+    throw StopRun{"no owned window titled \"" + caption + "...\""};
+}
+
+// cell ROW COLUMN [right]: a click on a table cell; ROW counts the rows as
+// shown from 1, COLUMN is 0 for the names and 1.. for the value columns.
+void BatchRun::editCell(const std::string& arg)
+{
+    std::istringstream words(arg);
+    std::string rowText, colText, button;
+    words >> rowText >> colText >> button;
+    long long row, col;
+    if (!parseInt(rowText, row) || !parseInt(colText, col) || (!button.empty() && toLower(button) != "right"))
+        throw StopRun{"cell needs a row, a column and optionally: right"};
+    plat::HeadlessWindow* w = currentWindow();
+    w->paintNow(); // lays the table out
+    plat::Rect r;
+    if (auto* ban = dynamic_cast<TBanWin*>(w->handler()))
+        r = ban->cellRect(static_cast<int>(row) - 1, static_cast<int>(col) - 1);
+    else if (auto* app = dynamic_cast<TAppWin*>(w->handler()))
+        r = app->cellRect(static_cast<int>(row) - 1, static_cast<int>(col) - 1);
+    else
+        throw StopRun{"the window \"" + w->caption() + "\" has no table"};
+    if (r.right <= r.left || r.bottom <= r.top)
+        throw StopRun{"cell " + rowText + " " + colText + " is not in view"};
+    plat::MouseEvent e;
+    e.kind = plat::MouseEvent::Press;
+    e.button = button.empty() ? 1 : 2;
+    e.pos = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    w->handler()->mouse(e);
 }
 
 void BatchRun::followNewest()
@@ -138,6 +208,10 @@ void BatchRun::execute(const std::string& raw)
         }
         if (!w->click(static_cast<int>(id)))
             out_ << "note: menu item " << arg << " is disabled\n";
+    } else if (cmd == "owned") {
+        makeOwnedCurrent(arg);
+    } else if (cmd == "cell") {
+        editCell(arg);
     } else if (cmd == "window") {
         if (toLower(arg) == "main") {
             current_ = -1;
@@ -221,14 +295,14 @@ void BatchRun::execute(const std::string& raw)
             for (const auto& m : platform_.messages())
                 out_ << m << '\n';
         } else if (what == "text") {
-            TFileMsgWin* w = current_ >= 0 ? app().frame().document(current_) : nullptr;
+            TFileMsgWin* w = currentDocument();
             if (!w)
                 throw StopRun{"print text needs a document window"};
             out_ << w->lastHandedCaption() << '\n' << w->lastHandedText();
             if (!w->lastHandedText().empty() && w->lastHandedText().back() != '\n')
                 out_ << '\n';
         } else if (what == "notebook") {
-            TFileMsgWin* w = current_ >= 0 ? app().frame().document(current_) : nullptr;
+            TFileMsgWin* w = currentDocument();
             if (!w)
                 throw StopRun{"print notebook needs a document window"};
             std::string nb = w->notebookText();

@@ -543,6 +543,13 @@ void TAppWin::cmPrint()
     out.print(*printer);
 }
 
+bool TAppWin::canClose()
+{
+    if (powWin_ && !powWin_->canClose())
+        return false;
+    return TPreAppWin::canClose();
+}
+
 void TAppWin::electoralPower()
 {
     std::vector<ElectoralBloc> blocs = table_.electoralBlocs();
@@ -560,6 +567,9 @@ void TAppWin::electoralPower()
         names.push_back(b.name);
         figures.push_back(b.figure);
     }
+    // A changed Electoral College table is not replaced without asking.
+    if (powWin_ && !powWin_->canClose())
+        return;
     if (!powWin_) {
         DocInit init;
         init.fileName = S(Str::ElectoralCollegePower);

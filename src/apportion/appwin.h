@@ -91,6 +91,8 @@ public:
     ~TAppWin() override;
 
     void command(int id) override;
+    // Asks for the Electoral College table too, when it changed.
+    bool canClose() override;
     void paint(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
     void keyDown(int key, bool shift, bool ctrl) override;

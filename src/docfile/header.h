@@ -18,6 +18,8 @@ inline constexpr int32_t kKindWeightedVoting = 887;
 inline constexpr int32_t kKindGraph = 6561; // also election and scheduling files
 inline constexpr int32_t kKindBinPacking = 5476;
 inline constexpr int32_t kKindDivisorPlot = 1332;
+// The calculations worksheet's settings file "wpiv.ini" (it keeps no documents).
+inline constexpr int32_t kKindWorksheet = 888;
 
 // The version this program writes and the newest it reads.
 inline constexpr int32_t kDocumentVersion = 6;

@@ -3,6 +3,7 @@
 #include "core/msgcode.h"
 
 #include "power/bnzfile.h"
+#include "power/pwrwin.h"
 #include "docfile/settings.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -97,6 +98,8 @@ bool TFeudDlg::button(plat::Dialog& d, int id)
 TBanWin::TBanWin(TQuanFrame* frame, DocInit init)
     : TVELWin(frame, std::move(init)), model_(std::make_unique<GridModel>(table_))
 {
+    for (int k = 0; k < 4; ++k)
+        roles_[static_cast<size_t>(k)] = static_cast<int16_t>(kBlocTableColors[static_cast<size_t>(k)]);
 }
 
 TBanWin::~TBanWin() = default;
@@ -112,6 +115,7 @@ std::string TBanWin::menuHelpName(int id) const
     case bancmd::HelpCalc: return "QNBCALCH";
     case bancmd::HelpArrange: return "QNBARRH";
     case bancmd::HelpFormat: return "QNBFMTH";
+    case bancmd::HelpMisc: return "QNBMISCH";
     default: return "";
     }
 }
@@ -125,6 +129,8 @@ void TBanWin::setup()
 }
 
 const TableGridModel& TBanWin::gridModel() const { return *model_; }
+
+plat::Rect TBanWin::cellRect(int row, int col) const { return grid_.cellRect(*model_, row, col); }
 
 void TBanWin::fitWidth()
 {
@@ -140,7 +146,10 @@ void TBanWin::fitWidth()
 std::string TBanWin::titleSuffix() const
 {
     std::string kind = table_.kind() == PowerKind::Banzhaf ? "Banzhaf" : "Shapley";
-    return " [" + kind + "; " + S(Str::Quota) + " " + std::to_string(table_.quota()) + "]";
+    std::string t = " [" + kind + "; " + S(Str::Quota) + " " + formatInt(table_.quota()) + "]";
+    if (autofeed_)
+        t += "   " + S(Str::EscCancelsAutofeed);
+    return t;
 }
 
 void TBanWin::updateMenu()
@@ -192,7 +201,13 @@ void TBanWin::calculate(int how)
 void TBanWin::paint(plat::DC& dc)
 {
     grid_.setFont(font(0));
-    grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, color(1));
+    const ColorChoices c = tableColors();
+    TableGridColors colors;
+    colors.background = color(c[0]);
+    colors.text = color(c[1]);
+    colors.names = color(c[2]);
+    colors.heading = color(c[3]);
+    grid_.draw(dc, *model_, window_ ? window_->clientSize() : plat::Size{640, 480}, colors);
     // Scroll bars show where rows or columns are out of view.
     if (window_)
         grid_.showScrollBars(*window_, *model_);
@@ -236,6 +251,9 @@ void TBanWin::keyDown(int key, bool, bool)
 
 void TBanWin::editCell(int row, int col, bool autofeed)
 {
+    autofeed_ = autofeed;
+    if (autofeed)
+        refreshTitle();
     while (row >= 0 && row < table_.blocCount()) {
         int bloc = table_.order()[static_cast<size_t>(row)];
         bool name = col < 0;
@@ -259,6 +277,7 @@ void TBanWin::editCell(int row, int col, bool autofeed)
             break;
         }
         setChanged(true);
+        closeWorksheet();
         tableChanged();
         if (!autofeed)
             break;
@@ -268,6 +287,7 @@ void TBanWin::editCell(int row, int col, bool autofeed)
     // Autofeed edits leave the order alone while they run; sort once now.
     if (autofeed)
         table_.arrangeBy(table_.arrangeKey());
+    autofeed_ = false;
     tableChanged();
 }
 
@@ -277,8 +297,10 @@ void TBanWin::cmQuota()
     if (!inputInteger(Str::Input, Str::Quota, q) || q == table_.quota())
         return;
     int code = table_.setQuota(q);
-    if (!code)
+    if (!code) {
         setChanged(true);
+        closeWorksheet();
+    }
     report(code);
 }
 
@@ -288,8 +310,10 @@ void TBanWin::cmBlocCount()
     if (!inputInteger(Str::Input, Str::NumberOfBlocs, n) || n == table_.blocCount())
         return;
     int code = table_.setBlocCount(n);
-    if (!code)
+    if (!code) {
         setChanged(true);
+        closeWorksheet();
+    }
     report(code);
 }
 
@@ -307,7 +331,12 @@ void TBanWin::cmRange()
         message(Msg::CannotUnderstand);
         return;
     }
-    report(table_.rangeOfWeights(lo, hi));
+    const int code = table_.rangeOfWeights(lo, hi);
+    if (!code) {
+        setChanged(false);
+        closeWorksheet();
+    }
+    report(code);
 }
 
 void TBanWin::cmColumnWidth()
@@ -327,8 +356,10 @@ void TBanWin::cmDeleteRows()
     if (!askRowRange(a, b))
         return;
     int code = table_.deleteRows(a, b);
-    if (!code)
+    if (!code) {
         setChanged(true);
+        closeWorksheet();
+    }
     report(code);
 }
 
@@ -353,6 +384,11 @@ int TBanWin::readDocument(const std::string& path)
     if (table_.load(doc))
         return codeOf(Msg::CannotOpenFile);
     applyHeaderState(doc.header);
+    // The table's own colours must differ from each other to be seen.
+    if (!colorChoicesValid(tableColors()))
+        for (int k = 0; k < 4; ++k)
+            setColorRole(k, kBlocTableColors[static_cast<size_t>(k)]);
+    closeWorksheet();
     notebook().setNotes(doc.notebook);
     tableChanged();
     return 0;
@@ -394,7 +430,11 @@ void TBanWin::command(int id)
     case MonteCarlo: calculate(1); return;
     case Exact: calculate(2); return;
     case Banzhaf: table_.setKind(PowerKind::Banzhaf); setChanged(true); break;
-    case Shapley: table_.setKind(PowerKind::Shapley); setChanged(true); break;
+    case Shapley:
+        table_.setKind(PowerKind::Shapley);
+        setChanged(true);
+        closeWorksheet();
+        break;
     case LargeUnit: table_.setUnit(PowerUnit::Large); break;
     case SmallUnit: table_.setUnit(PowerUnit::Small); break;
     case Opposition: {
@@ -409,6 +449,7 @@ void TBanWin::command(int id)
             return;
         table_.newRandom();
         setChanged(false);
+        closeWorksheet();
         break;
     case Range: cmRange(); return;
     case DeleteRows: cmDeleteRows(); return;
@@ -420,6 +461,7 @@ void TBanWin::command(int id)
     case RowNumbers: table_.setRowNumbers(!table_.rowNumbers()); break;
     case TextOut: handText(table_.textOut()); return;
     case TexOutput: saveTexFile(*this, table_.texOutput()); return;
+    case Calculations: showWorksheet(); return;
     case cm::Print: cmPrint(); return;
     default:
         TVELWin::command(id);
@@ -430,39 +472,87 @@ void TBanWin::command(int id)
     tableChanged();
 }
 
+// --- the calculations worksheet -------------------------------------------------------
+
+ColorChoices TBanWin::tableColors() const
+{
+    ColorChoices c{};
+    for (int k = 0; k < 4; ++k)
+        c[static_cast<size_t>(k)] = colorRole(k);
+    return c;
+}
+
+void TBanWin::colorsChanged()
+{
+    TVELWin::colorsChanged();
+    if (window_)
+        window_->invalidate();
+}
+
+bool TBanWin::worksheetOpen() const
+{
+    return pwrWin_ && pwrWin_->window() && pwrWin_->window()->isVisible();
+}
+
+void TBanWin::closeWorksheet()
+{
+    if (pwrWin_)
+        pwrWin_->hideWorksheet();
+}
+
+void TBanWin::showWorksheet()
+{
+    if (table_.blocCount() > Worksheet::kMaxBlocs) {
+        closeWorksheet();
+        message(Msg::TooManyBlocs);
+        return;
+    }
+    if (!pwrWin_) {
+        DocInit init;
+        init.readSettings = init_.readSettings;
+        pwrWin_ = std::make_unique<TPwrWin>(frame_, init);
+        pwrWin_->create();
+        // Beside the table, so that both are seen, as far as the screen allows.
+        if (window_ && pwrWin_->window()) {
+            const plat::Rect mine = window_->geometry();
+            const plat::Rect its = pwrWin_->window()->geometry();
+            const plat::Size screen = plat::Platform::get().screenSize();
+            const int left = std::clamp(mine.right + 8, 0, std::max(0, screen.w - its.width()));
+            const int top = std::clamp(mine.top, 0, std::max(0, screen.h - 200));
+            pwrWin_->window()->setGeometry({left, top, left + its.width(), top + its.height()});
+        }
+        // The worksheet's colour choices go with the document.
+        pwrWin_->setColorsChanged([this](const ColorChoices& c) {
+            table_.setWorksheetColors(c);
+            setChanged(true);
+        });
+    }
+    std::vector<std::string> names;
+    for (int i = 0; i < table_.blocCount(); ++i)
+        names.push_back(table_.bloc(i).name);
+    pwrWin_->fill(table_.integerWeights(), names, table_.quota(), namePart(fileName_), table_.worksheetColors());
+    table_.setWorksheetColors(pwrWin_->colorChoices());
+    pwrWin_->window()->show();
+    pwrWin_->window()->bringToTop();
+}
+
+void TBanWin::writeSettingsOnClose()
+{
+    TVELWin::writeSettingsOnClose();
+    closeWorksheet();
+}
+
 // --- the Electoral College window ---------------------------------------------------
 
 TPowWin::TPowWin(TQuanFrame* frame, DocInit init) : TBanWin(frame, std::move(init)) {}
 
-namespace {
-// Removes one command from a menu, or relabels it (when label is given).
-void editMenu(std::vector<plat::MenuItem>& items, int id, int newId, const std::string& label)
-{
-    for (auto it = items.begin(); it != items.end(); ++it) {
-        editMenu(it->items, id, newId, label);
-        if (it->id != id)
-            continue;
-        if (label.empty()) {
-            items.erase(it);
-            return;
-        }
-        it->id = newId;
-        it->label = label;
-        return;
-    }
-}
-} // namespace
+plat::Menu TPowWin::menuBar() const { return menuResource("POWMENU"); }
+std::vector<plat::Accelerator> TPowWin::accelerators() const { return acceleratorResource("POWMENU"); }
 
-// The weighted-voting menus without Range of weights, and Close for Exit:
-// the Electoral College is filled by its apportionment window.
-plat::Menu TPowWin::menuBar() const
+void TPowWin::closed()
 {
-    plat::Menu m = TBanWin::menuBar();
-    for (auto& popup : m) {
-        editMenu(popup.items, bancmd::Range, 0, "");
-        editMenu(popup.items, cm::Exit, textcmd::Close, "&Close");
-    }
-    return m;
+    if (window_)
+        window_->hide();
 }
 
 int TPowWin::fill(const std::vector<Real>& weights, const std::vector<std::string>& names,
@@ -485,6 +575,9 @@ void TPowWin::command(int id)
             window_->hide();
         return;
     }
+    // The Electoral College has no worksheet and no range of weights.
+    if (id == bancmd::Calculations || id == bancmd::Range)
+        return;
     TBanWin::command(id);
 }
 

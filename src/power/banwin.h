@@ -4,6 +4,7 @@
 
 #include "graphics/velwin.h"
 #include "power/bloc_table.h"
+#include "power/worksheet.h"
 #include "resources/commands.h"
 #include "shell/dlg.h"
 #include "shell/tablegrid.h"
@@ -13,6 +14,7 @@
 namespace quan {
 
 class TBanWin;
+class TPwrWin;
 
 // The opposition pair dialog ("conflicting blocs").
 class TFeudDlg : public TDlg {
@@ -46,6 +48,9 @@ public:
     void tableChanged();
 
     const TableGrid& grid() const { return grid_; }
+    // The rectangle of a table cell on screen (row -1 headings, col -1
+    // names); empty when it is scrolled away.
+    plat::Rect cellRect(int row, int col) const;
     const TableGridModel& gridModel() const;
     void command(int id) override;
     void paint(plat::DC& dc) override;
@@ -56,7 +61,21 @@ public:
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
 
+    // Misc|Calculations: opens or rebuilds the worksheet; with more than
+    // ten blocs closes it and says "too many blocs".
+    void showWorksheet();
+    // Hides the worksheet (it no longer shows the table).
+    void closeWorksheet();
+    TPwrWin* worksheetWindow() const { return pwrWin_.get(); }
+    bool worksheetOpen() const;
+    // The table's four colours (background, table, names, heading) are
+    // colour roles 0..3.
+    ColorChoices tableColors() const;
+
 protected:
+    void writeSettingsOnClose() override;
+    void colorsChanged() override;
+    bool autofeed_ = false;
     void setup() override;
     // Makes the window wide enough for every column, the result columns of
     // the largest counts included, as far as the screen allows.
@@ -86,6 +105,7 @@ protected:
 private:
     TableGrid grid_;
     std::unique_ptr<GridModel> model_;
+    std::unique_ptr<TPwrWin> pwrWin_;
 };
 
 // The Electoral College as a weighted-voting body, opened and filled by an
@@ -99,11 +119,14 @@ public:
              const std::vector<int32_t>& figures);
     std::string settingsFileName() const override { return ""; }
     void command(int id) override;
-    bool canClose() override { return true; }
-    void closed() override {}
+    // A changed table asks to be saved (the owner asks before it closes
+    // and before it fills the table again); closing only hides the window.
+    bool canClose() override { return saveChangesGate(); }
+    void closed() override;
 
 protected:
     plat::Menu menuBar() const override;
+    std::vector<plat::Accelerator> accelerators() const override;
 };
 
 } // namespace quan

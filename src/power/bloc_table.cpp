@@ -1,4 +1,5 @@
 #include "power/bloc_table.h"
+#include "power/worksheet.h"
 
 #include "core/msgcode.h"
 
@@ -120,7 +121,7 @@ void BlocTable::setHeadingKind()
 
 int BlocTable::setQuota(long long q)
 {
-    if (q < 1 || static_cast<Real>(q) > totals_[kWeight] || q > 2147483647LL)
+    if (q < 1 || static_cast<Real>(q) > totals_[kWeight])
         return codeOf(Msg::OutOfBounds);
     if (q != quota_) {
         quota_ = q;
@@ -436,10 +437,11 @@ BnzDocument BlocTable::save() const
     doc.kind = kind_ == PowerKind::Shapley ? 1 : 0;
     doc.pairFirst = pair_.isSet() ? pair_.first : -1;
     doc.pairSecond = pair_.isSet() ? pair_.second : -1;
-    doc.quota = static_cast<int32_t>(std::min<int64_t>(quota_, 2147483647));
+    doc.quota = quota_;
     doc.low = low_;
     doc.high = high_;
-    doc.worksheetColors = worksheetColors_;
+    // Choices the worksheet never made (or could not use) are its defaults.
+    doc.worksheetColors = checkedColorChoices(worksheetColors_, kWorksheetColors);
     for (int i = 0; i < n_; ++i) {
         doc.weights.push_back(blocs_[static_cast<size_t>(i)].value[kWeight]);
         doc.names.push_back(blocs_[static_cast<size_t>(i)].name);
@@ -450,15 +452,22 @@ BnzDocument BlocTable::save() const
 int BlocTable::load(const BnzDocument& doc)
 {
     // Build the new table apart and take it only when every value fits.
+    // It starts as New random leaves a table (random weights and default
+    // names on every row, small unit, no pair) and then takes the file's
+    // blocs, so no row of the old table survives.
     BlocTable fresh = *this;
+    if (fresh.setRange(doc.low, doc.high))
+        return codeOf(Msg::CannotOpenFile);
+    fresh.newRandom();
     if (fresh.setBlocs(doc.weights, doc.names) || fresh.setColumnWidth(doc.columnWidth) ||
-        fresh.setRange(doc.low, doc.high) || fresh.arrangeBy(doc.key))
+        fresh.arrangeBy(doc.key))
         return codeOf(Msg::CannotOpenFile);
     fresh.setIncreasing(doc.increasing);
     fresh.setKind(doc.kind == 1 ? PowerKind::Shapley : PowerKind::Banzhaf);
     if (doc.pairFirst >= 0 && fresh.setPair(doc.pairFirst, doc.pairSecond))
         return codeOf(Msg::CannotOpenFile);
-    if (doc.quota >= 1 && doc.quota <= fresh.totalWeight())
+    // The stored quota stands when it can be met; else the majority.
+    if (doc.quota >= 1 && static_cast<Real>(doc.quota) <= fresh.totalWeight())
         fresh.setQuota(doc.quota);
     fresh.worksheetColors_ = doc.worksheetColors;
     *this = std::move(fresh);
@@ -498,6 +507,9 @@ std::string BlocTable::cellText(int bloc, int column) const
 {
     if (!columnShown(column))
         return {};
+    // Counts are exact integers, however many digits they have.
+    if (column == kPivotal)
+        return padLeft(exactPivotal(bloc).toString(), 2);
     int p = decimals(column);
     return formatReal(blocs_[static_cast<size_t>(bloc)].value[static_cast<size_t>(column)], p + 2, p);
 }
@@ -506,6 +518,8 @@ std::string BlocTable::totalText(int column) const
 {
     if (column == kPivotalPct || column == kPower || !columnShown(column))
         return {};
+    if (column == kPivotal)
+        return padLeft(exactCases_.toString(), 2);
     int p = decimals(column);
     return formatReal(totals_[static_cast<size_t>(column)], p + 2, p);
 }
@@ -514,7 +528,9 @@ std::string BlocTable::textOut() const
 {
     ColumnTable t;
     t.nameHeading = headings_[kNameHeading];
-    t.nameWidth = nameWidth();
+    // The names' column is at least as wide as its heading, which is never
+    // cut.
+    t.nameWidth = std::max(nameWidth(), headings_[kNameHeading].size());
     t.columnWidth = static_cast<size_t>(std::max(columnWidth_, 0));
     for (int c = 0; c < kColumns; ++c)
         t.headings.push_back(headings_[static_cast<size_t>(c)]);
@@ -544,6 +560,8 @@ std::string BlocTable::texCell(int bloc, int column) const
 {
     if (!columnShown(column))
         return {};
+    if (column == kPivotal)
+        return exactPivotal(bloc).toString();
     return formatReal(blocs_[static_cast<size_t>(bloc)].value[static_cast<size_t>(column)], 0,
                       decimals(column));
 }
@@ -551,7 +569,7 @@ std::string BlocTable::texCell(int bloc, int column) const
 std::string BlocTable::texOutput() const
 {
     const std::string W = whole(totals_[kWeight]);
-    const std::string cases = whole(totals_[kPivotal]);
+    const std::string cases = resultsValid_ ? exactCases_.toString() : whole(totals_[kPivotal]);
     const std::string powerTotal = whole(totals_[kPowerPct]);
     TexColumnTable t;
     t.templateCells = {std::string(nameWidth(), '0'), "0" + W, "000000", "0" + cases + ".000", "00" + cases,

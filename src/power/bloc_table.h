@@ -119,6 +119,9 @@ public:
     // otherwise the majority quota stands. 11 "cannot open file" leaves the
     // table unchanged.
     BnzDocument save() const;
+    // The worksheet's colour choices kept with the document.
+    const std::array<int32_t, 4>& worksheetColors() const { return worksheetColors_; }
+    void setWorksheetColors(const std::array<int32_t, 4>& c) { worksheetColors_ = c; }
     int load(const BnzDocument& doc);
     // Whether a cell can be edited: a bloc's name (column -1) or its weight.
     bool cellEditable(int row, int column) const;

@@ -4,6 +4,8 @@
 
 #include "docfile/document.h"
 
+#include <algorithm>
+
 namespace quan {
 
 namespace {
@@ -26,7 +28,10 @@ bool writeBnz(ByteWriter& w, const BnzDocument& doc)
     words[4] = doc.kind;
     words[5] = doc.pairFirst;
     words[6] = doc.pairSecond;
-    words[7] = doc.quota;
+    // A quota beyond 31 bits keeps its high part in word 14.
+    const uint64_t q = doc.quota < 0 ? 0 : static_cast<uint64_t>(doc.quota);
+    words[7] = doc.quota < 0 ? static_cast<int32_t>(doc.quota) : static_cast<int32_t>(q & 0x7FFFFFFFu);
+    words[14] = static_cast<int32_t>(std::min<uint64_t>(q >> 31, 0x7FFFFFFFu));
     words[8] = doc.low;
     words[9] = doc.high;
     for (size_t i = 0; i < doc.worksheetColors.size(); ++i)
@@ -65,6 +70,8 @@ int readBnz(const uint8_t* data, size_t size, BnzDocument& out)
     doc.pairFirst = words[5];
     doc.pairSecond = words[6];
     doc.quota = words[7];
+    if (words[7] >= 0 && words[14] > 0)
+        doc.quota = (static_cast<int64_t>(words[14]) << 31) | words[7];
     doc.low = words[8];
     doc.high = words[9];
     if (doc.header.version >= 5)

@@ -26,7 +26,9 @@ struct BnzDocument {
     int32_t kind = 0;          // 0 Banzhaf, 1 Shapley
     int32_t pairFirst = -1;    // the opposition pair, -1 when none
     int32_t pairSecond = -1;
-    int32_t quota = 1;
+    // The quota: its low 31 bits in word 7, the rest in word 14 (0 whenever
+    // the quota fits in word 7 alone).
+    int64_t quota = 1;
     int32_t low = 5, high = 50; // range of random weights
     // The worksheet's four colours (words 10..13); taken only from files of
     // version 5 and later.

@@ -184,6 +184,17 @@
     X(bancmd, RowNumbers, textcmd::RowNumbers)                                                            \
     X(bancmd, TextOut, textcmd::TextOut)                                                                  \
     X(bancmd, TexOutput, textcmd::TexOutput)                                                              \
+    X(bancmd, HelpMisc, 334)                                                                              \
+    X(bancmd, Calculations, 763)                                                                          \
+    /* The calculations worksheet (PIVMENU): ColorBackground + k edits its */                            \
+    /* colour k (background, table, wins, pivotal). */                                                   \
+    X(bancmd, PivTextOut, textcmd::TextOut)                                                               \
+    X(bancmd, PivClose, textcmd::Close)                                                                   \
+    X(bancmd, PivHelpFile, 330)                                                                           \
+    X(bancmd, PivHelpFormat, 331)                                                                         \
+    X(bancmd, PivHelpColors, 332)                                                                         \
+    X(bancmd, PivColorFirst, textcmd::ColorRole0)                                                         \
+    X(bancmd, PivColorLast, 203)                                                                          \
     /* The bin-packing window. */                                                                        \
     X(packcmd, HelpFile, 330)                                                                             \
     X(packcmd, HelpView, 331)                                                                             \
@@ -282,7 +293,8 @@
     R(appcmd, CensusVariantFirst, 4)                                                                      \
     R(appcmd, MethodBase, 10)                                                                             \
     R(grcmd, IconFirst, 5)                                                                                \
-    R(grcmd, TextFirst, 4)
+    R(grcmd, TextFirst, 4)                                                                                \
+    R(bancmd, PivColorFirst, 4)
 
 namespace quan {
 

@@ -310,6 +310,84 @@ NOTEBOOK
   voting body (which quotas you tried, what you found). The notes are
   saved in the .bnz file together with the table.
 )HELP"},
+    {"QNBMISCH", R"HELP(WEIGHTED VOTING - THE MISC MENU
+
+CALCULATIONS
+  Opens the calculations worksheet for a table of at most 10 blocs
+  (with more there would be too many rows to read: 11 blocs already
+  make 2048). Choosing it again rebuilds the worksheet from the table
+  as it is now. The worksheet closes by itself when the table changes
+  (a weight, a name, the quota, the number of blocs, Delete rows, New
+  random, Range of weights, opening a file) or when you switch to
+  Shapley: choose Calculations again to see the new table. See the
+  worksheet's own Help for how to read it.
+)HELP"},
+    {"QNPFILEH", R"HELP(CALCULATIONS WORKSHEET - WHERE POWER COMES FROM
+
+The worksheet lists every COALITION of the blocs: every group that
+might vote yes together while the others vote no. With m blocs there
+are 2 x 2 x ... x 2 = 2^m coalitions, from the empty one (nobody votes
+yes) to the one where everybody does.
+
+READING A ROW
+  total   the coalition's total weight: the sum of the numbers in
+          the row
+  columns one per bloc: the bloc's weight when it is in the
+          coalition, 0 when it is not
+A row is a WINNING row when its total reaches the quota; its total
+is drawn in the wins colour and in bold.
+
+SWINGS
+  In a winning row a member is PIVOTAL (it has a swing) when its
+  leaving would make the coalition lose: total - weight < quota.
+  In a losing row a bloc outside is pivotal when its joining would
+  make the coalition win: total + weight >= quota.
+Pivotal entries are drawn in the pivotal colour, in bold and in a
+box, so that you can find them on a black-and-white printout too.
+
+THE COUNTS
+  The numbers under the columns count each bloc's pivotal entries.
+  Every swing is counted twice: once in the winning coalition the
+  bloc leaves and once in the losing coalition that is left behind
+  (the same coalition without the bloc). So the counts are exactly
+  the Banzhaf pivotal counts that Calculate|All cases shows in the
+  table (twice the number of swings). Try it: they agree.
+
+THE OPPOSITION PAIR
+  The worksheet lists all coalitions, also those in which the two
+  blocs of an opposition pair vote alike, so the pair plays no part
+  here; with a pair the table's counts differ from the worksheet's.
+  Shapley-Shubik power counts orderings, not coalitions: switching
+  to Shapley closes the worksheet.
+
+TEXT OUT
+  Puts the worksheet as text into a text window, from which you can
+  copy, print or save it. A text window holds 64 000 characters; a
+  worksheet of 10 blocs is longer, so the text keeps as many whole
+  rows as fit, ends with the counts and says "no more room".
+
+PRINT, FORMAT
+  Print prints the worksheet as it is drawn, on as many pages as it
+  takes; Format sets the margins.
+
+CLOSE
+  Hides the worksheet; Misc|Calculations of the table shows it again.
+)HELP"},
+    {"QNPFMTH", R"HELP(CALCULATIONS WORKSHEET - THE FORMAT MENU
+
+TABLE FONT ...
+  Chooses the font and size of the worksheet (and of its printout).
+  A fixed-width font such as Courier keeps the columns straight.
+)HELP"},
+    {"QNPCOLH", R"HELP(CALCULATIONS WORKSHEET - THE COLORS MENU
+
+BACKGROUND, TABLE, WINS, PIVOTAL
+  Pick the colours of the background, of the ordinary numbers, of the
+  totals of winning rows and of the pivotal entries. The four must be
+  different; the choices are saved with the weighted-voting document
+  (.bnz). Pivotal entries are always bold and boxed as well, so the
+  marks do not depend on colour alone.
+)HELP"},
 };
 extern const size_t kPowerHelpCount = sizeof(kPowerHelp) / sizeof(kPowerHelp[0]);
 

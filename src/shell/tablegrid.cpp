@@ -194,6 +194,12 @@ void TableGrid::draw(plat::DC& dc, const TableGridModel& m, plat::Size client, p
     paint(dc, m, colors);
 }
 
+void TableGrid::draw(plat::DC& dc, const TableGridModel& m, plat::Size client, const TableGridColors& colors)
+{
+    layout(dc, m, client);
+    paint(dc, m, colors);
+}
+
 TableGrid::Hit TableGrid::hitTest(const TableGridModel& m, plat::Point p) const
 {
     Hit h;
@@ -249,8 +255,10 @@ void TableGrid::paint(plat::DC& dc, const TableGridModel& m, const TableGridColo
     }
     right = std::min(right, client_.w);
 
-    auto drawRow = [&](int y, const std::string& name, auto&& cellOf) {
+    auto drawRow = [&](int y, const std::string& name, auto&& cellOf, plat::Color textColor, plat::Color nameColor) {
+        dc.setTextColor(nameColor);
         dc.textOut({kMargin, y + 1}, name);
+        dc.setTextColor(textColor);
         for (size_t i = 0; i < left.size(); ++i) {
             const int x = left[i];
             if (x >= client_.w)
@@ -267,22 +275,20 @@ void TableGrid::paint(plat::DC& dc, const TableGridModel& m, const TableGridColo
 
     // Heading row on its own background.
     dc.fillRect({0, kMargin - 2, right, kMargin + lineH_}, colors.headingBackground);
-    dc.setTextColor(colors.heading);
-    drawRow(kMargin, m.nameHeading(), [&](int c) { return m.heading(c); });
+    drawRow(kMargin, m.nameHeading(), [&](int c) { return m.heading(c); }, colors.heading, colors.heading);
 
     int rowsTop = kMargin + lineH_ + lineH_ / 4;
-    dc.setTextColor(colors.text);
     int last = std::min(m.rowCount(), firstRow_ + visibleRows_);
     for (int r = firstRow_; r < last; ++r)
-        drawRow(rowsTop + (r - firstRow_) * lineH_, m.name(r), [&](int c) { return m.cell(r, c); });
+        drawRow(rowsTop + (r - firstRow_) * lineH_, m.name(r), [&](int c) { return m.cell(r, c); }, colors.text,
+                colors.names);
 
     int rowsBottom = rowsTop + visibleRows_ * lineH_;
     dc.setPen(colors.rule, 1, plat::PenStyle::Solid);
     dc.line({kMargin, rowsTop - 2}, {right, rowsTop - 2});
     dc.line({kMargin, rowsBottom + 1}, {right, rowsBottom + 1});
     int footTop = rowsBottom + lineH_ / 4;
-    dc.setTextColor(colors.heading);
-    drawRow(footTop, "", [&](int c) { return m.footer(c); });
+    drawRow(footTop, "", [&](int c) { return m.footer(c); }, colors.heading, colors.heading);
 }
 
 } // namespace quan

@@ -39,6 +39,7 @@ public:
 struct TableGridColors {
     plat::Color background = plat::rgb(255, 255, 255);
     plat::Color text = plat::rgb(0, 0, 0);
+    plat::Color names = plat::rgb(0, 0, 0); // the rows' names
     plat::Color heading = plat::rgb(0, 0, 128);
     plat::Color headingBackground = plat::rgb(230, 230, 240);
     plat::Color rule = plat::rgb(160, 160, 160);
@@ -62,6 +63,7 @@ public:
     void paint(plat::DC& dc, const TableGridModel& m, const TableGridColors& colors) const;
     // Layout and paint in one, on the given background.
     void draw(plat::DC& dc, const TableGridModel& m, plat::Size client, plat::Color background);
+    void draw(plat::DC& dc, const TableGridModel& m, plat::Size client, const TableGridColors& colors);
     Hit hitTest(const TableGridModel& m, plat::Point p) const;
     // The rectangle of a cell on screen (empty when it is scrolled away).
     plat::Rect cellRect(const TableGridModel& m, int row, int col) const;

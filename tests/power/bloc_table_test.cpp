@@ -280,3 +280,35 @@ TEST(BlocTableOutput, TexOutput)
         "\\+&\\hfill 10&&\\hfill 8&\\hfill 8&&\\hfill 100&&&\\cr\r\n";
     EXPECT_EQ(t.texOutput(), expected);
 }
+
+TEST(BlocTableOutput, WideValuesWidenTheirColumnAndKeepTwoBlanks)
+{
+    // Thirty blocs of weight 1, majority 16: a bloc swings in the C(29, 15)
+    // = 77558760 coalitions of sixteen it belongs to, so its count is
+    // 155117520 of 2^30 = 1073741824 cases; 3.33 pct of the weight.
+    Random rng;
+    BlocTable t(rng);
+    ASSERT_EQ(t.setBlocs(std::vector<Real>(30, 1), std::vector<std::string>(30, "")), 0);
+    ASSERT_EQ(t.calcAllCases(kNoProgress), 0);
+    const std::string text = t.textOut();
+    EXPECT_EQ(text.find("3.33155117520"), std::string::npos);
+    EXPECT_EQ(text.find("100.001073741824"), std::string::npos);
+    // The pivotal column is as wide as its widest value, the total of
+    // cases (10 digits), and two blanks; the others stay 7 + 2.
+    EXPECT_NE(text.find("name01        1     3.33   155117520    14.45     1.00     3.33\r\n"), std::string::npos)
+        << text.substr(0, 400);
+    EXPECT_NE(text.find("\r\n             30   100.00  1073741824"), std::string::npos);
+    // Values that fit keep the bytes of the stored width (see the worked
+    // example above).
+}
+
+TEST(BlocTableOutput, ShortNamesDoNotCutTheNameHeading)
+{
+    // Names of one letter: the names' column is as wide as "name" (4).
+    Random rng;
+    BlocTable t(rng);
+    ASSERT_EQ(t.setBlocs({5, 3, 2}, {"A", "B", "C"}), 0);
+    const std::string text = t.textOut();
+    EXPECT_EQ(text.substr(0, 13), "name   weight");
+    EXPECT_NE(text.find("\r\nA           5    50.00"), std::string::npos);
+}

@@ -79,3 +79,107 @@ TEST(BnzFile, EveryTruncationAndImpossibleValueIsRefusedAndChangesNothing)
     EXPECT_EQ(readBnz(withWord(8, 10), out), 11);  // low above high
     EXPECT_EQ(readBnz(withWord(50, 0), out), 11);  // a weight of 0
 }
+
+namespace {
+
+int32_t wordAt(const Bytes& b, size_t at)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
+                                (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24));
+}
+
+void putWord(Bytes& b, int32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.push_back(static_cast<uint8_t>((static_cast<uint32_t>(v) >> (8 * i)) & 0xFF));
+}
+
+void putString(Bytes& b, const std::string& s)
+{
+    const size_t len = s.size() + 1; // the length counts the zero
+    b.push_back(static_cast<uint8_t>(len & 0xFF));
+    b.push_back(static_cast<uint8_t>(len >> 8));
+    b.insert(b.end(), s.begin(), s.end());
+    b.push_back(0);
+}
+
+} // namespace
+
+TEST(BnzFile, WorksheetColoursAndTheQuotaWordsByteForByte)
+{
+    BnzDocument d = sample();
+    d.worksheetColors = {2, 3, 4, 5};
+    Bytes b = bytesOf(d);
+    const size_t words = kHeaderBytes;
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(wordAt(b, words + 4 * (10 + static_cast<size_t>(k))), 2 + k);
+    EXPECT_EQ(wordAt(b, words + 4 * 7), 6);
+    for (size_t k = 14; k < 50; ++k)
+        EXPECT_EQ(wordAt(b, words + 4 * k), 0) << k;
+    // 4200000001 = 0xFA56EA01: the low 31 bits 0x7A56EA01 = 2052516353 in
+    // word 7, the rest (1) in word 14.
+    d.quota = 4200000001LL;
+    b = bytesOf(d);
+    EXPECT_EQ(wordAt(b, words + 4 * 7), 2052516353);
+    EXPECT_EQ(wordAt(b, words + 4 * 14), 1);
+    BnzDocument back;
+    ASSERT_EQ(readBnz(b, back), 0);
+    EXPECT_EQ(back.quota, 4200000001LL);
+    EXPECT_EQ(back.worksheetColors, (std::array<int32_t, 4>{2, 3, 4, 5}));
+}
+
+TEST(BnzFile, VersionFourKeepsTheWorksheetColoursVersionFiveSetsThem)
+{
+    BnzDocument d = sample();
+    d.worksheetColors = {7, 8, 9, 10};
+    Bytes b = bytesOf(d);
+    ASSERT_EQ(wordAt(b, 4), 6); // the header's version word
+    for (int version : {4, 5}) {
+        Bytes c = b;
+        c[4] = static_cast<uint8_t>(version);
+        BnzDocument out;
+        out.worksheetColors = {1, 0, 6, 4};
+        ASSERT_EQ(readBnz(c, out), 0) << version;
+        EXPECT_EQ(out.worksheetColors, version == 4 ? (std::array<int32_t, 4>{1, 0, 6, 4})
+                                                    : (std::array<int32_t, 4>{7, 8, 9, 10}))
+            << version;
+    }
+}
+
+TEST(BnzFile, AFileBuiltFromTheLayoutOpens)
+{
+    // The common header, then the 50 words, the weights, the names and the
+    // notebook, written here word by word.
+    ByteWriter hw;
+    WriteHeader(hw, headerStateFor(kKindWeightedVoting));
+    Bytes b = hw.data();
+    ASSERT_EQ(b.size(), kHeaderBytes);
+    const int32_t params[50] = {12, 9, 0, 0, 1, 2, 5, 40, 1, 9, 1, 0, 6, 4};
+    for (int32_t v : params)
+        putWord(b, v);
+    for (int i = 1; i <= 12; ++i)
+        putWord(b, i);
+    for (int i = 1; i <= 12; ++i)
+        putString(b, "bloc" + std::to_string(i));
+    putString(b, "twelve blocs");
+    BnzDocument d;
+    ASSERT_EQ(readBnz(b, d), 0);
+    EXPECT_EQ(d.blocCount(), 12);
+    EXPECT_EQ(d.columnWidth, 9);
+    EXPECT_EQ(d.key, 0);
+    EXPECT_FALSE(d.increasing);
+    EXPECT_EQ(d.kind, 1);
+    EXPECT_EQ(d.pairFirst, 2);
+    EXPECT_EQ(d.pairSecond, 5);
+    EXPECT_EQ(d.quota, 40);
+    EXPECT_EQ(d.low, 1);
+    EXPECT_EQ(d.high, 9);
+    EXPECT_EQ(d.worksheetColors, (std::array<int32_t, 4>{1, 0, 6, 4}));
+    EXPECT_EQ(d.weights[11], 12);
+    EXPECT_EQ(d.names[11], "bloc12");
+    EXPECT_EQ(d.notebook, "twelve blocs");
+    // Written again it gives the same bytes.
+    ByteWriter again;
+    ASSERT_TRUE(writeBnz(again, d));
+    EXPECT_EQ(again.data(), b);
+}
