@@ -17,6 +17,7 @@
 
 #include "app/kinds.h"
 #include "apportion/appwin.h"
+#include "graphs/core/graphtext.h"
 #include "graphs/grawin.h"
 #include "core/fileio.h"
 #include "platform/headless.h"

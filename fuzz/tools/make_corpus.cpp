@@ -284,19 +284,19 @@ int main(int argc, char** argv)
     fs::create_directories(root / "fuzz_grs");
     fs::create_directories(root / "fuzz_task_paste");
     for (int k = 1; k <= kScheduleExamples; ++k) {
-        GraDocument d = newGrsDocument();
-        std::string list;
-        loadScheduleExample(d.graph, k, {0, 7, 5, 7}, &list);
-        d.graph.ClearSolution(true);
-        d.settings.scheduleSetting = static_cast<int16_t>(1 + k);
+        GraDocument grs = newGrsDocument();
+        std::string order;
+        loadScheduleExample(grs.graph, k, {0, 7, 5, 7}, &order);
+        grs.graph.ClearSolution(true);
+        grs.settings.scheduleSetting = static_cast<int16_t>(1 + k);
         if (k == 7) {
-            d.graph.DeleteVertex(5);
-            list.erase(5, 1);
-            d.notebook = "processor 1: A 0-7";
+            grs.graph.DeleteVertex(5);
+            order.erase(5, 1);
+            grs.notebook = "processor 1: A 0-7";
         }
-        setStoredList(d, list);
-        ByteWriter w;
-        ok &= writeGrs(w, d) == 0 && save(root / "fuzz_grs" / ("example" + std::to_string(k) + ".grs"), w.data());
+        setStoredList(grs, order);
+        ByteWriter wgrs;
+        ok &= writeGrs(wgrs, grs) == 0 && save(root / "fuzz_grs" / ("example" + std::to_string(k) + ".grs"), wgrs.data());
     }
     ok &= saveText(root / "fuzz_task_paste" / "example1.txt",
                    "8\n1 1 2 1 3 1 4 1 1 2 2 2 3 3 4 3\n5 7 5 3 8 6 9 4\n5\n5 6 6 3 3 4 6 7 7 8\n");
