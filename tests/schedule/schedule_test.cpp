@@ -200,7 +200,7 @@ TEST(CriticalPath, EqualLongestPathsTakeTheFirstSource)
 
 namespace {
 
-// The Part's list processing, a time unit at a time.
+// List processing written the plain way, a time unit at a time.
 int naiveMakespan(const TaskSet& t, const std::vector<int>& list, int P, bool ordering,
                   std::vector<std::vector<Assignment>>& rows)
 {
@@ -241,7 +241,7 @@ int naiveMakespan(const TaskSet& t, const std::vector<int>& list, int P, bool or
     return -1;
 }
 
-// The Part's critical-path list: every source-to-sink path walked.
+// The critical-path list the plain way: every source-to-sink path walked.
 void walk(const TaskSet& t, const std::vector<char>& gone, int v, long long sum, int first, long long& best,
           int& bestFirst)
 {
