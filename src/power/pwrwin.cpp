@@ -86,9 +86,9 @@ std::vector<plat::Accelerator> TPwrWin::accelerators() const { return accelerato
 std::string TPwrWin::menuHelpName(int id) const
 {
     switch (id) {
-    case bancmd::PivHelpFile: return "QNPFILEH";
-    case bancmd::PivHelpFormat: return "QNPFMTH";
-    case bancmd::PivHelpColors: return "QNPCOLH";
+    case bancmd::PivHelpFile: return "QNWFILEH";
+    case bancmd::PivHelpFormat: return "QNWFMTH";
+    case bancmd::PivHelpColors: return "QNWCOLH";
     default: return "";
     }
 }

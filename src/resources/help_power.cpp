@@ -322,7 +322,7 @@ CALCULATIONS
   Shapley: choose Calculations again to see the new table. See the
   worksheet's own Help for how to read it.
 )HELP"},
-    {"QNPFILEH", R"HELP(CALCULATIONS WORKSHEET - WHERE POWER COMES FROM
+    {"QNWFILEH", R"HELP(CALCULATIONS WORKSHEET - WHERE POWER COMES FROM
 
 The worksheet lists every COALITION of the blocs: every group that
 might vote yes together while the others vote no. With m blocs there
@@ -373,13 +373,13 @@ PRINT, FORMAT
 CLOSE
   Hides the worksheet; Misc|Calculations of the table shows it again.
 )HELP"},
-    {"QNPFMTH", R"HELP(CALCULATIONS WORKSHEET - THE FORMAT MENU
+    {"QNWFMTH", R"HELP(CALCULATIONS WORKSHEET - THE FORMAT MENU
 
 TABLE FONT ...
   Chooses the font and size of the worksheet (and of its printout).
   A fixed-width font such as Courier keeps the columns straight.
 )HELP"},
-    {"QNPCOLH", R"HELP(CALCULATIONS WORKSHEET - THE COLORS MENU
+    {"QNWCOLH", R"HELP(CALCULATIONS WORKSHEET - THE COLORS MENU
 
 BACKGROUND, TABLE, WINS, PIVOTAL
   Pick the colours of the background, of the ordinary numbers, of the

@@ -308,6 +308,8 @@ TEST_F(PwrWinTest, ClosingTheWorksheetWritesItsSettingsFile)
         sheetWindow().click(sheetWindow().findCommand(help));
         EXPECT_TRUE(w.helpWindow().visible()) << help;
         EXPECT_FALSE(w.helpWindow().text().empty()) << help;
+        // Each is the worksheet's own text, not another window's of the same name.
+        EXPECT_EQ(w.helpWindow().text().rfind("CALCULATIONS WORKSHEET", 0), 0u) << help;
     }
     click("Misc|Help");
     EXPECT_NE(win->helpWindow().text().find("CALCULATIONS"), std::string::npos);
