@@ -571,8 +571,14 @@ std::string BlocTable::texOutput() const
     const std::string W = whole(totals_[kWeight]);
     const std::string cases = resultsValid_ ? exactCases_.toString() : whole(totals_[kPivotal]);
     const std::string powerTotal = whole(totals_[kPowerPct]);
+    // The names' column holds its heading too; the pivotal percentages
+    // (up to "100.00") need six places even when "00" + cases is shorter.
+    const std::string names(std::max(nameWidth(), headings_[kNameHeading].size()), '0');
+    std::string pivotalPct = "00" + cases;
+    if (pivotalPct.size() < 6)
+        pivotalPct.insert(0, 6 - pivotalPct.size(), '0');
     TexColumnTable t;
-    t.templateCells = {std::string(nameWidth(), '0'), "0" + W, "000000", "0" + cases + ".000", "00" + cases,
+    t.templateCells = {names, "0" + W, "000000", "0" + cases + ".000", pivotalPct,
                        "000000", "00" + powerTotal, "0" + cases + ".000", "0" + cases + ".000"};
     std::vector<std::string> head{headings_[kNameHeading]};
     for (int c = 0; c < kColumns; ++c)

@@ -268,7 +268,9 @@ TEST(BlocTableOutput, TexOutput)
     ASSERT_EQ(t.setName(1, "b&c"), 0);
     ASSERT_EQ(t.calcAllCases(kNoProgress), 0);
     const std::string expected =
-        "\\settabs\\+00000&010&000000&08.000&008&000000&00100&08.000&08.000&\\cr\r\n"
+        // The pivotal percentages ("75.00", up to "100.00") need six places
+        // where "00" + 8 cases gives three.
+        "\\settabs\\+00000&010&000000&08.000&000008&000000&00100&08.000&08.000&\\cr\r\n"
         "\\+name\\hfill&\\hfill weight&\\hfill pct&\\hfill pivotal&\\hfill pct&\\hfill B power&\\hfill pct&\\cr\r\n"
         "\\vskip 2pt"
         "\\+alpha\\hfill&\\hfill 5&\\hfill 50.00&\\hfill 6&\\hfill 75.00&\\hfill 3.00&\\hfill 60.00&\\cr\r\n"
@@ -279,6 +281,27 @@ TEST(BlocTableOutput, TexOutput)
         "\\vskip 2pt"
         "\\+&\\hfill 10&&\\hfill 8&\\hfill 8&&\\hfill 100&&&\\cr\r\n";
     EXPECT_EQ(t.texOutput(), expected);
+}
+
+TEST(BlocTableOutput, TexColumnsHoldTheirWidestCells)
+{
+    // One-letter names: the name column still holds its heading "name"
+    // (four places); 2^12 = 4096 cases give "004096", as wide as "100.00".
+    Random rng;
+    BlocTable t(rng);
+    ASSERT_EQ(t.setBlocs({5, 3, 2}, {"A", "B", "C"}), 0);
+    ASSERT_EQ(t.setQuota(6), 0);
+    ASSERT_EQ(t.calcAllCases(kNoProgress), 0);
+    const std::string tex = t.texOutput();
+    EXPECT_EQ(tex.substr(0, tex.find("\r\n")), "\\settabs\\+0000&010&000000&08.000&000008&000000&00100&08.000&08.000&\\cr");
+    // With 10 000 cases or more the cell is "00" + cases, as it always was:
+    // fourteen blocs of 1 have 2^14 = 16384 cases.
+    BlocTable u(rng);
+    ASSERT_EQ(u.setBlocs(std::vector<Real>(14, 1), std::vector<std::string>(14, "abcde")), 0);
+    ASSERT_EQ(u.calcAllCases(kNoProgress), 0);
+    const std::string tex2 = u.texOutput();
+    EXPECT_NE(tex2.find("&016384.000&0016384&"), std::string::npos) << tex2.substr(0, 80);
+    EXPECT_EQ(tex2.rfind("\\settabs\\+00000&014&", 0), 0u) << tex2.substr(0, 80);
 }
 
 TEST(BlocTableOutput, WideValuesWidenTheirColumnAndKeepTwoBlanks)
