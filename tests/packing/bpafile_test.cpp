@@ -62,6 +62,7 @@ TEST(BpaFile, LayoutAndRoundTrip)
     BpaDocument back;
     ASSERT_EQ(readBpa(b, back), 0);
     EXPECT_EQ(back, sample());
+    EXPECT_FALSE(back.itemsCut);
     EXPECT_EQ(bytesOf(back), b);
 }
 
@@ -99,6 +100,7 @@ TEST(BpaFile, ACountAbove2500KeepsTheFirst2500AndFindsTheNotebook)
     ASSERT_EQ(back.items.size(), 2500u);
     EXPECT_TRUE(std::equal(back.items.begin(), back.items.end(), d.items.begin()));
     EXPECT_EQ(back.notebook, d.notebook);
+    EXPECT_TRUE(back.itemsCut);
     // The sizes read past are not checked.
     setI32(b, kHeaderBytes + 200 + 4 * 2700, -1);
     ASSERT_EQ(readBpa(b, back), 0);

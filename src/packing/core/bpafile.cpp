@@ -66,7 +66,8 @@ int readBpa(const uint8_t* data, size_t size, BpaDocument& out)
         if (s < 1)
             return kCannotOpen;
     }
-    if (static_cast<size_t>(count) > kept && !r.skip(4 * (static_cast<size_t>(count) - kept)))
+    doc.itemsCut = static_cast<size_t>(count) > kept;
+    if (doc.itemsCut && !r.skip(4 * (static_cast<size_t>(count) - kept)))
         return kCannotOpen;
     doc.notebook = r.fileString(kBpaNotebookChars);
     if (r.failed())
