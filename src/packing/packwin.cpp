@@ -2,6 +2,7 @@
 
 #include "core/msgcode.h"
 
+#include "docfile/settings.h"
 #include "packing/core/bpafile.h"
 #include "packing/core/optimum.h"
 #include "resources/rc.h"
@@ -149,7 +150,7 @@ int TPrePackWin::marginPixels()
 PackLayout TPrePackWin::layout()
 {
     int columns = doc_.packed() ? doc_.binCount() : doc_.itemCount();
-    Real colPx = doc_.packed() ? kBinPixels : std::max(1, columnWidth_);
+    Real colPx = doc_.packed() ? kBinPixels : drawnColumnWidth(columnWidth_);
     return packLayout(columns, colPx, marginPixels(), pv_.view.W, firstColumn_);
 }
 
@@ -207,6 +208,7 @@ void TPrePackWin::updatePackMenu()
     window_->enableMenuItem(gcm::ShiftLeft, !fits);
     window_->enableMenuItem(gcm::ShiftRight, !fits);
     window_->enableMenuItem(packcmd::Paste, !plat::Platform::get().clipboardText().empty());
+    window_->checkMenuItem(packcmd::ItemSizes, itemSizes_);
 }
 
 void TPrePackWin::documentChanged()
@@ -255,6 +257,11 @@ int TPrePackWin::readDocument(const std::string& path)
     if (manager_)
         manager_->refresh();
     documentChanged();
+    // The window holds 2500 items: say that the rest stayed in the file.
+    // The document is not marked changed, so closing without saving
+    // leaves the file whole.
+    if (d.itemsCut)
+        message(Msg::NoMoreRoom);
     return 0;
 }
 
@@ -270,6 +277,23 @@ bool TPrePackWin::writeDocument(const std::string& path)
     d.items.assign(doc_.items().begin(), doc_.items().end());
     d.notebook = notebookText();
     return writeBpa(path, d) == 0;
+}
+
+// Settings: the words of the first parameter block that "qnpack.ini" uses.
+namespace {
+constexpr int kWordItemSizes = 12; // 1 off, 2 on
+} // namespace
+
+void TPrePackWin::storeParameters(SettingsState& s) const
+{
+    s.first.ints[0][kWordItemSizes] = itemSizes_ ? 2 : 1;
+}
+
+void TPrePackWin::loadParameters(const SettingsState& s)
+{
+    const int32_t w = s.first.ints[0][kWordItemSizes];
+    if (w == 1 || w == 2)
+        itemSizes_ = w == 2;
 }
 
 // --- the picture ------------------------------------------------------------------------
@@ -319,8 +343,9 @@ void TPrePackWin::drawPicture(plat::DC& dc)
                 }
             }
         }
+        // The caption hangs from the top edge, centred over the bins shown.
         const DevicePoint right = v.WorldToDevice(x1, cap);
-        label(S(Str::Bins) + ": " + formatInt(doc_.binCount()), (topLeft.x + right.x) / 2.0L, topLeft.y - 4, 0, 1,
+        label(S(Str::Bins) + ": " + formatInt(doc_.binCount()), (topLeft.x + right.x) / 2.0L, v.oy + 2, 0, -1,
               summary);
     } else {
         // Bars no taller than the picture.
@@ -333,12 +358,59 @@ void TPrePackWin::drawPicture(plat::DC& dc)
         const DevicePoint base = v.WorldToDevice(x0, 0), baseEnd = v.WorldToDevice(x1, 0);
         label(S(Str::Items) + ": " + formatInt(doc_.itemCount()), (base.x + baseEnd.x) / 2.0L, base.y + 4, 0, -1, summary);
     }
+    if (itemSizes_)
+        drawItemSizes(dc, l);
     // The scale: the capacity at its top, and what lies outside.
-    label(formatInt(doc_.capacity()), v.ox + l.marginPx - 4, topLeft.y, -1, 0, colorRole(RoleCoordinates));
+    label(formatInt(doc_.capacity()), v.ox + l.marginPx - 4, topLeft.y, -1, -1, colorRole(RoleCoordinates));
     if (l.moreLeft)
         label("...", v.ox + l.marginPx, v.oy + 2, 1, -1, summary);
     if (l.moreRight)
         label("...", v.ox + v.W - 4, v.oy + 2, -1, -1, summary);
+}
+
+void TPrePackWin::drawItemSizes(plat::DC& dc, const PackLayout& l)
+{
+    const ViewState& v = pv_.view;
+    plat::DC& m = measuringDC();
+    m.setFont(prims_.deviceFont(0, 0));
+    const Real colPx = l.colPx;
+    auto digits = [&](int64_t size, Real wx, Real wy, int vAnchor) {
+        LabelSpec s;
+        s.text = formatInt(size);
+        s.color = colorRole(RoleSummary);
+        s.fontSlot = 0;
+        s.hAnchor = 0;
+        s.vAnchor = vAnchor;
+        const DevicePoint at = v.WorldToDevice(wx, wy);
+        prims_.DrawLabel(dc, at.x, at.y, s);
+    };
+    if (doc_.packed()) {
+        // Inside each slice, centred, when the slice is as tall as the
+        // digits and the bin wider than them.
+        for (int b = l.first; b < l.end; ++b) {
+            int64_t bottom = 0;
+            for (int64_t s : doc_.bins()[static_cast<size_t>(b)].items) {
+                const plat::Size e = m.textExtent(formatInt(s));
+                const Real slicePx = v.WorldToDevice(b, static_cast<Real>(bottom)).y -
+                                     v.WorldToDevice(b, static_cast<Real>(bottom + s)).y;
+                if (e.h <= slicePx && e.w + 2 <= colPx)
+                    digits(s, b + 0.5L, static_cast<Real>(bottom) + static_cast<Real>(s) / 2, 0);
+                bottom += s;
+            }
+        }
+        return;
+    }
+    // Above each bar, when the column is wider than the digits and the
+    // digits stay inside the picture.
+    const Real top = v.WorldToDevice(0, v.ymax).y;
+    for (int i = l.first; i < l.end; ++i) {
+        const int64_t s = doc_.items()[static_cast<size_t>(i)];
+        const plat::Size e = m.textExtent(formatInt(s));
+        const Real h = std::min(static_cast<Real>(s), v.ymax);
+        const Real barTop = v.WorldToDevice(i, h).y;
+        if (e.w + 2 <= colPx && barTop - 2 - e.h >= top)
+            digits(s, i + 0.5L, h, 1);
+    }
 }
 
 // --- the command layer -------------------------------------------------------------------
@@ -434,10 +506,39 @@ void TPackWin::cmOptimum()
         message(code);
 }
 
+void TPackWin::cmItemSizes()
+{
+    itemSizes_ = !itemSizes_;
+    updatePackMenu();
+    invalidateLayer(Picture);
+}
+
+// The picture outputs draw what the window shows (the visible columns and
+// the ellipses) through the picture window's writers.
+void TPackWin::cmPrint() { TPrePackWin::command(gcm::Print); }
+void TPackWin::cmSimulprint() { TPrePackWin::command(gcm::Simulprint); }
+void TPackWin::cmCopyToClipboard() { TPrePackWin::command(gcm::CopyToClipboard); }
+void TPackWin::cmBitmapToClipboard() { TPrePackWin::command(gcm::BitmapToClipboard); }
+void TPackWin::cmExportEps() { TPrePackWin::command(gcm::ExportEps); }
+void TPackWin::cmExportSvg() { TPrePackWin::command(gcm::ExportSvg); }
+void TPackWin::cmExportPicTeX() { TPrePackWin::command(gcm::ExportPicTeX); }
+void TPackWin::cmExportMetafile() { TPrePackWin::command(gcm::Metafile); }
+void TPackWin::cmExportBmp() { TPrePackWin::command(gcm::ExportBmp); }
+
 void TPackWin::command(int id)
 {
     using namespace packcmd;
     switch (id) {
+    case ItemSizes: cmItemSizes(); return;
+    case gcm::Print: cmPrint(); return;
+    case gcm::Simulprint: cmSimulprint(); return;
+    case gcm::CopyToClipboard: cmCopyToClipboard(); return;
+    case gcm::BitmapToClipboard: cmBitmapToClipboard(); return;
+    case gcm::ExportEps: cmExportEps(); return;
+    case gcm::ExportSvg: cmExportSvg(); return;
+    case gcm::ExportPicTeX: cmExportPicTeX(); return;
+    case gcm::Metafile: cmExportMetafile(); return;
+    case gcm::ExportBmp: cmExportBmp(); return;
     case packcmd::Random: cmRandom(); return;
     case Paste: cmPaste(); return;
     case Shuffle:

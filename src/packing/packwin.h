@@ -68,13 +68,23 @@ public:
     TPrePackWin(TQuanFrame* frame, DocInit init);
     ~TPrePackWin() override;
 
+    // The bars of the item picture are the stored column width wide, but
+    // never less than 1 nor more than 64 pixels (any width is kept).
+    static constexpr int kMaxColumnPixels = 64;
+    static int drawnColumnWidth(int32_t stored) { return stored < 1 ? 1 : stored > kMaxColumnPixels ? kMaxColumnPixels : stored; }
+
     int32_t windowKind() const override { return kKindBinPacking; }
+    std::string settingsFileName() const override { return "qnpack.ini"; }
+    std::string documentTitle() const override { return "VELdra binpacking"; }
     std::string fileFilter() const override { return S(Str::BpaFilesFilter); }
     std::string defaultExtension() const override { return "BPA"; }
 
     PackDocument& document() { return doc_; }
     const PackDocument& document() const { return doc_; }
     int32_t columnWidth() const { return columnWidth_; }
+    // Misc|Item sizes: each item's size written in its slice of a bin, or
+    // above its bar, where there is room for the digits.
+    bool itemSizes() const { return itemSizes_; }
     TPackDlg& manager();
     PackLayout layout();
 
@@ -98,6 +108,10 @@ protected:
     void closed() override;
     bool wantsNotebook() const override { return true; }
     void fontChanged(int k) override;
+    void storeParameters(SettingsState& s) const override;
+    void loadParameters(const SettingsState& s) override;
+    // The item sizes of the picture, where the digits fit.
+    void drawItemSizes(plat::DC& dc, const PackLayout& l);
     // Lays the view out again around firstColumn_.
     void layoutView();
     // The left margin: the width of the text of 10 x capacity.
@@ -106,6 +120,7 @@ protected:
 
     PackDocument doc_;
     int32_t columnWidth_ = 6;
+    bool itemSizes_ = false;
     Real firstColumn_ = 0;
     bool laying_ = false;
     std::unique_ptr<TPackDlg> manager_;
@@ -122,6 +137,19 @@ public:
     // left as it was) when the notebook would pass 64 000 characters.
     int appendToNotebook(const std::string& text);
     void cmOptimum();
+    void cmItemSizes();
+    // The picture outputs, one each: the printer, the clipboard and the
+    // files. Each hands the picture to its writer, or answers "not yet
+    // available" while the writer is missing.
+    void cmPrint();
+    void cmSimulprint();
+    void cmCopyToClipboard();
+    void cmBitmapToClipboard();
+    void cmExportEps();
+    void cmExportSvg();
+    void cmExportPicTeX();
+    void cmExportMetafile();
+    void cmExportBmp();
     void command(int id) override;
 
 protected:

@@ -209,6 +209,7 @@
     X(packcmd, CopySolution, 850)                                                                         \
     X(packcmd, CopyExample, 851)                                                                          \
     X(packcmd, Optimum, 852)                                                                              \
+    X(packcmd, ItemSizes, 853)                                                                            \
     /* The graph window. */                                                                              \
     X(grcmd, HelpFile, 330)                                                                               \
     X(grcmd, HelpEdit, 331)                                                                               \

@@ -70,6 +70,7 @@ POPUP "&Misc"
   MENUITEM "copy &Example", packcmd::CopyExample
   MENUITEM "copy &Solution", packcmd::CopySolution
   MENUITEM "&Optimum", packcmd::Optimum
+  MENUITEM "Item si&zes", packcmd::ItemSizes
   MENUITEM SEPARATOR
   MENUITEM "Simul&print", gcm::Simulprint
   MENUITEM SEPARATOR

@@ -1,11 +1,16 @@
 // The bin-packing window on the headless platform: the manager, the File|New
 // list commands, the notebook copies, the picture as it reaches a recording
 // back-end, scrolling, and the ".bpa" documents.
+#include "docfile/settings.h"
+#include "core/fileio.h"
+#include "graphics/export/picture_export.h"
+#include "graphics/export/pictex_writer.h"
 #include "graphics/recording_backend.h"
 #include "packing/core/bpafile.h"
 #include "packing/packwin.h"
 #include "resources/strings.h"
 #include "shell/shell_fixture.h"
+#include "testutil.h"
 
 #include <cmath>
 
@@ -98,6 +103,36 @@ protected:
         return std::find(v.begin(), v.end(), s) != v.end();
     }
     std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
+    // A ".bpa" put together here: the common header, then the 50 words
+    // (capacity, method code, column width, item count, total, zeros), the
+    // sizes and the notebook, word by word.
+    static testutil::Bytes handFile(int32_t capacity, int32_t code, int32_t width, const std::vector<int32_t>& items,
+                                    int32_t countWord, const std::string& notebook)
+    {
+        ByteWriter hw;
+        WriteHeader(hw, headerStateFor(kKindBinPacking));
+        testutil::Bytes b = hw.data();
+        int32_t total = 0;
+        for (int32_t s : items)
+            total += s;
+        const int32_t words[5] = {capacity, code, width, countWord, total};
+        for (int k = 0; k < 50; ++k)
+            testutil::putI32(b, k < 5 ? words[k] : 0);
+        for (int32_t s : items)
+            testutil::putI32(b, s);
+        testutil::putString(b, notebook);
+        return b;
+    }
+    std::vector<std::string> labelsOfSizes(const testgfx::RecordingBackend& b) const
+    {
+        // The digits the picture writes besides its caption, capacity and
+        // ellipses.
+        std::vector<std::string> out;
+        for (const std::string& t : labels(b))
+            if (t.find(':') == std::string::npos && t != "..." && t != formatInt(win->document().capacity()))
+                out.push_back(t);
+        return out;
+    }
 
     std::unique_ptr<TQuanFrame> frame;
     TPackWin* win = nullptr;
@@ -517,4 +552,374 @@ TEST_F(PackWinTest, HelpItems)
         EXPECT_TRUE(win->helpWindow().visible()) << path;
         EXPECT_FALSE(win->helpWindow().text().empty()) << path;
     }
+}
+
+TEST_F(PackWinTest, AFileAssembledByHandOpensPacked)
+{
+    // Capacity 10, first fit decreasing (code 11), width 6, items 6 5 4
+    // (total 15): 6 goes into bin 1, 5 opens bin 2, 4 joins the 6.
+    const std::string file = path("hand.bpa");
+    testutil::writeAll(file, handFile(10, 11, 6, {6, 5, 4}, 3, "three items"));
+    TPackWin* w = open(file);
+    ASSERT_NE(w, nullptr);
+    ASSERT_TRUE(w->document().packed());
+    win = w;
+    EXPECT_EQ(contents(), (Bins{{6, 4}, {5}}));
+    EXPECT_EQ(w->notebookText(), "three items");
+    EXPECT_EQ(bins().text(binsctl::Capacity), "10");
+    EXPECT_TRUE(bins().check(binsctl::FirstFit));
+    EXPECT_TRUE(bins().check(binsctl::Sort));
+    EXPECT_TRUE(bins().check(binsctl::Decreasing));
+    click("Misc|copy Solution", w);
+    const std::string notes = w->notebookText();
+    const std::string tail = "bins used: 2 [optimal]\r\n==========================\r\n";
+    ASSERT_GE(notes.size(), tail.size());
+    EXPECT_EQ(notes.substr(notes.size() - tail.size()), tail);
+    EXPECT_EQ(notes, "three items6 4 \r\n5 \r\n" + tail);
+    EXPECT_TRUE(p.messages().empty());
+}
+
+TEST_F(PackWinTest, AFileOfMoreThan2500ItemsOpensWithTheFirstAndSaysSo)
+{
+    std::vector<int32_t> items;
+    for (int i = 0; i < 3000; ++i)
+        items.push_back(1 + i % 9);
+    const std::string file = path("many.bpa");
+    const testutil::Bytes bytes = handFile(10, 1, 6, items, 3000, "the notebook after 3000 sizes");
+    testutil::writeAll(file, bytes);
+    TPackWin* w = open(file);
+    ASSERT_NE(w, nullptr);
+    ASSERT_EQ(w->document().itemCount(), 2500);
+    EXPECT_EQ(w->document().items()[2499], 1 + 2499 % 9);
+    EXPECT_EQ(w->notebookText(), "the notebook after 3000 sizes");
+    EXPECT_TRUE(w->document().packed());
+    EXPECT_EQ(p.lastMessage(), hmm(4));
+    // Not changed: closing asks nothing and leaves the file whole.
+    EXPECT_FALSE(w->changed());
+    hw(w).userClose();
+    p.flush();
+    EXPECT_EQ(testutil::readAll(file), bytes);
+    // A file of exactly 2500 says nothing.
+    p.clearMessages();
+    items.resize(2500);
+    testutil::writeAll(file, handFile(10, 1, 6, items, 2500, ""));
+    ASSERT_NE(open(file), nullptr);
+    EXPECT_TRUE(p.messages().empty());
+}
+
+TEST_F(PackWinTest, EveryMethodCodeSavedAndReopenedGivesTheSameBins)
+{
+    paste("2 9 5 6 1 3 3 7 4 8 2 5");
+    int codes = 0;
+    for (int order = 0; order < 3; ++order)
+        for (int m = 0; m < 6; ++m) {
+            applyMethod(10, m, order != 0, order != 2);
+            const int code = m + 10 * order;
+            ASSERT_EQ(win->document().code(), code);
+            const std::string file = path("code" + std::to_string(code) + ".bpa");
+            ASSERT_TRUE(win->writeDocument(file));
+            TPackWin* again = open(file);
+            ASSERT_NE(again, nullptr);
+            EXPECT_EQ(again->document().code(), code);
+            EXPECT_EQ(again->document().bins(), win->document().bins()) << code;
+            hw(again).userClose();
+            ++codes;
+        }
+    EXPECT_EQ(codes, 18);
+}
+
+TEST_F(PackWinTest, AnyColumnWidthIsKeptAndDrawnWithinOneTo64Pixels)
+{
+    for (int32_t width : {0, -5, 1, 64, 65, 2147483647}) {
+        const std::string file = path("width.bpa");
+        // Items too large for the capacity: the file opens showing the items.
+        testutil::writeAll(file, handFile(10, 0, width, {4, 12, 3}, 3, ""));
+        TPackWin* w = open(file);
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->columnWidth(), width);
+        const int expected = width < 1 ? 1 : width > 64 ? 64 : width;
+        EXPECT_NEAR(w->view().kx, expected, 1e-9L) << width;
+        const PackLayout l = w->layout();
+        EXPECT_EQ(l.first, 0);
+        EXPECT_EQ(l.end, 3);
+        // Saved as read.
+        ASSERT_TRUE(w->writeDocument(file));
+        BpaDocument back;
+        ASSERT_EQ(readBpa(file, back), 0);
+        EXPECT_EQ(back.columnWidth, width);
+        hw(w).userClose();
+    }
+}
+
+TEST_F(PackWinTest, ItemSizesInTheSlicesWhereTheyFit)
+{
+    // Capacity 100, one bin of 9, 1 and 8: a slice of 1 is about a
+    // hundredth of the picture, lower than a line of text.
+    paste("9 1 8");
+    applyMethod(100, 1);
+    ASSERT_EQ(contents(), (Bins{{9, 1, 8}}));
+    EXPECT_FALSE(win->itemSizes());
+    EXPECT_FALSE(hw().menuItemChecked(packcmd::ItemSizes));
+    EXPECT_TRUE(labelsOfSizes(drawn()).empty());
+    click("Misc|Item sizes");
+    EXPECT_TRUE(hw().menuItemChecked(packcmd::ItemSizes));
+    testgfx::RecordingBackend b = drawn();
+    EXPECT_EQ(labelsOfSizes(b), (std::vector<std::string>{"9", "8"}));
+    // Centred in their slices: the 9 at height 4.5, the 8 at 10 + 4.
+    std::vector<Real> heights;
+    for (const auto& c : b.calls)
+        if (c.what == "label" && (c.label.text == "9" || c.label.text == "8")) {
+            EXPECT_EQ(c.label.hAnchor, 0);
+            EXPECT_EQ(c.label.vAnchor, 0);
+            heights.push_back(win->view().DeviceToWorld(c.place.anchor.x, c.place.anchor.y).y);
+        }
+    ASSERT_EQ(heights.size(), 2u);
+    EXPECT_NEAR(heights[0], 4.5L, 0.3L);
+    EXPECT_NEAR(heights[1], 14, 0.3L);
+    // The items picture: bars of 6 pixels hold no digit; bars of 64 do,
+    // above each bar.
+    p.answer(plat::IdNo);
+    paste("2 9 5");
+    EXPECT_TRUE(labelsOfSizes(drawn()).empty());
+    const std::string file = path("wide.bpa");
+    testutil::writeAll(file, handFile(10, 0, 64, {2, 9, 5}, 3, ""));
+    TPackWin* w = open(file);
+    ASSERT_NE(w, nullptr);
+    w->command(packcmd::ItemSizes);
+    win = w;
+    // The file opens packed; Restore shows the items.
+    click("File|New|Restore", w);
+    ASSERT_FALSE(w->document().packed());
+    b = drawn();
+    EXPECT_EQ(labelsOfSizes(b), (std::vector<std::string>{"2", "9", "5"}));
+    for (const auto& c : b.calls) {
+        if (c.what == "label" && c.label.text == "9") {
+            EXPECT_EQ(c.label.vAnchor, 1);
+        }
+    }
+    // Off again: none.
+    click("Misc|Item sizes", w);
+    EXPECT_TRUE(labelsOfSizes(drawn()).empty());
+}
+
+TEST_F(PackWinTest, ItemSizesAreKeptInTheSettingsFile)
+{
+    click("Misc|Item sizes");
+    hw().userClose();
+    p.flush();
+    SettingsState s;
+    s.header = headerStateFor(kKindBinPacking);
+    ASSERT_TRUE(ReadSettingsFile(p.settingsDirectory() + "qnpack.ini", s));
+    EXPECT_EQ(s.header.kind, 5476);
+    EXPECT_EQ(s.first.ints[0][12], 2);
+    DocInit init;
+    init.readSettings = true;
+    TPackWin again(frame.get(), init);
+    again.create();
+    EXPECT_TRUE(again.itemSizes());
+    EXPECT_TRUE(static_cast<plat::HeadlessWindow*>(again.window())->menuItemChecked(packcmd::ItemSizes));
+}
+
+TEST_F(PackWinTest, ThePictureOutputsAlignAndAnswer)
+{
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    testgfx::RecordingBackend b = drawn();
+    // Caption [t], the ellipses [tl] and [tr], the capacity [tr].
+    int ellipses = 0;
+    bool caption = false, capacity = false;
+    for (const auto& c : b.calls) {
+        if (c.what != "label")
+            continue;
+        const std::string a = PicTeXWriter::anchor(c.label.hAnchor, c.label.vAnchor);
+        if (c.label.text.rfind("bins: ", 0) == 0) {
+            caption = true;
+            EXPECT_EQ(a, "[t]");
+        } else if (c.label.text == "10") {
+            capacity = true;
+            EXPECT_EQ(a, "[rt]");
+        } else if (c.label.text == "...") {
+            ++ellipses;
+            EXPECT_EQ(a, ellipses == 1 ? "[lt]" : "[rt]");
+        }
+    }
+    EXPECT_TRUE(caption);
+    EXPECT_TRUE(capacity);
+    EXPECT_EQ(ellipses, 2);
+    // The fills of the visible bins only, at their used heights.
+    int fills = 0;
+    for (const auto& c : b.calls)
+        if (c.what == "polygon" && c.fill.fill == win->colorRole(TPrePackWin::RoleOccupied)) {
+            const int bin = static_cast<int>(c.pts[0].x);
+            EXPECT_TRUE(bin >= l.first && bin < l.end) << bin;
+            EXPECT_EQ(c.pts[2].y, static_cast<Real>(win->document().bins()[static_cast<size_t>(bin)].used));
+            ++fills;
+        }
+    EXPECT_EQ(fills, l.end - l.first);
+    EXPECT_EQ(win->documentTitle(), "VELdra binpacking");
+    // The outputs whose writers are not in this program say so.
+    for (const char* item : {"File|Print ...", "File|Copy to clipboard", "File|Bitmap to clipboard",
+                             "File|Export graphics|Metafile ...", "File|Export graphics|BMP ...", "Misc|Simulprint"}) {
+        p.clearMessages();
+        click(item);
+        EXPECT_EQ(p.lastMessage(), hmm(30)) << item;
+    }
+}
+
+namespace {
+
+// A binary PPM (P6, maximum 255) as rows of RGB triples.
+struct Ppm {
+    int w = 0, h = 0;
+    std::string rgb;
+    uint32_t at(int x, int y) const
+    {
+        const size_t i = 3 * (static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x));
+        return static_cast<uint8_t>(rgb[i]) | (static_cast<uint32_t>(static_cast<uint8_t>(rgb[i + 1])) << 8) |
+               (static_cast<uint32_t>(static_cast<uint8_t>(rgb[i + 2])) << 16);
+    }
+};
+
+bool readPpm(const std::string& path, Ppm& img)
+{
+    std::string b;
+    if (!readWholeFile(path, b))
+        return false;
+    size_t at = 0;
+    auto token = [&]() {
+        while (at < b.size() && (std::isspace(static_cast<unsigned char>(b[at])) || b[at] == '#')) {
+            if (b[at] == '#')
+                while (at < b.size() && b[at] != '\n')
+                    ++at;
+            else
+                ++at;
+        }
+        const size_t start = at;
+        while (at < b.size() && !std::isspace(static_cast<unsigned char>(b[at])))
+            ++at;
+        return b.substr(start, at - start);
+    };
+    if (token() != "P6")
+        return false;
+    img.w = std::stoi(token());
+    img.h = std::stoi(token());
+    if (token() != "255")
+        return false;
+    ++at;
+    img.rgb = b.substr(at);
+    return img.rgb.size() == 3 * static_cast<size_t>(img.w) * static_cast<size_t>(img.h);
+}
+
+// Colours 0x00BBGGRR within a little of each other (anti-aliasing aside).
+bool near(uint32_t a, uint32_t b)
+{
+    for (int k = 0; k < 3; ++k) {
+        const int x = static_cast<int>((a >> (8 * k)) & 0xFF), y = static_cast<int>((b >> (8 * k)) & 0xFF);
+        if (std::abs(x - y) > 24)
+            return false;
+    }
+    return true;
+}
+
+bool haveTool(const std::string& name)
+{
+    return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+} // namespace
+
+TEST_F(PackWinTest, GhostscriptAndLibrsvgShowTheBinsWhereTheScreenDoes)
+{
+    if (!haveTool("gs") || !haveTool("rsvg-convert") || !haveTool("pdftoppm"))
+        GTEST_SKIP() << "ghostscript, rsvg-convert or pdftoppm is not installed";
+    registerPictureExports();
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    auto exportAs = [&](const std::string& item, const std::string& file) {
+        p.clearMessages();
+        p.file(file);
+        p.dialogText("PICTEX", 221, "1");
+        p.press("PICTEX", 1);
+        click("File|Export graphics|" + item);
+        return p.lastMessage().rfind("message: success: ", 0) == 0;
+    };
+    const std::string eps = path("bins.eps"), svg = path("bins.svg");
+    ASSERT_TRUE(exportAs("EPS", eps));
+    ASSERT_TRUE(exportAs("SVG", svg));
+    const std::string out = path("");
+    ASSERT_EQ(std::system(("gs -q -dNOPAUSE -dBATCH -dSAFER -dEPSCrop -r96 -sDEVICE=ppmraw -sOutputFile=" + out +
+                           "eps.ppm " + eps + " >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    ASSERT_EQ(std::system(("rsvg-convert -f pdf -o " + out + "svg.pdf " + svg + " && pdftoppm -r 96 -singlefile " +
+                           out + "svg.pdf " + out + "svg >/dev/null 2>&1")
+                              .c_str()),
+              0);
+    const uint32_t occupied = win->color(win->colorRole(TPrePackWin::RoleOccupied));
+    const uint32_t empty = win->color(win->colorRole(TPrePackWin::RoleEmpty));
+    ASSERT_FALSE(near(occupied, empty));
+    const ViewState& v = win->view();
+    for (const char* name : {"eps.ppm", "svg.ppm"}) {
+        Ppm img;
+        ASSERT_TRUE(readPpm(out + name, img)) << name;
+        const plat::Size client = hw().clientSize();
+        ASSERT_EQ(img.w, client.w) << name;
+        ASSERT_EQ(img.h, client.h) << name;
+        int checked = 0;
+        for (int b = l.first; b < l.end; ++b) {
+            const Bin& bin = win->document().bins()[static_cast<size_t>(b)];
+            // The middle of the bin's first item, and the middle of its
+            // free room (first fit leaves room only in some bins).
+            const DevicePoint in = v.WorldToDevice(b + 0.5L, static_cast<Real>(bin.items[0]) / 2);
+            EXPECT_TRUE(near(img.at(static_cast<int>(in.x), static_cast<int>(in.y)), occupied)) << name << " bin " << b;
+            if (bin.used < 10) {
+                const DevicePoint above = v.WorldToDevice(b + 0.5L, (static_cast<Real>(bin.used) + 10) / 2);
+                EXPECT_TRUE(near(img.at(static_cast<int>(above.x), static_cast<int>(above.y)), empty))
+                    << name << " bin " << b;
+            }
+            ++checked;
+        }
+        EXPECT_EQ(checked, l.end - l.first);
+        // Right of the last bin shown there is no bin in the picture.
+    }
+    unregisterPictureExports();
+}
+
+TEST_F(PackWinTest, OpenLastReopensTheFileAndPacksIt)
+{
+    paste("2 9 5 6 1 3 3");
+    applyMethod(10, 3, true, true);
+    const std::string file = path("last.bpa");
+    p.file(file);
+    click("File|Save As ...");
+    ASSERT_FALSE(win->changed());
+    hw().userClose();
+    p.flush();
+    // The main window's Open last on, Use defaults off: a new window reads
+    // "qnpack.ini" and reopens the file, packed.
+    auto* main = static_cast<plat::HeadlessWindow*>(frame->window());
+    if (!frame->openLast())
+        main->click(cm::OpenLast);
+    if (frame->useDefaults())
+        main->click(cm::UseDefaults);
+    ASSERT_TRUE(frame->openLast());
+    ASSERT_FALSE(frame->useDefaults());
+    TPackWin* again = open();
+    ASSERT_NE(again, nullptr);
+    win = again;
+    EXPECT_TRUE(again->document().packed());
+    EXPECT_EQ(again->document().code(), 13);
+    EXPECT_EQ(contents(), (Bins{{9, 1}, {6, 3}, {5, 3, 2}}));
 }

@@ -318,6 +318,7 @@ const Pinned kMenuItems[] = {
         {"PACKMENU", "Misc|copy Example", 851},
         {"PACKMENU", "Misc|copy Solution", 850},
         {"PACKMENU", "Misc|Optimum", 852},
+        {"PACKMENU", "Misc|Item sizes", 853},
         {"PACKMENU", "Misc|Simulprint", 307},
         {"PACKMENU", "Misc|Help", 333},
         {"GRSMENU", "File|Open ...", 59},
