@@ -42,10 +42,38 @@ THE NEW SUBMENU
   Restore         brings back the list as it was made (by Random,
                   Paste or Open), undoing shuffles.
 
-OTHER COMMANDS
+THE FILE
   Open, Save, Save As   bin-packing files (.bpa) keep the list, the
                   capacity, the method and the notebook; a file opens
-                  packed by its method.
+                  packed by its method, so you see the same bins you
+                  saved. A teacher can hand out a list as a file: the
+                  class opens it and everybody starts from the same
+                  items. A file holds at most 2500 items; a longer
+                  one opens with its first 2500 and "no more room" -
+                  close it without saving to keep the file whole.
+  With "Open last" in the main window, a new bin-packing window
+  reopens the file you had last (it remembers it in "qnpack.ini").
+
+PRINTING AND EXPORTING
+  The printer and every export get the picture as the window shows
+  it: the bins (or items) that are in view, the "..." marks where more
+  lie outside, the caption and the capacity. So shift the picture to
+  the bins you want to show before you print or export, or make the
+  window wide enough for all of them.
+  Print ... (Ctrl+P), Format ..., Select printer ...   print the
+                  picture; Format sets its size and place on the page.
+  Copy to clipboard, Bitmap to clipboard   put the picture on the
+                  clipboard for a word processor; With back color
+                  decides whether the background colour goes along.
+  Export graphics  writes the picture to a file: EPS (for printing
+                  and LaTeX), SVG (for web pages and drawing
+                  programs), PiCTeX (picture code for TeX and LaTeX
+                  reports: \input pictex first), Metafile, BMP.
+                  Image size ... sets the size of copies and bitmaps.
+  An output this version cannot make yet answers "not yet available".
+  Misc|Item sizes writes each item's size into its slice of a bin,
+  on screen and in every output, where the slice is tall enough.
+
   Exit            closes the window (you are asked about changes).
 )HELP"},
     {"QNPVIEWH", R"HELP(BIN PACKING - THE VIEW MENU
@@ -59,7 +87,18 @@ OTHER COMMANDS
   Last window (Ctrl+L)  goes back to where the picture was before.
   Autofit         brings the first bin (or item) back to the left edge.
 
-Make the window wider to see more bins at once.
+MANY BINS
+  A long list packs into more bins than the window shows. The left
+  edge always starts with a whole bin, and each shift moves by whole
+  bins: a quarter of the window unless Percentage says otherwise.
+  "..." at the top left means bins lie to the left, "..." at the top
+  right means bins lie to the right; when both are gone you see them
+  all, and Shift is greyed out. The caption "bins: N" always counts
+  every bin, not only those in view. Autofit is the quick way home
+  after shifting far to the right.
+
+Make the window wider to see more bins at once. Printouts and exports
+show what the window shows, so shift first, then print.
 )HELP"},
     {"QNPBTNSH", R"HELP(BIN PACKING - THE BTNS MENU
 
@@ -83,6 +122,11 @@ The check mark shows the current choice.
   copy Solution   writes the bins of the last packing into the
                   notebook, one line per bin, and the number of bins
                   used, marked [optimal] when it reaches the bound.
+  Item sizes      (a check mark) writes each item's size inside its
+                  slice of a bin, or above its bar before a packing,
+                  wherever there is room for the digits; left out
+                  where a slice is too low or a column too narrow.
+                  The choice is kept for new windows.
   Optimum         finds the least number of bins there is, by trying
                   packings systematically (branch and bound), and
                   writes one such packing into the notebook. For long
