@@ -12,6 +12,7 @@
 #include "elections/core/votfile.h"
 #include "graphs/core/grafile.h"
 #include "graphs/core/graphtext.h"
+#include "packing/core/bpafile.h"
 #include "schedule/core/grsfile.h"
 #include "schedule/core/schedtext.h"
 
@@ -305,5 +306,29 @@ int main(int argc, char** argv)
                    "precedences: 5\n1 9 4 5 4 6 4 7 4 8\n");
     ok &= saveText(root / "fuzz_task_paste" / "chain.txt", "3, 0 0, 1 0, 2 0, 4 5 6, 2, 1 2, 2 3");
     ok &= saveText(root / "fuzz_task_paste" / "cycle.txt", "3 0 0 1 0 2 0 1 1 32767 3 1 2 2 3 3 1");
+
+    // Bin packing: first fit decreasing of 6 5 4 with wide bars, and a list
+    // of 3000 sizes that opens cut to 2500 with its notebook after them.
+    fs::create_directories(root / "fuzz_bpa");
+    {
+        BpaDocument bpa;
+        bpa.capacity = 10;
+        bpa.methodCode = 11;
+        bpa.columnWidth = 64;
+        bpa.items = {6, 5, 4};
+        bpa.notebook = "6 4 \r\n5 \r\nbins used: 2 [optimal]\r\n";
+        ByteWriter wFfd;
+        writeBpa(wFfd, bpa);
+        ok &= save(root / "fuzz_bpa" / "ffd_wide.bpa", wFfd.data());
+        bpa.methodCode = 3;
+        bpa.columnWidth = 2147483647;
+        bpa.items.clear();
+        for (int i = 0; i < 3000; ++i)
+            bpa.items.push_back(1 + (i * 7) % 9);
+        bpa.notebook = "after 3000 sizes";
+        ByteWriter wCut;
+        writeBpa(wCut, bpa);
+        ok &= save(root / "fuzz_bpa" / "cut_3000.bpa", wCut.data());
+    }
     return ok ? 0 : 1;
 }
