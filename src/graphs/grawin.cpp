@@ -969,6 +969,11 @@ int TGraWin::cmAlgo(int id)
 {
     Random& rng = Random::shared();
     int start = -1;
+    // No tour below three vertices: refuse before asking for a start.
+    if (id == grcmd::TspNearest && graph_.count() < 3) {
+        message(codeOf(Msg::NothingToDo));
+        return codeOf(Msg::NothingToDo);
+    }
     if (id == grcmd::TspNearest && !askStartVertex(start))
         return -1;
     // The numbering overwrites the weights: the user may save first.
