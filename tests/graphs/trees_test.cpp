@@ -5,6 +5,7 @@
 #include "circuit_helpers.h"
 #include "core/msgcode.h"
 #include "graphs/core/trees.h"
+#include "tree_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -610,4 +611,102 @@ TEST(Components, CountsMinusOne)
     EXPECT_EQ(CountComponents(graphOf(4, {{0, 1}, {2, 3}})), 1);
     EXPECT_EQ(CountComponents(petersen()), 0);
     EXPECT_EQ(CountComponents(graphOf(5, {})), 4);
+}
+
+// --- against the literal steps -------------------------------------------------------------------
+
+namespace {
+
+Graph randomGraph(Random& gen, int n, int percent, bool connected, int maxWeight)
+{
+    Edges e;
+    if (connected)
+        for (int i = 1; i < n; ++i)
+            e.emplace_back(gen.below(i), i);
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (gen.below(100) < percent)
+                e.emplace_back(i, j);
+    Graph g = graphOf(n, e);
+    for (auto [a, b] : g.edges())
+        g.SetWeight(a, b, 1 + gen.below(maxWeight));
+    return g;
+}
+
+} // namespace
+
+TEST(Literal, SameTreesAndColouringsAndDraws)
+{
+    Random gen;
+    gen.seed(31);
+    for (int trial = 0; trial < 60; ++trial) {
+        const int n = 3 + trial % 25;
+        Graph g = randomGraph(gen, n, 10 + trial % 5 * 15, true, trial % 2 ? 3 : 1000);
+        if (trial % 4 == 3 && n > 4) {
+            g.DeleteVertex(2);
+            if (CountComponents(g) != 0)
+                continue;
+        }
+        for (uint32_t seed : {1u, 2u}) {
+            for (bool minimal : {true, false}) {
+                Random a, b;
+                a.seed(seed);
+                b.seed(seed);
+                Graph k = g;
+                CircuitRun run = endless();
+                ASSERT_EQ(MinimalTree(k, false, minimal, 2, a, run, kWords), 0);
+                EXPECT_EQ(k.solution.edges, treeref::kruskal(g, minimal, b));
+                EXPECT_EQ(a.state(), b.state());
+                Graph p = g;
+                ASSERT_EQ(MinimalTree(p, true, minimal, 2, a, run, kWords), 0);
+                EXPECT_EQ(p.solution.edges, treeref::prim(g, minimal, b));
+                EXPECT_EQ(a.state(), b.state());
+            }
+            Random a, b;
+            a.seed(seed);
+            b.seed(seed);
+            Graph w = g;
+            CircuitRun run = endless();
+            ASSERT_EQ(ColourVertices(w, true, a, run, kWords), 0);
+            const std::vector<int> want = treeref::welshPowell(g, b);
+            for (int v : g.presentVertices())
+                EXPECT_EQ(w.color(v), want[static_cast<size_t>(v)]);
+            EXPECT_EQ(a.state(), b.state());
+        }
+        Graph x = g;
+        const auto [colours, count] = treeref::Exact{g, {}, {}, 0, 0}.run();
+        EXPECT_EQ(exactCount(x), count);
+        Random unused;
+        CircuitRun run = endless();
+        ASSERT_EQ(ColourVertices(x, false, unused, run, kWords), 0);
+        for (int v : g.presentVertices())
+            ASSERT_EQ(x.color(v), colours[static_cast<size_t>(v)]) << trial << " " << v;
+    }
+}
+
+TEST(Literal, SameExactColouringOnKnownGraphs)
+{
+    std::vector<Graph> gs{petersen(), mycielskiGraph(4), mycielskiGraph(5), queens(5), queens(6), kneser(7, 2),
+                          fromGraph6(graph6File("snr18.g6")[0])};
+    for (Graph& g : gs) {
+        const auto [colours, count] = treeref::Exact{g, {}, {}, 0, 0}.run();
+        Random unused;
+        CircuitRun run = endless();
+        ASSERT_EQ(ColourVertices(g, false, unused, run, kWords), 0);
+        EXPECT_EQ(coloursOf(g), count);
+        for (int v : g.presentVertices())
+            ASSERT_EQ(g.color(v), colours[static_cast<size_t>(v)]) << g.count() << " " << v;
+    }
+    // The clique searches agree, call for call.
+    Random gen;
+    gen.seed(12);
+    for (int trial = 0; trial < 20; ++trial) {
+        const Graph g = randomGraph(gen, 20 + trial * 3, 30 + trial * 2, false, 1);
+        int calls = 0;
+        const std::vector<int> c = searchClique(g, calls);
+        treeref::Clique ref{g, 0, {}};
+        ref.search(g.presentVertices(), {});
+        EXPECT_EQ(c, ref.best);
+        EXPECT_EQ(calls, ref.calls);
+    }
 }
