@@ -83,6 +83,7 @@ void exact(benchmark::State& state, const Graph& g, int expect)
         if (c.colours != expect)
             state.SkipWithError("wrong chromatic number");
         benchmark::DoNotOptimize(c.colour.data());
+        state.counters["nodes"] = static_cast<double>(c.nodes);
     }
 }
 
@@ -146,3 +147,22 @@ BENCHMARK(BM_ExactKneser10_4)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_KruskalK286)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PrimK286)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_DistanceRank256)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// The clique search alone (the exact method's first step).
+void clique(benchmark::State& state, const Graph& g)
+{
+    for (auto _ : state) {
+        int calls = 0;
+        benchmark::DoNotOptimize(searchClique(g, calls).size());
+        state.counters["calls"] = calls;
+    }
+}
+void BM_CliqueM6(benchmark::State& state) { clique(state, mycielski(6)); }
+void BM_CliqueQueens8(benchmark::State& state) { clique(state, queens(8)); }
+
+} // namespace
+
+BENCHMARK(BM_CliqueM6)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CliqueQueens8)->Unit(benchmark::kMillisecond);

@@ -361,15 +361,19 @@ struct CliqueSearch {
 // The saturation-degree branch and bound with flat tables: per vertex the
 // number of neighbours of each colour (so saturation and the allowed
 // colours are read at once), updated along adjacency lists on colouring and
-// undone in reverse.
+// undone in reverse; the uncoloured vertices kept in a list from which a
+// coloured one is swapped out and back (O(1) each way), so that the choice
+// of the next vertex looks at the uncoloured ones only.
 struct DSatur {
     int m = 0; // vertices, renumbered 0..m-1 in slot order
     std::vector<int> slot;
-    std::vector<std::vector<int>> adj;
-    std::vector<int> colour;    // 0 uncoloured
-    std::vector<int> cnt;       // m x (m + 2): neighbours of colour c
-    std::vector<int> sat;       // distinct colours among the neighbours
-    std::vector<int> uncolNbrs; // uncoloured neighbours
+    std::vector<int> adjStart, adj; // adjacency lists, flat
+    std::vector<int> colour;        // 0 uncoloured
+    std::vector<int> cnt;           // m x stride: neighbours of colour c
+    std::vector<int> sat;           // distinct colours among the neighbours
+    std::vector<int> uncolNbrs;     // uncoloured neighbours
+    std::vector<int> unc, pos;      // the uncoloured vertices and where each is
+    int uncCount = 0;
     int upper = 0, lower = 0;
     std::vector<int> best;
     bool haveBest = false;
@@ -379,42 +383,84 @@ struct DSatur {
     const TreeWords* words = nullptr;
     int stride = 0;
 
-    int& count(int v, int c) { return cnt[static_cast<size_t>(v) * static_cast<size_t>(stride) + at(c)]; }
+    int* counts(int v) { return cnt.data() + static_cast<size_t>(v) * static_cast<size_t>(stride); }
 
-    void assign(int v, int c)
+    // The greatest saturation of an uncoloured neighbour after the last
+    // assign.
+    int nbrSat = 0;
+
+    // Colours v with c; returns where v stood in the uncoloured list.
+    int assign(int v, int c)
     {
         colour[at(v)] = c;
-        for (int u : adj[at(v)]) {
-            if (count(u, c)++ == 0)
+        nbrSat = 0;
+        for (int k = adjStart[at(v)], e = adjStart[at(v) + 1]; k < e; ++k) {
+            const int u = adj[at(k)];
+            if (counts(u)[c]++ == 0)
                 ++sat[at(u)];
             --uncolNbrs[at(u)];
+            if (colour[at(u)] == 0)
+                nbrSat = std::max(nbrSat, sat[at(u)]);
         }
+        const int i = pos[at(v)], last = unc[at(uncCount - 1)];
+        unc[at(i)] = last;
+        pos[at(last)] = i;
+        unc[at(uncCount - 1)] = v;
+        pos[at(v)] = uncCount - 1;
+        --uncCount;
+        return i;
     }
-    void unassign(int v)
+    void unassign(int v, int i)
     {
         const int c = colour[at(v)];
         colour[at(v)] = 0;
-        for (int u : adj[at(v)]) {
-            if (--count(u, c) == 0)
+        for (int k = adjStart[at(v)], e = adjStart[at(v) + 1]; k < e; ++k) {
+            const int u = adj[at(k)];
+            if (--counts(u)[c] == 0)
                 --sat[at(u)];
             ++uncolNbrs[at(u)];
         }
+        ++uncCount;
+        const int last = unc[at(i)];
+        unc[at(i)] = v;
+        pos[at(v)] = i;
+        unc[at(uncCount - 1)] = last;
+        pos[at(last)] = uncCount - 1;
     }
     void poll()
     {
-        if ((++nodes & 0x3FFF) != 0 || !run)
-            return;
         run->setCaption(words->colorsSoFar + ": " + formatInt(upper) + ", " + words->lowerBound + ": " +
                         formatInt(lower) + "; " + run->words.pressQ);
         if (run->pollKey() == 'Q')
             quit = true;
     }
-    void search(int depth, int cur)
+    // Greatest saturation, then most uncoloured neighbours, then lowest slot.
+    int choose() const
     {
-        poll();
-        if (quit)
-            return;
-        if (depth == m) {
+        int v = unc[0];
+        int sv = sat[at(v)], nv = uncolNbrs[at(v)];
+        for (int k = 1; k < uncCount; ++k) {
+            const int u = unc[at(k)];
+            const int su = sat[at(u)];
+            if (su < sv)
+                continue;
+            const int nu = uncolNbrs[at(u)];
+            if (su > sv || nu > nv || (nu == nv && u < v)) {
+                v = u;
+                sv = su;
+                nv = nu;
+            }
+        }
+        return v;
+    }
+    void search(int cur)
+    {
+        if ((++nodes & 0x3FFF) == 0) {
+            poll();
+            if (quit)
+                return;
+        }
+        if (uncCount == 0) {
             if (cur < upper) {
                 upper = cur;
                 best = colour;
@@ -424,27 +470,26 @@ struct DSatur {
         }
         if (upper == lower || cur >= upper)
             return;
-        int v = -1;
-        for (int u = 0; u < m; ++u) {
-            if (colour[at(u)])
-                continue;
-            if (v < 0 || sat[at(u)] > sat[at(v)] ||
-                (sat[at(u)] == sat[at(v)] && uncolNbrs[at(u)] > uncolNbrs[at(v)]))
-                v = u;
-        }
+        const int v = choose();
+        const int* cv = counts(v);
+        // A neighbour left with every colour below the upper bound around
+        // it cannot be coloured with fewer colours than the best: such a
+        // child is not entered (it would end at once, recording nothing).
         for (int c = 1; c <= cur; ++c) {
-            if (count(v, c))
+            if (cv[c])
                 continue;
-            assign(v, c);
-            search(depth + 1, cur);
-            unassign(v);
+            const int i = assign(v, c);
+            if (nbrSat < upper - 1)
+                search(cur);
+            unassign(v, i);
             if (quit || upper < cur + 1)
                 return;
         }
         if (cur + 1 < upper) {
-            assign(v, cur + 1);
-            search(depth + 1, cur + 1);
-            unassign(v);
+            const int i = assign(v, cur + 1);
+            if (nbrSat < upper - 1)
+                search(cur + 1);
+            unassign(v, i);
         }
     }
 };
@@ -474,18 +519,26 @@ ExactColouring exactColouring(const Graph& g, CircuitRun& run, const TreeWords& 
     std::vector<int> index(at(n), -1);
     for (int i = 0; i < d.m; ++i)
         index[at(d.slot[at(i)])] = i;
-    d.adj.resize(at(d.m));
-    for (int i = 0; i < d.m; ++i)
+    d.adjStart.assign(at(d.m) + 1, 0);
+    for (int i = 0; i < d.m; ++i) {
+        d.adjStart[at(i)] = static_cast<int>(d.adj.size());
         for (int j = 0; j < d.m; ++j)
             if (i != j && g.Adjacent(d.slot[at(i)], d.slot[at(j)]))
-                d.adj[at(i)].push_back(j);
+                d.adj.push_back(j);
+    }
+    d.adjStart[at(d.m)] = static_cast<int>(d.adj.size());
     d.stride = d.m + 2;
     d.cnt.assign(at(d.m) * at(d.stride), 0);
     d.colour.assign(at(d.m), 0);
     d.sat.assign(at(d.m), 0);
     d.uncolNbrs.resize(at(d.m));
-    for (int i = 0; i < d.m; ++i)
-        d.uncolNbrs[at(i)] = static_cast<int>(d.adj[at(i)].size());
+    d.unc.resize(at(d.m));
+    d.pos.resize(at(d.m));
+    for (int i = 0; i < d.m; ++i) {
+        d.uncolNbrs[at(i)] = d.adjStart[at(i) + 1] - d.adjStart[at(i)];
+        d.unc[at(i)] = d.pos[at(i)] = i;
+    }
+    d.uncCount = d.m;
     d.run = &run;
     d.words = &w;
 
@@ -501,7 +554,7 @@ ExactColouring exactColouring(const Graph& g, CircuitRun& run, const TreeWords& 
     d.best.resize(at(d.m));
     for (int i = 0; i < d.m; ++i)
         d.best[at(i)] = i + 1;
-    d.search(k, k);
+    d.search(k);
     r.nodes = d.nodes;
     r.lowerBound = d.lower;
     r.complete = !d.quit;
