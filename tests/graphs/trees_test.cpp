@@ -467,10 +467,10 @@ TEST(Colouring, CliqueSearchDeterministicAndLimited)
     Random rng;
     ASSERT_EQ(ColourVertices(d, false, rng, run, kWords), 0);
     EXPECT_TRUE(run.stopped);
-    if (d.solution.colorDisplay) {
-        EXPECT_TRUE(proper(d));
-        EXPECT_NE(d.solution.summary.find("(not proven minimal)"), std::string::npos);
-    }
+    // The first descent colours every vertex long before the third poll.
+    ASSERT_TRUE(d.solution.colorDisplay);
+    EXPECT_TRUE(proper(d));
+    EXPECT_NE(d.solution.summary.find("(not proven minimal)"), std::string::npos);
     EXPECT_NE(caption.find("press Q to quit"), std::string::npos);
 }
 
@@ -709,4 +709,36 @@ TEST(Literal, SameExactColouringOnKnownGraphs)
         EXPECT_EQ(c, ref.best);
         EXPECT_EQ(calls, ref.calls);
     }
+}
+
+TEST(SlowMotion, TreesWaitAtTheStartAndAfterEachEdge)
+{
+    Random rng;
+    Graph t = graphOf(3, {{0, 1}, {1, 2}, {0, 2}});
+    t.SetWeight(0, 1, 1);
+    t.SetWeight(1, 2, 2);
+    t.SetWeight(0, 2, 3);
+    // Kruskal: the start and two edges, three spaces.
+    ScriptedKeys keys{0, "   "};
+    CircuitRun run;
+    run.poll = [&keys] { return keys(); };
+    run.slowMotion = true;
+    int shown = 0;
+    run.show = [&shown] { ++shown; };
+    ASSERT_EQ(MinimalTree(t, false, true, 2, rng, run, kWords), 0);
+    EXPECT_TRUE(keys.keys.empty());
+    EXPECT_EQ(keys.polls, 3);
+    EXPECT_EQ(shown, 3);
+    EXPECT_TRUE(run.slowMotion);
+    // Dijkstra from A: the root, then B and C; Q at the second wait runs on.
+    ScriptedKeys q{0, " Q"};
+    run.poll = [&q] { return q(); };
+    ASSERT_EQ(DijkstraTree(t, 0, run, kWords), 0);
+    EXPECT_EQ(q.polls, 2);
+    EXPECT_FALSE(run.slowMotion);
+    EXPECT_EQ(t.solution.edges.size(), 2u);
+    // The exact colouring cannot be watched: slow motion goes off.
+    run.slowMotion = true;
+    ASSERT_EQ(ColourVertices(t, false, rng, run, kWords), 0);
+    EXPECT_FALSE(run.slowMotion);
 }
