@@ -12,6 +12,7 @@ QUANDEL_PACKAGES=(
   ghostscript librsvg2-bin libxml2-utils poppler-utils texlive-pictures texlive-latex-extra
   locales-all imagemagick
   glpk-utils
+  python3-networkx
   desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev x11-utils procps
 )
 

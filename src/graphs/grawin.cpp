@@ -635,9 +635,12 @@ void TGra0Win::drawPicture(plat::DC& dc)
 
     // The edges, then the solution's edges over them.
     const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
-    for (const auto& [a, b] : edges)
-        prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], edgePen);
-    for (size_t k = 0; k < g.solution.edges.size(); ++k) {
+    if (!solutionOnly())
+        for (const auto& [a, b] : edges)
+            prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], edgePen);
+    // A colouring's list holds (vertex, colour) pairs, not edges.
+    const size_t shownEdges = g.solution.mode == DisplayMode::WelshPowell ? 0 : g.solution.edges.size();
+    for (size_t k = 0; k < shownEdges; ++k) {
         const auto [a, b] = g.solution.edges[k];
         const PenSpec solutionPen{static_cast<int16_t>(g.solution.edgeColors.empty() ? solutionColor
                                                                                     : solutionEdgeColor(k)),
@@ -675,7 +678,7 @@ void TGra0Win::drawPicture(plat::DC& dc)
 
     // Weights at the midpoints.
     if (g.weightsShown) {
-        for (const auto& [a, b] : edges) {
+        for (const auto& [a, b] : solutionOnly() ? g.solution.edges : edges) {
             const plat::Point p = dev[static_cast<size_t>(a)], q = dev[static_cast<size_t>(b)];
             LabelSpec s;
             s.text = formatInt(g.Weight(a, b));
@@ -723,6 +726,8 @@ void TGra0Win::drawPicture(plat::DC& dc)
         graph_.setLabelCache(v, clamp16(lp.topLeft.x), clamp16(lp.topLeft.y), clamp16(lp.extent.w),
                              clamp16(lp.extent.h));
     }
+
+    drawOverVertices(dc);
 
     // The summary in the lower left corner.
     if (!g.solution.summary.empty()) {
@@ -828,8 +833,75 @@ void TGraWin::cmIconSize()
         message(code);
 }
 
+namespace {
+
+// The commands that clear the solution: while the temporary distance-rank
+// graph is shown they remove it first (Kruskal and Prim build it anew).
+bool clearsSolution(int id)
+{
+    switch (id) {
+    case grcmd::PasteCoordinates:
+    case grcmd::PasteAdjacencies:
+    case grcmd::PasteWeights:
+    case grcmd::HamiltonianCircuit:
+    case grcmd::HamiltonianPath:
+    case grcmd::HamiltonianExact:
+    case grcmd::TspNearest:
+    case grcmd::TspSorted:
+    case grcmd::TspRandom:
+    case grcmd::TspBest:
+    case grcmd::TspImprove:
+    case grcmd::TspOptimal:
+    case grcmd::Eulerian:
+    case grcmd::Refresh:
+    case grcmd::Color:
+    case grcmd::Dijkstra:
+    case grcmd::Orient:
+    case grcmd::Complement:
+    case grcmd::Complete:
+    case grcmd::Distances: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
 void TGraWin::command(int id)
 {
+    if (graph_.distanceRank && clearsSolution(id)) {
+        dropDistanceRankGraph(graph_);
+        invalidateLayer(Picture);
+    }
+    switch (id) {
+    case grcmd::Kruskal:
+    case grcmd::Prim:
+    case grcmd::Dijkstra:
+    case grcmd::Color:
+    case grcmd::Orient:
+    case grcmd::Complement:
+    case grcmd::Complete:
+    case grcmd::Distances: cmTrees(id); return;
+    case grcmd::WeightRange: cmWeightRange(); return;
+    case grcmd::MinimalWeight:
+        minimalWeight_ = !minimalWeight_;
+        updateGraphMenu();
+        return;
+    case grcmd::WelshPowell:
+        welshPowell_ = !welshPowell_;
+        updateGraphMenu();
+        return;
+    case grcmd::UseNumbers:
+        useNumbers_ = !useNumbers_;
+        updateGraphMenu();
+        invalidateLayer(Picture);
+        return;
+    case grcmd::SolutionOnly:
+        solutionOnly_ = !solutionOnly_;
+        updateGraphMenu();
+        invalidateLayer(Picture);
+        return;
+    default: break;
+    }
     if (id >= grcmd::IconFirst && id <= grcmd::IconLast) {
         setAllIcons(id - grcmd::IconFirst);
         return;
@@ -901,6 +973,13 @@ void TGraWin::updateMenuHook()
     window_->enableMenuItem(grcmd::TspBest, best);
     window_->enableMenuItem(grcmd::TspImprove, best);
     window_->checkMenuItem(grcmd::SlowMotion, slowMotion_);
+    window_->checkMenuItem(grcmd::MinimalWeight, minimalWeight_);
+    window_->checkMenuItem(grcmd::WelshPowell, welshPowell_);
+    window_->checkMenuItem(grcmd::UseNumbers, useNumbers_);
+    window_->checkMenuItem(grcmd::SolutionOnly, solutionOnly_);
+    const bool two = graph_.count() > 1;
+    window_->enableMenuItem(grcmd::Complete, two);
+    window_->enableMenuItem(grcmd::Distances, two);
 }
 
 CircuitRun TGraWin::circuitRun()
@@ -969,6 +1048,11 @@ int TGraWin::cmAlgo(int id)
 {
     Random& rng = Random::shared();
     int start = -1;
+    // No tour below three vertices: refuse before asking for a start.
+    if (id == grcmd::TspNearest && graph_.count() < 3) {
+        message(codeOf(Msg::NothingToDo));
+        return codeOf(Msg::NothingToDo);
+    }
     if (id == grcmd::TspNearest && !askStartVertex(start))
         return -1;
     // The numbering overwrites the weights: the user may save first.
@@ -998,6 +1082,191 @@ int TGraWin::cmAlgo(int id)
     if (code)
         message(code);
     return code;
+}
+
+// --- trees, paths, colourings and the edge-set changes -----------------------------------
+
+TreeWords TGraWin::treeWords() const
+{
+    TreeWords w;
+    w.kruskalTree = S(Str::KruskalTree);
+    w.primTree = S(Str::PrimTree);
+    w.dijkstraRoot = S(Str::DijkstraRoot);
+    w.colorsUsed = S(Str::ColorsUsed);
+    w.orientation = S(Str::Orientation);
+    w.notProvenMinimal = S(Str::NotProvenMinimal);
+    w.colorsSoFar = S(Str::ColorsSoFar);
+    w.lowerBound = S(Str::LowerBoundWord);
+    return w;
+}
+
+int TGraWin::cmTrees(int id)
+{
+    Random& rng = Random::shared();
+    const TreeWords tw = treeWords();
+    const bool digraphBefore = graph_.digraph;
+    int code = 0;
+    switch (id) {
+    case grcmd::Kruskal:
+    case grcmd::Prim: {
+        CircuitRun run = circuitRun();
+        code = MinimalTree(graph_, id == grcmd::Prim, minimalWeight_, decimals(), rng, run, tw);
+        // On the points' distance-rank graph only the tree is shown.
+        if (code == 0 && graph_.distanceRank)
+            solutionOnly_ = true;
+        finishRun(run);
+        break;
+    }
+    case grcmd::Dijkstra: {
+        // An empty graph has no root to propose.
+        if (graph_.count() == 0) {
+            code = codeOf(Msg::NothingToDo);
+            break;
+        }
+        int root = -1;
+        if (!askStartVertex(root))
+            return -1;
+        CircuitRun run = circuitRun();
+        std::vector<int32_t> dist;
+        code = DijkstraTree(graph_, root, run, tw, &dist);
+        if (code == 0)
+            run.notes += graph_.solution.summary + "\r\n" + dijkstraPaths(graph_, root, dist) + "\r\n";
+        finishRun(run);
+        break;
+    }
+    case grcmd::Color: {
+        CircuitRun run = circuitRun();
+        code = ColourVertices(graph_, welshPowell_, rng, run, tw);
+        finishRun(run);
+        break;
+    }
+    case grcmd::Orient: {
+        if (!saveChangesGate())
+            return -1;
+        CircuitRun run = circuitRun();
+        code = OrientRandomly(graph_, rng, run, tw);
+        finishRun(run);
+        if (code == 0 && !run.stopped)
+            graphChanged();
+        break;
+    }
+    case grcmd::Complement:
+    case grcmd::Complete:
+        if (!saveChangesGate())
+            return -1;
+        if (id == grcmd::Complement)
+            Complement(graph_);
+        else
+            MakeComplete(graph_);
+        graphChanged();
+        break;
+    case grcmd::Distances: {
+        if (!saveChangesGate())
+            return -1;
+        if (longestEdge(graph_) < 1e-13L) {
+            code = codeOf(Msg::NothingToDo);
+            break;
+        }
+        long long g = greatestWeight_;
+        if (!inputInteger(Str::Input, Str::GreatestWeight, g))
+            return -1;
+        code = DistanceWeights(graph_, g);
+        if (code == 0) {
+            greatestWeight_ = g;
+            graphChanged();
+        }
+        break;
+    }
+    default: return -1;
+    }
+    if (graph_.digraph != digraphBefore && !graph_.digraph && mode_ == MouseMode::Arrows)
+        setMouseMode(MouseMode::Drawing);
+    updateGraphMenu();
+    invalidateLayer(Picture);
+    if (code)
+        message(code);
+    return code;
+}
+
+int TGraWin::setWeightRange(long long low, long long high)
+{
+    if (low < 1 || high < low || high > kMaxWeight)
+        return codeOf(Msg::OutOfBounds);
+    weightLow_ = static_cast<int>(low);
+    weightHigh_ = static_cast<int>(high);
+    return 0;
+}
+
+int TGraWin::cmWeightRange()
+{
+    TDlg d("RNDRANGE", window_.get());
+    d.dialog().setText(ctl::Field1, formatInt(weightLow_));
+    d.dialog().setText(ctl::Field2, formatInt(weightHigh_));
+    if (d.execute() != plat::IdOk)
+        return -1;
+    long long lo = 0, hi = 0;
+    int code = 0;
+    if (!parseInt(d.dialog().text(ctl::Field1), lo) || !parseInt(d.dialog().text(ctl::Field2), hi))
+        code = codeOf(Msg::CannotUnderstand);
+    else
+        code = setWeightRange(lo, hi);
+    if (code)
+        message(code);
+    return code;
+}
+
+void TGraWin::mouse(const plat::MouseEvent& e)
+{
+    // An edit by the mouse clears the solution: the temporary distance-rank
+    // graph goes first.
+    if (graph_.distanceRank && e.kind == plat::MouseEvent::Press &&
+        (mode_ == MouseMode::Drawing || mode_ == MouseMode::Arrows || (mode_ == MouseMode::Text && e.button == 2))) {
+        dropDistanceRankGraph(graph_);
+        invalidateLayer(Picture);
+    }
+    TGra0Win::mouse(e);
+}
+
+bool TGraWin::writeDocument(const std::string& path)
+{
+    if (!graph_.distanceRank)
+        return TGra0Win::writeDocument(path);
+    // The file gets the graph without the temporary edges; the window keeps
+    // showing the tree.
+    const Graph shown = graph_;
+    dropDistanceRankGraph(graph_);
+    const bool ok = TGra0Win::writeDocument(path);
+    const bool modified = graph_.modified;
+    graph_ = shown;
+    graph_.modified = modified;
+    return ok;
+}
+
+void TGraWin::drawOverVertices(plat::DC& dc)
+{
+    const Graph& g = graph_;
+    if (!g.solution.colorDisplay)
+        return;
+    for (int v : g.presentVertices()) {
+        const int c = g.color(v);
+        if (c <= 0)
+            continue;
+        const WPoint at{g.x(v), g.y(v)};
+        if (useNumbers_) {
+            const plat::Point p = devicePoint(v);
+            LabelSpec s;
+            s.text = formatInt(c);
+            s.color = colorRole(RoleSummary);
+            s.fontSlot = FontLabels;
+            s.hAnchor = 1;
+            s.vAnchor = 0;
+            s.opaque = colorRole(0);
+            prims_.DrawLabel(dc, p.x + iconSize_ / 2.0L + 2, p.y + iconSize_ / 2.0L + 8, s);
+        } else {
+            // A solid box in the colour's own entry of the colour table.
+            prims_.WriteIcon(dc, at, 0, iconSize_ + 6, 3 + (c - 1) % 22);
+        }
+    }
 }
 
 } // namespace quan

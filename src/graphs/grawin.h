@@ -7,6 +7,7 @@
 #include "graphics/baswin.h"
 #include "graphs/core/circuits.h"
 #include "graphs/core/grafile.h"
+#include "graphs/core/trees.h"
 #include "graphs/core/graph.h"
 #include "resources/commands.h"
 #include "shell/dlg.h"
@@ -131,6 +132,11 @@ protected:
     // The pen colour of highlighted edge k (a slow-motion walk colours its
     // sub-walks; otherwise the solution colour).
     int solutionEdgeColor(size_t k) const;
+    // Whether the edges outside the solution are left out of the picture.
+    virtual bool solutionOnly() const { return false; }
+    // Drawn over the vertices at the end of the picture (the colours of a
+    // colouring).
+    virtual void drawOverVertices(plat::DC&) {}
     // The document as the file keeps it, and back.
     GraDocument documentData() const;
     void loadDocument(const GraDocument& d);
@@ -179,6 +185,23 @@ public:
     // The Algo menu's circuits and tours: 0 or the message code (shown).
     int cmAlgo(int id);
     bool slowMotion() const { return slowMotion_; }
+    // Trees, Dijkstra, colouring, Orient and the Edit menu's Complement,
+    // Complete and Distances: 0 or the message code (shown).
+    int cmTrees(int id);
+    // Misc|Weight range: 0 or the message code (shown).
+    int cmWeightRange();
+    bool minimalWeight() const { return minimalWeight_; }
+    bool welshPowell() const { return welshPowell_; }
+    bool useNumbers() const { return useNumbers_; }
+    bool solutionOnly() const override { return solutionOnly_ && graph_.solution.mode != DisplayMode::WelshPowell &&
+                                                 !graph_.solution.edges.empty(); }
+    int weightLow() const { return weightLow_; }
+    int weightHigh() const { return weightHigh_; }
+    // The range of random weights: 0, or 17 "out of bounds" unless
+    // 1 <= low <= high <= 32767 (nothing changes).
+    int setWeightRange(long long low, long long high);
+    void mouse(const plat::MouseEvent& e) override;
+    bool writeDocument(const std::string& path) override;
 
 protected:
     void updateMenuHook() override;
@@ -190,6 +213,14 @@ protected:
     bool askStartVertex(int& v);
 
     bool slowMotion_ = false;
+    bool minimalWeight_ = true;
+    bool welshPowell_ = true;
+    bool useNumbers_ = false;
+    bool solutionOnly_ = true;
+    int weightLow_ = 10, weightHigh_ = 50;
+    long long greatestWeight_ = 20000;
+    TreeWords treeWords() const;
+    void drawOverVertices(plat::DC& dc) override;
     plat::Menu menuBar() const override;
     std::vector<plat::Accelerator> accelerators() const override;
     std::string menuHelpName(int id) const override;

@@ -249,6 +249,19 @@
     X(grcmd, SlowMotion, 707)                                                                             \
     X(grcmd, HamiltonianExact, 855)                                                                       \
     X(grcmd, TspOptimal, 856)                                                                             \
+    X(grcmd, Color, 733)                                                                                  \
+    X(grcmd, UseNumbers, 708)                                                                             \
+    X(grcmd, WelshPowell, 842)                                                                            \
+    X(grcmd, Kruskal, 726)                                                                                \
+    X(grcmd, Prim, 727)                                                                                   \
+    X(grcmd, MinimalWeight, 706)                                                                          \
+    X(grcmd, Dijkstra, 728)                                                                               \
+    X(grcmd, Orient, 723)                                                                                 \
+    X(grcmd, SolutionOnly, 764)                                                                           \
+    X(grcmd, Complement, 713)                                                                             \
+    X(grcmd, Complete, 801)                                                                               \
+    X(grcmd, Distances, 802)                                                                              \
+    X(grcmd, WeightRange, 718)                                                                            \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \

@@ -103,6 +103,16 @@ DIGRAPH shows the directions of the edges as arrowheads. In a digraph
   the valence of a vertex becomes two numbers: how many edges leave it
   (out) and how many arrive (in). Turning Digraph off selects Drawing
   mode again.
+
+COMPLEMENT   joins every two vertices that were not joined and removes
+             every edge there was. Doing it twice gives the graph back
+             (with all weights 0).
+COMPLETE     joins every two vertices (weights 0): the complete graph,
+             which the TSP commands need.
+DISTANCES ...  asks for the greatest weight (2 to 32767, 20000 at
+             first) and gives every edge a weight proportional to its
+             length in the plane: the longest edge gets that weight.
+These three ask you to save first, since they change the graph.
 )HELP"},
     {"QNGVIEWH", R"HELP(GRAPHS - THE VIEW MENU
 
@@ -151,6 +161,8 @@ DEFINITION    writes the graph into the notebook as a text that
               their coordinates, the edges, their weights and their
               directions (see the File help for an example).
 ICON SIZE ... the size of the vertex marks in pixels.
+WEIGHT RANGE ...  the least and greatest weight (1 to 32767) that
+              random weights are drawn from (10 and 50 at first).
 DECIMAL PLACES ...  of the coordinates that Definition writes.
 FONTS, COLORS of the labels, weights, edges and the summary.
 NOTEBOOK      a text saved with the graph, for your notes.
@@ -217,10 +229,57 @@ EULERIAN
   in the order the walk uses them; the numbers replace the weights, so
   you are asked to save first.
 
+MST: KRUSKAL, PRIM (minimal spanning trees)
+  A SPANNING TREE joins all the vertices with as few edges as possible:
+  n vertices need n - 1 edges and no circuit. A MINIMAL spanning tree
+  has the least total weight, like the cheapest network of roads or
+  cables joining every town.
+  KRUSKAL      takes the edges from the lightest up and keeps each one
+               that does not close a circuit. A graph in several pieces
+               gets a tree in every piece (a spanning FOREST).
+  PRIM         grows one tree from the lightest edge, always adding the
+               lightest edge that reaches a new vertex; it spans only
+               the piece where it started.
+  MINIMAL WEIGHT  (checked) the lightest tree; unchecked, the heaviest.
+  Points without edges: both join every pair of points, weighted by
+  the order of their distances, and show only the tree with its length
+  measured in the plane. The next command removes those edges again.
+DIJKSTRA ...
+  Asks for a ROOT vertex and finds the SHORTEST ROUTE from it to every
+  vertex it can reach; together the routes form a tree. The summary's
+  total is the sum of the TREE'S EDGES, not a distance: from A, the
+  tree A-B (2), B-C (3) has total 5, and so does the route to C; but
+  from the centre of a star with three edges of weight 4 the total is
+  12 while no vertex is farther than 4. The notebook lists each
+  vertex's distance and its route. In a digraph the routes follow the
+  arrows.
+COLOR (Ctrl+C)
+  Gives every vertex a colour (a number) so that the ends of every edge
+  differ: like colouring a map so that neighbours differ. The least
+  number of colours is the CHROMATIC NUMBER.
+  WELSH-POWELL (checked) the quick greedy method: vertices with the
+               most edges first, each colour in turn to every vertex
+               it can take. It may use more colours than needed.
+  unchecked    the EXACT method: it finds the true chromatic number of
+               a connected graph by a search that can take very long;
+               press Q to stop it: you then see the best colouring
+               found so far, marked "not proven minimal". The title
+               shows the colours so far and the lower bound (a group of
+               vertices that are all joined needs that many colours).
+  USE NUMBERS  shows the colour numbers instead of coloured boxes.
+ORIENT
+  Gives every edge a direction so that you can still get from every
+  vertex to every other along the arrows (a strong orientation, for
+  one-way streets). It walks random circuits and directs their edges.
+  A graph with a BRIDGE (an edge whose removal cuts the graph) has no
+  such orientation: the bridge lies on no circuit, so Orient never
+  ends. Press Q: the directions stay as they were.
+
 REFRESH        removes the highlighted solution (the best tour is kept).
-SLOW MOTION    shows the heuristics and the Eulerian walk one edge at a
-               time: press the space bar for the next edge, Q to run
-               to the end.
+SOLUTION ONLY  hides the edges that are not part of the solution.
+SLOW MOTION    shows the heuristics, the trees, the colouring and the
+               Eulerian walk one step at a time: press the space bar
+               for the next step, Q to run to the end.
 )HELP"},
 };
 extern const size_t kGraphsHelpCount = sizeof(kGraphsHelp) / sizeof(kGraphsHelp[0]);

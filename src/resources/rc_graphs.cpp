@@ -56,6 +56,10 @@ POPUP "&Edit"
   MENUITEM "&Weights", grcmd::Weights
   MENUITEM "&Digraph", grcmd::Digraph
   MENUITEM SEPARATOR
+  MENUITEM "Co&mplement", grcmd::Complement
+  MENUITEM "Com&plete", grcmd::Complete
+  MENUITEM "Di&stances ...", grcmd::Distances
+  MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpEdit
 END
 POPUP "&View"
@@ -104,7 +108,20 @@ POPUP "&Algo"
   MENUITEM SEPARATOR
   MENUITEM "&Eulerian", grcmd::Eulerian
   MENUITEM SEPARATOR
+  POPUP "&MST"
+    MENUITEM "&Kruskal", grcmd::Kruskal
+    MENUITEM "&Prim", grcmd::Prim
+    MENUITEM "&Minimal weight", grcmd::MinimalWeight
+  END
+  MENUITEM "&Dijkstra ...", grcmd::Dijkstra
+  MENUITEM SEPARATOR
+  MENUITEM "C&olor", grcmd::Color
+  MENUITEM "&Use numbers", grcmd::UseNumbers
+  MENUITEM "Welsh-Powe&ll", grcmd::WelshPowell
+  MENUITEM "O&rient", grcmd::Orient
+  MENUITEM SEPARATOR
   MENUITEM "R&efresh", grcmd::Refresh
+  MENUITEM "&Solution only", grcmd::SolutionOnly
   MENUITEM "Slo&w motion", grcmd::SlowMotion
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpAlgo
@@ -114,6 +131,7 @@ POPUP "&Misc"
   MENUITEM "D&efinition", grcmd::Definition
   MENUITEM SEPARATOR
   MENUITEM "&Icon size ...", grcmd::IconSize
+  MENUITEM "Weight &range ...", grcmd::WeightRange
   MENUITEM "&Decimal places ...", gcm::DecimalPlaces
   POPUP "&Fonts"
     MENUITEM "&Labels ...", textcmd::FontSlot0
@@ -148,6 +166,7 @@ ACCELERATORS GRFMENU
   "V", grcmd::TextFirst+3, CONTROL
   VK_HOME, grcmd::LabelsOffset, CONTROL
   "F", grcmd::Autofit, CONTROL
+  "C", grcmd::Color, CONTROL
   VK_PRIOR, gcm::ZoomIn
   VK_NEXT, gcm::ZoomOut
   VK_LEFT, gcm::ShiftLeft
@@ -159,6 +178,16 @@ ACCELERATORS GRFMENU
   "S", cm::Save, CONTROL
   "O", cm::Open, CONTROL
   "P", gcm::Print, CONTROL
+END
+
+// Weight range: the low (102) and high (104) random weights.
+DIALOG RNDRANGE "random weights", 180, 62
+  LTEXT "set low", -1, 8, 10, 50, 10
+  EDITTEXT 102, 60, 8, 40, 12
+  LTEXT "set high", -1, 8, 26, 50, 10
+  EDITTEXT 104, 60, 24, 40, 12
+  DEFPUSHBUTTON "ok", 1, 120, 8, 50, 14
+  PUSHBUTTON "cancel", 2, 120, 26, 50, 14
 END
 
 // Single labels: the names of the vertices (101), the icon (201..205) and

@@ -110,6 +110,16 @@ enum class Str : int {
     AboveOptimum = 893,
     SpacebarToAdvance = 610,
     Directions = 886,
+    // Trees, paths and colourings.
+    Orientation = 863,
+    KruskalTree = 867,
+    PrimTree = 869,
+    ColorsUsed = 872,
+    GreatestWeight = 876,
+    DijkstraRoot = 1100, // the Part's 870 is the election window's "total votes"
+    NotProvenMinimal = 1101,
+    ColorsSoFar = 1102,
+    LowerBoundWord = 1103,
     // The scheduling window.
     Processor = 940,
     FinishingTime = 941,

@@ -25,6 +25,15 @@ extern const StringEntry kGraphsStrings[] = {
     {892, "optimal tour"},
     {893, "per cent above the optimum"},
     {886, "directions"},
+    {863, "orientation"},
+    {867, "Kruskal tree"},
+    {869, "Prim tree"},
+    {872, "colors used"},
+    {876, "greatest weight"},
+    {1100, "Dijkstra root"},
+    {1101, "not proven minimal"},
+    {1102, "colors so far"},
+    {1103, "lower bound"},
 };
 extern const size_t kGraphsStringsCount = sizeof(kGraphsStrings) / sizeof(kGraphsStrings[0]);
 

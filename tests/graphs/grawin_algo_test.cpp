@@ -136,6 +136,14 @@ TEST_F(GraAlgoTest, NearestNeighbourFromThePromptWithSummaryAndNotebook)
     EXPECT_TRUE(win->graph().solution.summary.empty());
     EXPECT_EQ(win->graph().solution.bestTotal, 15);
     EXPECT_TRUE(p.scriptEmpty());
+    // Below three vertices there is no tour: 409 before any prompt (an
+    // empty graph would propose no name at all).
+    win->graph().clearAll();
+    p.input(std::string("A"));
+    click("Algo|TSP|Nearest nbr ...");
+    EXPECT_EQ(p.lastMessage(), hmm(9));
+    EXPECT_FALSE(p.scriptEmpty()); // the prompt never came
+    EXPECT_EQ(win->graph().solution.mode, DisplayMode::None);
 }
 
 TEST_F(GraAlgoTest, RandomSearchAndHamiltonianStoppedByQ)

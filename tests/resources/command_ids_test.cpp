@@ -600,10 +600,28 @@ TEST(CommandIds, GraphAlgoMenuKeepsItsNumbers)
         {"Algo|TSP|Best so far", 734},     {"Algo|TSP|Improve pairs", 800}, {"Algo|TSP|Optimal", 856},
         {"Algo|Eulerian", 731},            {"Algo|Refresh", 730},           {"Algo|Slow motion", 707},
         {"Algo|Help", 335},
+        {"Algo|MST|Kruskal", 726},         {"Algo|MST|Prim", 727},          {"Algo|MST|Minimal weight", 706},
+        {"Algo|Dijkstra ...", 728},        {"Algo|Color", 733},             {"Algo|Use numbers", 708},
+        {"Algo|Welsh-Powell", 842},        {"Algo|Orient", 723},            {"Algo|Solution only", 764},
     };
     std::map<std::string, int> algo;
     for (const auto& [path, id] : itemsOf(menuResource("GRFMENU")))
         if (path.rfind("Algo|", 0) == 0)
             algo[path] = id;
     EXPECT_EQ(algo, want);
+}
+
+// The graph window's Edit and Misc entries of trees and colourings, and
+// Ctrl+C for Color.
+TEST(CommandIds, GraphEditMiscAndColorKey)
+{
+    std::map<std::string, int> items = itemsOf(menuResource("GRFMENU"));
+    EXPECT_EQ(items["Edit|Complement"], 713);
+    EXPECT_EQ(items["Edit|Complete"], 801);
+    EXPECT_EQ(items["Edit|Distances ..."], 802);
+    EXPECT_EQ(items["Misc|Weight range ..."], 718);
+    std::map<std::string, int> keys;
+    for (const auto& a : acceleratorResource("GRFMENU"))
+        keys[acceleratorText(a)] = a.id;
+    EXPECT_EQ(keys["Ctrl+C"], 733);
 }

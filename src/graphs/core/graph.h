@@ -184,6 +184,9 @@ public:
     // --- display switches saved with the document ------------------------------
     bool weightsShown = false;
     bool digraph = false;
+    // The edges are the temporary distance-rank graph of a spanning tree on
+    // points (not saved; removed by the next edit or command).
+    bool distanceRank = false;
 
     // --- valences --------------------------------------------------------------
     // Recounts the valences of the present vertices: with digraph off each
