@@ -276,47 +276,68 @@ int ReadGraph6(Graph& g, std::string_view text, const ExampleView& view)
     return ng.loop && ng.kind == NotationGraph::Kind::Digraph6 ? codeOf(Msg::LoopDiscarded) : 0;
 }
 
-std::string WriteGraph6(const Graph& g)
-{
-    std::vector<int> vs;
-    ranks(g, vs);
-    const int n = static_cast<int>(vs.size());
-    std::string s;
-    BitWriter bits;
-    if (g.digraph) {
-        s.push_back('&');
-        s.append(graph6SizePrefix(n));
-        for (int r = 0; r < n; ++r)
-            for (int c = 0; c < n; ++c) {
-                const int a = vs[static_cast<size_t>(r)], b = vs[static_cast<size_t>(c)];
-                bits.put(r != c && g.Adjacent(a, b) && g.Direction(a, b) != -1 ? 1 : 0);
-            }
-    } else {
-        s = graph6SizePrefix(n);
-        for (int j = 1; j < n; ++j)
-            for (int i = 0; i < j; ++i)
-                bits.put(g.Adjacent(vs[static_cast<size_t>(i)], vs[static_cast<size_t>(j)]) ? 1 : 0);
-    }
-    while (bits.size() % 6 != 0)
-        bits.put(0);
-    bits.appendTo(s);
-    return s;
-}
-
-std::string WriteSparse6(const Graph& g)
+NotationGraph notationOf(const Graph& g)
 {
     std::vector<int> vs;
     const std::vector<int> rank = ranks(g, vs);
-    const int n = static_cast<int>(vs.size());
+    NotationGraph ng;
+    ng.n = static_cast<int>(vs.size());
+    ng.kind = g.digraph ? NotationGraph::Kind::Digraph6 : NotationGraph::Kind::Graph6;
+    for (const auto& [a, b] : g.edges()) {
+        const int ra = rank[static_cast<size_t>(a)], rb = rank[static_cast<size_t>(b)];
+        ng.edges.emplace_back(ra, rb);
+        if (!g.digraph)
+            continue;
+        const int d = g.Direction(a, b);
+        if (d != -1)
+            ng.arcs.emplace_back(ra, rb);
+        if (d != 1)
+            ng.arcs.emplace_back(rb, ra);
+    }
+    return ng;
+}
+
+std::string encodeGraph6(const NotationGraph& ng)
+{
+    const size_t n = static_cast<size_t>(std::max(ng.n, 0));
+    std::string s;
+    std::vector<char> bits;
+    if (ng.kind == NotationGraph::Kind::Digraph6) {
+        s.push_back('&');
+        bits.assign(n * n, 0);
+        for (const auto& [r, c] : ng.arcs)
+            bits[static_cast<size_t>(r) * n + static_cast<size_t>(c)] = 1;
+    } else {
+        // The pair (i, j), i < j, is bit j (j - 1) / 2 + i.
+        bits.assign(n * (n > 0 ? n - 1 : 0) / 2, 0);
+        for (const auto& [a, b] : ng.edges) {
+            const size_t i = static_cast<size_t>(std::min(a, b)), j = static_cast<size_t>(std::max(a, b));
+            bits[j * (j - 1) / 2 + i] = 1;
+        }
+    }
+    s.append(graph6SizePrefix(ng.n));
+    bits.resize(ceilDiv6(bits.size()) * 6, 0);
+    for (size_t i = 0; i < bits.size(); i += 6) {
+        int v = 0;
+        for (size_t j = 0; j < 6; ++j)
+            v = v * 2 + bits[i + j];
+        s.push_back(static_cast<char>(v + 63));
+    }
+    return s;
+}
+
+std::string encodeSparse6(const NotationGraph& ng)
+{
+    const int n = ng.n;
     std::string s = ":";
     s += graph6SizePrefix(n);
-    if (n == 0)
+    if (n <= 0)
         return s;
     const int k = sparse6Width(n);
     // Edges {i, j}, i < j, by j and then i.
     std::vector<std::pair<int, int>> byJ;
-    for (const auto& [a, b] : g.edges())
-        byJ.emplace_back(rank[static_cast<size_t>(b)], rank[static_cast<size_t>(a)]);
+    for (const auto& [a, b] : ng.edges)
+        byJ.emplace_back(std::max(a, b), std::min(a, b));
     std::sort(byJ.begin(), byJ.end());
     BitWriter bits;
     int v = 0;
@@ -347,6 +368,15 @@ std::string WriteSparse6(const Graph& g)
         bits.put(1);
     bits.appendTo(s);
     return s;
+}
+
+std::string WriteGraph6(const Graph& g) { return encodeGraph6(notationOf(g)); }
+
+std::string WriteSparse6(const Graph& g)
+{
+    NotationGraph ng = notationOf(g); // its edges ignore the directions
+    ng.kind = NotationGraph::Kind::Sparse6;
+    return encodeSparse6(ng);
 }
 
 int ReadLCF(Graph& g, std::string_view text, const ExampleView& view)

@@ -56,6 +56,14 @@ std::string WriteGraph6(const Graph& g);
 // sparse6 (directions ignored), padded as formats.txt says.
 std::string WriteSparse6(const Graph& g);
 
+// The encoders behind them: graph6 (or digraph6 with its '&' for the
+// digraph kind, from the arcs) and sparse6 (from the edges) of a decoded
+// structure; notationOf gives the present slots of a Graph renumbered
+// 0..count-1, every edge once in `edges` and, in digraph mode, the arcs.
+std::string encodeGraph6(const NotationGraph& ng);
+std::string encodeSparse6(const NotationGraph& ng);
+NotationGraph notationOf(const Graph& g);
+
 // The size prefix N(n) for 0 <= n < 2^18.
 std::string graph6SizePrefix(int n);
 

@@ -31,19 +31,18 @@ int G6Viewer::show(Graph& g, long long i, const ExampleView& view, const ViewerW
     if (!collection_.loaded())
         return codeOf(Msg::InconsistentData);
     collection_.current = collection_.wrap(i);
-    Graph fresh(g.slots());
-    fresh.newLabelState = g.newLabelState;
-    const int code = ReadGraph6(fresh, collection_.example(collection_.current), view);
+    // ReadGraph6 leaves the graph alone on a refusal and replaces it whole
+    // otherwise; what follows only moves vertices.
+    const int code = ReadGraph6(g, collection_.example(collection_.current), view);
     if (code != 0 && code != codeOf(Msg::LoopDiscarded))
         return code;
     FaceList faces;
-    if (collection_.polyhedral() && fresh.edgeCount() + 1 != fresh.count())
-        polyhedralLayout(fresh, view, faces);
-    fresh.ClearSolution(true);
+    if (collection_.polyhedral() && g.edgeCount() + 1 != g.count())
+        polyhedralLayout(g, view, faces);
+    g.ClearSolution(true);
     faces_ = std::move(faces);
-    fresh.solution.setSummary(summary(fresh, words));
-    fresh.modified = false;
-    g = std::move(fresh);
+    g.solution.setSummary(summary(g, words));
+    g.modified = false;
     return code;
 }
 
