@@ -33,28 +33,29 @@ private:
     std::string_view data_;
 };
 
+// Bits packed six per character (value + 63) as they come.
 class BitWriter {
 public:
-    void put(int b) { bits_.push_back(static_cast<char>(b & 1)); }
+    explicit BitWriter(std::string& out) : out_(out) {}
+    void put(int b)
+    {
+        acc_ = acc_ * 2 + (b & 1);
+        if (++filled_ == 6) {
+            out_.push_back(static_cast<char>(acc_ + 63));
+            acc_ = filled_ = 0;
+        }
+    }
     void put(int value, int width)
     {
         for (int i = width - 1; i >= 0; --i)
             put((value >> i) & 1);
     }
-    size_t size() const { return bits_.size(); }
-    // Packs six bits a character; the caller pads to a multiple of six.
-    void appendTo(std::string& s) const
-    {
-        for (size_t i = 0; i + 6 <= bits_.size(); i += 6) {
-            int v = 0;
-            for (size_t j = 0; j < 6; ++j)
-                v = v * 2 + bits_[i + j];
-            s.push_back(static_cast<char>(v + 63));
-        }
-    }
+    // Bits in the character being filled.
+    int pending() const { return filled_; }
 
 private:
-    std::vector<char> bits_;
+    std::string& out_;
+    int acc_ = 0, filled_ = 0;
 };
 
 // The number of bits that write n - 1 in binary, at least 1.
@@ -70,30 +71,49 @@ size_t ceilDiv6(size_t bits) { return (bits + 5) / 6; }
 
 void decodeSparse6(std::string_view data, int n, NotationGraph& out)
 {
-    const BitReader bits(data);
     const int k = sparse6Width(n);
-    const size_t items = bits.total() / static_cast<size_t>(k + 1);
+    const size_t items = 6 * data.size() / static_cast<size_t>(k + 1);
+    // Bits are taken from the characters through a small accumulator.
+    size_t next = 0;
+    unsigned acc = 0;
+    int have = 0;
+    auto take = [&](int width) {
+        while (have < width) {
+            acc = (acc << 6) | static_cast<unsigned>(valueOf(data[next++]));
+            have += 6;
+        }
+        have -= width;
+        const unsigned v = (acc >> have) & ((1u << width) - 1);
+        acc &= (1u << have) - 1;
+        return static_cast<long long>(v);
+    };
     long long v = 0;
-    std::vector<std::vector<bool>> seen; // duplicate edges are kept once
+    bool sorted = true;
     for (size_t item = 0; item < items; ++item) {
-        const size_t at = item * static_cast<size_t>(k + 1);
-        const int b = bits.bit(at);
-        long long x = 0;
-        for (int i = 1; i <= k; ++i)
-            x = x * 2 + bits.bit(at + static_cast<size_t>(i));
+        const long long b = take(1);
+        const long long x = take(k);
         if (b == 1)
             ++v;
         if (v >= n || x >= n) // past the last vertex: padding or the end
             break;
-        if (x > v)
+        if (x > v) {
             v = x;
-        else if (x < v)
+        } else if (x < v) {
+            // Encoders write the edges by v and then x; anything else may
+            // repeat an edge.
+            if (!out.edges.empty() && (out.edges.back().second > v ||
+                                          (out.edges.back().second == v && out.edges.back().first >= x)))
+                sorted = false;
             out.edges.emplace_back(static_cast<int>(x), static_cast<int>(v));
-        else
+        } else {
             out.loop = true;
+        }
     }
-    std::sort(out.edges.begin(), out.edges.end());
-    out.edges.erase(std::unique(out.edges.begin(), out.edges.end()), out.edges.end());
+    // Duplicate edges (a multigraph's) are kept once.
+    if (!sorted) {
+        std::sort(out.edges.begin(), out.edges.end());
+        out.edges.erase(std::unique(out.edges.begin(), out.edges.end()), out.edges.end());
+    }
 }
 
 // The present slots in order, and each slot's rank among them.
@@ -180,12 +200,21 @@ int decodeNotation(std::string_view text, int maxVertices, NotationGraph& out)
     const int nv = r.n;
     switch (r.kind) {
     case NotationGraph::Kind::Graph6: {
+        // Pairs (i, j) in the order (0,1), (0,2), (1,2), (0,3), ...
+        const size_t m = static_cast<size_t>(nv) * static_cast<size_t>(nv - 1) / 2;
         size_t k = 0;
-        for (int j = 1; j < nv; ++j)
-            for (int i = 0; i < j; ++i, ++k)
-                if (bits.bit(k))
+        int i = 0, j = 1;
+        for (char c : s) {
+            const int v = valueOf(c);
+            for (int b = 5; b >= 0 && k < m; --b, ++k) {
+                if ((v >> b) & 1)
                     r.edges.emplace_back(i, j);
-        std::sort(r.edges.begin(), r.edges.end());
+                if (++i == j) {
+                    ++j;
+                    i = 0;
+                }
+            }
+        }
         break;
     }
     case NotationGraph::Kind::Digraph6: {
@@ -301,28 +330,26 @@ std::string encodeGraph6(const NotationGraph& ng)
 {
     const size_t n = static_cast<size_t>(std::max(ng.n, 0));
     std::string s;
-    std::vector<char> bits;
-    if (ng.kind == NotationGraph::Kind::Digraph6) {
+    if (ng.kind == NotationGraph::Kind::Digraph6)
         s.push_back('&');
-        bits.assign(n * n, 0);
+    s.append(graph6SizePrefix(ng.n));
+    const size_t at = s.size();
+    const bool digraph = ng.kind == NotationGraph::Kind::Digraph6;
+    const size_t bits = digraph ? n * n : n * (n > 0 ? n - 1 : 0) / 2;
+    s.resize(at + ceilDiv6(bits), '\0'); // six-bit values; 63 is added last
+    auto set = [&s, at](size_t k) { s[at + k / 6] = static_cast<char>(s[at + k / 6] | (1 << (5 - k % 6))); };
+    if (digraph) {
         for (const auto& [r, c] : ng.arcs)
-            bits[static_cast<size_t>(r) * n + static_cast<size_t>(c)] = 1;
+            set(static_cast<size_t>(r) * n + static_cast<size_t>(c));
     } else {
         // The pair (i, j), i < j, is bit j (j - 1) / 2 + i.
-        bits.assign(n * (n > 0 ? n - 1 : 0) / 2, 0);
         for (const auto& [a, b] : ng.edges) {
             const size_t i = static_cast<size_t>(std::min(a, b)), j = static_cast<size_t>(std::max(a, b));
-            bits[j * (j - 1) / 2 + i] = 1;
+            set(j * (j - 1) / 2 + i);
         }
     }
-    s.append(graph6SizePrefix(ng.n));
-    bits.resize(ceilDiv6(bits.size()) * 6, 0);
-    for (size_t i = 0; i < bits.size(); i += 6) {
-        int v = 0;
-        for (size_t j = 0; j < 6; ++j)
-            v = v * 2 + bits[i + j];
-        s.push_back(static_cast<char>(v + 63));
-    }
+    for (size_t i = at; i < s.size(); ++i)
+        s[i] = static_cast<char>(s[i] + 63);
     return s;
 }
 
@@ -339,7 +366,8 @@ std::string encodeSparse6(const NotationGraph& ng)
     for (const auto& [a, b] : ng.edges)
         byJ.emplace_back(std::max(a, b), std::min(a, b));
     std::sort(byJ.begin(), byJ.end());
-    BitWriter bits;
+    s.reserve(s.size() + byJ.size() * static_cast<size_t>(k + 1) / 3 + 2);
+    BitWriter bits(s);
     int v = 0;
     for (const auto& [j, i] : byJ) {
         if (j == v) {
@@ -356,7 +384,7 @@ std::string encodeSparse6(const NotationGraph& ng)
         }
         v = j;
     }
-    const size_t pad = (6 - bits.size() % 6) % 6;
+    const size_t pad = static_cast<size_t>((6 - bits.pending()) % 6);
     // All-one padding would read as an item that steps v from n - 2 to n - 1
     // and names n - 1 again (a loop) when n = 2^k; a 0 bit first prevents it.
     size_t done = 0;
@@ -366,7 +394,6 @@ std::string encodeSparse6(const NotationGraph& ng)
     }
     for (; done < pad; ++done)
         bits.put(1);
-    bits.appendTo(s);
     return s;
 }
 
