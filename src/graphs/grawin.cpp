@@ -752,6 +752,7 @@ std::string TGraWin::menuHelpName(int id) const
     case grcmd::HelpBtns: return "QNGBTNSH";
     case grcmd::HelpMisc: return "QNGMISCH";
     case grcmd::HelpAlgo: return "QNGALGOH";
+    case grcmd::HelpViewer: return "QNGNOTAH";
     default: return "";
     }
 }
@@ -830,6 +831,8 @@ void TGraWin::cmIconSize()
 
 void TGraWin::command(int id)
 {
+    if (notationCommand(id))
+        return;
     if (id >= grcmd::IconFirst && id <= grcmd::IconLast) {
         setAllIcons(id - grcmd::IconFirst);
         return;
@@ -901,6 +904,7 @@ void TGraWin::updateMenuHook()
     window_->enableMenuItem(grcmd::TspBest, best);
     window_->enableMenuItem(grcmd::TspImprove, best);
     window_->checkMenuItem(grcmd::SlowMotion, slowMotion_);
+    updateNotationMenu();
 }
 
 CircuitRun TGraWin::circuitRun()
