@@ -13,6 +13,7 @@
 #include "graphs/core/grafile.h"
 #include "graphs/core/graphtext.h"
 #include "packing/core/bpafile.h"
+#include "graphs/core/notation.h"
 #include "schedule/core/grsfile.h"
 #include "schedule/core/schedtext.h"
 
@@ -279,6 +280,36 @@ int main(int argc, char** argv)
     ok &= saveText(root / "fuzz_graph_paste" / "adjacencies.txt", "0: 1, 2;\n1: 2;\n2 0;\n");
     ok &= saveText(root / "fuzz_graph_paste" / "weights.txt", "3 -4.5 2.5\n7 8 9 10 11 12 13 14 15 16 32767");
     ok &= saveText(root / "fuzz_graph_paste" / "one_based.txt", "3 0 0 1 1 2 0\n3 1 2 2 3 3 1\n3 5 0 2\n2 2 -1");
+
+    // Graph notations: formats.txt's examples, the Petersen graph, a
+    // 100-vertex cycle with the four-character size, the padding cases;
+    // LCF texts; a collection with a header, CR LF and an unreadable line.
+    for (const char* t : {"fuzz_graph6", "fuzz_digraph6", "fuzz_sparse6", "fuzz_lcf", "fuzz_g6collection"})
+        fs::create_directories(root / t);
+    Graph cycle100;
+    circleExample(cycle100, 100, {0, 0, 10, 10}, true);
+    ok &= saveText(root / "fuzz_graph6" / "formats_txt.g6", "DQc");
+    ok &= saveText(root / "fuzz_graph6" / "petersen.g6", "IheA@GUAo\r\n");
+    ok &= saveText(root / "fuzz_graph6" / "k4.g6", "C~");
+    ok &= saveText(root / "fuzz_graph6" / "one_vertex.g6", "@");
+    ok &= saveText(root / "fuzz_graph6" / "cycle100.g6", WriteGraph6(cycle100));
+    ok &= saveText(root / "fuzz_graph6" / "digraph_by_length.g6", "BT?");
+    ok &= saveText(root / "fuzz_digraph6" / "formats_txt.d6", "DI?AO?");
+    ok &= saveText(root / "fuzz_digraph6" / "loop.d6", "Bg?");
+    ok &= saveText(root / "fuzz_digraph6" / "one_vertex.d6", "@?");
+    ok &= saveText(root / "fuzz_sparse6" / "formats_txt.s6", "Fa@x^");
+    ok &= saveText(root / "fuzz_sparse6" / "padding_zero_first.s6", "CoJ");
+    ok &= saveText(root / "fuzz_sparse6" / "padding_ones.s6", "CoN");
+    ok &= saveText(root / "fuzz_sparse6" / "runaway.s6", "DaGaGaGaG");
+    ok &= saveText(root / "fuzz_sparse6" / "cycle100.s6", WriteSparse6(cycle100).substr(1));
+    ok &= saveText(root / "fuzz_lcf" / "heawood.txt", "[5,-5]^7");
+    ok &= saveText(root / "fuzz_lcf" / "cube.txt", " [3, -3] ^ 4\r\n");
+    ok &= saveText(root / "fuzz_lcf" / "dodecahedron.txt", "[10,7,4,-4,-7,10,-4,7,-7,4]^2");
+    ok &= saveText(root / "fuzz_lcf" / "on_the_cycle.txt", "[2,2,2]");
+    ok &= saveText(root / "fuzz_g6collection" / "platonic_crlf.g6",
+        ">>graph6<<C~\r\nGsXP_[\r\nE|tw\r\nSsP@@OSC_O?`?_?O_C??`?AO?C_?C_??[\r\nK|fJAKqEGY_^");
+    ok &= saveText(root / "fuzz_g6collection" / "mixed.g6", "C~\nC\n:Fa@x^\n&DI?AO?\n\nIheA@GUAo\n");
+    ok &= saveText(root / "fuzz_g6collection" / "prism.g6", "EyY_\rE{Sw\r");
 
     // Scheduling: every built-in example with its list and a processor
     // count, example 7 with a hole and notes, and pasted task digraphs.

@@ -21,6 +21,13 @@ void registerWindowKinds(TQuanFrame& frame)
     frame.registerKind(WindowKind::Graphs, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TGraWin>(f, init);
     });
+    // A graph6, digraph6 or sparse6 collection opens in a new graph window's
+    // viewer, as its Other ... does.
+    frame.registerImport([](TQuanFrame* f, const DocInit& init) {
+        auto w = std::make_unique<TGraWin>(f, init);
+        w->openCollectionOnCreate(init.fileName);
+        return w;
+    });
     frame.registerKind(WindowKind::Scheduling, [](TQuanFrame* f, const DocInit& init) {
         return std::make_unique<TGrSWin>(f, init);
     });

@@ -757,6 +757,7 @@ std::string TGraWin::menuHelpName(int id) const
     case grcmd::HelpBtns: return "QNGBTNSH";
     case grcmd::HelpMisc: return "QNGMISCH";
     case grcmd::HelpAlgo: return "QNGALGOH";
+    case grcmd::HelpViewer: return "QNGNOTAH";
     default: return "";
     }
 }
@@ -843,6 +844,8 @@ bool clearsSolution(int id)
     case grcmd::PasteCoordinates:
     case grcmd::PasteAdjacencies:
     case grcmd::PasteWeights:
+    case grcmd::PasteGraph6:
+    case grcmd::PasteLcf:
     case grcmd::HamiltonianCircuit:
     case grcmd::HamiltonianPath:
     case grcmd::HamiltonianExact:
@@ -902,6 +905,8 @@ void TGraWin::command(int id)
         return;
     default: break;
     }
+    if (notationCommand(id))
+        return;
     if (id >= grcmd::IconFirst && id <= grcmd::IconLast) {
         setAllIcons(id - grcmd::IconFirst);
         return;
@@ -980,6 +985,7 @@ void TGraWin::updateMenuHook()
     const bool two = graph_.count() > 1;
     window_->enableMenuItem(grcmd::Complete, two);
     window_->enableMenuItem(grcmd::Distances, two);
+    updateNotationMenu();
 }
 
 CircuitRun TGraWin::circuitRun()

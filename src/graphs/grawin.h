@@ -9,9 +9,11 @@
 #include "graphs/core/grafile.h"
 #include "graphs/core/trees.h"
 #include "graphs/core/graph.h"
+#include "graphs/core/viewer.h"
 #include "resources/commands.h"
 #include "shell/dlg.h"
 
+#include <array>
 #include <memory>
 
 namespace quan {
@@ -203,8 +205,37 @@ public:
     void mouse(const plat::MouseEvent& e) override;
     bool writeDocument(const std::string& path) override;
 
+    // --- notations and the graph6 viewer (grawin_notation.cpp) -------------
+    // Paste Graph6 / LCF notation, Misc Graph6 / Sparse6 notation: 0 or the
+    // message code (shown); -1 when the save-changes question was cancelled.
+    int cmPasteNotation(int id);
+    int cmWriteNotation(int id);
+    // Loads a collection by id (built-in, or a file beside the program) or
+    // a file as collection -1, and shows its first example.
+    int loadCollection(int id);
+    int loadCollectionFile(const std::string& path);
+    // Shows example i of the loaded collection (the number moves on even
+    // when the string cannot be read; the graph then stays).
+    int showExample(long long i);
+    const G6Viewer& viewer() const { return viewer_; }
+    // The folder the optional collection files are looked for in (the
+    // program's own, unless a test says otherwise).
+    void setCollectionFolder(const std::string& folder);
+    // A file the window loads as a collection when it is created.
+    void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }
+
 protected:
     void updateMenuHook() override;
+    void setup() override;
+    // The viewer's and the notations' commands: false for any other id.
+    bool notationCommand(int id);
+    void updateNotationMenu();
+    G6Viewer viewer_;
+    std::string pendingCollection_;
+    std::string collectionFolder_;
+    // The optional collection files (18- and 20-vertex cubic polyhedra, 26-
+    // and 28-vertex snarks) found in that folder; "" for a missing one.
+    std::array<std::string, 4> optionalFiles_;
     // A run bound to this window: key poll, caption, repaint, slow motion.
     CircuitRun circuitRun();
     // After a run: caption back, notebook record, menu, repaint.

@@ -262,6 +262,23 @@
     X(grcmd, Complete, 801)                                                                               \
     X(grcmd, Distances, 802)                                                                              \
     X(grcmd, WeightRange, 718)                                                                            \
+    /* Notations and the graph6 viewer. */                                                               \
+    X(grcmd, PasteGraph6, 793)                                                                            \
+    X(grcmd, Graph6Notation, 794)                                                                         \
+    X(grcmd, Sparse6Notation, 795)                                                                        \
+    X(grcmd, PasteLcf, 863)                                                                               \
+    X(grcmd, CubicFirst, 810)                                                                             \
+    X(grcmd, ClassicFirst, 846)                                                                           \
+    X(grcmd, SnarkFirst, 864)                                                                             \
+    X(grcmd, OtherCollection, 830)                                                                        \
+    X(grcmd, ExamplePlus1, 820)                                                                           \
+    X(grcmd, ExamplePlus10, 821)                                                                          \
+    X(grcmd, ExamplePlus100, 822)                                                                         \
+    X(grcmd, NextCollection, 823)                                                                         \
+    X(grcmd, ExampleMinus1, 825)                                                                          \
+    X(grcmd, ExampleMinus10, 826)                                                                         \
+    X(grcmd, ExampleMinus100, 827)                                                                        \
+    X(grcmd, HelpViewer, 336)                                                                             \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \
@@ -308,6 +325,9 @@
     R(appcmd, MethodBase, 10)                                                                             \
     R(grcmd, IconFirst, 5)                                                                                \
     R(grcmd, TextFirst, 4)                                                                                \
+    R(grcmd, CubicFirst, 9)                                                                               \
+    R(grcmd, ClassicFirst, 3)                                                                             \
+    R(grcmd, SnarkFirst, 7)                                                                               \
     R(bancmd, PivColorFirst, 4)
 
 namespace quan {

@@ -34,6 +34,8 @@ extern const HelpEntry kPackingHelp[];
 extern const size_t kPackingHelpCount;
 extern const HelpEntry kGraphsHelp[];
 extern const size_t kGraphsHelpCount;
+extern const HelpEntry kNotationHelp[];
+extern const size_t kNotationHelpCount;
 extern const HelpEntry kScheduleHelp[];
 extern const size_t kScheduleHelpCount;
 extern const HelpEntry kElectionsHelp[];
@@ -401,6 +403,7 @@ const Registry& registry()
         addHelp(kPowerHelp, kPowerHelpCount);
         addHelp(kPackingHelp, kPackingHelpCount);
         addHelp(kGraphsHelp, kGraphsHelpCount);
+        addHelp(kNotationHelp, kNotationHelpCount);
         addHelp(kScheduleHelp, kScheduleHelpCount);
         addHelp(kElectionsHelp, kElectionsHelpCount);
         return reg;

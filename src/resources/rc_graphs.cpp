@@ -15,6 +15,9 @@ POPUP "&File"
     MENUITEM "&Adjacencies", grcmd::PasteAdjacencies
     MENUITEM "&Weights", grcmd::PasteWeights
     MENUITEM SEPARATOR
+    MENUITEM "&Graph6 notation", grcmd::PasteGraph6
+    MENUITEM "&LCF notation", grcmd::PasteLcf
+    MENUITEM SEPARATOR
     MENUITEM "&Zero-based input", grcmd::ZeroBased
   END
   MENUITEM SEPARATOR
@@ -129,6 +132,8 @@ END
 POPUP "&Misc"
   MENUITEM "&Data ...", grcmd::Data
   MENUITEM "D&efinition", grcmd::Definition
+  MENUITEM "&Graph6 notation", grcmd::Graph6Notation
+  MENUITEM "S&parse6 notation", grcmd::Sparse6Notation
   MENUITEM SEPARATOR
   MENUITEM "&Icon size ...", grcmd::IconSize
   MENUITEM "Weight &range ...", grcmd::WeightRange
@@ -151,6 +156,44 @@ POPUP "&Misc"
   MENUITEM "&Notebook", gcm::Notebook
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpMisc
+END
+POPUP "&Graph6"
+  POPUP "&Classic polyhedra"
+    MENUITEM "&Platonic", grcmd::ClassicFirst
+    MENUITEM "&Archimedean", grcmd::ClassicFirst+1
+    MENUITEM "&Johnson", grcmd::ClassicFirst+2
+  END
+  POPUP "C&ubic polyhedra"
+    MENUITEM "&0: 4-vertex", grcmd::CubicFirst
+    MENUITEM "&1: 6-vertex", grcmd::CubicFirst+1
+    MENUITEM "&2: 8-vertex", grcmd::CubicFirst+2
+    MENUITEM "&3: 10-vertex", grcmd::CubicFirst+3
+    MENUITEM "&4: 12-vertex", grcmd::CubicFirst+4
+    MENUITEM "&5: 14-vertex", grcmd::CubicFirst+5
+    MENUITEM "&6: 16-vertex", grcmd::CubicFirst+6
+    MENUITEM "&7: 18-vertex", grcmd::CubicFirst+7
+    MENUITEM "&8: 20-vertex", grcmd::CubicFirst+8
+  END
+  POPUP "&Snarks"
+    MENUITEM "&0: 10-vertex", grcmd::SnarkFirst
+    MENUITEM "&1: 18-vertex", grcmd::SnarkFirst+1
+    MENUITEM "&2: 20-vertex", grcmd::SnarkFirst+2
+    MENUITEM "&3: 22-vertex", grcmd::SnarkFirst+3
+    MENUITEM "&4: 24-vertex", grcmd::SnarkFirst+4
+    MENUITEM "&5: 26-vertex", grcmd::SnarkFirst+5
+    MENUITEM "&6: 28-vertex", grcmd::SnarkFirst+6
+  END
+  MENUITEM "&Other ...", grcmd::OtherCollection
+  MENUITEM SEPARATOR
+  MENUITEM "Example &+ 1", grcmd::ExamplePlus1
+  MENUITEM "Example + 1&0", grcmd::ExamplePlus10
+  MENUITEM "Example + 10&0", grcmd::ExamplePlus100
+  MENUITEM "Example &- 1", grcmd::ExampleMinus1
+  MENUITEM "Example - &10", grcmd::ExampleMinus10
+  MENUITEM "Example - 1&00", grcmd::ExampleMinus100
+  MENUITEM "&Next collection", grcmd::NextCollection
+  MENUITEM SEPARATOR
+  MENUITEM "&Help", grcmd::HelpViewer
 END
 END
 
@@ -178,6 +221,13 @@ ACCELERATORS GRFMENU
   "S", cm::Save, CONTROL
   "O", cm::Open, CONTROL
   "P", gcm::Print, CONTROL
+  VK_F5, grcmd::ExamplePlus1
+  VK_F5, grcmd::ExamplePlus10, CONTROL
+  VK_F5, grcmd::ExamplePlus100, CONTROL, SHIFT
+  VK_F4, grcmd::ExampleMinus1
+  VK_F4, grcmd::ExampleMinus10, CONTROL
+  VK_F4, grcmd::ExampleMinus100, CONTROL, SHIFT
+  VK_F6, grcmd::NextCollection
 END
 
 // Weight range: the low (102) and high (104) random weights.

@@ -18,6 +18,8 @@ extern const StringEntry kPackingStrings[];
 extern const size_t kPackingStringsCount;
 extern const StringEntry kGraphsStrings[];
 extern const size_t kGraphsStringsCount;
+extern const StringEntry kNotationStrings[];
+extern const size_t kNotationStringsCount;
 extern const StringEntry kScheduleStrings[];
 extern const size_t kScheduleStringsCount;
 extern const StringEntry kElectionsStrings[];
@@ -46,6 +48,7 @@ const std::unordered_map<int, const char*>& table()
         add(kGraphicsStrings, kGraphicsStringsCount);
         add(kPackingStrings, kPackingStringsCount);
         add(kGraphsStrings, kGraphsStringsCount);
+        add(kNotationStrings, kNotationStringsCount);
         add(kScheduleStrings, kScheduleStringsCount);
         add(kElectionsStrings, kElectionsStringsCount);
         return m;

@@ -129,6 +129,13 @@ enum class Str : int {
     TaskTimes = 945,
     TotalVotes = 870,
     EscCancelsAutofeed = 611,
+    // Graph notations and the graph6 viewer.
+    G6FilesFilter = 324,
+    Graph6Notation = 878,
+    VertexExample = 879,
+    FaceView = 880,
+    Digraph6Notation = 881,
+    Sparse6Notation = 885,
 };
 
 // Ids given by more than one entry of the tables (a programming error; the

@@ -188,7 +188,7 @@ void TQuanFrame::openByName(const std::string& path)
         newWindow(WindowKind::Scheduling, path);
     else if (ext == "BPA")
         newWindow(WindowKind::Packing, path);
-    else if (ext == "G6" || ext == "DG6" || ext == "S6") {
+    else if (ext == "G6" || ext == "DG6" || ext == "S6" || ext == "D6") {
         if (!importFactory_) {
             message(Msg::NotYetAvailable);
             return;

@@ -625,3 +625,39 @@ TEST(CommandIds, GraphEditMiscAndColorKey)
         keys[acceleratorText(a)] = a.id;
     EXPECT_EQ(keys["Ctrl+C"], 733);
 }
+
+// The graph window's notation items and the Graph6 (viewer) menu, with the
+// numbers of the notation commands and the collections, and their keys.
+TEST(CommandIds, GraphNotationItemsKeepTheirNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"File|Paste|Graph6 notation", 793}, {"File|Paste|LCF notation", 863},
+        {"Misc|Graph6 notation", 794}, {"Misc|Sparse6 notation", 795},
+        {"Graph6|Classic polyhedra|Platonic", 846}, {"Graph6|Classic polyhedra|Archimedean", 847},
+        {"Graph6|Classic polyhedra|Johnson", 848},
+        {"Graph6|Cubic polyhedra|0: 4-vertex", 810}, {"Graph6|Cubic polyhedra|1: 6-vertex", 811},
+        {"Graph6|Cubic polyhedra|2: 8-vertex", 812}, {"Graph6|Cubic polyhedra|3: 10-vertex", 813},
+        {"Graph6|Cubic polyhedra|4: 12-vertex", 814}, {"Graph6|Cubic polyhedra|5: 14-vertex", 815},
+        {"Graph6|Cubic polyhedra|6: 16-vertex", 816}, {"Graph6|Cubic polyhedra|7: 18-vertex", 817},
+        {"Graph6|Cubic polyhedra|8: 20-vertex", 818},
+        {"Graph6|Snarks|0: 10-vertex", 864}, {"Graph6|Snarks|1: 18-vertex", 865}, {"Graph6|Snarks|2: 20-vertex", 866},
+        {"Graph6|Snarks|3: 22-vertex", 867}, {"Graph6|Snarks|4: 24-vertex", 868}, {"Graph6|Snarks|5: 26-vertex", 869},
+        {"Graph6|Snarks|6: 28-vertex", 870},
+        {"Graph6|Other ...", 830},
+        {"Graph6|Example + 1", 820}, {"Graph6|Example + 10", 821}, {"Graph6|Example + 100", 822},
+        {"Graph6|Example - 1", 825}, {"Graph6|Example - 10", 826}, {"Graph6|Example - 100", 827},
+        {"Graph6|Next collection", 823}, {"Graph6|Help", 336},
+    };
+    std::map<std::string, int> got;
+    for (const auto& [path, id] : itemsOf(menuResource("GRFMENU")))
+        if (path.rfind("Graph6|", 0) == 0 || want.count(path))
+            got[path] = id;
+    EXPECT_EQ(got, want);
+    std::map<std::string, int> keys;
+    for (const auto& a : acceleratorResource("GRFMENU"))
+        if (a.id >= 820 && a.id <= 827)
+            keys[acceleratorText(a)] = a.id;
+    const std::map<std::string, int> wantKeys = {{"F5", 820}, {"Ctrl+F5", 821}, {"Ctrl+Shift+F5", 822},
+        {"F4", 825}, {"Ctrl+F4", 826}, {"Ctrl+Shift+F4", 827}, {"F6", 823}};
+    EXPECT_EQ(keys, wantKeys);
+}

@@ -1,0 +1,15 @@
+// libFuzzer target: arbitrary bytes after '&' as a pasted digraph6 string.
+#include <cstdio>
+#include <cstdlib>
+
+#include "fuzz_notation_checks.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    std::string problem = quan::fuzzcheck::checkDigraph6(data, size);
+    if (!problem.empty()) {
+        std::fprintf(stderr, "fuzz_digraph6: %s\n", problem.c_str());
+        std::abort();
+    }
+    return 0;
+}
