@@ -263,15 +263,20 @@ int TPreVotWin::saveGraph()
     auto chosen = plat::Platform::get().saveFileDialog(window(), o);
     if (!chosen || !overwriteGate(*chosen))
         return -1;
-    GraDocument d = documentData();
-    d.graph.digraph = true;
-    d.graph.weightsShown = false;
-    d.graph.ClearSolution(true);
-    if (const int code = writeGra(*chosen, d)) {
+    if (const int code = saveGraphTo(*chosen)) {
         message(code);
         return code;
     }
     return 0;
+}
+
+int TPreVotWin::saveGraphTo(const std::string& path) const
+{
+    GraDocument d = documentData();
+    d.graph.digraph = true;
+    d.graph.weightsShown = false;
+    d.graph.ClearSolution(true);
+    return writeGra(path, d);
 }
 
 int TPreVotWin::selectBallot(int index)

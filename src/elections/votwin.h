@@ -116,6 +116,9 @@ public:
     // question. The election's file name and changed flag stay. 0, -1 when
     // cancelled, or the code shown (7 with the graph switch off).
     int saveGraph();
+    // The graph file written to path without questions: 0, or the code of
+    // the graph writer (12 when it cannot be saved).
+    int saveGraphTo(const std::string& path) const;
 
     // The summary's title and text replace those of the text window;
     // show brings the text window up as well.

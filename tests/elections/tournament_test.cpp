@@ -2,6 +2,7 @@
 // winners, valences in digraph mode, ties without arrows, the switch, the
 // circle positions and the shortest majority cycle with its summary line.
 #include "profiles.h"
+#include "testutil.h"
 
 #include "elections/core/tournament.h"
 #include "elections/core/votfile.h"
@@ -201,4 +202,39 @@ TEST(Tournament, TheSummaryNamesTheCandidatesOfTheCycle)
     const Election f = withGraph(make("ABC", {{1, "ACB"}, {1, "CBA"}, {1, "BAC"}}));
     // A beats C, C beats B, B beats A.
     EXPECT_EQ(tournamentOf(f).solution.summary, "majority cycle: A C B");
+}
+
+TEST(Tournament, AFileAssembledByHandOpensShowingTheCycle)
+{
+    // The common header as the writer makes it (checked with the docfile),
+    // then the election by the Part's table: 3 candidates, 6 points words,
+    // current ballot 0, switches plurality 1, Borda 0, Condorcet 1, runoff
+    // 0, graph 1, T 3; counts of ABC ACB BAC BCA CAB CBA = 1 0 0 1 1 0;
+    // points 2 1 0 0 0 0; names A..F; an empty notebook.
+    ByteWriter w;
+    writeVot(w, VotDocument{});
+    Bytes file = w.take();
+    file.resize(kHeaderBytes);
+    for (long long v : {3, 6, 0, 1, 0, 1, 0, 1, 3})
+        testutil::putI32(file, v);
+    for (int i = 9; i < 50; ++i)
+        testutil::putI32(file, 0);
+    for (long long v : {1, 0, 0, 1, 1, 0})
+        testutil::putI32(file, v);
+    for (long long v : {2, 1, 0, 0, 0, 0})
+        testutil::putI32(file, v);
+    for (long long v : {'A', 'B', 'C', 'D', 'E', 'F'})
+        testutil::putI32(file, v);
+    testutil::putString(file, "");
+    VotDocument d;
+    Random rng;
+    ASSERT_EQ(readVot(file, d, rng), 0);
+    EXPECT_TRUE(d.election.switches().graph);
+    EXPECT_TRUE(d.election.switches().condorcet);
+    const Graph g = tournamentOf(d.election);
+    EXPECT_EQ(g.edgeCount(), 3);
+    EXPECT_EQ(g.Direction(0, 1), 1);
+    EXPECT_EQ(g.Direction(1, 2), 1);
+    EXPECT_EQ(g.Direction(2, 0), 1);
+    EXPECT_EQ(g.solution.summary, "majority cycle: A B C");
 }

@@ -923,3 +923,24 @@ TEST_F(VotWinTest, GraphFilesAreNoElectionsAndElectionsNoGraphs)
     EXPECT_EQ(gw->graph().edgeCount(), 10);
     EXPECT_TRUE(gw->graph().digraph);
 }
+
+TEST_F(VotWinTest, VotIniRemembersTheElectionForOpenLast)
+{
+    pasteFiftyFive();
+    click("View|Graph");
+    saveAs("last.vot");
+    win->closeWindow(); // writes vot.ini
+    ASSERT_TRUE(std::filesystem::exists(dir / "vot.ini"));
+    DocInit init;
+    init.readSettings = true;
+    init.openLast = true;
+    TVotWin again(frame.get(), init);
+    again.create();
+    again.openLastDocument();
+    EXPECT_EQ(again.fileName(), path("last.vot"));
+    EXPECT_EQ(again.election().total(), 55);
+    EXPECT_FALSE(again.changed());
+    // The file's graph switch: the tournament with E the source.
+    EXPECT_TRUE(again.election().switches().graph);
+    EXPECT_EQ(again.graph().source(), 4);
+}
