@@ -429,6 +429,10 @@ TEST_F(VotWinTest, RandomWithAndWithoutTheSearch)
 TEST_F(VotWinTest, TheSearchShowsPressQAndStopsOnQ)
 {
     const std::string title = hw().caption();
+    // The shared generator as the earlier tests left it could make the
+    // first attempt qualify (then nothing polls): a fixed seed whose first
+    // three attempts at 7000 votes find no three winners.
+    Random::shared().seed(1);
     // Q at the third poll: "could not find", the title as before, the
     // counts of the last whole attempt summing to the new total.
     p.input("7000");
