@@ -38,8 +38,11 @@ inline std::string checkElection(const Election& e)
         return "T is not the counts' sum";
     if (e.current() < 0 || e.current() >= e.ballotCount())
         return "a current ballot outside the list";
-    if (!pointsValid(e.points(), n))
-        return "points in use not strictly decreasing";
+    // Files may hold equal or rising places (kept as stored), never
+    // negative ones.
+    for (int p = 0; p < n; ++p)
+        if (e.points()[static_cast<size_t>(p)] < 0)
+            return "negative points in use";
     for (int c = 0; c < kMaxCandidates; ++c) {
         const char x = e.name(c);
         if (!((x >= 'A' && x <= 'Z') || (x >= 'a' && x <= 'z')))

@@ -19,6 +19,7 @@
 
 #include "core/fileio.h"
 #include "elections/core/votfile.h"
+#include "graphs/core/grafile.h"
 #include "elections/votwin.h"
 #include "platform/headless.h"
 #include "shell/quanframe.h"
@@ -68,6 +69,37 @@ inline bool saveVotBytes(TVotWin& w, const std::string& path, std::string& bytes
     return w.writeDocument(path) && readWholeFile(path, bytes);
 }
 
+// The tournament of the window's election: one vertex per candidate named
+// by it, an edge for every pair, directed from the head-to-head winner
+// (none without votes), the highlighted cycle made of majority arrows.
+inline std::string checkTournament(const TVotWin& w)
+{
+    const Election& e = w.election();
+    const Graph& g = w.graph();
+    const int n = e.candidates();
+    if (g.count() != n || g.maxIndex() != n - 1)
+        return "the tournament has another number of vertices";
+    if (g.edgeCount() != n * (n - 1) / 2)
+        return "the tournament misses a pair";
+    const CandidateTable& m = e.tally().pairwise;
+    for (int i = 0; i < n; ++i) {
+        if (g.label(i).text() != std::string(1, e.name(i)) || g.label(i).state != 16)
+            return "a candidate's label is not his name";
+        for (int j = 0; j < n; ++j) {
+            if (i == j)
+                continue;
+            const auto ui = static_cast<size_t>(i), uj = static_cast<size_t>(j);
+            const int want = e.total() < 1 ? 0 : m[ui][uj] > m[uj][ui] ? 1 : m[uj][ui] > m[ui][uj] ? -1 : 0;
+            if (g.Direction(i, j) != want)
+                return "an arrow does not follow the head-to-head count";
+        }
+    }
+    for (const auto& [a, b] : g.solution.edges)
+        if (g.Direction(a, b) != 1)
+            return "the highlighted cycle runs against an arrow";
+    return "";
+}
+
 inline std::string checkVotWindow(const uint8_t* data, size_t size)
 {
     VotDesktop desk;
@@ -100,9 +132,18 @@ inline std::string checkVotWindow(const uint8_t* data, size_t size)
         w->restoreCandidate();
     }
     ReportSwitches all;
-    all.borda = all.condorcet = true;
+    all.borda = all.condorcet = all.graph = true;
     w->setSwitches(all);
     paint();
+    if (std::string why = checkTournament(*w); !why.empty())
+        return why;
+    if (w->saveGraphTo(desk.path("tournament.gra")) != 0)
+        return "the tournament cannot be saved as a graph";
+    GraDocument saved;
+    if (readGra(desk.path("tournament.gra"), saved) != 0)
+        return "the saved tournament does not read as a graph";
+    if (saved.graph.count() != w->election().candidates() || !saved.graph.digraph)
+        return "the saved tournament lost its candidates or its digraph mode";
     std::string first, second;
     if (!saveVotBytes(*w, desk.path("first.vot"), first))
         return "cannot save what was opened";

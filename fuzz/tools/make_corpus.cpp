@@ -225,6 +225,15 @@ int main(int argc, char** argv)
         seven[kHeaderBytes + 4] = 7;
         ok &= save(root / "fuzz_vot" / "seven_points.vot", seven);
 
+        // The Condorcet paradox of three voters with the tournament on.
+        VotDocument cycle;
+        ok &= cycle.election.newNames("ABC", rng) == 0;
+        ok &= cycle.election.pasteProfile("1 ABC\n1 BCA\n1 CAB\n") == 0;
+        cycle.election.setSwitches({true, false, true, false, true});
+        ByteWriter wc;
+        writeVot(wc, cycle);
+        ok &= save(root / "fuzz_vot" / "majority_cycle.vot", wc.data());
+
         const std::string profile = "18 ADECB\r\n12 BEDCA\r\n10 CBEDA\r\n9 DCEBA\r\n4 EBDCA\r\n2 ECDBA\r\n";
         ok &= save(root / "fuzz_vot" / "profile.txt", Bytes(profile.begin(), profile.end()));
         const std::string three = "3 x > y > z\n2 zy\n0 yxz\n";

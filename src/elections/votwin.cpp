@@ -2,6 +2,7 @@
 
 #include "core/msgcode.h"
 #include "elections/core/summary.h"
+#include "elections/core/tournament.h"
 #include "elections/core/votfile.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -154,6 +155,7 @@ void TPreVotWin::setup()
     setChanged(true);
     updateVoteMenu();
     rebuildSummary(true);
+    rebuildGraph();
     if (window_) {
         TVotDlg& m = manager();
         m.dialog().moveTo(ballotManagerPlacement(window_->geometry()));
@@ -180,6 +182,32 @@ void TPreVotWin::updateVoteMenu()
     window_->checkMenuItem(votcmd::Runoffs, s.runoff);
     window_->checkMenuItem(votcmd::Borda, s.borda);
     window_->checkMenuItem(votcmd::Condorcet, s.condorcet);
+    window_->checkMenuItem(votcmd::Graph, s.graph);
+    window_->enableMenuItem(votcmd::SaveGraph, s.graph);
+}
+
+void TPreVotWin::rebuildGraph()
+{
+    const ViewState& v = view();
+    buildTournament(graph_, election_, ExampleView{v.cx, v.cy, v.rx, v.ry});
+    dragVertex_ = -1;
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+void TPreVotWin::graphChanged()
+{
+    graph_.ComputeValences();
+    updateGraphMenu();
+    invalidateLayer(Picture);
+}
+
+void TPreVotWin::mouse(const plat::MouseEvent& e)
+{
+    // Only the left button drags; the right one would cycle labels.
+    if (e.kind == plat::MouseEvent::Press && e.button != 1)
+        return;
+    moveMouse(e);
 }
 
 void TPreVotWin::rebuildSummary(bool show)
@@ -205,14 +233,50 @@ void TPreVotWin::documentChanged(bool refill)
         else
             manager_->refresh();
     }
-    invalidateLayer(Picture);
+    rebuildGraph();
 }
 
 void TPreVotWin::setSwitches(const ReportSwitches& s)
 {
+    const bool graphSwitched = s.graph != election_.switches().graph;
     election_.setSwitches(s);
     updateVoteMenu();
-    rebuildSummary(true);
+    if (graphSwitched)
+        rebuildGraph();
+    else
+        rebuildSummary(true);
+}
+
+int TPreVotWin::saveGraph()
+{
+    if (!election_.switches().graph) {
+        message(Msg::NotPossibleHere);
+        return codeOf(Msg::NotPossibleHere);
+    }
+    plat::FileDialogOptions o;
+    o.filter = S(Str::GraFilesFilter);
+    o.defaultExt = "GRA";
+    std::string proposed = namePart(fileName());
+    if (const size_t dot = proposed.rfind('.'); dot != std::string::npos)
+        proposed.erase(dot);
+    o.proposedName = proposed + ".gra";
+    auto chosen = plat::Platform::get().saveFileDialog(window(), o);
+    if (!chosen || !overwriteGate(*chosen))
+        return -1;
+    if (const int code = saveGraphTo(*chosen)) {
+        message(code);
+        return code;
+    }
+    return 0;
+}
+
+int TPreVotWin::saveGraphTo(const std::string& path) const
+{
+    GraDocument d = documentData();
+    d.graph.digraph = true;
+    d.graph.weightsShown = false;
+    d.graph.ClearSolution(true);
+    return writeGra(path, d);
 }
 
 int TPreVotWin::selectBallot(int index)
@@ -366,7 +430,7 @@ int TPreVotWin::readDocument(const std::string& path)
     rebuildSummary();
     if (manager_)
         manager_->refill();
-    invalidateLayer(Picture);
+    rebuildGraph();
     setChanged(false);
     // Too many points words: the file is taken with a random example,
     // and says so.
@@ -414,6 +478,8 @@ void TVotWin::command(int id)
     case votcmd::Runoffs: s.runoff = !s.runoff; setSwitches(s); return;
     case votcmd::Borda: s.borda = !s.borda; setSwitches(s); return;
     case votcmd::Condorcet: s.condorcet = !s.condorcet; setSwitches(s); return;
+    case votcmd::Graph: s.graph = !s.graph; setSwitches(s); return;
+    case votcmd::SaveGraph: saveGraph(); return;
     case votcmd::Points: cmPoints(); return;
     default: break;
     }

@@ -108,18 +108,35 @@ public:
     int copyProfile();
     // The points dialog's ok: 0 or the code shown.
     int setPoints(const std::vector<std::string>& texts);
-    // The report switches (the document is not marked modified).
+    // The report switches and the graph switch (the document is not
+    // marked modified); the tournament is rebuilt.
     void setSwitches(const ReportSwitches& s);
+    // Save Graph: the tournament written as a ".gra" file (digraph mode
+    // on, weights hidden) after the file dialog and the overwrite
+    // question. The election's file name and changed flag stay. 0, -1 when
+    // cancelled, or the code shown (7 with the graph switch off).
+    int saveGraph();
+    // The graph file written to path without questions: 0, or the code of
+    // the graph writer (12 when it cannot be saved).
+    int saveGraphTo(const std::string& path) const;
 
     // The summary's title and text replace those of the text window;
     // show brings the text window up as well.
     void rebuildSummary(bool show = false);
+    // The tournament rebuilt from the election into the window's graph
+    // (a dragged candidate goes back to its place on the circle), repainted.
+    void rebuildGraph();
 
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
 
-    // The picture is built from the election, never edited by the mouse.
-    void mouse(const plat::MouseEvent&) override {}
+    // The picture is built from the election: the mouse only drags a
+    // candidate about (until the next rebuild), whatever the mouse mode;
+    // it never adds or deletes vertices or edges.
+    void mouse(const plat::MouseEvent& e) override;
+    // A dragged candidate: valences and repaint, but the election has not
+    // changed, so the document is not marked.
+    void graphChanged() override;
 
 protected:
     void setup() override;

@@ -21,7 +21,8 @@ surprise, and the point of the exercise, is that the methods often
 disagree. The View menu chooses which reports the summary shows.
 
 THE THREE WINDOWS
-  the election window   its menus; the picture is left empty for now
+  the election window   its menus and, with View|Graph, the
+                        TOURNAMENT of the candidates (see below)
   the ballot manager    where you enter and change the votes; it
                         stays open as long as the election window
   the election summary  rebuilt after every change
@@ -34,6 +35,19 @@ THE FILE MENU
   Print, Format, Select printer, Copy to clipboard, With back color,
   Image size, Bitmap to clipboard
                         the picture commands of every picture window.
+  Save Graph ...        (only while View|Graph is on) writes the
+                        tournament as a graph file (*.gra): one vertex
+                        per candidate, labelled with his name, and an
+                        edge between every two, directed from the
+                        head-to-head winner, in digraph mode with the
+                        weights hidden. The election itself keeps its
+                        own file name and stays as it is. Open the file
+                        in a graph window (Window|Graphs) to study the
+                        tournament there: View|Data counts vertices,
+                        edges and components, Definition lists the
+                        directions, the valences show who beats how
+                        many: a Condorcet winner is a source (no arrow
+                        in), a Condorcet loser a sink (no arrow out).
   Exit                  closes the window (after asking to save).
 
 A new window starts with 5 candidates A to E and 10000 votes spread at
@@ -58,9 +72,10 @@ Five methods, five different winners.
     {"QNVVIEWH", R"HELP(ELECTIONS - THE VIEW MENU: THE METHODS
 
 Plurality, Runoffs, Borda and Condorcet switch the four reports of the
-election summary on and off (a check mark shows which are on). Points
-... sets the Borda points, Notebook shows the notebook, whose text is
-saved with the election.
+election summary on and off (a check mark shows which are on). Graph
+draws the tournament in the election window. Points ... sets the Borda
+points, Notebook shows the notebook, whose text is saved with the
+election. None of these switches counts as a change of the election.
 
 PLURALITY
   Count only the first places. The candidate with the most first
@@ -107,6 +122,27 @@ CONDORCET
   the majorities can run in a CYCLE. One voter each for ABC, BCA and
   CAB: A beats B, B beats C, and C beats A, each 2 to 1. Every
   candidate is 1-1, and nobody is a Condorcet winner.
+
+GRAPH: THE TOURNAMENT
+  The candidates sit on a circle, and every two are joined by an
+  edge with an ARROW FROM THE HEAD-TO-HEAD WINNER to the loser. It is
+  the Condorcet table as a picture:
+  - a CONDORCET WINNER has every arrow pointing out of him (in the
+    55-voter example: E);
+  - a CONDORCET LOSER has every arrow pointing in (there: A);
+  - an edge WITHOUT ARROW is a tie: as many voters prefer one as the
+    other (1 AB + 1 BA);
+  - arrows that run round in a CYCLE are the CONDORCET PARADOX: each
+    candidate of the cycle is beaten by the next, so no one of them
+    beats all the others. When there is a cycle the window draws a
+    shortest one in the solution colour and names it in the lower
+    left corner, e.g. "majority cycle: A B C" for ABC, BCA, CAB.
+  The picture follows every change of the votes. You may drag a
+  candidate with the left mouse button to see the arrows better; the
+  next change puts him back on the circle. The mouse never adds or
+  removes candidates or edges here. With no votes at all (T = 0) the
+  edges have no arrows. File|Save Graph keeps the tournament as a
+  graph file.
 
 WHY THE SEQUENCE DEPENDS ON THE CURRENT BALLOT
   The pairwise majority sequence lets the candidates enter in the order

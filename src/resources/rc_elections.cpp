@@ -9,6 +9,7 @@ POPUP "&File"
   MENUITEM "&Open ...", cm::Open
   MENUITEM "&Save", cm::Save
   MENUITEM "Save &As ...", cm::SaveAs
+  MENUITEM "Save &Graph ...", votcmd::SaveGraph
   MENUITEM SEPARATOR
   MENUITEM "&Print ...", gcm::Print
   MENUITEM "&Format ...", gcm::Format
@@ -28,6 +29,7 @@ POPUP "&View"
   MENUITEM "&Borda", votcmd::Borda
   MENUITEM "Poi&nts ...", votcmd::Points
   MENUITEM "&Condorcet", votcmd::Condorcet
+  MENUITEM "&Graph", votcmd::Graph
   MENUITEM SEPARATOR
   MENUITEM "&Notebook", votcmd::Notebook
   MENUITEM SEPARATOR

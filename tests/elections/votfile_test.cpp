@@ -209,26 +209,64 @@ TEST(VotFile, SevenPointsWordsGiveInconsistentDataAndARandomExample)
     EXPECT_EQ(f, sentinel());
 }
 
-TEST(VotFile, PointsThatAreNotStrictlyDecreasingBecomeClassic)
+TEST(VotFile, NonNegativePointsAreTakenAsStoredAndNegativeOnesInUseRefused)
 {
+    // Points 5, 2, 1 at h + 224; the second made 5 (equal places, as a
+    // restore left them in older files) and an unused slot 77: kept.
+    const size_t points = h + 200 + 24;
     Bytes b = bytesOf(sample());
-    setI32(b, h + 200 + 24 + 4, 5);
-    setI32(b, h + 200 + 24 + 16, 77);
+    setI32(b, points + 4, 5);
+    setI32(b, points + 16, 77);
     Random rng;
     VotDocument d = sentinel();
     ASSERT_EQ(readVot(b, d, rng), 0);
-    // Places 1 to 3 classic; the unused slots as the file has them.
-    EXPECT_EQ(d.election.points(), (std::array<int32_t, 6>{2, 1, 0, 1, 77, 0}));
+    EXPECT_EQ(d.election.points(), (std::array<int32_t, 6>{5, 5, 1, 1, 77, 0}));
+    // Rising last places too: 1, 2, 3 gives Borda totals by hand
+    // (ACB x18: A 18, C 36, B 54; BCA x12: B 12, C 24, A 36; CBA x10: C 10,
+    // B 20, A 30): A 84, B 86, C 70.
+    setI32(b, points, 1);
+    setI32(b, points + 4, 2);
+    setI32(b, points + 8, 3);
+    ASSERT_EQ(readVot(b, d, rng), 0);
+    EXPECT_EQ(d.election.tally().borda[0], 84);
+    EXPECT_EQ(d.election.tally().borda[1], 86);
+    EXPECT_EQ(d.election.tally().borda[2], 70);
+    EXPECT_EQ(d.election.tally().bordaRanking[0], 1);
+    // A negative value among the three places in use: refused, unchanged.
+    for (size_t place = 0; place < 3; ++place) {
+        Bytes bad = bytesOf(sample());
+        setI32(bad, points + 4 * place, -1);
+        VotDocument e = sentinel();
+        EXPECT_EQ(readVot(bad, e, rng), 11) << place;
+        EXPECT_EQ(e, sentinel()) << place;
+    }
+    // In an unused slot it is only carried along.
+    Bytes unused = bytesOf(sample());
+    setI32(unused, points + 20, -4);
+    VotDocument f = sentinel();
+    ASSERT_EQ(readVot(unused, f, rng), 0);
+    EXPECT_EQ(f.election.points()[5], -4);
 }
 
-TEST(VotFile, ACurrentBallotOutsideTheListBecomesTheFirst)
+TEST(VotFile, ACurrentBallotOutsideTheListIsRefused)
 {
-    Bytes b = bytesOf(sample());
-    setI32(b, h + 8, 6);
+    // Three candidates: ballots 0..5.
     Random rng;
+    for (long long current : {6LL, -1LL, 720LL, 2147483647LL}) {
+        Bytes b = bytesOf(sample());
+        setI32(b, h + 8, current);
+        VotDocument d = sentinel();
+        EXPECT_EQ(readVot(b, d, rng), 11) << current;
+        EXPECT_EQ(d, sentinel()) << current;
+    }
+    Bytes last = bytesOf(sample());
+    setI32(last, h + 8, 5);
     VotDocument d = sentinel();
-    ASSERT_EQ(readVot(b, d, rng), 0);
-    EXPECT_EQ(d.election.current(), 0);
+    ASSERT_EQ(readVot(last, d, rng), 0);
+    EXPECT_EQ(d.election.current(), 5);
+    // CBA is the current ballot: C meets B (C above B on ACB and CBA, 28
+    // to BCA's 12), then A (C above A on BCA and CBA, 22 to ACB's 18): C.
+    EXPECT_EQ(d.election.tally().sequence, 2);
 }
 
 TEST(VotFile, SavedAndOpenedThroughAFile)

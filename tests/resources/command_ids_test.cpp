@@ -395,6 +395,7 @@ const Pinned kMenuItems[] = {
         {"VOTMENU", "File|Open ...", 59},
         {"VOTMENU", "File|Save", 57},
         {"VOTMENU", "File|Save As ...", 58},
+        {"VOTMENU", "File|Save Graph ...", 773},
         {"VOTMENU", "File|Print ...", 303},
         {"VOTMENU", "File|Format ...", 304},
         {"VOTMENU", "File|Select printer ...", 93},
@@ -409,6 +410,7 @@ const Pinned kMenuItems[] = {
         {"VOTMENU", "View|Borda", 772},
         {"VOTMENU", "View|Points ...", 775},
         {"VOTMENU", "View|Condorcet", 770},
+        {"VOTMENU", "View|Graph", 778},
         {"VOTMENU", "View|Notebook", 75},
         {"VOTMENU", "View|Help", 331},
 };

@@ -195,7 +195,7 @@ public:
 
     // --- files ---------------------------------------------------------------
     // Takes a checked state read from a file (n in 2..6, the list of
-    // n! ballots, T the counts' sum, letters for names, valid points; a
+    // n! ballots, T the counts' sum, letters for names, non-negative points; a
     // current ballot outside the list becomes the first): the undo list is
     // emptied, restore disabled and the tally made. The current ballot is
     // kept, so that a file reads and writes back byte for byte; the window

@@ -57,6 +57,10 @@ int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, con
     const int32_t pointWords = words[1];
     if (n < kMinCandidates || n > kMaxCandidates || pointWords < kVotPointsWords)
         return kCannotOpen;
+    // The tally follows the current ballot's order before the ballot
+    // manager picks a new one: it must lie in the list.
+    if (words[2] < 0 || words[2] >= factorial(n))
+        return kCannotOpen;
     ElectionState s;
     s.n = n;
     s.current = words[2];
@@ -84,8 +88,12 @@ int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, con
     const auto extra = static_cast<size_t>(pointWords - kVotPointsWords);
     if (extra > 0 && !r.skip(4 * extra))
         return kCannotOpen;
-    if (!pointsValid(points, n))
-        classicPoints(points, n);
+    // Points are taken as stored, rising or equal ones too (older files
+    // hold such last places after a restore); a negative one in use would
+    // make negative totals that no ranking can place.
+    for (int p = 0; p < n; ++p)
+        if (points[static_cast<size_t>(p)] < 0)
+            return kCannotOpen;
     s.points = points;
     for (char& c : s.names) {
         const int32_t word = r.i32();

@@ -34,19 +34,19 @@ int writeVot(const std::string& path, const VotDocument& doc);
 
 // Reads a file into out: 0; 11 "cannot open file" with out exactly as it
 // was for an unreadable, foreign, newer or cut-short file, a candidate
-// count outside 2..6, a points-count word below 6, a negative count,
-// counts summing past 2147483647 or a name word that is no ASCII letter;
-// or 6 "inconsistent data" for a points-count word of 7 or more: the file
-// is taken, its first six points words kept and the others read past, and
-// its counts replaced by a random example of their sum (should Q stop that
-// example the file's counts stay). The stored T is not trusted: T is the
-// counts' sum. Points in use that are not non-negative and strictly
-// decreasing become the classic ones (the unused slots stay as read). The
-// stored current ballot is kept (the first when it lies outside the
-// list), so that what the writer wrote reads back and writes again byte
-// for byte; the window, refreshing its ballot manager after the read,
-// picks one at random (Election::pickCurrentAtRandom). A read empties the
-// undo list and disables Restore (Election::load).
+// count outside 2..6, a points-count word below 6, a current ballot
+// outside 0..n!-1, a negative count, counts summing past 2147483647, a
+// negative points word among the first n or a name word that is no ASCII
+// letter; or 6 "inconsistent data" for a points-count word of 7 or more:
+// the file is taken, its first six points words kept and the others read
+// past, and its counts replaced by a random example of their sum (should Q
+// stop that example the file's counts stay). The stored T is not trusted:
+// T is the counts' sum. Non-negative points are kept as stored, decreasing
+// or not. The stored current ballot is kept, so that what the writer wrote
+// reads back and writes again byte for byte; the window, refreshing its
+// ballot manager after the read, picks one at random
+// (Election::pickCurrentAtRandom). A read empties the undo list and
+// disables Restore (Election::load).
 int readVot(const uint8_t* data, size_t size, VotDocument& out, Random& rng, const Poll& poll = {});
 inline int readVot(const Bytes& bytes, VotDocument& out, Random& rng, const Poll& poll = {})
 {
