@@ -34,7 +34,7 @@ NEW|PASTE
   Example (the tasks of one of the built-in examples):
 ----- copy from here
 tasks: 8
-1 1  2 1  3 1  4 1  1 2  2 2  3 3  4 3
+1 3  2 3  3 3  4 3  1 2  2 2  3 1  4 1
 times: 5 7 5 3 8 6 9 4
 arrows: 5
 5 6  6 3  3 4  6 7  7 8

@@ -191,8 +191,68 @@ int TPreGrSWin::applyManager(const std::string& text, int processors, bool order
     list_ = stored;
     fileSettings_.scheduleSetting = static_cast<int16_t>(processors);
     setChanged(true);
+    keepTasksAboveChart();
     invalidateLayer(Picture);
     return 0;
+}
+
+plat::Size TPreGrSWin::chartDigits(plat::DC& dc)
+{
+    dc.setFont(prims_.deviceFont(FontSummary, 0));
+    return dc.textExtent("8888");
+}
+
+ChartLayout TPreGrSWin::currentChart(plat::Size digits) const
+{
+    const ViewState& view = pv_.view;
+    const ChartBox box{view.ox, view.oy, static_cast<long long>(view.ox) + view.W,
+                       static_cast<long long>(view.oy) + view.H};
+    return chartLayout(schedule_, box, digits.w, digits.h);
+}
+
+void TPreGrSWin::keepTasksAboveChart()
+{
+    const std::vector<int> vs = graph_.presentVertices();
+    if (vs.empty() || !hasSchedule())
+        return;
+    std::unique_ptr<plat::Bitmap> probe = plat::Platform::get().createBitmap({1, 1});
+    if (!probe)
+        return;
+    const plat::Size digits = chartDigits(probe->dc());
+    const ChartLayout c = currentChart(digits);
+    const ViewState& view = pv_.view;
+    // Below a task stand its time and its name: keep a margin of an icon
+    // and two text lines above the band, and one line under the top edge.
+    const long long below = static_cast<long long>(iconSize_) + 2 * digits.h + 4;
+    const long long above = static_cast<long long>(iconSize_) / 2 + digits.h;
+    const long long limit = c.top - below;
+    bool covered = false;
+    for (int v : vs)
+        covered = covered || devicePoint(v).y > limit;
+    const long long room = limit - (view.oy + above);
+    if (!covered || room < 8 || view.W <= 0 || view.H <= 0)
+        return;
+    Real xmin = graph_.x(vs[0]), xmax = xmin, ymin = graph_.y(vs[0]), ymax = ymin;
+    for (int v : vs) {
+        xmin = std::min(xmin, graph_.x(v));
+        xmax = std::max(xmax, graph_.x(v));
+        ymin = std::min(ymin, graph_.y(v));
+        ymax = std::max(ymax, graph_.y(v));
+    }
+    // World units per pixel: the present scale, or less of it when the
+    // digraph must shrink to fit the room left above the band.
+    const Real now = (view.DeviceToWorld(view.ox + view.W, view.oy).x - view.DeviceToWorld(view.ox, view.oy).x) / view.W;
+    const Real margin = static_cast<Real>(view.W) / 10;
+    Real scale = std::max({now, (xmax - xmin) / std::max<Real>(1, view.W - 2 * margin),
+                           (ymax - ymin) / static_cast<Real>(room)});
+    if (!(scale > 0) || !std::isfinite(scale))
+        return;
+    // The digraph's middle goes to the middle of the room, horizontally to
+    // the middle of the window.
+    const Real roomMiddle = static_cast<Real>(view.oy + above + limit) / 2 - view.oy;
+    const Real cx = xmin / 2 + xmax / 2;
+    const Real cy = ymin / 2 + ymax / 2 - (static_cast<Real>(view.H) / 2 - roomMiddle) * scale;
+    setViewByCentre(cx, cy, scale * view.W / 2);
 }
 
 int TPreGrSWin::buildCriticalPathList()
@@ -344,11 +404,7 @@ void TPreGrSWin::drawTimes(plat::DC& dc)
 void TPreGrSWin::drawChart(plat::DC& dc)
 {
     const ViewState& view = pv_.view;
-    dc.setFont(prims_.deviceFont(FontSummary, 0));
-    const plat::Size digits = dc.textExtent("8888");
-    const ChartBox box{view.ox, view.oy, static_cast<long long>(view.ox) + view.W,
-                       static_cast<long long>(view.oy) + view.H};
-    const ChartLayout c = chartLayout(schedule_, box, digits.w, digits.h);
+    const ChartLayout c = currentChart(chartDigits(dc));
     auto world = [&](long long x, long long y) { return view.DeviceToWorld(static_cast<Real>(x), static_cast<Real>(y)); };
     auto fill = [&](long long x0, long long y0, long long x1, long long y1, int color) {
         FillSpec f;

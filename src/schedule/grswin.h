@@ -91,6 +91,13 @@ protected:
     void dropSchedule();
     void drawTimes(plat::DC& dc);
     void drawChart(plat::DC& dc);
+    // The extent of "8888" in the summary font, which sizes the chart.
+    plat::Size chartDigits(plat::DC& dc);
+    // The chart's layout in the visible area for these digit extents.
+    ChartLayout currentChart(plat::Size digits) const;
+    // Moves the view (as a new last-window entry) so that every task with
+    // its time lies above the chart's band; nothing when they already do.
+    void keepTasksAboveChart();
     // What the schedule depends on: the tasks, their times and the arrows.
     std::vector<int> digraphKey() const;
 

@@ -319,6 +319,59 @@ TEST_F(GrSWinTest, TheFileHelpExampleIsExampleOne)
     ASSERT_NE(b, std::string::npos);
     p.setClipboardText(h.substr(a + from.size(), b - a - from.size()));
     click("File|New|Paste");
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    // Example 1's tasks, times and precedences (E-F, F-C, C-D, F-G, G-H), and
+    // nothing more.
+    ASSERT_EQ(g().count(), 8);
+    const int times[] = {5, 7, 5, 3, 8, 6, 9, 4};
+    for (int v = 0; v < 8; ++v)
+        EXPECT_EQ(taskTime(g(), v), times[v]) << slotName(v);
+    EXPECT_EQ(g().edgeCount(), 5);
+    for (const char* e : {"EF", "FC", "CD", "FG", "GH"})
+        EXPECT_EQ(g().Direction(e[0] - 'A', e[1] - 'A'), 1) << e;
+    // Standing as in example 1: row 1 (A to D) on top, then E and F, then G and H.
+    for (int v : {0, 1, 2, 3}) {
+        EXPECT_LT(win->devicePoint(v).y, win->devicePoint(4).y) << slotName(v);
+        EXPECT_LT(win->devicePoint(4).y, win->devicePoint(6).y);
+    }
+    EXPECT_LT(win->devicePoint(0).x, win->devicePoint(1).x);
     apply("BADCHGFE", 2);
     EXPECT_EQ(win->schedule().finishing, 32);
+    apply("EFGCBAHD", 2);
+    EXPECT_EQ(win->schedule().finishing, 27);
+}
+
+// The band's top as drawn: the highest point of the idle-time fill.
+static int bandTop(const plat::RecordingDC& rec, plat::Color idle)
+{
+    int top = 1 << 30;
+    for (const plat::DrawOp& op : rec.ops())
+        if (op.kind == plat::DrawOp::Polygon && op.brush && op.brushColor == idle)
+            for (const auto& pt : op.pts)
+                top = std::min(top, static_cast<int>(pt.y));
+    return top;
+}
+
+TEST_F(GrSWinTest, TheChartLeavesTheTasksVisible)
+{
+    // Example 7 reaches down to 4/7 of the height; eight rows come up past it.
+    win->loadExample(7);
+    apply("ABCDEFGHIJKLMNO", 8);
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    const plat::Color idle = win->colorTable().at(4);
+    int top = bandTop(picture(), idle);
+    ASSERT_LT(top, 1 << 30);
+    for (int v : g().presentVertices()) {
+        EXPECT_LT(win->devicePoint(v).y, top) << slotName(v);
+        EXPECT_GE(win->devicePoint(v).y, 0) << slotName(v);
+    }
+    // Twenty processors: the band stays inside the window, below the tasks.
+    apply("ABCDEFGHIJKLMNO", 20);
+    top = bandTop(picture(), idle);
+    EXPECT_GE(top, 0);
+    for (int v : g().presentVertices())
+        EXPECT_LT(win->devicePoint(v).y, top) << slotName(v);
+    // Last window gives back the view the user had.
+    click("View|Last window");
+    EXPECT_TRUE(win->hasSchedule());
 }
