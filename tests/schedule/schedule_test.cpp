@@ -486,3 +486,47 @@ TEST(Examples, TheSevenExamples)
     EXPECT_EQ(rowText(s.rows[1]), "D 0-2, G 2-3, E 3-16, F 16-22");
     EXPECT_EQ(s.finishing, 33);
 }
+
+TEST(TaskPaste, SelfPairsReversedPairsAndHugeCounts)
+{
+    const Graph before = example1();
+    std::string list;
+    // A task before itself: inconsistent data, nothing changes.
+    Graph x = before;
+    EXPECT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 1 1 1", &list), 6);
+    EXPECT_TRUE(x == before);
+    // A-B and B-A: one edge running both ways, refused by all three buttons.
+    ASSERT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 2 1 2 2 1", &list), 0);
+    EXPECT_EQ(x.Direction(0, 1), 2);
+    EXPECT_EQ(x.Direction(1, 0), 2);
+    Schedule s;
+    EXPECT_EQ(applyList(x, "AB", 2, true, s), 6);
+    std::vector<int> l;
+    EXPECT_EQ(criticalPathList(x, l), 6);
+    Random rng;
+    EXPECT_EQ(decreasingTimeList(x, rng, l), 6);
+    // The same pair twice is one precedence.
+    ASSERT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 2 1 2 1 2", &list), 0);
+    EXPECT_EQ(x.Direction(0, 1), 1);
+    EXPECT_EQ(makespan(x, "AB", 2), 11);
+    // A precedence count near 2^31 (and one that caps there) with two
+    // numbers after it: not enough data, never a read past the numbers.
+    for (const char* count : {"2147483647", "2147483648", "99999999999999999999", "1073741824"}) {
+        x = before;
+        std::string text = "2 0 0 1 1 5 6 ";
+        text += count;
+        text += " 1 2";
+        EXPECT_EQ(pasteTaskDigraph(x, text, &list), 105) << count;
+        EXPECT_TRUE(x == before);
+    }
+    // A coordinate too large for a real: inconsistent data.
+    x = before;
+    EXPECT_EQ(pasteTaskDigraph(x, "1 1" + std::string(5000, '9') + " 0 5", &list), 6);
+    EXPECT_TRUE(x == before);
+    // Fifty-three tasks or sixty: too many points, even with too few numbers.
+    for (const char* n : {"53 1 2 3", "60"}) {
+        x = before;
+        EXPECT_EQ(pasteTaskDigraph(x, n, &list), 106) << n;
+        EXPECT_TRUE(x == before);
+    }
+}

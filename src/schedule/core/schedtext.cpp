@@ -85,12 +85,16 @@ int pasteTaskDigraph(Graph& g, const std::string& text, std::string* list)
             return codeOf(Msg::NotEnoughData);
         for (long long k = 0; k < nE; ++k) {
             const long long a = integer() - 1, b = integer() - 1;
-            if (a < 0 || a >= nV || b < 0 || b >= nV)
+            // A task before itself is no precedence a schedule can keep.
+            if (a < 0 || a >= nV || b < 0 || b >= nV || a == b)
                 return codeOf(Msg::InconsistentData);
-            if (a == b)
-                continue;
-            h.SetWeight(static_cast<int>(a), static_cast<int>(b), 0);
-            h.SetDirection(static_cast<int>(a), static_cast<int>(b), 1);
+            const int u = static_cast<int>(a), v = static_cast<int>(b);
+            // A pair and its reverse share one matrix cell: the edge then
+            // runs both ways (shown so, refused by the list buttons), never
+            // the later pair alone.
+            const int d = h.Adjacent(u, v) ? h.Direction(u, v) : 0;
+            h.SetWeight(u, v, 0);
+            h.SetDirection(u, v, d == -1 || d == 2 ? 2 : 1);
         }
     }
     h.digraph = true;

@@ -15,9 +15,10 @@ namespace quan {
 // "positive value?" for a negative nV or nE or a time below 1; 106 "too
 // many points" for nV above the slot count; 101 "vertices miscounted" for
 // fewer than 3 nV + 1 numbers; 6 "inconsistent data" for a coordinate too
-// large for a real or a task number outside 1..nV; 17 "out of bounds" for a
+// large for a real, a task number outside 1..nV or a pair (u, u); 17 "out of bounds" for a
 // time above 32767; 105 "not enough data" for fewer than 2 nE numbers after
-// nE. On success digraph mode is on, weights hidden, every label shows its
+// nE. A pair given both ways makes an edge running both ways (which the
+// list buttons refuse). Every refusal is decided on a copy. On success digraph mode is on, weights hidden, every label shows its
 // alphabetic name with a bullet, the solution is cleared with the best
 // reset, the valences recomputed, the graph marked modified, and *list
 // (when given) is every task name in slot order.
