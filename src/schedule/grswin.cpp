@@ -120,17 +120,45 @@ void TPreGrSWin::loadFirstExample()
     graph_.modified = false;
 }
 
-void TPreGrSWin::loadExample(int k)
+ExampleArea TPreGrSWin::visibleArea() const
 {
     const ViewState& v = pv_.view;
     // The visible rectangle: the device corners in world coordinates.
     const WPoint topLeft = v.DeviceToWorld(v.ox, v.oy);
     const WPoint bottomRight = v.DeviceToWorld(v.ox + v.W, v.oy + v.H);
     ExampleArea area{topLeft.x, topLeft.y, bottomRight.x - topLeft.x, topLeft.y - bottomRight.y};
-    if (!(area.width > 0) || !(area.height > 0))
+    if (!(area.width > 0) || !(area.height > 0) || !std::isfinite(area.width) || !std::isfinite(area.height))
         area = {0, 7, 5, 7};
+    return area;
+}
+
+// The weight range lives beside the graph window's words of the first
+// parameter block (icon size, label state, ..., grid, circle: 12..18).
+namespace {
+constexpr int kWordTimeLow = 19, kWordTimeHigh = 20;
+}
+
+void TPreGrSWin::storeParameters(SettingsState& s) const
+{
+    TGraWin::storeParameters(s);
+    s.first.ints[0][kWordTimeLow] = timeLow_;
+    s.first.ints[0][kWordTimeHigh] = timeHigh_;
+}
+
+void TPreGrSWin::loadParameters(const SettingsState& s)
+{
+    TGraWin::loadParameters(s);
+    const int32_t low = s.first.ints[0][kWordTimeLow], high = s.first.ints[0][kWordTimeHigh];
+    if (timeRangeValid(low, high)) {
+        timeLow_ = low;
+        timeHigh_ = high;
+    }
+}
+
+void TPreGrSWin::loadExample(int k)
+{
     std::string list;
-    if (!loadScheduleExample(graph_, k, area, &list))
+    if (!loadScheduleExample(graph_, k, visibleArea(), &list))
         return;
     list_ = list;
     dropSchedule();
@@ -505,6 +533,74 @@ int TGrSWin::cmPaste()
     return 0;
 }
 
+int TGrSWin::cmGridPoints()
+{
+    if (!saveChangesGate())
+        return -1;
+    TDlg d("CITYMAP", window_.get());
+    d.dialog().setText(ctl::Field1, formatInt(gridRows_));
+    d.dialog().setText(ctl::Field2, formatInt(gridColumns_));
+    if (d.execute() != plat::IdOk)
+        return -1;
+    long long rows = 0, columns = 0;
+    if (!parseInt(d.dialog().text(ctl::Field1), rows) || !parseInt(d.dialog().text(ctl::Field2), columns)) {
+        message(Msg::CannotUnderstand);
+        return codeOf(Msg::CannotUnderstand);
+    }
+    // The grid fills the window as it stands before the tasks are placed.
+    if (window_)
+        resized(window_->clientSize());
+    std::string list;
+    if (int code = gridTaskDigraph(graph_, rows, columns, timeLow_, timeHigh_, visibleArea(), Random::shared(), &list)) {
+        message(code);
+        return code;
+    }
+    gridRows_ = static_cast<int16_t>(rows);
+    gridColumns_ = static_cast<int16_t>(columns);
+    list_ = list;
+    dropSchedule();
+    graphChanged();
+    setChanged(true);
+    manager().refresh();
+    invalidateLayer(Picture);
+    return 0;
+}
+
+int TGrSWin::cmWeightRange()
+{
+    TDlg d("RNDRANGE", window_.get());
+    d.dialog().setText(ctl::Field1, formatInt(timeLow_));
+    d.dialog().setText(ctl::Field2, formatInt(timeHigh_));
+    if (d.execute() != plat::IdOk)
+        return -1;
+    long long low = 0, high = 0;
+    if (!parseInt(d.dialog().text(ctl::Field1), low) || !parseInt(d.dialog().text(ctl::Field2), high)) {
+        message(Msg::CannotUnderstand);
+        return codeOf(Msg::CannotUnderstand);
+    }
+    if (!timeRangeValid(low, high)) {
+        message(Msg::OutOfBounds);
+        return codeOf(Msg::OutOfBounds);
+    }
+    timeLow_ = static_cast<int>(low);
+    timeHigh_ = static_cast<int>(high);
+    return 0;
+}
+
+void TGrSWin::cmCopyDigraph()
+{
+    TNoteWin& n = notebook();
+    const std::string notes = n.notes();
+    const std::string text = taskDigraphText(graph_, std::clamp(decimals(), 0, kMaxDecimalPlaces));
+    if (notes.size() + text.size() > kGraNotebookChars) {
+        message(Msg::NoMoreRoom);
+        return;
+    }
+    n.setNotes(notes + text);
+    n.show();
+    setChanged(true);
+}
+
 void TGrSWin::cmCopySchedule()
 {
     if (!hasSchedule()) {
@@ -533,6 +629,9 @@ void TGrSWin::command(int id)
     switch (id) {
     case schedcmd::Paste: cmPaste(); return;
     case schedcmd::CopySchedule: cmCopySchedule(); return;
+    case schedcmd::CopyDigraph: cmCopyDigraph(); return;
+    case schedcmd::GridPoints: cmGridPoints(); return;
+    case schedcmd::WeightRange: cmWeightRange(); return;
     case schedcmd::HomeWeights:
     case schedcmd::OffsetWeights: {
         const int16_t d = id == schedcmd::HomeWeights ? 0 : 10;

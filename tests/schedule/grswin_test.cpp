@@ -7,8 +7,10 @@
 #include "schedtest.h"
 #include "schedule/grswin.h"
 #include "shell/shell_fixture.h"
+#include "testutil.h"
 
 #include <algorithm>
+#include <fstream>
 #include <set>
 
 using namespace quan;
@@ -374,4 +376,182 @@ TEST_F(GrSWinTest, TheChartLeavesTheTasksVisible)
     // Last window gives back the view the user had.
     click("View|Last window");
     EXPECT_TRUE(win->hasSchedule());
+}
+
+TEST_F(GrSWinTest, PasteRefusalsKeepTheDocumentsBytes)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 3);
+    const std::string a = path("before.grs"), b = path("after.grs");
+    p.file(a);
+    click("File|Save As");
+    ASSERT_FALSE(win->changed());
+    std::string many = "60";
+    for (int k = 0; k < 60 * 3; ++k)
+        many += " 1";
+    const struct {
+        std::string text;
+        int code;
+    } refusals[] = {
+        {"-3 0 0 5", 14},                                  // a negative task count
+        {"0 1 2 3", 9},                                    // no tasks
+        {"3 0 0 1 0 2 0 4 5", 101},                        // too few numbers
+        {"2 0 0 1 0 5 40000", 17},                         // a time above 32767
+        {"2 0 0 1 0 5 6 2147483647 1 2", 105},             // a count near 2^31
+        {"2 0 0 1 0 5 6 1 1 3", 406 - 400},                // a task number past the tasks
+        {"2 0 0 1 0 5 6 1 2 2", 6},                        // a task before itself
+        {"1 1" + std::string(5000, '9') + " 0 5", 6},      // a coordinate past the reals
+        {many, 106},                                       // sixty tasks
+    };
+    for (const auto& r : refusals) {
+        p.clearMessages();
+        p.setClipboardText(r.text);
+        click("File|New|Paste");
+        EXPECT_EQ(p.lastMessage(), hmm(r.code)) << r.text.substr(0, 40);
+        EXPECT_TRUE(win->hasSchedule());
+        EXPECT_EQ(win->priorityList(), "EFGCBAHD");
+    }
+    p.file(b);
+    click("File|Save As");
+    EXPECT_EQ(testutil::readAll(a), testutil::readAll(b));
+}
+
+TEST_F(GrSWinTest, GridPointsAndWeightRange)
+{
+    // The weight range: as in the graph window, 1 <= low <= high <= 32767.
+    p.dialogText("RNDRANGE", 102, "0");
+    p.dialogText("RNDRANGE", 104, "5");
+    p.press("RNDRANGE", plat::IdOk);
+    click("File|New|Weight range ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    p.dialogText("RNDRANGE", 102, "7");
+    p.dialogText("RNDRANGE", 104, "9");
+    p.press("RNDRANGE", plat::IdOk);
+    click("File|New|Weight range ...");
+    EXPECT_EQ(win->timeLow(), 7);
+    EXPECT_EQ(win->timeHigh(), 9);
+
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_TRUE(win->hasSchedule());
+    // 8 x 7 = 56 tasks do not fit 52 slots (after the save question).
+    p.answer(plat::IdNo);
+    p.dialogText("CITYMAP", 102, "8");
+    p.dialogText("CITYMAP", 104, "7");
+    p.press("CITYMAP", plat::IdOk);
+    click("File|New|Grid points ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_EQ(g().count(), 8);
+    EXPECT_TRUE(win->hasSchedule());
+    // 4 x 5: twenty tasks, times 7..9, no precedences, the list in slot order
+    // (no question now: "no" above left the document unchanged).
+    p.dialogText("CITYMAP", 102, "4");
+    p.dialogText("CITYMAP", 104, "5");
+    p.press("CITYMAP", plat::IdOk);
+    click("File|New|Grid points ...");
+    ASSERT_EQ(g().count(), 20);
+    EXPECT_EQ(g().edgeCount(), 0);
+    for (int v = 0; v < 20; ++v) {
+        EXPECT_GE(taskTime(g(), v), 7);
+        EXPECT_LE(taskTime(g(), v), 9);
+    }
+    EXPECT_EQ(win->priorityList(), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(sched().text(schedctl::List), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(win->gridRows(), 4);
+    EXPECT_EQ(win->gridColumns(), 5);
+    // Row 1 above row 2, all inside the window.
+    EXPECT_LT(win->devicePoint(0).y, win->devicePoint(5).y);
+    const plat::Size client = hw().clientSize();
+    for (int v : g().presentVertices()) {
+        EXPECT_GT(win->devicePoint(v).x, 0);
+        EXPECT_LT(win->devicePoint(v).x, client.w);
+    }
+    // Cancel at the save question: nothing happens.
+    p.answer(plat::IdCancel);
+    click("File|New|Grid points ...");
+    EXPECT_EQ(g().count(), 20);
+    EXPECT_EQ(p.unusedScript(), "");
+
+    // grs.ini keeps the range and the grid.
+    win->closeWindow();
+    ASSERT_TRUE(std::filesystem::exists(dir / "grs.ini"));
+    DocInit init;
+    init.readSettings = true;
+    TGrSWin again(frame.get(), init);
+    again.create();
+    EXPECT_EQ(again.timeLow(), 7);
+    EXPECT_EQ(again.timeHigh(), 9);
+    EXPECT_EQ(again.gridRows(), 4);
+    EXPECT_EQ(again.gridColumns(), 5);
+}
+
+TEST_F(GrSWinTest, CopyDigraphPastesBack)
+{
+    win->loadExample(2);
+    click("Misc|copy Digraph");
+    const std::string first = win->notebook().notes();
+    ASSERT_EQ(first.rfind("tasks: 9\r\n", 0), 0u) << first;
+    EXPECT_NE(first.find("times: 7 6 7 2 13 6 1 5 8\r\narrows: 8\r\n"), std::string::npos);
+    p.setClipboardText(first);
+    p.answer(plat::IdNo);
+    click("File|New|Paste");
+    ASSERT_EQ(g().count(), 9);
+    win->notebook().setNotes("");
+    click("Misc|copy Digraph");
+    EXPECT_EQ(win->notebook().notes(), first);
+}
+
+TEST_F(GrSWinTest, FilesAcrossKinds)
+{
+    frame->registerKind(WindowKind::Graphs,
+                        [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    const std::string grs = path("example1.grs");
+    p.file(grs);
+    click("File|Save As");
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    // The graph window opens it as its digraph (the times as they are).
+    TGraWin* graph = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, grs));
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_EQ(graph->graph().count(), 8);
+    EXPECT_EQ(graph->graph().Direction(4, 5), 1);
+    EXPECT_EQ(graph->graph().secondLabel(6).state, 9);
+
+    // A graph file of at most 52 slots opens here; its longer block is cut.
+    GraDocument small(kGraphSlots);
+    for (int v = 0; v < 5; ++v)
+        small.graph.addVertexInSlot(v * 10 + 1, v, v);
+    small.graph.SetWeight(1, 11, 0);
+    small.graph.SetDirection(1, 11, 1);
+    small.extension.assign(858, 'Q');
+    const std::string gra = path("small.gra");
+    ASSERT_EQ(writeGra(gra, small), 0);
+    p.clearMessages();
+    TGrSWin* sched = open(gra);
+    ASSERT_NE(sched, nullptr);
+    EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_EQ(sched->graph().count(), 5);
+    EXPECT_EQ(sched->priorityList(), std::string(155, 'Q'));
+    EXPECT_EQ(sched->processors(), 2);
+
+    // One with a slot above 51: cannot open file, the window's document unchanged.
+    small.graph.addVertexInSlot(52, 9, 9);
+    ASSERT_EQ(writeGra(gra, small), 0);
+    const std::string keep = path("keep.grs");
+    p.file(keep);
+    sched->command(cm::SaveAs);
+    const Bytes kept = testutil::readAll(keep);
+    p.clearMessages();
+    p.file(gra);
+    sched->command(cm::Open);
+    EXPECT_EQ(p.lastMessage(), hmm(11));
+    EXPECT_EQ(sched->graph().count(), 5);
+    p.file(keep);
+    p.answer(plat::IdYes); // overwrite
+    sched->command(cm::SaveAs);
+    EXPECT_EQ(testutil::readAll(keep), kept);
+    EXPECT_EQ(p.unusedScript(), "");
 }
