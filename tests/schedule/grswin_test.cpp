@@ -1,6 +1,7 @@
 // The scheduling window on the headless platform: the first example and
 // the manager, apply / CP list / sort / undo, the chart on the recording
 // back end, edits that drop it, the paste, and ".grs" documents.
+#include "graphics/export/picture_export.h"
 #include "platform/recording_dc.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
@@ -554,4 +555,69 @@ TEST_F(GrSWinTest, FilesAcrossKinds)
     sched->command(cm::SaveAs);
     EXPECT_EQ(testutil::readAll(keep), kept);
     EXPECT_EQ(p.unusedScript(), "");
+}
+
+TEST_F(GrSWinTest, FileHelpNamesEveryPasteRefusal)
+{
+    const std::string& h = helpText("QNSFILEH");
+    for (int code : {14, 9, 106, 101, 17, 105, 6})
+        EXPECT_NE(h.find("\"" + messageText(code) + "\""), std::string::npos) << messageText(code);
+    for (const char* entry : {"GRID POINTS", "WEIGHT RANGE"})
+        EXPECT_NE(h.find(entry), std::string::npos) << entry;
+    EXPECT_NE(helpText("QNSMISCH").find("COPY DIGRAPH"), std::string::npos);
+}
+
+// Example 1 with its critical-path chart on 2 processors, exported: each
+// output holds the processor numbers, the task names and the
+// marked times 0 7 8 12 14 19 22 23 27 (7 and 8 are also the times of B and
+// E beside their tasks, so every output is searched for all of them).
+TEST_F(GrSWinTest, PrintAndExportsCarryTheChart)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_EQ(win->schedule().finishing, 27);
+    const std::vector<std::string> marks{"0", "7", "8", "12", "14", "19", "22", "23", "27"};
+
+    // The outputs whose writers the graphics core does not have yet say so.
+    for (const char* item : {"File|Print ...", "File|Copy to clipboard", "File|Bitmap to clipboard",
+                             "File|Export graphics|Metafile ...", "File|Export graphics|BMP ..."}) {
+        p.clearMessages();
+        click(item);
+        EXPECT_EQ(p.lastMessage(), hmm(30)) << item;
+        EXPECT_TRUE(p.printedPages().empty());
+    }
+    EXPECT_EQ(p.unusedScript(), "");
+
+    // The program registers the picture writers at start; so does this test.
+    registerPictureExports();
+    const struct {
+        const char* item;
+        const char* file;
+    } exports[] = {{"EPS", "chart.eps"}, {"SVG", "chart.svg"}, {"PiCTeX", "chart.tex"}};
+    for (const auto& e : exports) {
+        p.clearMessages();
+        p.file(path(e.file));
+        if (std::string(e.item) != "EPS")
+            p.press("PICTEX", 1);
+        click(std::string("File|Export graphics|") + e.item + " ...");
+        ASSERT_EQ(p.lastMessage().rfind("message: success", 0), 0u) << p.lastMessage();
+        std::ifstream in(path(e.file), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (const std::string& m : marks) {
+            const std::string eps = "(" + m + ") show", svg = "> " + m + " </text>", tex = "{" + m + "} [t]";
+            EXPECT_NE(text.find(std::string(e.item) == "EPS" ? eps : std::string(e.item) == "SVG" ? svg : tex),
+                      std::string::npos)
+                << e.item << " " << m;
+        }
+    }
+    // PicTeX: processor numbers right and bottom aligned (the letters in the
+    // PicTeX writer's order, horizontal first: "[rb]", which PicTeX reads as
+    // "[br]"), names bottom, times top.
+    std::ifstream in(path("chart.tex"), std::ios::binary);
+    const std::string tex((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* put : {"\\put {1} [rb]", "\\put {2} [rb]", "\\put {E} [b]", "\\put {D} [b]", "\\put {27} [t]",
+                            "\\put {0} [t]"})
+        EXPECT_NE(tex.find(put), std::string::npos) << put;
+    EXPECT_EQ(p.unusedScript(), "");
+    unregisterPictureExports();
 }
