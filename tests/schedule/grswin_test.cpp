@@ -621,3 +621,23 @@ TEST_F(GrSWinTest, PrintAndExportsCarryTheChart)
     EXPECT_EQ(p.unusedScript(), "");
     unregisterPictureExports();
 }
+
+TEST_F(GrSWinTest, OpenLastReopensTheScheduleFile)
+{
+    win->loadExample(6);
+    apply("ADGFBHCE", 5);
+    const std::string file = path("six.grs");
+    p.file(file);
+    click("File|Save As");
+    win->closeWindow(); // grs.ini names the file
+    DocInit init;
+    init.readSettings = true;
+    init.openLast = true;
+    TGrSWin again(frame.get(), init);
+    again.create();
+    again.openLastDocument();
+    EXPECT_EQ(again.fileName(), file);
+    EXPECT_EQ(again.priorityList(), "ADGFBHCE");
+    EXPECT_EQ(again.processors(), 5);
+    EXPECT_EQ(again.graph().count(), 8);
+}
