@@ -107,12 +107,13 @@ inline std::string checkGrsFile(const uint8_t* data, size_t size)
     if (code != 0)
         return "readGrs returned " + std::to_string(code);
     const Graph& g = doc.graph;
-    if (g.slots() != kScheduleSlots || g.count() > kScheduleSlots)
-        return "more tasks than slots";
+    if (g.slots() != kScheduleSlots || g.count() > kScheduleSlots || g.maxIndex() > kScheduleSlots - 1)
+        return "more tasks than slots or a slot above 51";
     if (doc.settings.scheduleSetting < 2 || doc.settings.scheduleSetting > 20)
         return "a processor count outside 2..20";
-    if (doc.extension.size() != kListBufferBytes || storedList(doc).size() > kStoredListChars)
-        return "the list overruns its buffer";
+    if (doc.extension.size() != kListBufferBytes || storedList(doc).size() > kStoredListChars ||
+        doc.extension[storedList(doc).size()] != 0)
+        return "the list overruns its buffer or lacks its zero";
     ByteWriter first;
     if (writeGrs(first, doc) != 0)
         return "cannot write a document that was read";

@@ -290,6 +290,9 @@
     X(schedcmd, OffsetWeights, 767)                                                                       \
     X(schedcmd, ArrowFlip, gcm::ModeArrows)                                                               \
     X(schedcmd, CopySchedule, 854)                                                                        \
+    X(schedcmd, CopyDigraph, 853)                                                                         \
+    X(schedcmd, GridPoints, 798)                                                                          \
+    X(schedcmd, WeightRange, 718)                                                                         \
     /* Fonts and colours by the slot and role numbers of this menu. */                                   \
     X(schedcmd, FontLabels, 60)                                                                           \
     X(schedcmd, FontWeights, 62)                                                                          \

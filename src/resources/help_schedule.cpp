@@ -29,16 +29,36 @@ NEW|PASTE
     n task times (1 to 32767),
     the number of arrows m (may be left out), then m pairs of task
     numbers counted from 1: "5 6" is an arrow from E to F.
-  The priority list becomes all tasks in alphabetical order. If the
-  text cannot be used, a message says why and nothing changes.
+  A pair given both ways ("1 2" and "2 1") makes an arrow running
+  both ways, which no schedule can keep. The priority list becomes all
+  tasks in alphabetical order. If the text cannot be used, a message
+  says why and nothing at all changes:
+    "positive value?"      a negative number of tasks or arrows, or a
+                           time below 1;
+    "nothing to do"        no tasks;
+    "too many points"      more than 52 tasks;
+    "vertices miscounted"  fewer numbers than the tasks' places and
+                           times need;
+    "out of bounds"        a time above 32767;
+    "not enough data"      fewer pairs than the number of arrows says;
+    "inconsistent data"    a task number outside 1..n, a task before
+                           itself, or a place too large for a number.
   Example (the tasks of one of the built-in examples):
 ----- copy from here
 tasks: 8
-1 1  2 1  3 1  4 1  1 2  2 2  3 3  4 3
+1 3  2 3  3 3  4 3  1 2  2 2  3 1  4 1
 times: 5 7 5 3 8 6 9 4
 arrows: 5
 5 6  6 3  3 4  6 7  7 8
 ----- to here
+
+NEW|GRID POINTS ...
+  rows x columns tasks (at most 52) on a grid, without arrows, each
+  with a random time from the weight range; the list becomes all
+  tasks in alphabetical order.
+NEW|WEIGHT RANGE ...
+  the lowest and highest time Grid points draws (1 to 32767).
+  The range and the grid's size are kept for the next window.
 
 PRINT, FORMAT, COPY TO CLIPBOARD, EXPORT GRAPHICS
   print or export the digraph with its chart.
@@ -60,8 +80,9 @@ change of a time or of the digraph removes the chart until the next
     {"QNSVIEWH", R"HELP(SCHEDULING - THE VIEW MENU
 
 Zoom and shift move the digraph in the window. The chart always
-fills the bottom of the window, whatever the view; if it covers
-tasks, zoom out or shift the view up.
+fills the bottom of the window, whatever the view. When "apply"
+draws a chart over tasks, the view moves so that every task stands
+above it; Last window brings back the view you had.
 )HELP"},
     {"QNSBTNSH", R"HELP(SCHEDULING - THE BTNS MENU (MOUSE BUTTONS)
 
@@ -89,6 +110,9 @@ COPY SCHEDULE  writes the schedule into the notebook: for each
              time of all tasks divided among the processors (rounded
              up). When the finishing time equals the bound, the
              schedule is marked [optimal].
+COPY DIGRAPH   writes the tasks, their places and times and the
+             arrows into the notebook as the text File|New|Paste
+             reads: copy it from there to hand out an exercise.
 
 WHY MORE CAN BE WORSE: list processing is greedy. It never leaves a
 processor idle while a ready task waits, and it takes tasks in list

@@ -9,6 +9,9 @@ MENU GRSMENU
 POPUP "&File"
   MENUITEM "&Open ...", cm::Open
   POPUP "&New"
+    MENUITEM "&Grid points ...", schedcmd::GridPoints
+    MENUITEM "&Weight range ...", schedcmd::WeightRange
+    MENUITEM SEPARATOR
     MENUITEM "&Paste", schedcmd::Paste
   END
   MENUITEM "&Save", cm::Save
@@ -104,6 +107,7 @@ POPUP "&Misc"
   MENUITEM "Decimal &places ...", gcm::DecimalPlacesMisc
   MENUITEM "&Notebook", gcm::Notebook
   MENUITEM "copy &Schedule", schedcmd::CopySchedule
+  MENUITEM "copy Di&graph", schedcmd::CopyDigraph
   MENUITEM SEPARATOR
   MENUITEM "Simul&print", gcm::Simulprint
   MENUITEM SEPARATOR
@@ -142,6 +146,26 @@ DIALOG SCHED "list-processing manager", 176, 92
   DEFPUSHBUTTON "apply", 203, 72, 72, 30, 14
   PUSHBUTTON "undo", 204, 106, 72, 28, 14
   PUSHBUTTON "help", 205, 138, 72, 30, 14
+END
+
+// Grid points: rows (102) and columns (104).
+DIALOG CITYMAP "grid", 180, 62
+  LTEXT "rows", -1, 8, 10, 50, 10
+  EDITTEXT 102, 60, 8, 40, 12
+  LTEXT "columns", -1, 8, 26, 50, 10
+  EDITTEXT 104, 60, 24, 40, 12
+  DEFPUSHBUTTON "ok", 1, 120, 8, 50, 14
+  PUSHBUTTON "cancel", 2, 120, 26, 50, 14
+END
+
+// Weight range: the lowest (102) and highest (104) time drawn.
+DIALOG RNDRANGE "random weights", 180, 62
+  LTEXT "set low", -1, 8, 10, 50, 10
+  EDITTEXT 102, 60, 8, 40, 12
+  LTEXT "set high", -1, 8, 26, 50, 10
+  EDITTEXT 104, 60, 24, 40, 12
+  DEFPUSHBUTTON "ok", 1, 120, 8, 50, 14
+  PUSHBUTTON "cancel", 2, 120, 26, 50, 14
 END
 )RC";
 

@@ -120,17 +120,45 @@ void TPreGrSWin::loadFirstExample()
     graph_.modified = false;
 }
 
-void TPreGrSWin::loadExample(int k)
+ExampleArea TPreGrSWin::visibleArea() const
 {
     const ViewState& v = pv_.view;
     // The visible rectangle: the device corners in world coordinates.
     const WPoint topLeft = v.DeviceToWorld(v.ox, v.oy);
     const WPoint bottomRight = v.DeviceToWorld(v.ox + v.W, v.oy + v.H);
     ExampleArea area{topLeft.x, topLeft.y, bottomRight.x - topLeft.x, topLeft.y - bottomRight.y};
-    if (!(area.width > 0) || !(area.height > 0))
+    if (!(area.width > 0) || !(area.height > 0) || !std::isfinite(area.width) || !std::isfinite(area.height))
         area = {0, 7, 5, 7};
+    return area;
+}
+
+// The weight range lives beside the graph window's words of the first
+// parameter block (icon size, label state, ..., grid, circle: 12..18).
+namespace {
+constexpr int kWordTimeLow = 19, kWordTimeHigh = 20;
+}
+
+void TPreGrSWin::storeParameters(SettingsState& s) const
+{
+    TGraWin::storeParameters(s);
+    s.first.ints[0][kWordTimeLow] = timeLow_;
+    s.first.ints[0][kWordTimeHigh] = timeHigh_;
+}
+
+void TPreGrSWin::loadParameters(const SettingsState& s)
+{
+    TGraWin::loadParameters(s);
+    const int32_t low = s.first.ints[0][kWordTimeLow], high = s.first.ints[0][kWordTimeHigh];
+    if (timeRangeValid(low, high)) {
+        timeLow_ = low;
+        timeHigh_ = high;
+    }
+}
+
+void TPreGrSWin::loadExample(int k)
+{
     std::string list;
-    if (!loadScheduleExample(graph_, k, area, &list))
+    if (!loadScheduleExample(graph_, k, visibleArea(), &list))
         return;
     list_ = list;
     dropSchedule();
@@ -191,8 +219,68 @@ int TPreGrSWin::applyManager(const std::string& text, int processors, bool order
     list_ = stored;
     fileSettings_.scheduleSetting = static_cast<int16_t>(processors);
     setChanged(true);
+    keepTasksAboveChart();
     invalidateLayer(Picture);
     return 0;
+}
+
+plat::Size TPreGrSWin::chartDigits(plat::DC& dc)
+{
+    dc.setFont(prims_.deviceFont(FontSummary, 0));
+    return dc.textExtent("8888");
+}
+
+ChartLayout TPreGrSWin::currentChart(plat::Size digits) const
+{
+    const ViewState& view = pv_.view;
+    const ChartBox box{view.ox, view.oy, static_cast<long long>(view.ox) + view.W,
+                       static_cast<long long>(view.oy) + view.H};
+    return chartLayout(schedule_, box, digits.w, digits.h);
+}
+
+void TPreGrSWin::keepTasksAboveChart()
+{
+    const std::vector<int> vs = graph_.presentVertices();
+    if (vs.empty() || !hasSchedule())
+        return;
+    std::unique_ptr<plat::Bitmap> probe = plat::Platform::get().createBitmap({1, 1});
+    if (!probe)
+        return;
+    const plat::Size digits = chartDigits(probe->dc());
+    const ChartLayout c = currentChart(digits);
+    const ViewState& view = pv_.view;
+    // Below a task stand its time and its name: keep a margin of an icon
+    // and two text lines above the band, and one line under the top edge.
+    const long long below = static_cast<long long>(iconSize_) + 2 * digits.h + 4;
+    const long long above = static_cast<long long>(iconSize_) / 2 + digits.h;
+    const long long limit = c.top - below;
+    bool covered = false;
+    for (int v : vs)
+        covered = covered || devicePoint(v).y > limit;
+    const long long room = limit - (view.oy + above);
+    if (!covered || room < 8 || view.W <= 0 || view.H <= 0)
+        return;
+    Real xmin = graph_.x(vs[0]), xmax = xmin, ymin = graph_.y(vs[0]), ymax = ymin;
+    for (int v : vs) {
+        xmin = std::min(xmin, graph_.x(v));
+        xmax = std::max(xmax, graph_.x(v));
+        ymin = std::min(ymin, graph_.y(v));
+        ymax = std::max(ymax, graph_.y(v));
+    }
+    // World units per pixel: the present scale, or less of it when the
+    // digraph must shrink to fit the room left above the band.
+    const Real now = (view.DeviceToWorld(view.ox + view.W, view.oy).x - view.DeviceToWorld(view.ox, view.oy).x) / view.W;
+    const Real margin = static_cast<Real>(view.W) / 10;
+    Real scale = std::max({now, (xmax - xmin) / std::max<Real>(1, view.W - 2 * margin),
+                           (ymax - ymin) / static_cast<Real>(room)});
+    if (!(scale > 0) || !std::isfinite(scale))
+        return;
+    // The digraph's middle goes to the middle of the room, horizontally to
+    // the middle of the window.
+    const Real roomMiddle = static_cast<Real>(view.oy + above + limit) / 2 - view.oy;
+    const Real cx = xmin / 2 + xmax / 2;
+    const Real cy = ymin / 2 + ymax / 2 - (static_cast<Real>(view.H) / 2 - roomMiddle) * scale;
+    setViewByCentre(cx, cy, scale * view.W / 2);
 }
 
 int TPreGrSWin::buildCriticalPathList()
@@ -344,11 +432,7 @@ void TPreGrSWin::drawTimes(plat::DC& dc)
 void TPreGrSWin::drawChart(plat::DC& dc)
 {
     const ViewState& view = pv_.view;
-    dc.setFont(prims_.deviceFont(FontSummary, 0));
-    const plat::Size digits = dc.textExtent("8888");
-    const ChartBox box{view.ox, view.oy, static_cast<long long>(view.ox) + view.W,
-                       static_cast<long long>(view.oy) + view.H};
-    const ChartLayout c = chartLayout(schedule_, box, digits.w, digits.h);
+    const ChartLayout c = currentChart(chartDigits(dc));
     auto world = [&](long long x, long long y) { return view.DeviceToWorld(static_cast<Real>(x), static_cast<Real>(y)); };
     auto fill = [&](long long x0, long long y0, long long x1, long long y1, int color) {
         FillSpec f;
@@ -449,6 +533,74 @@ int TGrSWin::cmPaste()
     return 0;
 }
 
+int TGrSWin::cmGridPoints()
+{
+    if (!saveChangesGate())
+        return -1;
+    TDlg d("CITYMAP", window_.get());
+    d.dialog().setText(ctl::Field1, formatInt(gridRows_));
+    d.dialog().setText(ctl::Field2, formatInt(gridColumns_));
+    if (d.execute() != plat::IdOk)
+        return -1;
+    long long rows = 0, columns = 0;
+    if (!parseInt(d.dialog().text(ctl::Field1), rows) || !parseInt(d.dialog().text(ctl::Field2), columns)) {
+        message(Msg::CannotUnderstand);
+        return codeOf(Msg::CannotUnderstand);
+    }
+    // The grid fills the window as it stands before the tasks are placed.
+    if (window_)
+        resized(window_->clientSize());
+    std::string list;
+    if (int code = gridTaskDigraph(graph_, rows, columns, timeLow_, timeHigh_, visibleArea(), Random::shared(), &list)) {
+        message(code);
+        return code;
+    }
+    gridRows_ = static_cast<int16_t>(rows);
+    gridColumns_ = static_cast<int16_t>(columns);
+    list_ = list;
+    dropSchedule();
+    graphChanged();
+    setChanged(true);
+    manager().refresh();
+    invalidateLayer(Picture);
+    return 0;
+}
+
+int TGrSWin::cmWeightRange()
+{
+    TDlg d("RNDRANGE", window_.get());
+    d.dialog().setText(ctl::Field1, formatInt(timeLow_));
+    d.dialog().setText(ctl::Field2, formatInt(timeHigh_));
+    if (d.execute() != plat::IdOk)
+        return -1;
+    long long low = 0, high = 0;
+    if (!parseInt(d.dialog().text(ctl::Field1), low) || !parseInt(d.dialog().text(ctl::Field2), high)) {
+        message(Msg::CannotUnderstand);
+        return codeOf(Msg::CannotUnderstand);
+    }
+    if (!timeRangeValid(low, high)) {
+        message(Msg::OutOfBounds);
+        return codeOf(Msg::OutOfBounds);
+    }
+    timeLow_ = static_cast<int>(low);
+    timeHigh_ = static_cast<int>(high);
+    return 0;
+}
+
+void TGrSWin::cmCopyDigraph()
+{
+    TNoteWin& n = notebook();
+    const std::string notes = n.notes();
+    const std::string text = taskDigraphText(graph_, std::clamp(decimals(), 0, kMaxDecimalPlaces));
+    if (notes.size() + text.size() > kGraNotebookChars) {
+        message(Msg::NoMoreRoom);
+        return;
+    }
+    n.setNotes(notes + text);
+    n.show();
+    setChanged(true);
+}
+
 void TGrSWin::cmCopySchedule()
 {
     if (!hasSchedule()) {
@@ -477,6 +629,9 @@ void TGrSWin::command(int id)
     switch (id) {
     case schedcmd::Paste: cmPaste(); return;
     case schedcmd::CopySchedule: cmCopySchedule(); return;
+    case schedcmd::CopyDigraph: cmCopyDigraph(); return;
+    case schedcmd::GridPoints: cmGridPoints(); return;
+    case schedcmd::WeightRange: cmWeightRange(); return;
     case schedcmd::HomeWeights:
     case schedcmd::OffsetWeights: {
         const int16_t d = id == schedcmd::HomeWeights ? 0 : 10;

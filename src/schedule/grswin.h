@@ -8,6 +8,7 @@
 
 #include "graphs/grawin.h"
 #include "schedule/core/chart.h"
+#include "schedule/core/schedtext.h"
 #include "schedule/core/schedule.h"
 
 #include <memory>
@@ -75,6 +76,11 @@ public:
     int setTime(int v, const std::string& text);
     // Example k (1..7) in the visible rectangle.
     void loadExample(int k);
+    // The range of the times Grid points draws, and the grid's size.
+    int timeLow() const { return timeLow_; }
+    int timeHigh() const { return timeHigh_; }
+    int gridRows() const { return gridRows_; }
+    int gridColumns() const { return gridColumns_; }
 
     void graphChanged() override;
     int readDocument(const std::string& path) override;
@@ -88,9 +94,21 @@ protected:
     void setup() override;
     void loadFirstExample() override;
     void closed() override;
+    void storeParameters(SettingsState& s) const override;
+    void loadParameters(const SettingsState& s) override;
     void dropSchedule();
+    // The visible rectangle in world coordinates (a fixed one before the
+    // window has a size).
+    ExampleArea visibleArea() const;
     void drawTimes(plat::DC& dc);
     void drawChart(plat::DC& dc);
+    // The extent of "8888" in the summary font, which sizes the chart.
+    plat::Size chartDigits(plat::DC& dc);
+    // The chart's layout in the visible area for these digit extents.
+    ChartLayout currentChart(plat::Size digits) const;
+    // Moves the view (as a new last-window entry) so that every task with
+    // its time lies above the chart's band; nothing when they already do.
+    void keepTasksAboveChart();
     // What the schedule depends on: the tasks, their times and the arrows.
     std::vector<int> digraphKey() const;
 
@@ -99,6 +117,7 @@ protected:
     std::vector<int> scheduledKey_;
     std::vector<plat::Rect> timeBoxes_;
     std::unique_ptr<TGrSDlg> manager_;
+    int timeLow_ = kDefaultTimeLow, timeHigh_ = kDefaultTimeHigh;
 };
 
 class TGrSWin : public TPreGrSWin {
@@ -108,6 +127,11 @@ public:
     // File|New|Paste: 0 or the message code (shown); -1 when the save question was cancelled.
     int cmPaste();
     void cmCopySchedule();
+    // File|New|Grid points: 0, the message code (shown), or -1 when cancelled.
+    int cmGridPoints();
+    // File|New|Weight range: 0, the message code (shown), or -1 when cancelled.
+    int cmWeightRange();
+    void cmCopyDigraph();
     void command(int id) override;
     void clipboardChanged() override;
 

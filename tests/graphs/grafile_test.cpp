@@ -352,7 +352,6 @@ TEST(GraFile, BrokenRulesAreRefused)
         {"icon kind 5", r0 + 23, 5},
         {"text kind 4", r0 + 23, 32},
         {"negative label state", r1 + 23, -8},
-        {"second label state 13", r0 + 57 + 23, 13},
         {"mouse mode 121", l.settings + 2, 121},
         {"mouse mode 128", l.settings + 2, 128},
         {"mouse mode 0", l.settings + 2, 0},
@@ -472,4 +471,19 @@ TEST(GraFile, AFileOpensWithNoSolution)
     EXPECT_EQ(back.graph.solution.bestTotal, kNoBestTotal);
     EXPECT_EQ(back.graph.solution.bestTour, (std::vector<int>{0, 1, 2, 0}));
     EXPECT_FALSE(back.graph.modified);
+}
+
+// The second label's state is no label state (the scheduling window keeps a
+// task time there): any 16-bit word reads, and writes back the same bytes.
+TEST(GraFile, SecondLabelStateIsAnyWord)
+{
+    const Layout l = handLayout(6);
+    for (int value : {13, 20, 32767, -32768, -1}) {
+        Bytes b = l.bytes;
+        setI16(b, l.records + 57 + 23, value);
+        GraDocument d;
+        ASSERT_EQ(readGra(b, d), 0) << value;
+        EXPECT_EQ(d.graph.secondLabel(0).state, value);
+        EXPECT_EQ(bytesOf(d), b) << value;
+    }
 }

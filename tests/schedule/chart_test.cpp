@@ -81,3 +81,23 @@ TEST(Chart, TwentyRowsAndLongTimes)
     EXPECT_EQ(c.cells.back().x0, 40 + 1671117LL * 99920 / 1703884);
     EXPECT_EQ(c.cells.back().x1, 99960);
 }
+
+// Twenty processors in a 640 x 480 area with "8888" 28 x 13: rows of 8/5 x 13
+// = 20 would need 21 x 20 = 420 pixels. The band and its time row keep to
+// three fifths of the height (288): rows of 288 / 21 = 13, the band's bottom
+// at 480 - 13 = 467 and its top at 467 - 20 x 13 = 207, every number inside.
+TEST(Chart, TwentyProcessorsFitTheArea)
+{
+    Schedule s;
+    ASSERT_EQ(applyList(example1(), "EFGCBAHD", 20, true, s), 0);
+    const ChartLayout c = chartLayout(s, {0, 0, 640, 480}, 28, 13);
+    EXPECT_EQ(c.rowHeight, 13);
+    EXPECT_EQ(c.bottom, 467);
+    EXPECT_EQ(c.top, 207);
+    ASSERT_EQ(c.numbers.size(), 20u);
+    EXPECT_GE(c.numbers.front().baseline - 13, 0);
+    EXPECT_LE(c.numbers.back().baseline, c.bottom);
+    // Two processors keep the full row height: 8/5 x 13 = 20.
+    ASSERT_EQ(applyList(example1(), "EFGCBAHD", 2, true, s), 0);
+    EXPECT_EQ(chartLayout(s, {0, 0, 640, 480}, 28, 13).rowHeight, 20);
+}

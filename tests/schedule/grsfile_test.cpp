@@ -134,10 +134,136 @@ TEST(GrsFile, BadFilesRefusedAndNothingChanges)
     ByteWriter none;
     EXPECT_EQ(writeGrs(none, bad), 6);
     EXPECT_TRUE(none.data().empty());
-    // A time outside the label states still writes (the graph window would refuse it).
+    // A time outside the label states writes, in a graph file too (the
+    // second label's state is not a label state).
     GraDocument big = example1Doc();
     setTaskTime(big.graph, 0, 32767);
     ByteWriter ok;
     EXPECT_EQ(writeGrs(ok, big), 0);
-    EXPECT_EQ(writeGra(none, big), 6);
+    EXPECT_EQ(writeGra(none, big), 0);
+}
+
+namespace {
+
+int32_t le32(const Bytes& b, size_t at)
+{
+    return static_cast<int32_t>(static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8) |
+                                (static_cast<uint32_t>(b[at + 2]) << 16) | (static_cast<uint32_t>(b[at + 3]) << 24));
+}
+
+// The paste example "3, 0 0, 1 0, 2 0, 4 5 6, 2, 1 2, 2 3" as a document.
+GraDocument pasteExampleDoc()
+{
+    GraDocument d = newGrsDocument();
+    std::string list;
+    EXPECT_EQ(pasteTaskDigraph(d.graph, "3, 0 0, 1 0, 2 0, 4 5 6, 2, 1 2, 2 3", &list), 0);
+    setStoredList(d, list);
+    return d;
+}
+
+} // namespace
+
+// The layout written out by hand: header; settings words 5 (maxIndex) 2, 6
+// (count) 3, 20 (processors) 2; flag 1 (digraph) set; per task the label
+// (name, slot, state 1 x 8 + 1 = 9), x and y as 80-bit reals (0, 1, 2 and
+// 0), the second label ("P" and the slot, the slot, the time); the matrix
+// entries of (0,1) (0,2) (1,0) (1,2) (2,0) (2,1): directions above the
+// diagonal, weights below: 1 0 0 1 -1 0; two empty overlay lists; the
+// 156-byte block "ABC" and zeros.
+TEST(GrsFile, PasteExampleByteByByte)
+{
+    ByteWriter w;
+    ASSERT_EQ(writeGrs(w, pasteExampleDoc()), 0);
+    const Bytes& b = w.data();
+    EXPECT_EQ(le32(b, 0), 6561);
+    EXPECT_EQ(le32(b, 4), 6);
+    const size_t settings = kHeader;
+    EXPECT_EQ(le16(b, settings + 2 * 5), 2);
+    EXPECT_EQ(le16(b, settings + 2 * 6), 3);
+    EXPECT_EQ(le16(b, settings + 2 * 20), 2);
+    for (int word = 21; word < 30; ++word)
+        EXPECT_EQ(le16(b, settings + 2 * static_cast<size_t>(word)), 0) << word;
+    const size_t flags = settings + 60;
+    EXPECT_EQ(b[flags + 1], 1);
+    const size_t records = flags + 30 + 200;
+    const uint8_t reals[3][10] = {
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+        {0, 0, 0, 0, 0, 0, 0, 0x80, 0xFF, 0x3F},
+        {0, 0, 0, 0, 0, 0, 0, 0x80, 0x00, 0x40},
+    };
+    const char* names[] = {"A", "B", "C"};
+    const char* seconds[] = {"P0", "P1", "P2"};
+    for (size_t v = 0; v < 3; ++v) {
+        const size_t r = records + v * 94;
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[r])), names[v]);
+        EXPECT_EQ(le16(b, r + 21), static_cast<int16_t>(v));
+        EXPECT_EQ(le16(b, r + 23), 9);
+        for (size_t k = 0; k < 10; ++k) {
+            EXPECT_EQ(b[r + 37 + k], reals[v][k]) << "x of " << names[v] << " byte " << k;
+            EXPECT_EQ(b[r + 47 + k], 0) << "y of " << names[v] << " byte " << k;
+        }
+        EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[r + 57])), seconds[v]);
+        EXPECT_EQ(le16(b, r + 57 + 21), static_cast<int16_t>(v));
+        EXPECT_EQ(le16(b, r + 57 + 23), static_cast<int16_t>(4 + v));
+    }
+    const size_t matrix = records + 3 * 94;
+    const int16_t entries[] = {1, 0, 0, 1, -1, 0};
+    for (size_t k = 0; k < 6; ++k)
+        EXPECT_EQ(le16(b, matrix + 2 * k), entries[k]) << k;
+    const size_t overlays = matrix + 12;
+    EXPECT_EQ(le16(b, overlays), 0);
+    EXPECT_EQ(le16(b, overlays + 2), 0);
+    const size_t ext = overlays + 4;
+    EXPECT_EQ(le32(b, ext), 156);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[ext + 4]), 4), std::string("ABC\0", 4));
+    for (size_t k = 3; k < 156; ++k)
+        ASSERT_EQ(b[ext + 4 + k], 0) << k;
+    // The notebook follows the block.
+    ASSERT_GT(b.size(), ext + 4 + 156);
+}
+
+// The seven examples with applied lists, a notebook and processor counts:
+// write, read, write gives the same bytes; every proper prefix is refused
+// and leaves the document as it was.
+TEST(GrsFile, SevenExamplesRoundTripAndPrefixesAreRefused)
+{
+    for (int k = 1; k <= kScheduleExamples; ++k) {
+        GraDocument d = newGrsDocument();
+        std::string list;
+        ASSERT_TRUE(loadScheduleExample(d.graph, k, {-3, 10, 12, 8}, &list));
+        Schedule s;
+        ASSERT_EQ(applyList(d.graph, list, 2 + k, true, s, &list), 0) << k;
+        setStoredList(d, list);
+        d.settings.scheduleSetting = static_cast<int16_t>(2 + k);
+        d.notebook = "example " + std::to_string(k) + "\r\nfinishing time: " + std::to_string(s.finishing);
+        ByteWriter first;
+        ASSERT_EQ(writeGrs(first, d), 0);
+        GraDocument back = newGrsDocument();
+        ASSERT_EQ(readGrs(first.data(), back), 0) << k;
+        EXPECT_EQ(back.settings.scheduleSetting, 2 + k);
+        EXPECT_EQ(storedList(back), list);
+        EXPECT_EQ(back.notebook, d.notebook);
+        ByteWriter second;
+        ASSERT_EQ(writeGrs(second, back), 0);
+        EXPECT_EQ(first.data(), second.data()) << k;
+        const GraDocument before = back;
+        for (size_t n = 0; n < first.data().size(); ++n) {
+            GraDocument cut = before;
+            ASSERT_EQ(readGrs(first.data().data(), n, cut), 11) << k << " " << n;
+            ASSERT_TRUE(cut == before) << k << " " << n;
+        }
+    }
+}
+
+TEST(GrsFile, LargestTimeRoundTrips)
+{
+    GraDocument d = pasteExampleDoc();
+    setTaskTime(d.graph, 1, 32767);
+    ByteWriter w;
+    ASSERT_EQ(writeGrs(w, d), 0);
+    EXPECT_EQ(le16(w.data(), kHeader + 60 + 30 + 200 + 94 + 57 + 23), 32767);
+    GraDocument back = newGrsDocument();
+    ASSERT_EQ(readGrs(w.data(), back), 0);
+    EXPECT_EQ(taskTime(back.graph, 1), 32767);
+    EXPECT_EQ(makespan(back.graph, "ABC", 2), 4 + 32767 + 6);
 }

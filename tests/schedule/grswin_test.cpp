@@ -1,14 +1,17 @@
 // The scheduling window on the headless platform: the first example and
 // the manager, apply / CP list / sort / undo, the chart on the recording
 // back end, edits that drop it, the paste, and ".grs" documents.
+#include "graphics/export/picture_export.h"
 #include "platform/recording_dc.h"
 #include "resources/rc.h"
 #include "resources/strings.h"
 #include "schedtest.h"
 #include "schedule/grswin.h"
 #include "shell/shell_fixture.h"
+#include "testutil.h"
 
 #include <algorithm>
+#include <fstream>
 #include <set>
 
 using namespace quan;
@@ -319,6 +322,322 @@ TEST_F(GrSWinTest, TheFileHelpExampleIsExampleOne)
     ASSERT_NE(b, std::string::npos);
     p.setClipboardText(h.substr(a + from.size(), b - a - from.size()));
     click("File|New|Paste");
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    // Example 1's tasks, times and precedences (E-F, F-C, C-D, F-G, G-H), and
+    // nothing more.
+    ASSERT_EQ(g().count(), 8);
+    const int times[] = {5, 7, 5, 3, 8, 6, 9, 4};
+    for (int v = 0; v < 8; ++v)
+        EXPECT_EQ(taskTime(g(), v), times[v]) << slotName(v);
+    EXPECT_EQ(g().edgeCount(), 5);
+    for (const char* e : {"EF", "FC", "CD", "FG", "GH"})
+        EXPECT_EQ(g().Direction(e[0] - 'A', e[1] - 'A'), 1) << e;
+    // Standing as in example 1: row 1 (A to D) on top, then E and F, then G and H.
+    for (int v : {0, 1, 2, 3}) {
+        EXPECT_LT(win->devicePoint(v).y, win->devicePoint(4).y) << slotName(v);
+        EXPECT_LT(win->devicePoint(4).y, win->devicePoint(6).y);
+    }
+    EXPECT_LT(win->devicePoint(0).x, win->devicePoint(1).x);
     apply("BADCHGFE", 2);
     EXPECT_EQ(win->schedule().finishing, 32);
+    apply("EFGCBAHD", 2);
+    EXPECT_EQ(win->schedule().finishing, 27);
+}
+
+// The band's top as drawn: the highest point of the idle-time fill.
+static int bandTop(const plat::RecordingDC& rec, plat::Color idle)
+{
+    int top = 1 << 30;
+    for (const plat::DrawOp& op : rec.ops())
+        if (op.kind == plat::DrawOp::Polygon && op.brush && op.brushColor == idle)
+            for (const auto& pt : op.pts)
+                top = std::min(top, static_cast<int>(pt.y));
+    return top;
+}
+
+TEST_F(GrSWinTest, TheChartLeavesTheTasksVisible)
+{
+    // Example 7 reaches down to 4/7 of the height; eight rows come up past it.
+    win->loadExample(7);
+    apply("ABCDEFGHIJKLMNO", 8);
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    const plat::Color idle = win->colorTable().at(4);
+    int top = bandTop(picture(), idle);
+    ASSERT_LT(top, 1 << 30);
+    for (int v : g().presentVertices()) {
+        EXPECT_LT(win->devicePoint(v).y, top) << slotName(v);
+        EXPECT_GE(win->devicePoint(v).y, 0) << slotName(v);
+    }
+    // Twenty processors: the band stays inside the window, below the tasks.
+    apply("ABCDEFGHIJKLMNO", 20);
+    top = bandTop(picture(), idle);
+    EXPECT_GE(top, 0);
+    for (int v : g().presentVertices())
+        EXPECT_LT(win->devicePoint(v).y, top) << slotName(v);
+    // Last window gives back the view the user had.
+    click("View|Last window");
+    EXPECT_TRUE(win->hasSchedule());
+}
+
+TEST_F(GrSWinTest, PasteRefusalsKeepTheDocumentsBytes)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 3);
+    const std::string a = path("before.grs"), b = path("after.grs");
+    p.file(a);
+    click("File|Save As");
+    ASSERT_FALSE(win->changed());
+    std::string many = "60";
+    for (int k = 0; k < 60 * 3; ++k)
+        many += " 1";
+    const struct {
+        std::string text;
+        int code;
+    } refusals[] = {
+        {"-3 0 0 5", 14},                                  // a negative task count
+        {"0 1 2 3", 9},                                    // no tasks
+        {"3 0 0 1 0 2 0 4 5", 101},                        // too few numbers
+        {"2 0 0 1 0 5 40000", 17},                         // a time above 32767
+        {"2 0 0 1 0 5 6 2147483647 1 2", 105},             // a count near 2^31
+        {"2 0 0 1 0 5 6 1 1 3", 406 - 400},                // a task number past the tasks
+        {"2 0 0 1 0 5 6 1 2 2", 6},                        // a task before itself
+        {"1 1" + std::string(5000, '9') + " 0 5", 6},      // a coordinate past the reals
+        {many, 106},                                       // sixty tasks
+    };
+    for (const auto& r : refusals) {
+        p.clearMessages();
+        p.setClipboardText(r.text);
+        click("File|New|Paste");
+        EXPECT_EQ(p.lastMessage(), hmm(r.code)) << r.text.substr(0, 40);
+        EXPECT_TRUE(win->hasSchedule());
+        EXPECT_EQ(win->priorityList(), "EFGCBAHD");
+    }
+    p.file(b);
+    click("File|Save As");
+    EXPECT_EQ(testutil::readAll(a), testutil::readAll(b));
+}
+
+TEST_F(GrSWinTest, GridPointsAndWeightRange)
+{
+    // The weight range: as in the graph window, 1 <= low <= high <= 32767.
+    p.dialogText("RNDRANGE", 102, "0");
+    p.dialogText("RNDRANGE", 104, "5");
+    p.press("RNDRANGE", plat::IdOk);
+    click("File|New|Weight range ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    p.dialogText("RNDRANGE", 102, "7");
+    p.dialogText("RNDRANGE", 104, "9");
+    p.press("RNDRANGE", plat::IdOk);
+    click("File|New|Weight range ...");
+    EXPECT_EQ(win->timeLow(), 7);
+    EXPECT_EQ(win->timeHigh(), 9);
+
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_TRUE(win->hasSchedule());
+    // 8 x 7 = 56 tasks do not fit 52 slots (after the save question).
+    p.answer(plat::IdNo);
+    p.dialogText("CITYMAP", 102, "8");
+    p.dialogText("CITYMAP", 104, "7");
+    p.press("CITYMAP", plat::IdOk);
+    click("File|New|Grid points ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_EQ(g().count(), 8);
+    EXPECT_TRUE(win->hasSchedule());
+    // 4 x 5: twenty tasks, times 7..9, no precedences, the list in slot order
+    // (no question now: "no" above left the document unchanged).
+    p.dialogText("CITYMAP", 102, "4");
+    p.dialogText("CITYMAP", 104, "5");
+    p.press("CITYMAP", plat::IdOk);
+    click("File|New|Grid points ...");
+    ASSERT_EQ(g().count(), 20);
+    EXPECT_EQ(g().edgeCount(), 0);
+    for (int v = 0; v < 20; ++v) {
+        EXPECT_GE(taskTime(g(), v), 7);
+        EXPECT_LE(taskTime(g(), v), 9);
+    }
+    EXPECT_EQ(win->priorityList(), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(sched().text(schedctl::List), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(win->gridRows(), 4);
+    EXPECT_EQ(win->gridColumns(), 5);
+    // Row 1 above row 2, all inside the window.
+    EXPECT_LT(win->devicePoint(0).y, win->devicePoint(5).y);
+    const plat::Size client = hw().clientSize();
+    for (int v : g().presentVertices()) {
+        EXPECT_GT(win->devicePoint(v).x, 0);
+        EXPECT_LT(win->devicePoint(v).x, client.w);
+    }
+    // Cancel at the save question: nothing happens.
+    p.answer(plat::IdCancel);
+    click("File|New|Grid points ...");
+    EXPECT_EQ(g().count(), 20);
+    EXPECT_EQ(p.unusedScript(), "");
+
+    // grs.ini keeps the range and the grid.
+    win->closeWindow();
+    ASSERT_TRUE(std::filesystem::exists(dir / "grs.ini"));
+    DocInit init;
+    init.readSettings = true;
+    TGrSWin again(frame.get(), init);
+    again.create();
+    EXPECT_EQ(again.timeLow(), 7);
+    EXPECT_EQ(again.timeHigh(), 9);
+    EXPECT_EQ(again.gridRows(), 4);
+    EXPECT_EQ(again.gridColumns(), 5);
+}
+
+TEST_F(GrSWinTest, CopyDigraphPastesBack)
+{
+    win->loadExample(2);
+    click("Misc|copy Digraph");
+    const std::string first = win->notebook().notes();
+    ASSERT_EQ(first.rfind("tasks: 9\r\n", 0), 0u) << first;
+    EXPECT_NE(first.find("times: 7 6 7 2 13 6 1 5 8\r\narrows: 8\r\n"), std::string::npos);
+    p.setClipboardText(first);
+    p.answer(plat::IdNo);
+    click("File|New|Paste");
+    ASSERT_EQ(g().count(), 9);
+    win->notebook().setNotes("");
+    click("Misc|copy Digraph");
+    EXPECT_EQ(win->notebook().notes(), first);
+}
+
+TEST_F(GrSWinTest, FilesAcrossKinds)
+{
+    frame->registerKind(WindowKind::Graphs,
+                        [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    const std::string grs = path("example1.grs");
+    p.file(grs);
+    click("File|Save As");
+    ASSERT_EQ(hmms(), 0) << p.lastMessage();
+    // The graph window opens it as its digraph (the times as they are).
+    TGraWin* graph = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, grs));
+    ASSERT_NE(graph, nullptr);
+    EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_EQ(graph->graph().count(), 8);
+    EXPECT_EQ(graph->graph().Direction(4, 5), 1);
+    EXPECT_EQ(graph->graph().secondLabel(6).state, 9);
+
+    // A graph file of at most 52 slots opens here; its longer block is cut.
+    GraDocument small(kGraphSlots);
+    for (int v = 0; v < 5; ++v)
+        small.graph.addVertexInSlot(v * 10 + 1, v, v);
+    small.graph.SetWeight(1, 11, 0);
+    small.graph.SetDirection(1, 11, 1);
+    small.extension.assign(858, 'Q');
+    const std::string gra = path("small.gra");
+    ASSERT_EQ(writeGra(gra, small), 0);
+    p.clearMessages();
+    TGrSWin* sched = open(gra);
+    ASSERT_NE(sched, nullptr);
+    EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    EXPECT_EQ(sched->graph().count(), 5);
+    EXPECT_EQ(sched->priorityList(), std::string(155, 'Q'));
+    EXPECT_EQ(sched->processors(), 2);
+
+    // One with a slot above 51: cannot open file, the window's document unchanged.
+    small.graph.addVertexInSlot(52, 9, 9);
+    ASSERT_EQ(writeGra(gra, small), 0);
+    const std::string keep = path("keep.grs");
+    p.file(keep);
+    sched->command(cm::SaveAs);
+    const Bytes kept = testutil::readAll(keep);
+    p.clearMessages();
+    p.file(gra);
+    sched->command(cm::Open);
+    EXPECT_EQ(p.lastMessage(), hmm(11));
+    EXPECT_EQ(sched->graph().count(), 5);
+    p.file(keep);
+    p.answer(plat::IdYes); // overwrite
+    sched->command(cm::SaveAs);
+    EXPECT_EQ(testutil::readAll(keep), kept);
+    EXPECT_EQ(p.unusedScript(), "");
+}
+
+TEST_F(GrSWinTest, FileHelpNamesEveryPasteRefusal)
+{
+    const std::string& h = helpText("QNSFILEH");
+    for (int code : {14, 9, 106, 101, 17, 105, 6})
+        EXPECT_NE(h.find("\"" + messageText(code) + "\""), std::string::npos) << messageText(code);
+    for (const char* entry : {"GRID POINTS", "WEIGHT RANGE"})
+        EXPECT_NE(h.find(entry), std::string::npos) << entry;
+    EXPECT_NE(helpText("QNSMISCH").find("COPY DIGRAPH"), std::string::npos);
+}
+
+// Example 1 with its critical-path chart on 2 processors, exported: each
+// output holds the processor numbers, the task names and the
+// marked times 0 7 8 12 14 19 22 23 27 (7 and 8 are also the times of B and
+// E beside their tasks, so every output is searched for all of them).
+TEST_F(GrSWinTest, PrintAndExportsCarryTheChart)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_EQ(win->schedule().finishing, 27);
+    const std::vector<std::string> marks{"0", "7", "8", "12", "14", "19", "22", "23", "27"};
+
+    // The outputs whose writers the graphics core does not have yet say so.
+    for (const char* item : {"File|Print ...", "File|Copy to clipboard", "File|Bitmap to clipboard",
+                             "File|Export graphics|Metafile ...", "File|Export graphics|BMP ..."}) {
+        p.clearMessages();
+        click(item);
+        EXPECT_EQ(p.lastMessage(), hmm(30)) << item;
+        EXPECT_TRUE(p.printedPages().empty());
+    }
+    EXPECT_EQ(p.unusedScript(), "");
+
+    // The program registers the picture writers at start; so does this test.
+    registerPictureExports();
+    const struct {
+        const char* item;
+        const char* file;
+    } exports[] = {{"EPS", "chart.eps"}, {"SVG", "chart.svg"}, {"PiCTeX", "chart.tex"}};
+    for (const auto& e : exports) {
+        p.clearMessages();
+        p.file(path(e.file));
+        if (std::string(e.item) != "EPS")
+            p.press("PICTEX", 1);
+        click(std::string("File|Export graphics|") + e.item + " ...");
+        ASSERT_EQ(p.lastMessage().rfind("message: success", 0), 0u) << p.lastMessage();
+        std::ifstream in(path(e.file), std::ios::binary);
+        const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        for (const std::string& m : marks) {
+            const std::string eps = "(" + m + ") show", svg = "> " + m + " </text>", tex = "{" + m + "} [t]";
+            EXPECT_NE(text.find(std::string(e.item) == "EPS" ? eps : std::string(e.item) == "SVG" ? svg : tex),
+                      std::string::npos)
+                << e.item << " " << m;
+        }
+    }
+    // PicTeX: processor numbers right and bottom aligned (the letters in the
+    // PicTeX writer's order, horizontal first: "[rb]", which PicTeX reads as
+    // "[br]"), names bottom, times top.
+    std::ifstream in(path("chart.tex"), std::ios::binary);
+    const std::string tex((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (const char* put : {"\\put {1} [rb]", "\\put {2} [rb]", "\\put {E} [b]", "\\put {D} [b]", "\\put {27} [t]",
+                            "\\put {0} [t]"})
+        EXPECT_NE(tex.find(put), std::string::npos) << put;
+    EXPECT_EQ(p.unusedScript(), "");
+    unregisterPictureExports();
+}
+
+TEST_F(GrSWinTest, OpenLastReopensTheScheduleFile)
+{
+    win->loadExample(6);
+    apply("ADGFBHCE", 5);
+    const std::string file = path("six.grs");
+    p.file(file);
+    click("File|Save As");
+    win->closeWindow(); // grs.ini names the file
+    DocInit init;
+    init.readSettings = true;
+    init.openLast = true;
+    TGrSWin again(frame.get(), init);
+    again.create();
+    again.openLastDocument();
+    EXPECT_EQ(again.fileName(), file);
+    EXPECT_EQ(again.priorityList(), "ADGFBHCE");
+    EXPECT_EQ(again.processors(), 5);
+    EXPECT_EQ(again.graph().count(), 8);
 }

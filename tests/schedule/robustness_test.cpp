@@ -4,6 +4,7 @@
 // fuzz_grs_checks.h must hold for each.
 #include "../../fuzz/fuzz_checks.h"
 #include "../../fuzz/fuzz_grs_checks.h"
+#include "../../fuzz/fuzz_grs_window.h"
 #include "robustness.h"
 
 using namespace quan;
@@ -32,4 +33,9 @@ TEST(Robustness, MutatedTaskPastes)
     const std::vector<Bytes> seeds = corpus("fuzz_task_paste");
     ASSERT_FALSE(seeds.empty());
     runAll(seeds, {&fuzzcheck::checkTaskPaste}, 52, 1500);
+}
+
+TEST(Robustness, MutatedGrsFilesInTheWindow)
+{
+    runAll(corpus("fuzz_grs"), {&fuzzcheck::checkGrsWindow}, 6561, 200);
 }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <map>
 #include <random>
+#include <set>
 
 using namespace quan;
 using namespace schedtest;
@@ -485,4 +486,128 @@ TEST(Examples, TheSevenExamples)
     EXPECT_EQ(rowText(s.rows[0]), "A 0-7, B 7-13, C 13-20, H 20-25, I 25-33");
     EXPECT_EQ(rowText(s.rows[1]), "D 0-2, G 2-3, E 3-16, F 16-22");
     EXPECT_EQ(s.finishing, 33);
+}
+
+TEST(TaskPaste, SelfPairsReversedPairsAndHugeCounts)
+{
+    const Graph before = example1();
+    std::string list;
+    // A task before itself: inconsistent data, nothing changes.
+    Graph x = before;
+    EXPECT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 1 1 1", &list), 6);
+    EXPECT_TRUE(x == before);
+    // A-B and B-A: one edge running both ways, refused by all three buttons.
+    ASSERT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 2 1 2 2 1", &list), 0);
+    EXPECT_EQ(x.Direction(0, 1), 2);
+    EXPECT_EQ(x.Direction(1, 0), 2);
+    Schedule s;
+    EXPECT_EQ(applyList(x, "AB", 2, true, s), 6);
+    std::vector<int> l;
+    EXPECT_EQ(criticalPathList(x, l), 6);
+    Random rng;
+    EXPECT_EQ(decreasingTimeList(x, rng, l), 6);
+    // The same pair twice is one precedence.
+    ASSERT_EQ(pasteTaskDigraph(x, "2 0 0 1 1 5 6 2 1 2 1 2", &list), 0);
+    EXPECT_EQ(x.Direction(0, 1), 1);
+    EXPECT_EQ(makespan(x, "AB", 2), 11);
+    // A precedence count near 2^31 (and one that caps there) with two
+    // numbers after it: not enough data, never a read past the numbers.
+    for (const char* count : {"2147483647", "2147483648", "99999999999999999999", "1073741824"}) {
+        x = before;
+        std::string text = "2 0 0 1 1 5 6 ";
+        text += count;
+        text += " 1 2";
+        EXPECT_EQ(pasteTaskDigraph(x, text, &list), 105) << count;
+        EXPECT_TRUE(x == before);
+    }
+    // A coordinate too large for a real: inconsistent data.
+    x = before;
+    EXPECT_EQ(pasteTaskDigraph(x, "1 1" + std::string(5000, '9') + " 0 5", &list), 6);
+    EXPECT_TRUE(x == before);
+    // Fifty-three tasks or sixty: too many points, even with too few numbers.
+    for (const char* n : {"53 1 2 3", "60"}) {
+        x = before;
+        EXPECT_EQ(pasteTaskDigraph(x, n, &list), 106) << n;
+        EXPECT_TRUE(x == before);
+    }
+}
+
+TEST(GridPoints, FourByFiveTasksTimesInRangeAndRefusals)
+{
+    Graph g = example1();
+    const Graph before = g;
+    Random rng;
+    rng.seed(11);
+    std::string list;
+    // Area x 0..12, y 0..10 (ymax 10): 4 rows, 5 columns; steps 2 and 2.
+    ASSERT_EQ(gridTaskDigraph(g, 4, 5, 3, 7, {0, 10, 12, 10}, rng, &list), 0);
+    EXPECT_EQ(g.count(), 20);
+    EXPECT_EQ(g.maxIndex(), 19);
+    EXPECT_EQ(g.edgeCount(), 0);
+    EXPECT_EQ(list, "ABCDEFGHIJKLMNOPQRST");
+    std::set<int> seen;
+    for (int v = 0; v < 20; ++v) {
+        EXPECT_GE(taskTime(g, v), 3);
+        EXPECT_LE(taskTime(g, v), 7);
+        seen.insert(taskTime(g, v));
+        EXPECT_EQ(g.label(v).state, labelState(TextAlphabet, IconBullet));
+    }
+    EXPECT_GT(seen.size(), 1u); // drawn, not one fixed time
+    // Task 5 x 1 + 2 = H: row 1, column 2 at (12/6 x 3, 10 - 10/5 x 2) = (6, 6).
+    EXPECT_NEAR(static_cast<double>(g.x(7)), 6.0, 1e-9);
+    EXPECT_NEAR(static_cast<double>(g.y(7)), 6.0, 1e-9);
+    EXPECT_TRUE(g.digraph);
+    // Twenty tasks without precedences on 4 processors: times summed over 4
+    // at best; the schedule is valid.
+    Schedule s;
+    EXPECT_EQ(applyList(g, list, 4, true, s), 0);
+
+    // 8 x 7 = 56 tasks do not fit 52 slots; 0 rows, a bad range: out of bounds.
+    const struct {
+        long long r, c;
+        int low, high;
+    } bad[] = {{8, 7, 3, 7}, {0, 5, 3, 7}, {4, 0, 3, 7}, {53, 1, 3, 7}, {4, 5, 0, 7},
+               {4, 5, 8, 7}, {4, 5, 1, 32768}, {1LL << 32, 1LL << 32, 3, 7}, {-4, -5, 3, 7}};
+    for (const auto& b : bad) {
+        Graph x = before;
+        Random r2;
+        r2.seed(5);
+        EXPECT_EQ(gridTaskDigraph(x, b.r, b.c, b.low, b.high, {0, 10, 12, 10}, r2, &list), 17) << b.r << "x" << b.c;
+        EXPECT_TRUE(x == before);
+        EXPECT_EQ(r2.next(), [] { Random r; r.seed(5); return r.next(); }()); // no draw made
+    }
+    // 52 = 4 x 13 fits, with times 32767.
+    ASSERT_EQ(gridTaskDigraph(g, 4, 13, 32767, 32767, {0, 10, 12, 10}, rng, &list), 0);
+    EXPECT_EQ(g.count(), 52);
+    EXPECT_EQ(taskTime(g, 51), 32767);
+}
+
+TEST(CopyDigraph, TheTextThePasteReads)
+{
+    // Example 1 at x 0..5, y 0..7: the text written out by hand.
+    const Graph g = example1();
+    const std::string text = taskDigraphText(g, 1);
+    const std::string expected = "tasks: 8\r\n"
+                                 "1.0 6.0  2.0 6.0  3.0 6.0  4.0 6.0  1.0 5.0  2.0 5.0  3.0 4.0  4.0 4.0\r\n"
+                                 "times: 5 7 5 3 8 6 9 4\r\n"
+                                 "arrows: 5\r\n"
+                                 "3 4  5 6  6 3  6 7  7 8\r\n";
+    EXPECT_EQ(text, expected);
+    // Pasted back: the same digraph; copied again: the same text.
+    Graph h(kScheduleSlots);
+    std::string list;
+    ASSERT_EQ(pasteTaskDigraph(h, text, &list), 0);
+    EXPECT_EQ(taskDigraphText(h, 1), text);
+    EXPECT_EQ(makespan(h, "EFGCBAHD", 2), 27);
+    // A hole, a both-ways edge and negative positions survive the round trip.
+    Graph k = example1();
+    k.DeleteVertex(1);
+    k.SetDirection(4, 5, 2);
+    k.setPosition(0, -2.25L, -0.5L);
+    const std::string t2 = taskDigraphText(k, 2);
+    EXPECT_NE(t2.find("tasks: 7\r\n-2.25 -0.50  "), std::string::npos) << t2;
+    Graph m(kScheduleSlots);
+    ASSERT_EQ(pasteTaskDigraph(m, t2), 0);
+    EXPECT_EQ(taskDigraphText(m, 2), t2);
+    EXPECT_EQ(m.Direction(3, 4), 2); // E-F of the first graph is now D-E
 }

@@ -92,17 +92,19 @@ struct GraDocument {
     bool operator==(const GraDocument&) const = default;
 };
 
-// Where a window's file reads differently from the graph window's: the
-// scheduling window keeps a task time (any 16-bit value) in the state of
-// each second label, and keeps the first 3 x N bytes of a longer extension
+// Where a window's file reads differently from the graph window's. The
+// state of each second label is not a label state: the graph window does
+// not use it and the scheduling window keeps a task time there, so any
+// 16-bit value passes (anySecondState; false checks it as a label state).
+// The scheduling window keeps the first 3 x N bytes of a longer extension
 // block (the rest is skipped, never stored).
 struct GraRules {
-    bool anySecondState = false;
+    bool anySecondState = true;
     bool cutLongExtension = false;
 };
 
 // Why a document cannot be written: 0 when it can, else 6 "inconsistent
-// data": a count or maxIndex that disagrees with the slots, a label state
+// data": a count or maxIndex that disagrees with the slots, a first label state
 // outside the 20, a label naming another slot, a non-finite position or
 // view value, a direction outside -1..2 or weight below -1 between present
 // vertices, an unknown mouse mode, decimal places or icon size out of
@@ -119,7 +121,7 @@ int writeGra(const std::string& path, const GraDocument& doc, const GraRules& ru
 // file" with out unchanged for an unreadable, foreign, cut-short or
 // version 0 or 7+ file and for a file that breaks the format's rules
 // (slot indices outside 0..N-1, repeated or out of order; words 5 and 6
-// disagreeing with the records; a label state outside the 20; non-finite
+// disagreeing with the records; a first label state outside the 20; non-finite
 // positions or view values; directions outside -1..2; weights below -1; an
 // unknown mouse mode; decimal places or icon size out of range; an
 // extension length negative, past the end or above 3 x N; no notebook).

@@ -9,7 +9,13 @@ ChartLayout chartLayout(const Schedule& s, const ChartBox& box, long long digitW
 {
     ChartLayout c;
     const long long P = s.processors();
-    const long long h = digitHeight * 8 / 5;
+    long long h = digitHeight * 8 / 5;
+    // Many processors in a low window: the band and its time row keep to
+    // three fifths of the height, so the digraph keeps the rest and no row
+    // runs off the top.
+    const long long room = (box.bottom - box.top) * 3 / 5;
+    if ((P + 1) * h > room)
+        h = std::max<long long>(1, room / (P + 1));
     c.rowHeight = h;
     c.left = box.left + digitWidth;
     c.right = box.right - digitWidth;

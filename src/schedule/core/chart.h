@@ -50,7 +50,9 @@ struct ChartLayout {
     std::vector<ChartMark> marks;    // in increasing time
 };
 
-// The row height is 8/5 of the digit height; the band runs from one digit
+// The row height is 8/5 of the digit height, less when the P rows and the
+// time row would take more than three fifths of the area's height (then
+// that height over P + 1); the band runs from one digit
 // width inside the left edge to one inside the right edge, its bottom one
 // row above the bottom edge, P rows high, processor 1 on top. A time x
 // stands at left + x * width / finishing. Processor numbers end 4 pixels

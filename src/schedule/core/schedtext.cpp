@@ -2,6 +2,7 @@
 
 #include "core/msgcode.h"
 #include "core/numberscan.h"
+#include "graphs/core/examples.h"
 #include "schedule/core/schedule.h"
 
 #include <cmath>
@@ -85,12 +86,16 @@ int pasteTaskDigraph(Graph& g, const std::string& text, std::string* list)
             return codeOf(Msg::NotEnoughData);
         for (long long k = 0; k < nE; ++k) {
             const long long a = integer() - 1, b = integer() - 1;
-            if (a < 0 || a >= nV || b < 0 || b >= nV)
+            // A task before itself is no precedence a schedule can keep.
+            if (a < 0 || a >= nV || b < 0 || b >= nV || a == b)
                 return codeOf(Msg::InconsistentData);
-            if (a == b)
-                continue;
-            h.SetWeight(static_cast<int>(a), static_cast<int>(b), 0);
-            h.SetDirection(static_cast<int>(a), static_cast<int>(b), 1);
+            const int u = static_cast<int>(a), v = static_cast<int>(b);
+            // A pair and its reverse share one matrix cell: the edge then
+            // runs both ways (shown so, refused by the list buttons), never
+            // the later pair alone.
+            const int d = h.Adjacent(u, v) ? h.Direction(u, v) : 0;
+            h.SetWeight(u, v, 0);
+            h.SetDirection(u, v, d == -1 || d == 2 ? 2 : 1);
         }
     }
     h.digraph = true;
@@ -141,6 +146,87 @@ bool loadScheduleExample(Graph& g, int k, const ExampleArea& area, std::string* 
     if (list)
         *list = e.list;
     return true;
+}
+
+std::string taskDigraphText(const Graph& g, int decimals)
+{
+    const std::vector<int> tasks = g.presentVertices();
+    std::vector<int> number(static_cast<size_t>(g.slots()), 0);
+    for (size_t k = 0; k < tasks.size(); ++k)
+        number[static_cast<size_t>(tasks[k])] = static_cast<int>(k) + 1;
+    std::string out = "tasks: ";
+    out += formatInt(static_cast<long long>(tasks.size()));
+    out += "\r\n";
+    // Eight to a line, as in the File help's example.
+    auto lines = [&](const std::vector<std::string>& items) {
+        for (size_t k = 0; k < items.size(); ++k) {
+            if (k > 0)
+                out += k % 8 == 0 ? "\r\n" : "  ";
+            out += items[k];
+        }
+        out += "\r\n";
+    };
+    std::vector<std::string> items;
+    for (int v : tasks) {
+        std::string xy = formatReal(g.x(v), 0, decimals);
+        xy += ' ';
+        xy += formatReal(g.y(v), 0, decimals);
+        items.push_back(xy);
+    }
+    lines(items);
+    out += "times:";
+    for (int v : tasks) {
+        out += ' ';
+        out += formatInt(taskTime(g, v));
+    }
+    out += "\r\n";
+    items.clear();
+    for (int a : tasks)
+        for (int b : tasks) {
+            if (a == b || !g.Adjacent(a, b))
+                continue;
+            const int d = g.Direction(a, b);
+            if (d == 1 || d == 2) {
+                std::string pair = formatInt(number[static_cast<size_t>(a)]);
+                pair += ' ';
+                pair += formatInt(number[static_cast<size_t>(b)]);
+                items.push_back(pair);
+            }
+        }
+    out += "arrows: ";
+    out += formatInt(static_cast<long long>(items.size()));
+    out += "\r\n";
+    if (!items.empty())
+        lines(items);
+    return out;
+}
+
+int gridTaskDigraph(Graph& g, long long rows, long long columns, int low, int high, const ExampleArea& area,
+                    Random& rng, std::string* list)
+{
+    if (rows < 1 || columns < 1 || rows > g.slots() || columns > g.slots() || rows * columns > g.slots() ||
+        !timeRangeValid(low, high))
+        return codeOf(Msg::OutOfBounds);
+    Graph h(g.slots());
+    h.newLabelState = labelState(TextAlphabet, IconBullet);
+    const ExampleView view{area.xmin + area.width / 2, area.ymax - area.height / 2, area.width / 2, area.height / 2};
+    if (!gridExample(h, static_cast<int>(rows), static_cast<int>(columns), view, false))
+        return codeOf(Msg::OutOfBounds);
+    std::string names;
+    for (int v : h.presentVertices()) {
+        h.setLabelState(v, labelState(TextAlphabet, IconBullet));
+        setTaskTime(h, v, low + rng.below(high - low + 1));
+        names += slotName(v);
+    }
+    h.digraph = true;
+    h.weightsShown = false;
+    h.ClearSolution(true);
+    h.ComputeValences();
+    h.modified = true;
+    g = std::move(h);
+    if (list)
+        *list = names;
+    return 0;
 }
 
 } // namespace quan
