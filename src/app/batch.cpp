@@ -5,6 +5,7 @@
 #include "power/banwin.h"
 #include "core/fileio.h"
 #include "core/qmath.h"
+#include "graphics/export/bmp_writer.h"
 #include "graphs/grawin.h"
 #include "platform/headless.h"
 #include "resources/strings.h"
@@ -259,6 +260,27 @@ void BatchRun::execute(const std::string& raw)
             std::getline(words, rest);
             platform_.dialogText(name, static_cast<int>(id), trim(rest));
         }
+    } else if (cmd == "clipboard" && arg.rfind("save ", 0) == 0) {
+        // clipboard save BASE: the last picture copy as BASE.bmp, .svg, .emf
+        // (the formats it holds).
+        const std::string base = trim(arg.substr(5));
+        const plat::ClipboardRecord& c = platform_.clipboardPicture();
+        bool ok = !base.empty();
+        if (ok && c.hasBitmap) {
+            PixelImage img;
+            img.width = c.size.w;
+            img.height = c.size.h;
+            img.pixels = c.pixels;
+            const int dpiX = platform_.screenCaps(plat::Cap::LogPixelsX);
+            const int dpiY = platform_.screenCaps(plat::Cap::LogPixelsY);
+            ok = writeFileAtomically(base + ".bmp", bmpBytes(img, dpiX, dpiY));
+        }
+        if (ok && !c.svg.empty())
+            ok = writeFileAtomically(base + ".svg", c.svg);
+        if (ok && !c.emf.empty())
+            ok = writeFileAtomically(base + ".emf", c.emf);
+        if (!ok)
+            throw StopRun{"clipboard save cannot write " + base};
     } else if (cmd == "clipboard") {
         platform_.setClipboardText(arg);
     } else if (cmd == "clipboard-file") {
