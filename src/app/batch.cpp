@@ -313,6 +313,9 @@ void BatchRun::execute(const std::string& raw)
         std::string what = toLower(arg);
         if (what == "title") {
             out_ << currentWindow()->caption() << '\n';
+        } else if (what == "pages") {
+            // The pages printed so far.
+            out_ << "pages: " << platform_.printedPages().size() << '\n';
         } else if (what == "messages") {
             for (const auto& m : platform_.messages())
                 out_ << m << '\n';
@@ -338,7 +341,7 @@ void BatchRun::execute(const std::string& raw)
                 throw StopRun{"print summary needs a graph window"};
             out_ << g->graph().solution.summary << '\n';
         } else {
-            throw StopRun{"print title, text, notebook, summary or messages"};
+            throw StopRun{"print title, text, notebook, summary, pages or messages"};
         }
     } else if (cmd == "quit") {
         app().frame().command(cm::QuitApp);

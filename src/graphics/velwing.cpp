@@ -217,6 +217,14 @@ bool TVELWing::DrawPage(int page, plat::DC& dc)
     return true;
 }
 
+void TVELWing::setup()
+{
+    TVELWin::setup();
+    addBmpMenuItem();
+    if (window_)
+        window_->checkMenuItem(gcm::HighResolution, highResolution_);
+}
+
 void TVELWing::addBmpMenuItem()
 {
     if (!window_)

@@ -129,6 +129,8 @@ public:
     void resized(plat::Size client) override;
 
 protected:
+    // The window's menus, then the BMP item in the export submenu.
+    void setup() override;
     void drawLayer(int level, plat::DC& dc) override;
     void setDecimals(int d) override;
     // A view or axes change: settings changed, picture layer redrawn.
