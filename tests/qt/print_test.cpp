@@ -1,0 +1,112 @@
+// The demo picture printed through the Qt platform into a PDF (the
+// QUANDEL_PRINT_TO_PDF switch skips the print dialog), read back with
+// pdftoppm: the frame lies where the print format puts it. And a picture
+// copy offers the image, the SVG and the metafile in one clipboard change.
+#include "graphics/demopicwin.h"
+#include "graphics/export/picture_export.h"
+#include "qt/qt_platform.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace quan;
+
+namespace {
+
+bool haveTool(const std::string& name) { return std::system(("command -v " + name + " >/dev/null 2>&1").c_str()) == 0; }
+
+// A binary PGM (P5) as rows of grey values.
+struct Grey {
+    int w = 0, h = 0;
+    std::vector<unsigned char> px;
+    int at(int x, int y) const { return px[static_cast<size_t>(y) * static_cast<size_t>(w) + static_cast<size_t>(x)]; }
+};
+
+bool readPgm(const std::string& path, Grey& g)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxv = 0;
+    in >> magic >> g.w >> g.h >> maxv;
+    in.get();
+    if (magic != "P5" || g.w <= 0 || g.h <= 0 || maxv != 255)
+        return false;
+    g.px.resize(static_cast<size_t>(g.w) * static_cast<size_t>(g.h));
+    in.read(reinterpret_cast<char*>(g.px.data()), static_cast<std::streamsize>(g.px.size()));
+    return static_cast<bool>(in);
+}
+
+// The dark pixel nearest to `want` along a row (or a column), within 6.
+int darkNear(const Grey& g, int want, int fixed, bool alongRow)
+{
+    for (int d = 0; d <= 6; ++d)
+        for (int s : {want - d, want + d}) {
+            const int x = alongRow ? s : fixed, y = alongRow ? fixed : s;
+            if (x >= 0 && y >= 0 && x < g.w && y < g.h && g.at(x, y) < 128)
+                return s;
+        }
+    return -1000;
+}
+
+} // namespace
+
+TEST(QtPrint, TheDemosFrameLandsAtTheFormatsInches)
+{
+    if (!haveTool("pdftoppm"))
+        GTEST_SKIP() << "pdftoppm is not installed";
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(QUANDEL_BINARY_DIR) / "qtprinttmp";
+    fs::create_directories(dir);
+    const std::string pdf = (dir / "demo.pdf").string();
+    fs::remove(pdf);
+    registerPictureExports();
+    qputenv("QUANDEL_PRINT_TO_PDF", QByteArray::fromStdString(pdf));
+    {
+        auto w = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+        w->printFormat().frameImage = true;
+        w->printFormat().horizontalOffset = 1;
+        w->printFormat().verticalOffset = 1;
+        w->printFormat().width = 6;
+        w->command(gcm::Print);
+    }
+    qunsetenv("QUANDEL_PRINT_TO_PDF");
+    unregisterPictureExports();
+    ASSERT_TRUE(fs::exists(pdf));
+    const std::string base = (dir / "demo").string();
+    ASSERT_EQ(std::system(("pdftoppm -r 100 -gray -singlefile " + pdf + " " + base).c_str()), 0);
+    Grey g;
+    ASSERT_TRUE(readPgm(base + ".pgm", g));
+    // At 100 dpi: the frame's left edge 1 in across, its right edge 7 in
+    // across, its top 1 in down (within 2 pixels).
+    EXPECT_NEAR(darkNear(g, 100, 250, true), 100, 2);
+    EXPECT_NEAR(darkNear(g, 700, 250, true), 700, 2);
+    EXPECT_NEAR(darkNear(g, 100, 400, false), 100, 2);
+}
+
+TEST(QtClipboard, APictureCopyOffersThreeFormats)
+{
+    registerPictureExports();
+    {
+        auto w = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+        w->command(gcm::CopyToClipboard);
+    }
+    unregisterPictureExports();
+    const QMimeData* m = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(m, nullptr);
+    EXPECT_TRUE(m->hasImage());
+    EXPECT_TRUE(m->data("image/svg+xml").startsWith("<?xml"));
+    const QByteArray emf = m->data("image/emf");
+    ASSERT_GE(emf.size(), 108);
+    EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+}
