@@ -7,6 +7,9 @@
 #include "qt/qt_platform.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QImage>
+#include <QProcess>
 #include <QGuiApplication>
 #include <QMimeData>
 
@@ -109,4 +112,39 @@ TEST(QtClipboard, APictureCopyOffersThreeFormats)
     const QByteArray emf = m->data("image/emf");
     ASSERT_GE(emf.size(), 108);
     EXPECT_EQ(emf.mid(40, 4), QByteArray(" EMF"));
+}
+
+// Under a real X display (xvfb-run, QUANDEL_QT_TESTS_ON_DISPLAY=1, QT_QPA_PLATFORM=xcb): xclip sees the
+// three types, and the PNG it takes is the picture's bitmap.
+TEST(QtClipboard, XclipListsTheTypesAndTakesThePng)
+{
+    if (QGuiApplication::platformName() != "xcb" || !haveTool("xclip"))
+        GTEST_SKIP() << "needs an X display and xclip";
+    registerPictureExports();
+    QImage bitmap;
+    {
+        auto w = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+        w->command(gcm::CopyToClipboard);
+        bitmap = QGuiApplication::clipboard()->image();
+    }
+    unregisterPictureExports();
+    // xclip asks this process for the data: keep the event loop turning.
+    auto xclip = [](const QStringList& args) {
+        QProcess p;
+        p.start("xclip", args);
+        p.waitForStarted();
+        while (p.state() != QProcess::NotRunning) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            p.waitForFinished(20);
+        }
+        return p.readAllStandardOutput();
+    };
+    const QByteArray targets = xclip({"-selection", "clipboard", "-t", "TARGETS", "-o"});
+    EXPECT_TRUE(targets.contains("image/png")) << targets.toStdString();
+    EXPECT_TRUE(targets.contains("image/svg+xml")) << targets.toStdString();
+    EXPECT_TRUE(targets.contains("image/emf")) << targets.toStdString();
+    const QByteArray png = xclip({"-selection", "clipboard", "-t", "image/png", "-o"});
+    QImage back;
+    ASSERT_TRUE(back.loadFromData(png, "PNG"));
+    EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), bitmap.convertToFormat(QImage::Format_RGB32));
 }
