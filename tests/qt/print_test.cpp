@@ -3,6 +3,9 @@
 // pdftoppm: the frame lies where the print format puts it. And a picture
 // copy offers the image, the SVG and the metafile in one clipboard change.
 #include "graphics/demopicwin.h"
+#include "core/fileio.h"
+#include "graphics/export/bmp_writer.h"
+#include "graphics/export/device_output.h"
 #include "graphics/export/picture_export.h"
 #include "qt/qt_platform.h"
 
@@ -147,4 +150,33 @@ TEST(QtClipboard, XclipListsTheTypesAndTakesThePng)
     QImage back;
     ASSERT_TRUE(back.loadFromData(png, "PNG"));
     EXPECT_EQ(back.convertToFormat(QImage::Format_RGB32), bitmap.convertToFormat(QImage::Format_RGB32));
+}
+
+// The demo's page drawn into a Qt bitmap and written as a BMP: the file is
+// the bitmap, pixel for pixel (the BMP is read back by Qt's own reader).
+TEST(QtBitmap, TheDemoAsABmp)
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(QUANDEL_BINARY_DIR) / "qtprinttmp";
+    fs::create_directories(dir);
+    auto w = makeWindow<TDemoPicWin>(nullptr, DocInit{});
+    std::unique_ptr<plat::Bitmap> b = bitmapOfPage(*w, 0);
+    ASSERT_NE(b, nullptr);
+    const std::string bytes = bmpBytes(pixelsOf(*b), 96, 96);
+    const std::string path = (dir / "demo.bmp").string();
+    ASSERT_TRUE(writeFileAtomically(path, bytes));
+    QImage back(QString::fromStdString(path), "BMP");
+    ASSERT_EQ(back.width(), b->size().w);
+    ASSERT_EQ(back.height(), b->size().h);
+    int differ = 0;
+    for (int y = 0; y < back.height(); y += 3)
+        for (int x = 0; x < back.width(); x += 3) {
+            const QRgb q = back.pixel(x, y);
+            differ += plat::rgb(qRed(q), qGreen(q), qBlue(q)) != b->pixel(x, y);
+        }
+    EXPECT_EQ(differ, 0);
+    // The metafile of the same page, its text measured by Qt, for a look.
+    const std::string emf = metafileOfPage(*w, 0, 1);
+    EXPECT_EQ(emf.substr(40, 4), " EMF");
+    ASSERT_TRUE(writeFileAtomically((dir / "demo.emf").string(), emf));
 }
