@@ -11,6 +11,7 @@ QUANDEL_PACKAGES=(
   clang libclang-rt-14-dev
   ghostscript librsvg2-bin libxml2-utils poppler-utils texlive-pictures texlive-latex-extra
   locales-all imagemagick
+  emf2svg libreoffice-draw xclip file
   glpk-utils
   python3-networkx
   desktop-file-utils appstream shared-mime-info libglib2.0-bin dpkg-dev x11-utils procps

@@ -5,6 +5,7 @@
 #include "power/banwin.h"
 #include "core/fileio.h"
 #include "core/qmath.h"
+#include "graphics/export/bmp_writer.h"
 #include "graphs/grawin.h"
 #include "platform/headless.h"
 #include "resources/strings.h"
@@ -259,6 +260,27 @@ void BatchRun::execute(const std::string& raw)
             std::getline(words, rest);
             platform_.dialogText(name, static_cast<int>(id), trim(rest));
         }
+    } else if (cmd == "clipboard" && arg.rfind("save ", 0) == 0) {
+        // clipboard save BASE: the last picture copy as BASE.bmp, .svg, .emf
+        // (the formats it holds).
+        const std::string base = trim(arg.substr(5));
+        const plat::ClipboardRecord& c = platform_.clipboardPicture();
+        bool ok = !base.empty();
+        if (ok && c.hasBitmap) {
+            PixelImage img;
+            img.width = c.size.w;
+            img.height = c.size.h;
+            img.pixels = c.pixels;
+            const int dpiX = platform_.screenCaps(plat::Cap::LogPixelsX);
+            const int dpiY = platform_.screenCaps(plat::Cap::LogPixelsY);
+            ok = writeFileAtomically(base + ".bmp", bmpBytes(img, dpiX, dpiY));
+        }
+        if (ok && !c.svg.empty())
+            ok = writeFileAtomically(base + ".svg", c.svg);
+        if (ok && !c.emf.empty())
+            ok = writeFileAtomically(base + ".emf", c.emf);
+        if (!ok)
+            throw StopRun{"clipboard save cannot write " + base};
     } else if (cmd == "clipboard") {
         platform_.setClipboardText(arg);
     } else if (cmd == "clipboard-file") {
@@ -291,6 +313,9 @@ void BatchRun::execute(const std::string& raw)
         std::string what = toLower(arg);
         if (what == "title") {
             out_ << currentWindow()->caption() << '\n';
+        } else if (what == "pages") {
+            // The pages printed so far.
+            out_ << "pages: " << platform_.printedPages().size() << '\n';
         } else if (what == "messages") {
             for (const auto& m : platform_.messages())
                 out_ << m << '\n';
@@ -316,7 +341,7 @@ void BatchRun::execute(const std::string& raw)
                 throw StopRun{"print summary needs a graph window"};
             out_ << g->graph().solution.summary << '\n';
         } else {
-            throw StopRun{"print title, text, notebook, summary or messages"};
+            throw StopRun{"print title, text, notebook, summary, pages or messages"};
         }
     } else if (cmd == "quit") {
         app().frame().command(cm::QuitApp);

@@ -540,7 +540,8 @@ void TAppWin::cmPrint()
                  namePart(fileName_), table_.textOut(), fontSlot(0).font, fontSlot(0).pointSize);
     // The heading line, the rule and the empty line start every page.
     out.setTable(3);
-    out.print(*printer);
+    if (out.print(*printer) < 0)
+        ask(plat::MessageKind::Ok, S(Str::PrintJobFailed), S(Str::Hmm));
 }
 
 bool TAppWin::canClose()

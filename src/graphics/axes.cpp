@@ -58,6 +58,10 @@ public:
     {
         const DrawEnv& env = p.env();
         const bool grey = env.printing && !env.colorPrinter;
+        // Lengths in device pixels (label offsets, ticks, arrows) grow with
+        // the picture on a printer or a high-resolution metafile.
+        mag_ = env.penScale > 0 ? env.penScale : 1;
+        off_ = 4 * mag_;
         const ColorRoles roles = rolesOf();
         axesColor_ = grey ? 0 : roles[RoleAxes];
         gridColor_ = roles[RoleGrid];
@@ -229,7 +233,7 @@ private:
         if (x0 < v_.xmax) {
             line({x0, 0}, {v_.xmax, 0}, axesPen_);
             if (L_.arrows && onScreen) {
-                const Real len = L_.arrowLength, tip = v_.xmax - v_.dx;
+                const Real len = L_.arrowLength * mag_, tip = v_.xmax - v_.dx;
                 p_.DrawArrowhead(dc_, {tip - len * v_.dx, 0.4L * len * v_.dy}, {tip, 0},
                                  {tip - len * v_.dx, -0.4L * len * v_.dy}, axesColor_, s_.solidArrowheads,
                                  axesPen_.width);
@@ -238,7 +242,7 @@ private:
         p_.WriteComment("x axis end");
         if (L_.ticks) {
             p_.WriteComment("x-ticks begin");
-            const Real h = L_.tickLength / 2.0L * v_.dy;
+            const Real h = L_.tickLength * mag_ / 2.0L * v_.dy;
             for (long long k = tx_.first; k <= tx_.last; ++k) {
                 Real x = k * stepX_;
                 if (polar && x < 0)
@@ -262,9 +266,9 @@ private:
             std::string t = scaleLabelText(k * L_.tickX, L_.decimalsX, L_.piX, s_.piChar, s_.hyphenToMinus,
                                            s_.minusChar);
             if (border)
-                p_.DrawScaleLabel(dc_, Axis::X, {x, v_.ymin + 4 * v_.dy}, scaleSpec(t, 0, 1));
+                p_.DrawScaleLabel(dc_, Axis::X, {x, v_.ymin + off_ * v_.dy}, scaleSpec(t, 0, 1));
             else
-                p_.DrawScaleLabel(dc_, Axis::X, {x, -side * 4 * v_.dy}, scaleSpec(t, 0, -side));
+                p_.DrawScaleLabel(dc_, Axis::X, {x, -side * off_ * v_.dy}, scaleSpec(t, 0, -side));
         }
     }
 
@@ -274,7 +278,7 @@ private:
         p_.WriteComment("y axis begin");
         line({0, v_.ymin}, {0, v_.ymax}, axesPen_);
         if (L_.arrows && onScreen) {
-            const Real len = L_.arrowLength, tip = v_.ymax - v_.dy;
+            const Real len = L_.arrowLength * mag_, tip = v_.ymax - v_.dy;
             p_.DrawArrowhead(dc_, {-0.4L * len * v_.dx, tip - len * v_.dy}, {0, tip},
                              {0.4L * len * v_.dx, tip - len * v_.dy}, axesColor_, s_.solidArrowheads,
                              axesPen_.width);
@@ -282,7 +286,7 @@ private:
         p_.WriteComment("y axis end");
         if (L_.ticks) {
             p_.WriteComment("y-ticks begin");
-            const Real h = L_.tickLength / 2.0L * v_.dx;
+            const Real h = L_.tickLength * mag_ / 2.0L * v_.dx;
             for (long long k = ty_.first; k <= ty_.last; ++k)
                 line({-h, k * stepY_}, {h, k * stepY_}, axesPen_);
             p_.WriteComment("y-ticks end");
@@ -300,9 +304,9 @@ private:
             std::string t = scaleLabelText(k * L_.tickY, L_.decimalsY, L_.piY, s_.piChar, s_.hyphenToMinus,
                                            s_.minusChar);
             if (border)
-                p_.DrawScaleLabel(dc_, Axis::Y, {v_.xmin + 4 * v_.dx, y}, scaleSpec(t, 1, 0));
+                p_.DrawScaleLabel(dc_, Axis::Y, {v_.xmin + off_ * v_.dx, y}, scaleSpec(t, 1, 0));
             else
-                p_.DrawScaleLabel(dc_, Axis::Y, {-side * 4 * v_.dx, y}, scaleSpec(t, -side, 0));
+                p_.DrawScaleLabel(dc_, Axis::Y, {-side * off_ * v_.dx, y}, scaleSpec(t, -side, 0));
         }
     }
 
@@ -319,13 +323,13 @@ private:
             l.text = s_.letters[0];
             l.hAnchor = -1;
             l.vAnchor = -1;
-            p_.DrawLabel(dc_, v_.W - 1 - 4 + v_.ox, py0 + 4 + L_.tickLength / 2, l);
+            p_.DrawLabel(dc_, v_.W - 1 - off_ + v_.ox, py0 + off_ + (L_.tickLength / 2) * mag_, l);
         }
         if (yShown) {
             l.text = s_.letters[1];
             l.hAnchor = 1;
             l.vAnchor = -1;
-            p_.DrawLabel(dc_, px0 + 4 + L_.tickLength / 2, 4 + v_.oy, l);
+            p_.DrawLabel(dc_, px0 + off_ + (L_.tickLength / 2) * mag_, off_ + v_.oy, l);
         }
     }
 
@@ -334,6 +338,7 @@ private:
     const AxesGridSettings& s_;
     const AxesLayout& L_;
     const ViewState& v_;
+    Real mag_ = 1, off_ = 4;
     int axesColor_ = 0, gridColor_ = 0;
     PenSpec axesPen_, gridPen_, gridPen2_;
     Real stepX_ = 1, stepY_ = 1;

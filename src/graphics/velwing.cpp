@@ -217,6 +217,14 @@ bool TVELWing::DrawPage(int page, plat::DC& dc)
     return true;
 }
 
+void TVELWing::setup()
+{
+    TVELWin::setup();
+    addBmpMenuItem();
+    if (window_)
+        window_->checkMenuItem(gcm::HighResolution, highResolution_);
+}
+
 void TVELWing::addBmpMenuItem()
 {
     if (!window_)
@@ -254,7 +262,8 @@ int TVELWing::runExport(ExportFormat f, const PageWriter& write, const std::func
         return -1;
     if (proceed && !proceed())
         return -1;
-    static constexpr OutputKind kinds[] = {OutputKind::Eps, OutputKind::Svg, OutputKind::PicTeX, OutputKind::Device};
+    static constexpr OutputKind kinds[] = {OutputKind::Eps, OutputKind::Svg, OutputKind::PicTeX, OutputKind::Device,
+                                           OutputKind::Device};
     bool ok;
     {
         OutputScope scope(prims_.output(), kinds[static_cast<size_t>(f)]);
@@ -385,7 +394,17 @@ void TVELWing::command(int id)
     case gcm::ExportEps:
     case gcm::ExportSvg:
     case gcm::ExportPicTeX:
-    case gcm::ExportBmp: cmExport(id); return;
+    case gcm::ExportBmp:
+    case gcm::Print:
+    case gcm::Simulprint:
+    case gcm::CopyToClipboard:
+    case gcm::BitmapToClipboard:
+    case gcm::Metafile: cmExport(id); return;
+    case gcm::HighResolution:
+        highResolution_ = !highResolution_;
+        if (window_)
+            window_->checkMenuItem(gcm::HighResolution, highResolution_);
+        return;
     default: break;
     }
     TVELWin::command(id);

@@ -18,7 +18,7 @@
 
 namespace quan {
 
-enum class ExportFormat { Eps = 0, Svg = 1, PicTeX = 2, Bmp = 3 };
+enum class ExportFormat { Eps = 0, Svg = 1, PicTeX = 2, Bmp = 3, Emf = 4 };
 
 // Per-format export state: the base file name and the page count, and the
 // export settings dialog's other values, kept for the next export.
@@ -52,6 +52,9 @@ public:
     bool settingsChanged() const { return settingsChanged_; }
     void setSettingsChanged(bool c) { settingsChanged_ = c; }
     ExportState& exportState(ExportFormat f) { return exports_[static_cast<size_t>(f)]; }
+    bool highResolution() const { return highResolution_; }
+    // The metafile scale: 9 with the high-resolution option, else 1.
+    int metafileScale() const { return highResolution_ ? 9 : 1; }
 
     // --- the virtual operations, in slot order -------------------------------------
     // The frame around the picture (with the print format's "frame image").
@@ -126,6 +129,8 @@ public:
     void resized(plat::Size client) override;
 
 protected:
+    // The window's menus, then the BMP item in the export submenu.
+    void setup() override;
     void drawLayer(int level, plat::DC& dc) override;
     void setDecimals(int d) override;
     // A view or axes change: settings changed, picture layer redrawn.
@@ -139,7 +144,9 @@ protected:
     PictureView pv_;
     Primitives prims_;
     bool settingsChanged_ = false;
-    std::array<ExportState, 4> exports_;
+    std::array<ExportState, 5> exports_;
+    // Metafiles at nine times the screen's resolution (off at start).
+    bool highResolution_ = false;
 
 private:
     std::unique_ptr<plat::Bitmap> measure_;

@@ -324,7 +324,10 @@ bool HeadlessPlatform::chooseFont(Window*, FontChoice&)
 namespace {
 class HeadlessPrinter : public Printer {
 public:
-    explicit HeadlessPrinter(std::vector<PrintedPage>& out) : out_(out) {}
+    HeadlessPrinter(std::vector<PrintedPage>& out, const std::map<Cap, int>& caps, bool fail)
+        : out_(out), caps_(caps), fail_(fail)
+    {
+    }
     bool beginPage() override
     {
         current_ = std::make_unique<RecordingDC>();
@@ -338,18 +341,24 @@ public:
         current_->setCaps(Cap::PhysicalOffsetX, 75);
         current_->setCaps(Cap::PhysicalOffsetY, 75);
         current_->setCaps(Cap::ColorDevice, 1);
+        for (const auto& [c, v] : caps_)
+            current_->setCaps(c, v);
         return true;
     }
     DC& dc() override { return *current_; }
     bool endPage() override
     {
+        if (fail_)
+            return false;
         out_.push_back({std::move(current_)});
         return true;
     }
-    bool finish() override { return true; }
+    bool finish() override { return !fail_; }
 
 private:
     std::vector<PrintedPage>& out_;
+    std::map<Cap, int> caps_;
+    bool fail_ = false;
     std::unique_ptr<RecordingDC> current_;
 };
 } // namespace
@@ -362,7 +371,7 @@ std::unique_ptr<Printer> HeadlessPlatform::startPrinting(Window*, const std::str
     answers_.pop_front();
     if (a == IdCancel || a == IdNo)
         return nullptr;
-    return std::make_unique<HeadlessPrinter>(printed_);
+    return std::make_unique<HeadlessPrinter>(printed_, printerCaps_, printFailure_);
 }
 
 int HeadlessPlatform::pollKey(Window*)
@@ -392,7 +401,12 @@ int HeadlessPlatform::pollKey(Window*)
     return k;
 }
 
-std::unique_ptr<Bitmap> HeadlessPlatform::createBitmap(Size s) { return std::make_unique<MemoryBitmap>(s); }
+std::unique_ptr<Bitmap> HeadlessPlatform::createBitmap(Size s)
+{
+    if (bitmapFailure_)
+        return nullptr;
+    return std::make_unique<MemoryBitmap>(s);
+}
 
 int HeadlessPlatform::screenCaps(Cap c)
 {
@@ -462,12 +476,42 @@ void HeadlessEditor::type(const std::string& s)
 void HeadlessPlatform::setClipboardText(const std::string& text)
 {
     clipboard_ = text;
+    clipPicture_ = {};
+    clipboardChanged();
+}
+
+void HeadlessPlatform::clipboardChanged()
+{
+    ++clipboardChanges_;
     for (HeadlessWindow* w : std::vector<HeadlessWindow*>(windows_))
         if (w->handler())
             w->handler()->clipboardChanged();
 }
 
-void HeadlessPlatform::setClipboardBitmap(const Bitmap&) { setClipboardText(""); }
+void HeadlessPlatform::setClipboardBitmap(const Bitmap& b)
+{
+    ClipboardPicture p;
+    p.bitmap = &b;
+    setClipboardPicture(p);
+}
+
+void HeadlessPlatform::setClipboardPicture(const ClipboardPicture& p)
+{
+    ClipboardRecord r;
+    if (p.bitmap) {
+        r.hasBitmap = true;
+        r.size = p.bitmap->size();
+        r.pixels.reserve(static_cast<size_t>(std::max(0, r.size.w)) * static_cast<size_t>(std::max(0, r.size.h)));
+        for (int y = 0; y < r.size.h; ++y)
+            for (int x = 0; x < r.size.w; ++x)
+                r.pixels.push_back(p.bitmap->pixel(x, y));
+    }
+    r.svg = p.svg;
+    r.emf = p.emf;
+    clipboard_.clear();
+    clipPicture_ = std::move(r);
+    clipboardChanged();
+}
 
 // --- window -----------------------------------------------------------------
 

@@ -33,6 +33,16 @@ struct PrintedPage {
     std::unique_ptr<RecordingDC> dc;
 };
 
+// What the last picture copy put on the clipboard: the image's pixels
+// (row-major from the top) and the SVG and metafile bytes.
+struct ClipboardRecord {
+    bool hasBitmap = false;
+    Size size;
+    std::vector<Color> pixels;
+    std::string svg;
+    std::string emf;
+};
+
 class HeadlessPlatform : public Platform {
 public:
     HeadlessPlatform();
@@ -63,6 +73,17 @@ public:
     void clearMessages() { messages_.clear(); }
     const std::vector<PrintedPage>& printedPages() const { return printed_; }
     std::string clipboard() const { return clipboard_; }
+    // The picture formats of the last copy (empty after a text copy).
+    const ClipboardRecord& clipboardPicture() const { return clipPicture_; }
+    // How many times the clipboard changed.
+    int clipboardChanges() const { return clipboardChanges_; }
+    // The printer's capabilities for the pages of later jobs (the default is
+    // a letter page at 300 dpi with quarter-inch margins).
+    void setPrinterCaps(const std::map<Cap, int>& caps) { printerCaps_ = caps; }
+    // Later print jobs fail when their pages end (a printer gone away).
+    void setPrintFailure(bool fail) { printFailure_ = fail; }
+    // Offscreen bitmaps cannot be made (low memory).
+    void setBitmapFailure(bool fail) { bitmapFailure_ = fail; }
     bool quitRequested() const { return quit_; }
     // Every window created so far that still exists.
     std::vector<HeadlessWindow*> windows() const;
@@ -99,6 +120,7 @@ public:
     // Both tell every window that the clipboard changed.
     void setClipboardText(const std::string& text) override;
     void setClipboardBitmap(const Bitmap&) override;
+    void setClipboardPicture(const ClipboardPicture& p) override;
     int pollKey(Window* w) override;
     void defer(std::function<void()> f) override { deferred_.push_back(std::move(f)); }
     std::unique_ptr<Bitmap> createBitmap(Size s) override;
@@ -140,6 +162,12 @@ private:
     std::vector<HeadlessWindow*> windows_;
     std::vector<HeadlessDialog*> dialogs_;
     std::string clipboard_;
+    ClipboardRecord clipPicture_;
+    int clipboardChanges_ = 0;
+    std::map<Cap, int> printerCaps_;
+    bool printFailure_ = false;
+    bool bitmapFailure_ = false;
+    void clipboardChanged();
     std::string settingsDir_;
     std::string longDate_ = "Sunday, December 6, 2026";
     Size screen_{1280, 1024};

@@ -42,6 +42,14 @@ public:
     virtual bool finish() = 0;
 };
 
+// A picture for the clipboard in several formats at once: the image, and
+// when not empty an SVG and an enhanced metafile of the same picture.
+struct ClipboardPicture {
+    const Bitmap* bitmap = nullptr;
+    std::string svg;
+    std::string emf;
+};
+
 // The boxes: "ok"; "yes", "no" (yes the default); "yes", "no", "cancel";
 // and "yes", "no" with no as the default, for questions where Enter must
 // never do harm (replacing a file).
@@ -79,6 +87,12 @@ public:
     virtual std::string clipboardText() = 0;
     virtual void setClipboardText(const std::string& text) = 0;
     virtual void setClipboardBitmap(const Bitmap& b) = 0;
+    // One clipboard change offering every format of the picture.
+    virtual void setClipboardPicture(const ClipboardPicture& p)
+    {
+        if (p.bitmap)
+            setClipboardBitmap(*p.bitmap);
+    }
 
     // Key polling for long computations: the pending key of the window,
     // upper-cased; 'Q' for one of the window's accelerators; 0 for none.

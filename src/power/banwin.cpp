@@ -372,7 +372,8 @@ void TBanWin::cmPrint()
                  table_.textOut(), fontSlot(0).font, fontSlot(0).pointSize);
     // The heading line, the rule and the empty line start every page.
     out.setTable(3);
-    out.print(*printer);
+    if (out.print(*printer) < 0)
+        ask(plat::MessageKind::Ok, S(Str::PrintJobFailed), S(Str::Hmm));
 }
 
 int TBanWin::readDocument(const std::string& path)

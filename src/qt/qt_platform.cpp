@@ -21,6 +21,7 @@
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QMimeData>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -587,6 +588,20 @@ void QtPlatform::setClipboardText(const std::string& text)
 void QtPlatform::setClipboardBitmap(const plat::Bitmap& b)
 {
     QGuiApplication::clipboard()->setImage(bitmapImage(b));
+}
+
+void QtPlatform::setClipboardPicture(const plat::ClipboardPicture& p)
+{
+    // One change with every format: the image (Qt offers it as image/png
+    // and the other image types), the SVG and the enhanced metafile.
+    auto* data = new QMimeData;
+    if (p.bitmap)
+        data->setImageData(bitmapImage(*p.bitmap));
+    if (!p.svg.empty())
+        data->setData(QStringLiteral("image/svg+xml"), QByteArray(p.svg.data(), static_cast<qsizetype>(p.svg.size())));
+    if (!p.emf.empty())
+        data->setData(QStringLiteral("image/emf"), QByteArray(p.emf.data(), static_cast<qsizetype>(p.emf.size())));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 int QtPlatform::takeKey(QtWindow* w)

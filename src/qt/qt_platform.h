@@ -57,6 +57,7 @@ public:
     std::string clipboardText() override;
     void setClipboardText(const std::string& text) override;
     void setClipboardBitmap(const plat::Bitmap& b) override;
+    void setClipboardPicture(const plat::ClipboardPicture& p) override;
     int pollKey(plat::Window* w) override;
     void defer(std::function<void()> f) override;
     std::unique_ptr<plat::Bitmap> createBitmap(plat::Size s) override;

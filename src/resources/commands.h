@@ -84,6 +84,7 @@
     X(gcm, ExportBmp, 374)                                                                                \
     X(gcm, ImageSize, 90)                                                                                 \
     X(gcm, WithBackColor, 221)                                                                            \
+    X(gcm, HighResolution, 1600)                                                                          \
     X(gcm, Notebook, 75)                                                                                  \
     X(gcm, DecimalPlaces, cm::DecimalPlaces)                                                              \
     X(gcm, DecimalPlacesMisc, 105)                                                                        \

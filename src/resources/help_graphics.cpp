@@ -19,9 +19,19 @@ Format ... (Ctrl+Shift+P)
 Select printer ...
   chooses the printer.
 
-Copy to clipboard / Bitmap to clipboard
-  put the picture on the clipboard, so that you can paste it into a
-  word processor.
+Copy to clipboard
+  puts the picture on the clipboard as an image, as SVG and as an
+  enhanced metafile at once; a word processor or a slide program takes
+  the one it likes best (LibreOffice and Word keep the metafile sharp
+  when it is enlarged).
+
+Bitmap to clipboard
+  puts the drawing area on the clipboard as an image, exactly as you
+  see it on the screen.
+
+High resolution
+  when checked, metafiles (Copy to clipboard, Metafile ...) are drawn
+  at nine times the screen's resolution, for large printouts.
 
 With back color
   when checked, copies include the background colour; otherwise the
@@ -59,6 +69,15 @@ Export graphics
              picANIM.tex shows them as an animation in a LaTeX
              document with \usepackage{pictex}, \usepackage{animate}:
                 \input{picANIM.tex}
+  Metafile ...  an enhanced metafile (.emf) for word processors and
+             slides (LibreOffice, Word, PowerPoint insert it as a
+             picture that stays sharp when enlarged).
+  BMP ...    a bitmap of the drawing area, pixel for pixel, to hand in
+             or to open in any image program.
+
+Print format: the picture's upper left corner goes "horizontal offset"
+  and "vertical offset" from the paper's edges, and the picture is
+  "width" wide; its height follows from the window's shape.
 
 Image size ...
   makes the drawing area a given size. Type the width and the height in

@@ -15,6 +15,7 @@ POPUP "&File"
   MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
   MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   MENUITEM "&With back color", gcm::WithBackColor
+  MENUITEM "&High resolution", gcm::HighResolution
   POPUP "&Export graphics"
     MENUITEM "&EPS ...", gcm::ExportEps
     MENUITEM "&SVG ...", gcm::ExportSvg

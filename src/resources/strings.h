@@ -53,6 +53,14 @@ enum class Str : int {
     Notebook = 93,
     EpsFilesFilter = 96,
     SvgFilesFilter = 97,
+    // Printing, metafiles and bitmaps.
+    BmpFilesFilter = 19,
+    NumberOfFiles = 22,
+    SimultaneousPrint = 23,
+    EmfSaved = 40,
+    BmpFileSaved = 90,
+    EmfFilesFilter = 99,
+    PrintJobFailed = 1600,
     TexFilesFilter = 98,
     StateNameFirst = 100, // "Alabama" .. "Wyoming": 100 + state
     Bins = 150,

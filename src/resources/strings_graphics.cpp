@@ -19,6 +19,7 @@ extern const StringEntry kGraphicsStrings[] = {
     {515, "loop discarded"},
     {516, "no circuit exists"},
     {517, "no path exists"},
+    {1600, "the printer did not take the job"},
 };
 extern const size_t kGraphicsStringsCount = sizeof(kGraphicsStrings) / sizeof(kGraphicsStrings[0]);
 

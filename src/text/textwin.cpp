@@ -269,7 +269,8 @@ void TPreTextWin::cmPrint()
         return;
     const FontSlot& slot = fontSlot(fontSlot_);
     TTextout out(printFormat_.horizontalOffset, printFormat_.verticalOffset, title_, text_, slot.font, slot.pointSize);
-    out.print(*printer);
+    if (out.print(*printer) < 0)
+        ask(plat::MessageKind::Ok, S(Str::PrintJobFailed), S(Str::Hmm));
 }
 
 void TPreTextWin::cmOffsets()

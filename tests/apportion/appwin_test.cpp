@@ -620,6 +620,15 @@ TEST_F(AppWinTest, NewWindowsCascadeBelowTheMainWindow)
     EXPECT_FALSE(ec.left == a.left && ec.top == a.top);
 }
 
+TEST_F(AppWinTest, AFailedPrintJobSaysSo)
+{
+    p.setPrintFailure(true);
+    p.answer(plat::IdOk);
+    click("File|Print");
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: " + S(Str::PrintJobFailed));
+    EXPECT_TRUE(p.printedPages().empty());
+}
+
 TEST_F(AppWinTest, PrintedTableFitsThePageAndRepeatsItsHeading)
 {
     // 94 characters a line: in the window's 12-point font they would run

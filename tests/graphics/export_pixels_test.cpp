@@ -4,7 +4,10 @@
 // and exported; ghostscript renders the EPS, librsvg and poppler the SVG.
 // Per colour, both ways, 95 % of the pixels must have a pixel of the same
 // colour within 2 pixels; the picture turned upside down must not pass.
+#include "emf_walk.h"
 #include "export_helpers.h"
+#include "graphics/export/bmp_writer.h"
+#include "graphics/export/emf_writer.h"
 #include "graphics/export/eps_writer.h"
 #include "graphics/export/svg_writer.h"
 #include "graphics/primitives.h"
@@ -229,4 +232,45 @@ TEST_F(PixelTest, LibrsvgDrawsTheSvgLikeTheScreen)
     EXPECT_TRUE(looksAlike(s, img)) << matched(s, img, Red) << " " << matched(img, s, Red) << " "
                                     << matched(s, img, Blue) << " " << matched(img, s, Blue);
     EXPECT_FALSE(looksAlike(s, flipped(img)));
+}
+
+// The metafile through emf2svg and librsvg against the BMP of the screen
+// picture (read back through ImageMagick).
+TEST_F(PixelTest, Emf2svgDrawsTheMetafileLikeTheBmp)
+{
+    for (const char* tool : {"emf2svg-conv", "rsvg-convert", "convert"})
+        if (!haveTool(tool))
+            GTEST_SKIP() << tool << " is not installed";
+    plat::MemoryBitmap bmp({view.W, view.H});
+    bmp.fill(plat::rgb(255, 255, 255));
+    prims->output().clear();
+    picture(bmp.dc());
+    ASSERT_TRUE(writeFileAtomically(dir + "/pic.bmp", bmpBytes(pixelsOf(bmp), 96, 96)));
+    EmfSettings s;
+    s.width = view.W;
+    s.height = view.H; // no physical size: 25.4 / 96 mm a pixel
+    EmfWriter emf(s, nullptr);
+    picture(emf);
+    const std::string bytes = emf.finish();
+    ASSERT_TRUE(writeFileAtomically(dir + "/pic.emf", bytes));
+    // emf2svg draws the bounds' box: put it back at the bounds' corner.
+    const emfwalk::Walk k = emfwalk::walk(bytes);
+    ASSERT_TRUE(k.faults.empty()) << emfwalk::faults(k);
+    std::string out;
+    ASSERT_EQ(run("convert " + dir + "/pic.bmp " + dir + "/bmp.ppm", &out), 0) << out;
+    ASSERT_EQ(run("emf2svg-conv -i " + dir + "/pic.emf -o " + dir + "/emf.svg", &out), 0) << out;
+    ASSERT_EQ(run("rsvg-convert -b white -o " + dir + "/emf.png " + dir + "/emf.svg", &out), 0) << out;
+    ASSERT_EQ(run("convert -size " + formatInt(view.W) + "x" + formatInt(view.H) + " xc:white " + dir +
+                      "/emf.png -geometry +" + formatInt(k.bounds[0]) + "+" + formatInt(k.bounds[1]) +
+                      " -composite -alpha off -depth 8 " + dir + "/emf.ppm",
+                  &out),
+              0)
+        << out;
+    Image ref, img;
+    ASSERT_TRUE(readPpm(dir + "/bmp.ppm", ref));
+    ASSERT_TRUE(readPpm(dir + "/emf.ppm", img));
+    EXPECT_TRUE(looksAlike(screen(), ref));
+    EXPECT_TRUE(looksAlike(ref, img)) << matched(ref, img, Red) << " " << matched(img, ref, Red) << " "
+                                      << matched(ref, img, Blue) << " " << matched(img, ref, Blue);
+    EXPECT_FALSE(looksAlike(ref, flipped(img)));
 }

@@ -212,3 +212,12 @@ TEST_F(BanWinTest, WorksheetColoursInAFileSurviveOpeningAndSaving)
     EXPECT_EQ(back.weights, doc.weights);
     EXPECT_EQ(back.quota, 6);
 }
+
+TEST_F(BanWinTest, AFailedPrintJobSaysSo)
+{
+    p.setPrintFailure(true);
+    p.answer(plat::IdOk);
+    click("File|Print");
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: " + S(Str::PrintJobFailed));
+    EXPECT_TRUE(p.printedPages().empty());
+}

@@ -10,7 +10,10 @@
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QUANDEL_QT_TESTS_ON_DISPLAY=1 keeps the display (xvfb-run), for the
+    // tests that talk to X tools such as xclip.
+    if (qgetenv("QUANDEL_QT_TESTS_ON_DISPLAY") != "1")
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");

@@ -76,6 +76,7 @@ const Pinned kMenuItems[] = {
         {"PICMENU", "File|Copy to clipboard", 311},
         {"PICMENU", "File|Bitmap to clipboard", 310},
         {"PICMENU", "File|With back color", 221},
+        {"PICMENU", "File|High resolution", 1600},
         {"PICMENU", "File|Export graphics|EPS ...", 85},
         {"PICMENU", "File|Export graphics|SVG ...", 87},
         {"PICMENU", "File|Export graphics|PiCTeX ...", 70},

@@ -122,4 +122,10 @@ TEST_F(HeadlessTest, PrintCommandDrivesThePrinter)
     p.answer(plat::IdCancel);
     win(tw->window()).click(textcmd::Print);
     EXPECT_EQ(p.printedPages().size(), 3u);
+    // A printer that fails says so.
+    p.setPrintFailure(true);
+    p.answer(plat::IdOk);
+    win(tw->window()).click(textcmd::Print);
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: " + S(Str::PrintJobFailed));
+    p.setPrintFailure(false);
 }

@@ -3,6 +3,7 @@
 #include "core/msgcode.h"
 
 #include "core/fileio.h"
+#include "graphics/export/device_output.h"
 #include "graphics/export/eps_writer.h"
 #include "graphics/export/export_common.h"
 #include "graphics/export/pictex_writer.h"
@@ -78,8 +79,8 @@ void TPreTeXDlg::init(plat::Dialog& d)
 {
     using namespace texctl;
     const bool tex = use_ == ExportFormat::PicTeX, svg = use_ == ExportFormat::Svg;
-    if (use_ == ExportFormat::Eps) {
-        d.setTitle("EPS");
+    if (use_ == ExportFormat::Eps || use_ == ExportFormat::Bmp || use_ == ExportFormat::Emf) {
+        d.setTitle(use_ == ExportFormat::Eps ? "EPS" : use_ == ExportFormat::Bmp ? "BMP" : "EMF");
     } else if (svg) {
         d.setTitle(S(Str::SvgSettings));
         d.setText(WidthLabel, S(Str::Width));
@@ -303,6 +304,7 @@ void exportPicture(TVELWing& win, ExportFormat f)
 
 void registerPictureExports()
 {
+    registerDeviceOutputs();
     TVELWing::setExportDriver(gcm::ExportEps, [](TVELWing& w) { exportPicture(w, ExportFormat::Eps); });
     TVELWing::setExportDriver(gcm::ExportSvg, [](TVELWing& w) { exportPicture(w, ExportFormat::Svg); });
     TVELWing::setExportDriver(gcm::ExportPicTeX, [](TVELWing& w) { exportPicture(w, ExportFormat::PicTeX); });
@@ -312,6 +314,7 @@ void unregisterPictureExports()
 {
     for (int id : {gcm::ExportEps, gcm::ExportSvg, gcm::ExportPicTeX})
         TVELWing::setExportDriver(id, nullptr);
+    unregisterDeviceOutputs();
 }
 
 } // namespace quan

@@ -1,0 +1,106 @@
+// Printing from the graph window: Simulprint prints saved graph files one
+// per page and gives the window its own document back from memory.
+#include "graphics/export/picture_export.h"
+#include "graphs/grawin.h"
+#include "resources/strings.h"
+#include "shell/shell_fixture.h"
+
+using namespace quan;
+using namespace quan::test;
+
+namespace {
+
+class GraPrintTest : public HeadlessTest {
+protected:
+    void SetUp() override
+    {
+        HeadlessTest::SetUp();
+        registerPictureExports();
+        frame = std::make_unique<TQuanFrame>();
+        frame->registerKind(WindowKind::Graphs,
+                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
+        frame->create("");
+        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
+        ASSERT_NE(win, nullptr);
+    }
+    void TearDown() override
+    {
+        frame.reset();
+        unregisterPictureExports();
+        HeadlessTest::TearDown();
+    }
+    void paste(const std::string& text)
+    {
+        p.setClipboardText(text);
+        if (win->changed())
+            p.answer(plat::IdNo);
+        const int id = static_cast<plat::HeadlessWindow*>(win->window())->findCommand("File|Paste|Coordinates");
+        ASSERT_NE(id, 0);
+        static_cast<plat::HeadlessWindow*>(win->window())->click(id);
+    }
+    // Saves the window's graph under a name.
+    void saveAs(const std::string& file)
+    {
+        ASSERT_TRUE(win->writeDocument(file));
+    }
+    std::string bytesOfWindow()
+    {
+        const std::string f = path("now.gra");
+        std::string b;
+        EXPECT_TRUE(win->writeDocument(f));
+        EXPECT_TRUE(readWholeFile(f, b));
+        return b;
+    }
+
+    std::unique_ptr<TQuanFrame> frame;
+    TGraWin* win = nullptr;
+};
+
+} // namespace
+
+TEST_F(GraPrintTest, ThreeFilesThreePagesAndTheUnsavedGraphSurvives)
+{
+    paste("3  -2 -2  2 -2  0 2  1  0 1");
+    saveAs(path("a.gra"));
+    paste("4  -1 -1  1 -1  1 1  -1 1  1  0 1");
+    saveAs(path("b.gra"));
+    paste("2  0 0  1 1  1  0 1");
+    saveAs(path("c.gra"));
+    // The window's own graph: unnamed and changed.
+    paste("5  0 0  1 0  2 0  3 0  4 0  1  0 1");
+    ASSERT_FALSE(win->named());
+    win->setChanged(true);
+    const std::string before = bytesOfWindow();
+    const std::string name = win->fileName();
+    const ViewState view = win->view();
+
+    p.input(std::string("3"));
+    p.file(path("a.gra"));
+    p.file(path("b.gra"));
+    p.file(path("c.gra"));
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_EQ(p.printedPages().size(), 3u);
+    EXPECT_EQ(bytesOfWindow(), before);
+    EXPECT_FALSE(win->named());
+    EXPECT_TRUE(win->changed());
+    EXPECT_EQ(win->fileName(), name);
+    EXPECT_EQ(win->view().xmin, view.xmin);
+    EXPECT_EQ(win->view().W, view.W);
+}
+
+TEST_F(GraPrintTest, ACorruptFileGetsItsMessageAndNoPage)
+{
+    paste("3  -2 -2  2 -2  0 2  1  0 1");
+    saveAs(path("a.gra"));
+    ASSERT_TRUE(writeFileAtomically(path("bad.gra"), std::string("not a graph")));
+    p.clearMessages();
+    p.input(std::string("2"));
+    p.file(path("bad.gra"));
+    p.file(path("a.gra"));
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    ASSERT_FALSE(p.messages().empty());
+    EXPECT_EQ(p.messages().front(), "message: hmm ...: " + messageText(11));
+}
