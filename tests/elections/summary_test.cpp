@@ -180,6 +180,8 @@ TEST(Summary, WidthsFollowTheLargestNumbers)
     // w1 = 10 + 2, w2 = 19 + 4: 1999999998000000000 has 19 digits.
     EXPECT_EQ(lines[2], std::string(12, ' ') + std::string(11, ' ') + "1" + std::string(11, ' ') + "2" +
                             std::string(17, ' ') + "points");
-    EXPECT_EQ(lines[4], "A" + std::string(13, ' ') + "2000000000" + std::string(3, ' ') + "147483647" +
-                            std::string(4, ' ') + "1999999998000000000");
+    std::string want = "A";
+    want.append(13, ' ').append("2000000000").append(3, ' ').append("147483647").append(4, ' ');
+    want.append("1999999998000000000");
+    EXPECT_EQ(lines[4], want);
 }

@@ -216,10 +216,10 @@ TEST_F(GraTreesTest, ExactColouringStoppedByQ)
     }
     text = formatInt(n) + " vertices";
     for (int v = 0; v < n; ++v)
-        text += " " + formatInt(v % 10) + " " + formatInt(v / 10);
-    text += " " + formatInt(static_cast<long long>(e.size())) + " edges";
+        text.append(" ").append(formatInt(v % 10)).append(" ").append(formatInt(v / 10));
+    text.append(" ").append(formatInt(static_cast<long long>(e.size()))).append(" edges");
     for (auto [a, b] : e)
-        text += " " + formatInt(a) + " " + formatInt(b);
+        text.append(" ").append(formatInt(a)).append(" ").append(formatInt(b));
     paste(text);
     ASSERT_EQ(g().count(), 95);
     click("Algo|Welsh-Powell");

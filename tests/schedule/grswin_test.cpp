@@ -560,8 +560,11 @@ TEST_F(GrSWinTest, FilesAcrossKinds)
 TEST_F(GrSWinTest, FileHelpNamesEveryPasteRefusal)
 {
     const std::string& h = helpText("QNSFILEH");
-    for (int code : {14, 9, 106, 101, 17, 105, 6})
-        EXPECT_NE(h.find("\"" + messageText(code) + "\""), std::string::npos) << messageText(code);
+    for (int code : {14, 9, 106, 101, 17, 105, 6}) {
+        std::string quoted = "\"";
+        quoted.append(messageText(code)).append("\"");
+        EXPECT_NE(h.find(quoted), std::string::npos) << messageText(code);
+    }
     for (const char* entry : {"GRID POINTS", "WEIGHT RANGE"})
         EXPECT_NE(h.find(entry), std::string::npos) << entry;
     EXPECT_NE(helpText("QNSMISCH").find("COPY DIGRAPH"), std::string::npos);

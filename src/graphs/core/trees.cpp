@@ -266,9 +266,9 @@ std::string dijkstraPaths(const Graph& g, int root, const std::vector<int32_t>& 
             if (x == root)
                 break;
         }
-        s += g.messageName(static_cast<int>(v)) + " " + formatInt(dist[v]) + ":";
+        s.append(g.messageName(static_cast<int>(v))).append(" ").append(formatInt(dist[v])).append(":");
         for (auto it = path.rbegin(); it != path.rend(); ++it)
-            s += " " + g.messageName(*it);
+            s.append(" ").append(g.messageName(*it));
         s += kEol;
     }
     return s;
