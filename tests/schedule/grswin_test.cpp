@@ -581,7 +581,8 @@ TEST_F(GrSWinTest, PrintAndExportsCarryTheChart)
     ASSERT_EQ(win->schedule().finishing, 27);
     const std::vector<std::string> marks{"0", "7", "8", "12", "14", "19", "22", "23", "27"};
 
-    // The outputs whose writers the graphics core does not have yet say so.
+    // Without the device outputs registered (the program registers them at
+    // start) these outputs answer "not yet available".
     for (const char* item : {"File|Print ...", "File|Copy to clipboard", "File|Bitmap to clipboard",
                              "File|Export graphics|Metafile ...", "File|Export graphics|BMP ..."}) {
         p.clearMessages();
@@ -643,4 +644,57 @@ TEST_F(GrSWinTest, OpenLastReopensTheScheduleFile)
     EXPECT_EQ(again.priorityList(), "ADGFBHCE");
     EXPECT_EQ(again.processors(), 5);
     EXPECT_EQ(again.graph().count(), 8);
+}
+
+// The device outputs on example 1's critical-path chart on 2 processors:
+// the printed page holds the digraph's names and times and the chart's
+// processor numbers, task cells and marks (worked by hand: E 0-8, F 8-14,
+// G 14-23, H 23-27 on processor 1; B 0-7, A 7-12, C 14-19, D 19-22 on 2).
+TEST_F(GrSWinTest, ThePrintedPageCarriesTheChart)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_EQ(win->schedule().finishing, 27);
+    registerPictureExports();
+    p.answer(plat::IdOk);
+    click("File|Print ...");
+    ASSERT_EQ(p.printedPages().size(), 1u);
+    const std::vector<std::string> texts = p.printedPages()[0].dc->texts();
+    for (const char* t : {"0", "7", "8", "12", "14", "19", "22", "23", "27"})
+        EXPECT_GE(countOf(texts, t), 1) << t;
+    // Each name beside its task and in its cell; 1 and 2 for the rows.
+    for (const char* n : {"A", "B", "C", "D", "E", "F", "G", "H"})
+        EXPECT_EQ(countOf(texts, n), 2) << n;
+    EXPECT_GE(countOf(texts, "1"), 1);
+    EXPECT_GE(countOf(texts, "2"), 1);
+    // The chart is still there afterwards.
+    EXPECT_TRUE(win->hasSchedule());
+    unregisterPictureExports();
+}
+
+// Simulprint reads other files into the window and gives it its own
+// document back; the chart of that document, not stored in files, comes
+// back with it.
+TEST_F(GrSWinTest, SimulprintGivesTheChartBack)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    p.file(path("one.grs"));
+    click("File|Save As");
+    win->loadExample(2);
+    apply("EIACBFHDG", 3);
+    const int32_t finishing = win->schedule().finishing;
+    ASSERT_TRUE(win->hasSchedule());
+    registerPictureExports();
+    p.input(std::string("1"));
+    p.file(path("one.grs"));
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    EXPECT_EQ(p.unusedScript(), "");
+    EXPECT_EQ(g().count(), 9);
+    ASSERT_TRUE(win->hasSchedule());
+    EXPECT_EQ(win->schedule().finishing, finishing);
+    EXPECT_EQ(win->processors(), 3);
+    unregisterPictureExports();
 }
