@@ -698,3 +698,49 @@ TEST_F(GrSWinTest, SimulprintGivesTheChartBack)
     EXPECT_EQ(win->processors(), 3);
     unregisterPictureExports();
 }
+
+// Pastes at the edges of what the reals hold (every task on one point, a
+// 4000-digit coordinate, places far apart, a tiny one): accepted, drawn,
+// applied, exported and saved; copy Digraph pasted back gives its text again.
+TEST_F(GrSWinTest, ExtremePlacesPasteDrawApplyAndCopyBack)
+{
+    registerPictureExports();
+    const std::string huge(4000, '9');
+    const std::string texts[] = {"3 0 0 0 0 0 0 1 1 1 2 1 2 2 3", "2 " + huge + " 0 " + huge + " 1 5 6 1 1 2",
+                                 "2 -" + huge + " 0 " + huge + " 0 5 6 1 1 2", "1 0 0 32767",
+                                 "2 0.0000000000000000000000000000001 0 0 0 5 6"};
+    const int counts[] = {3, 2, 2, 1, 2};
+    const int32_t finishing[] = {3, 11, 11, 32767, 6};
+    for (size_t k = 0; k < std::size(texts); ++k) {
+        p.setClipboardText(texts[k]);
+        if (win->changed())
+            p.answer(plat::IdNo);
+        click("File|New|Paste");
+        ASSERT_EQ(g().count(), counts[k]) << k;
+        picture();
+        apply(win->priorityList(), 2);
+        ASSERT_TRUE(win->hasSchedule()) << k;
+        EXPECT_EQ(win->schedule().finishing, finishing[k]) << k;
+        picture();
+        const std::string stem = path("x" + std::to_string(k));
+        p.file(stem + ".eps");
+        click("File|Export graphics|EPS ...");
+        p.file(stem + ".svg");
+        p.press("PICTEX", 1);
+        click("File|Export graphics|SVG ...");
+        p.file(stem + ".grs");
+        click("File|Save As");
+        win->notebook().setNotes("");
+        click("Misc|copy Digraph");
+        const std::string first = win->notebook().notes();
+        p.setClipboardText(first);
+        p.answer(plat::IdNo);
+        click("File|New|Paste");
+        win->notebook().setNotes("");
+        click("Misc|copy Digraph");
+        EXPECT_EQ(win->notebook().notes(), first) << k;
+        EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    }
+    EXPECT_EQ(p.unusedScript(), "");
+    unregisterPictureExports();
+}
