@@ -744,3 +744,28 @@ TEST_F(GrSWinTest, ExtremePlacesPasteDrawApplyAndCopyBack)
     EXPECT_EQ(p.unusedScript(), "");
     unregisterPictureExports();
 }
+
+// A pair and its reverse ("1 2" and "2 1"): one edge running both ways,
+// drawn with an arrowhead at each end, refused by the three buttons.
+TEST_F(GrSWinTest, APairAndItsReverseRunBothWays)
+{
+    p.setClipboardText("2 0 0 4 0 5 6 2 1 2 2 1");
+    if (win->changed())
+        p.answer(plat::IdNo);
+    click("File|New|Paste");
+    ASSERT_EQ(g().count(), 2);
+    EXPECT_EQ(g().Direction(0, 1), 2);
+    win->axes().solidArrowheads = true;
+    const plat::RecordingDC& rec = picture();
+    int heads = 0;
+    for (const plat::DrawOp& op : rec.ops())
+        heads += op.kind == plat::DrawOp::Polygon && op.pts.size() == 3;
+    EXPECT_EQ(heads, 2);
+    p.clearMessages();
+    p.press("SCHED", schedctl::Apply);
+    p.press("SCHED", schedctl::CriticalPath);
+    p.press("SCHED", schedctl::Sort);
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{hmm(6), hmm(6), hmm(6)}));
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(p.unusedScript(), "");
+}
