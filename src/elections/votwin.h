@@ -137,6 +137,10 @@ public:
     // A dragged candidate: valences and repaint, but the election has not
     // changed, so the document is not marked.
     void graphChanged() override;
+    // The majority cycle is drawn over the whole tournament: the graph
+    // window's "Solution only" (which has no menu entry here) would hide
+    // every edge off the cycle and leave its arrowhead behind.
+    bool solutionOnly() const override { return false; }
 
 protected:
     void setup() override;

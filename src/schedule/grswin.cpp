@@ -632,6 +632,20 @@ void TGrSWin::command(int id)
     case schedcmd::CopyDigraph: cmCopyDigraph(); return;
     case schedcmd::GridPoints: cmGridPoints(); return;
     case schedcmd::WeightRange: cmWeightRange(); return;
+    case gcm::Simulprint: {
+        // Simulprint reads the chosen files into this window and then its
+        // own document back; the schedule is not part of a file, so it is
+        // kept here and given back with the digraph it was made for.
+        const Schedule kept = schedule_;
+        const std::vector<int> key = scheduledKey_;
+        TPreGrSWin::command(id);
+        if (!kept.empty() && !hasSchedule() && digraphKey() == key) {
+            schedule_ = kept;
+            scheduledKey_ = key;
+            invalidateLayer(Picture);
+        }
+        return;
+    }
     case schedcmd::HomeWeights:
     case schedcmd::OffsetWeights: {
         const int16_t d = id == schedcmd::HomeWeights ? 0 : 10;

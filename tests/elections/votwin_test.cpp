@@ -948,3 +948,35 @@ TEST_F(VotWinTest, VotIniRemembersTheElectionForOpenLast)
     EXPECT_TRUE(again.election().switches().graph);
     EXPECT_EQ(again.graph().source(), 4);
 }
+
+TEST_F(VotWinTest, TheCycleIsDrawnOverEveryEdgeOfTheTournament)
+{
+    // A B C in a cycle, D last on every ballot: D loses to each of them
+    // 3 to 0. All six edges are drawn, the cycle's three a second time in
+    // the solution's width, and every edge carries its arrowhead.
+    click("View|Graph");
+    p.answer(plat::IdNo);
+    manager().type(votctl::Names, "ABCD");
+    manager().press(votctl::NewNames);
+    p.setClipboardText("1 ABCD\r\n1 BCAD\r\n1 CABD\r\n");
+    p.answer(plat::IdNo);
+    manager().press(votctl::PasteProfile);
+    ASSERT_EQ(win->election().total(), 3);
+    ASSERT_EQ(win->graph().solution.summary, "majority cycle: A B C");
+    win->axes().solidArrowheads = true;
+    const plat::RecordingDC& rec = pictureOf(win);
+    EXPECT_EQ(arrowheads(rec), 6);
+    auto near = [](plat::Point a, plat::Point b) { return std::abs(a.x - b.x) <= 2 && std::abs(a.y - b.y) <= 2; };
+    auto segments = [&](int a, int b) {
+        int n = 0;
+        const plat::Point pa = win->devicePoint(a), pb = win->devicePoint(b);
+        for (const plat::DrawOp& op : rec.ops())
+            n += op.kind == plat::DrawOp::Line && op.pts.size() == 2 &&
+                 ((near(op.pts[0], pa) && near(op.pts[1], pb)) || (near(op.pts[0], pb) && near(op.pts[1], pa)));
+        return n;
+    };
+    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {0, 2}})
+        EXPECT_EQ(segments(a, b), 2) << a << b;
+    for (int a = 0; a < 3; ++a)
+        EXPECT_EQ(segments(a, 3), 1) << a;
+}

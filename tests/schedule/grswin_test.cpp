@@ -581,7 +581,8 @@ TEST_F(GrSWinTest, PrintAndExportsCarryTheChart)
     ASSERT_EQ(win->schedule().finishing, 27);
     const std::vector<std::string> marks{"0", "7", "8", "12", "14", "19", "22", "23", "27"};
 
-    // The outputs whose writers the graphics core does not have yet say so.
+    // Without the device outputs registered (the program registers them at
+    // start) these outputs answer "not yet available".
     for (const char* item : {"File|Print ...", "File|Copy to clipboard", "File|Bitmap to clipboard",
                              "File|Export graphics|Metafile ...", "File|Export graphics|BMP ..."}) {
         p.clearMessages();
@@ -643,4 +644,128 @@ TEST_F(GrSWinTest, OpenLastReopensTheScheduleFile)
     EXPECT_EQ(again.priorityList(), "ADGFBHCE");
     EXPECT_EQ(again.processors(), 5);
     EXPECT_EQ(again.graph().count(), 8);
+}
+
+// The device outputs on example 1's critical-path chart on 2 processors:
+// the printed page holds the digraph's names and times and the chart's
+// processor numbers, task cells and marks (worked by hand: E 0-8, F 8-14,
+// G 14-23, H 23-27 on processor 1; B 0-7, A 7-12, C 14-19, D 19-22 on 2).
+TEST_F(GrSWinTest, ThePrintedPageCarriesTheChart)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    ASSERT_EQ(win->schedule().finishing, 27);
+    registerPictureExports();
+    p.answer(plat::IdOk);
+    click("File|Print ...");
+    ASSERT_EQ(p.printedPages().size(), 1u);
+    const std::vector<std::string> texts = p.printedPages()[0].dc->texts();
+    for (const char* t : {"0", "7", "8", "12", "14", "19", "22", "23", "27"})
+        EXPECT_GE(countOf(texts, t), 1) << t;
+    // Each name beside its task and in its cell; 1 and 2 for the rows.
+    for (const char* n : {"A", "B", "C", "D", "E", "F", "G", "H"})
+        EXPECT_EQ(countOf(texts, n), 2) << n;
+    EXPECT_GE(countOf(texts, "1"), 1);
+    EXPECT_GE(countOf(texts, "2"), 1);
+    // The chart is still there afterwards.
+    EXPECT_TRUE(win->hasSchedule());
+    unregisterPictureExports();
+}
+
+// Simulprint reads other files into the window and gives it its own
+// document back; the chart of that document, not stored in files, comes
+// back with it.
+TEST_F(GrSWinTest, SimulprintGivesTheChartBack)
+{
+    win->loadExample(1);
+    apply("EFGCBAHD", 2);
+    p.file(path("one.grs"));
+    click("File|Save As");
+    win->loadExample(2);
+    apply("EIACBFHDG", 3);
+    const int32_t finishing = win->schedule().finishing;
+    ASSERT_TRUE(win->hasSchedule());
+    registerPictureExports();
+    p.input(std::string("1"));
+    p.file(path("one.grs"));
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    EXPECT_EQ(p.unusedScript(), "");
+    EXPECT_EQ(g().count(), 9);
+    ASSERT_TRUE(win->hasSchedule());
+    EXPECT_EQ(win->schedule().finishing, finishing);
+    EXPECT_EQ(win->processors(), 3);
+    unregisterPictureExports();
+}
+
+// Pastes at the edges of what the reals hold (every task on one point, a
+// 4000-digit coordinate, places far apart, a tiny one): accepted, drawn,
+// applied, exported and saved; copy Digraph pasted back gives its text again.
+TEST_F(GrSWinTest, ExtremePlacesPasteDrawApplyAndCopyBack)
+{
+    registerPictureExports();
+    const std::string huge(4000, '9');
+    const std::string texts[] = {"3 0 0 0 0 0 0 1 1 1 2 1 2 2 3", "2 " + huge + " 0 " + huge + " 1 5 6 1 1 2",
+                                 "2 -" + huge + " 0 " + huge + " 0 5 6 1 1 2", "1 0 0 32767",
+                                 "2 0.0000000000000000000000000000001 0 0 0 5 6"};
+    const int counts[] = {3, 2, 2, 1, 2};
+    const int32_t finishing[] = {3, 11, 11, 32767, 6};
+    for (size_t k = 0; k < std::size(texts); ++k) {
+        p.setClipboardText(texts[k]);
+        if (win->changed())
+            p.answer(plat::IdNo);
+        click("File|New|Paste");
+        ASSERT_EQ(g().count(), counts[k]) << k;
+        picture();
+        apply(win->priorityList(), 2);
+        ASSERT_TRUE(win->hasSchedule()) << k;
+        EXPECT_EQ(win->schedule().finishing, finishing[k]) << k;
+        picture();
+        const std::string stem = path("x" + std::to_string(k));
+        p.file(stem + ".eps");
+        click("File|Export graphics|EPS ...");
+        p.file(stem + ".svg");
+        p.press("PICTEX", 1);
+        click("File|Export graphics|SVG ...");
+        p.file(stem + ".grs");
+        click("File|Save As");
+        win->notebook().setNotes("");
+        click("Misc|copy Digraph");
+        const std::string first = win->notebook().notes();
+        p.setClipboardText(first);
+        p.answer(plat::IdNo);
+        click("File|New|Paste");
+        win->notebook().setNotes("");
+        click("Misc|copy Digraph");
+        EXPECT_EQ(win->notebook().notes(), first) << k;
+        EXPECT_EQ(hmms(), 0) << p.lastMessage();
+    }
+    EXPECT_EQ(p.unusedScript(), "");
+    unregisterPictureExports();
+}
+
+// A pair and its reverse ("1 2" and "2 1"): one edge running both ways,
+// drawn with an arrowhead at each end, refused by the three buttons.
+TEST_F(GrSWinTest, APairAndItsReverseRunBothWays)
+{
+    p.setClipboardText("2 0 0 4 0 5 6 2 1 2 2 1");
+    if (win->changed())
+        p.answer(plat::IdNo);
+    click("File|New|Paste");
+    ASSERT_EQ(g().count(), 2);
+    EXPECT_EQ(g().Direction(0, 1), 2);
+    win->axes().solidArrowheads = true;
+    const plat::RecordingDC& rec = picture();
+    int heads = 0;
+    for (const plat::DrawOp& op : rec.ops())
+        heads += op.kind == plat::DrawOp::Polygon && op.pts.size() == 3;
+    EXPECT_EQ(heads, 2);
+    p.clearMessages();
+    p.press("SCHED", schedctl::Apply);
+    p.press("SCHED", schedctl::CriticalPath);
+    p.press("SCHED", schedctl::Sort);
+    EXPECT_EQ(p.messages(), (std::vector<std::string>{hmm(6), hmm(6), hmm(6)}));
+    EXPECT_FALSE(win->hasSchedule());
+    EXPECT_EQ(p.unusedScript(), "");
 }
