@@ -867,11 +867,33 @@ bool clearsSolution(int id)
     }
 }
 
+// Commands of that list which ask to save changes before their work.
+bool asksToSaveFirst(int id)
+{
+    switch (id) {
+    case grcmd::PasteCoordinates:
+    case grcmd::PasteAdjacencies:
+    case grcmd::PasteGraph6:
+    case grcmd::PasteLcf:
+    case grcmd::Eulerian:
+    case grcmd::Orient:
+    case grcmd::Complement:
+    case grcmd::Complete:
+    case grcmd::Distances: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 void TGraWin::command(int id)
 {
     if (graph_.distanceRank && clearsSolution(id)) {
+        // The question comes first: a cancelled command leaves the tree and
+        // its temporary graph as they are. (The command's own question is
+        // then not asked again: the changes were saved or given up.)
+        if (asksToSaveFirst(id) && !saveChangesGate())
+            return;
         dropDistanceRankGraph(graph_);
         invalidateLayer(Picture);
     }
