@@ -894,8 +894,11 @@ void TGraWin::command(int id)
         // then not asked again: the changes were saved or given up.)
         if (asksToSaveFirst(id) && !saveChangesGate())
             return;
-        dropDistanceRankGraph(graph_);
-        invalidateLayer(Picture);
+        // Dijkstra removes it once its root prompt is answered.
+        if (id != grcmd::Dijkstra) {
+            dropDistanceRankGraph(graph_);
+            invalidateLayer(Picture);
+        }
     }
     switch (id) {
     case grcmd::Kruskal:
@@ -1154,6 +1157,9 @@ int TGraWin::cmTrees(int id)
         int root = -1;
         if (!askStartVertex(root))
             return -1;
+        // Answered: the temporary distance-rank graph of a tree on points
+        // goes before the search (a cancelled prompt keeps the tree).
+        dropDistanceRankGraph(graph_);
         CircuitRun run = circuitRun();
         std::vector<int32_t> dist;
         code = DijkstraTree(graph_, root, run, tw, &dist);
