@@ -867,13 +867,38 @@ bool clearsSolution(int id)
     }
 }
 
+// Commands of that list which ask to save changes before their work.
+bool asksToSaveFirst(int id)
+{
+    switch (id) {
+    case grcmd::PasteCoordinates:
+    case grcmd::PasteAdjacencies:
+    case grcmd::PasteGraph6:
+    case grcmd::PasteLcf:
+    case grcmd::Eulerian:
+    case grcmd::Orient:
+    case grcmd::Complement:
+    case grcmd::Complete:
+    case grcmd::Distances: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 void TGraWin::command(int id)
 {
     if (graph_.distanceRank && clearsSolution(id)) {
-        dropDistanceRankGraph(graph_);
-        invalidateLayer(Picture);
+        // The question comes first: a cancelled command leaves the tree and
+        // its temporary graph as they are. (The command's own question is
+        // then not asked again: the changes were saved or given up.)
+        if (asksToSaveFirst(id) && !saveChangesGate())
+            return;
+        // Dijkstra removes it once its root prompt is answered.
+        if (id != grcmd::Dijkstra) {
+            dropDistanceRankGraph(graph_);
+            invalidateLayer(Picture);
+        }
     }
     switch (id) {
     case grcmd::Kruskal:
@@ -1132,6 +1157,9 @@ int TGraWin::cmTrees(int id)
         int root = -1;
         if (!askStartVertex(root))
             return -1;
+        // Answered: the temporary distance-rank graph of a tree on points
+        // goes before the search (a cancelled prompt keeps the tree).
+        dropDistanceRankGraph(graph_);
         CircuitRun run = circuitRun();
         std::vector<int32_t> dist;
         code = DijkstraTree(graph_, root, run, tw, &dist);

@@ -125,6 +125,48 @@ TEST_F(GraTreesTest, KruskalOnPointsThenCompleteKeepsItsEdges)
     EXPECT_EQ(p.lastMessage(), hmm(9));
 }
 
+TEST_F(GraTreesTest, CancellingTheSaveQuestionKeepsTheTreeOnPoints)
+{
+    paste(kPoints);
+    click("Algo|MST|Kruskal");
+    ASSERT_TRUE(g().distanceRank);
+    ASSERT_TRUE(win->changed());
+    // Cancel at "save changes?": Complement does nothing, the tree and its
+    // six temporary edges stay.
+    p.answer(plat::IdCancel);
+    click("Edit|Complement");
+    EXPECT_TRUE(g().distanceRank);
+    EXPECT_EQ(g().edgeCount(), 6);
+    EXPECT_EQ(g().solution.summary, "Kruskal tree; total weight = 17.00");
+    p.setClipboardText("C~");
+    p.answer(plat::IdCancel);
+    click("File|Paste|Graph6 notation");
+    EXPECT_TRUE(g().distanceRank);
+    EXPECT_EQ(g().solution.summary, "Kruskal tree; total weight = 17.00");
+    // A cancelled root prompt keeps the tree too; an answered one removes
+    // the temporary edges, so A reaches nothing and the tree has no edge.
+    p.input(std::nullopt);
+    click("Algo|Dijkstra ...");
+    EXPECT_TRUE(g().distanceRank);
+    EXPECT_EQ(g().edgeCount(), 6);
+    EXPECT_EQ(g().solution.summary, "Kruskal tree; total weight = 17.00");
+    p.input(std::string("A"));
+    click("Algo|Dijkstra ...");
+    EXPECT_FALSE(g().distanceRank);
+    EXPECT_EQ(g().edgeCount(), 0);
+    EXPECT_EQ(g().solution.summary, "Dijkstra root A; total weight = 0");
+    // Kruskal again, then Complement answered: the question is asked once,
+    // the temporary edges go, and the complement of the four points alone
+    // is K4.
+    click("Algo|MST|Kruskal");
+    ASSERT_TRUE(g().distanceRank);
+    p.answer(plat::IdNo);
+    click("Edit|Complement");
+    EXPECT_FALSE(g().distanceRank);
+    EXPECT_EQ(g().edgeCount(), 6);
+    EXPECT_EQ(g().Weight(0, 3), 0);
+}
+
 TEST_F(GraTreesTest, RefreshAndTheMouseRemoveTheTemporaryGraphAndSavingLeavesItOut)
 {
     paste(kPoints);

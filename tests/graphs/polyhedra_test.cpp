@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <map>
 
@@ -107,4 +108,91 @@ TEST(Faces, CubeAndPrism)
     EXPECT_TRUE(k33 == k33before);
     Graph square = build(4, {{0, 1}, {1, 2}, {2, 3}, {3, 0}});
     EXPECT_FALSE(polyhedralLayout(square, kView, none));
+}
+
+namespace {
+
+// A stacked triangulation: a triangle, then each new vertex put into a
+// triangular face (chosen by a small linear congruential generator) and
+// joined to its three corners, the labels shuffled. Every such graph with
+// n >= 4 vertices is a maximal planar, 3-connected graph: a polyhedron
+// with 2n - 4 triangular faces. Its barycentric drawing nests ever smaller
+// triangles, which a fixed tolerance took for crossings.
+Graph stackedTriangulation(int n, unsigned seed)
+{
+    std::vector<int> label(static_cast<size_t>(n));
+    for (int v = 0; v < n; ++v)
+        label[static_cast<size_t>(v)] = v;
+    unsigned x = seed * 7919u + 1u;
+    auto next = [&x](size_t below) {
+        x = x * 1103515245u + 12345u;
+        return static_cast<size_t>(x >> 8) % below;
+    };
+    for (int v = n - 1; v > 0; --v)
+        std::swap(label[static_cast<size_t>(v)], label[next(static_cast<size_t>(v) + 1)]);
+    std::vector<std::pair<int, int>> edges{{0, 1}, {1, 2}, {0, 2}};
+    std::vector<std::array<int, 3>> faces{{0, 1, 2}, {0, 2, 1}};
+    for (int v = 3; v < n; ++v) {
+        const size_t i = next(faces.size());
+        const auto [a, b, c] = faces[i];
+        faces[i] = {a, b, v};
+        faces.push_back({b, c, v});
+        faces.push_back({c, a, v});
+        for (int u : {a, b, c})
+            edges.emplace_back(u, v);
+    }
+    for (auto& [a, b] : edges) {
+        a = label[static_cast<size_t>(a)];
+        b = label[static_cast<size_t>(b)];
+    }
+    return build(n, edges);
+}
+
+} // namespace
+
+TEST(Faces, LargeStackedTriangulationsArePolyhedral)
+{
+    for (unsigned seed = 1; seed <= 10; ++seed)
+        for (int n : {4, 5, 100, 200, 286}) {
+            Graph g = stackedTriangulation(n, seed);
+            ASSERT_EQ(g.edgeCount(), 3 * n - 6);
+            FaceList f;
+            ASSERT_TRUE(polyhedralLayout(g, kView, f)) << "seed " << seed << ", " << n << " vertices";
+            EXPECT_EQ(f.count(), 2 * n - 4);
+            EXPECT_EQ(faceCensus(f), "3:" + formatInt(2 * n - 4));
+            EXPECT_FALSE(drawingHasCrossings(g)) << "seed " << seed << ", " << n << " vertices";
+        }
+}
+
+TEST(Faces, CrossingsAndTouchingAreSeen)
+{
+    // Hand-placed drawings: two diagonals of a square cross; a vertex on
+    // another edge's interior touches it; two vertices at one point; an
+    // edge folded back over its neighbour at a shared end.
+    Graph x = build(4, {{0, 2}, {1, 3}});
+    const Real c[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (int v = 0; v < 4; ++v)
+        x.setPosition(v, c[v][0], c[v][1]);
+    EXPECT_TRUE(drawingHasCrossings(x));
+    Graph t = build(4, {{0, 1}, {2, 3}});
+    t.setPosition(0, 0, 0);
+    t.setPosition(1, 2, 0);
+    t.setPosition(2, 1, 0);
+    t.setPosition(3, 1, 1);
+    EXPECT_TRUE(drawingHasCrossings(t));
+    t.setPosition(2, 1, 1e-3L);
+    EXPECT_FALSE(drawingHasCrossings(t));
+    Graph same = build(4, {{0, 1}, {2, 3}});
+    same.setPosition(0, 0, 0);
+    same.setPosition(1, 1, 0);
+    same.setPosition(2, 1, 0);
+    same.setPosition(3, 2, 1);
+    EXPECT_TRUE(drawingHasCrossings(same));
+    Graph fold = build(3, {{0, 1}, {0, 2}});
+    fold.setPosition(0, 0, 0);
+    fold.setPosition(1, 2, 0);
+    fold.setPosition(2, 1, 0);
+    EXPECT_TRUE(drawingHasCrossings(fold));
+    fold.setPosition(2, -1, 0);
+    EXPECT_FALSE(drawingHasCrossings(fold));
 }

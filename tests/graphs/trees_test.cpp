@@ -277,6 +277,48 @@ TEST(SpanningTrees, PointsGetTheDistanceRankGraphAndItsEuclideanLength)
     EXPECT_EQ(h.solution.summary, "Kruskal tree; total weight = 9");
 }
 
+TEST(SpanningTrees, EdgeSetChangesRemoveTheDistanceRankGraphFirst)
+{
+    Random rng;
+    CircuitRun run = endless();
+    // Four points, no edges: Kruskal shows the tree on the temporary
+    // complete graph of C(4, 2) = 6 edges.
+    auto points = [] {
+        Graph g;
+        g.AddVertexAt(0, 0);
+        g.AddVertexAt(4, 0);
+        g.AddVertexAt(4, 3);
+        g.AddVertexAt(10, 11);
+        return g;
+    };
+    Graph g = points();
+    ASSERT_EQ(MinimalTree(g, false, true, 2, rng, run, kWords), 0);
+    ASSERT_EQ(g.edgeCount(), 6);
+    // Complement of the points alone (the temporary edges gone) is the
+    // complete graph, all weights 0.
+    Complement(g);
+    EXPECT_FALSE(g.distanceRank);
+    EXPECT_EQ(g.edgeCount(), 6);
+    for (const auto& [lo, hi] : g.edges())
+        EXPECT_EQ(g.Weight(lo, hi), 0);
+    // Distances on the points alone: no edge, nothing to do, and no edge
+    // left behind.
+    Graph d = points();
+    ASSERT_EQ(MinimalTree(d, true, true, 2, rng, run, kWords), 0);
+    ASSERT_TRUE(d.distanceRank);
+    EXPECT_EQ(DistanceWeights(d, 100), 9);
+    EXPECT_FALSE(d.distanceRank);
+    EXPECT_EQ(d.edgeCount(), 0);
+    // Complete: the points' complete graph, weights 0 and hidden.
+    Graph c = points();
+    ASSERT_EQ(MinimalTree(c, false, true, 2, rng, run, kWords), 0);
+    MakeComplete(c);
+    EXPECT_FALSE(c.distanceRank);
+    EXPECT_EQ(c.edgeCount(), 6);
+    EXPECT_EQ(c.Weight(1, 2), 0);
+    EXPECT_FALSE(c.weightsShown);
+}
+
 TEST(SpanningTrees, BelowTwoVerticesNothingToDo)
 {
     Random rng;

@@ -115,10 +115,28 @@ struct P {
 
 double cross(P o, P a, P b) { return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x); }
 
-bool onSegment(P p, P a, P b, double eps)
+double dot(P o, P a, P b) { return (a.x - o.x) * (b.x - o.x) + (a.y - o.y) * (b.y - o.y); }
+double dist2(P a, P b) { return (b.x - a.x) * (b.x - a.x) + (b.y - a.y) * (b.y - a.y); }
+
+// The side of the line a -> b on which c lies: +1, -1, or 0 when the angle
+// at a between b and c has a sine within 1e-12 (c at a itself counts as on
+// the line). The test is relative to the lengths, so that the small faces
+// deep inside a barycentric drawing are judged as finely as the outer ones.
+int side(P a, P b, P c)
 {
-    return std::fabs(cross(a, b, p)) <= eps && std::min(a.x, b.x) - 1e-12 <= p.x && p.x <= std::max(a.x, b.x) + 1e-12 &&
-           std::min(a.y, b.y) - 1e-12 <= p.y && p.y <= std::max(a.y, b.y) + 1e-12;
+    const double o = cross(a, b, c);
+    if (o * o <= 1e-24 * dist2(a, b) * dist2(a, c))
+        return 0;
+    return o > 0 ? 1 : -1;
+}
+
+// Whether p lies on the segment a b (ends included).
+bool onSegment(P p, P a, P b)
+{
+    if (side(a, b, p) != 0)
+        return false;
+    const double t = dot(a, b, p);
+    return t >= 0 && t <= dot(a, b, b);
 }
 
 // Traces the faces of the rotation system the drawing gives (neighbours
@@ -249,31 +267,43 @@ int solveSchlegel(const Adjacency& adj, const std::vector<int>& face, const Exam
 // Whether two segments of the drawing cross (shared ends: only by overlap).
 bool crossings(const std::vector<P>& pos, const std::vector<std::pair<int, int>>& edges)
 {
+    // Two vertices closer than `near` (relative to the drawing's size)
+    // count as one point.
     double scale = 0;
     for (const P& p : pos)
         scale = std::max({scale, std::fabs(p.x), std::fabs(p.y)});
-    const double eps = 1e-13 * std::max(scale * scale, 1e-300);
-    for (size_t i = 0; i < edges.size(); ++i)
+    const double near = 1e-13 * std::max(scale, 1e-300), near2 = near * near;
+    for (size_t i = 0; i < edges.size(); ++i) {
+        const auto [a, b] = edges[i];
+        const P p1 = pos[static_cast<size_t>(a)], p2 = pos[static_cast<size_t>(b)];
+        const double loX = std::min(p1.x, p2.x) - near, hiX = std::max(p1.x, p2.x) + near;
+        const double loY = std::min(p1.y, p2.y) - near, hiY = std::max(p1.y, p2.y) + near;
         for (size_t j = i + 1; j < edges.size(); ++j) {
-            const auto [a, b] = edges[i];
             const auto [c, d] = edges[j];
-            const P p1 = pos[static_cast<size_t>(a)], p2 = pos[static_cast<size_t>(b)];
             const P p3 = pos[static_cast<size_t>(c)], p4 = pos[static_cast<size_t>(d)];
+            // Segments whose boxes are apart cannot meet.
+            if (std::max(p3.x, p4.x) < loX || std::min(p3.x, p4.x) > hiX || std::max(p3.y, p4.y) < loY ||
+                std::min(p3.y, p4.y) > hiY)
+                continue;
             if (a == c || a == d || b == c || b == d) {
                 const int shared = (a == c || a == d) ? a : b;
                 const P o = shared == a ? p1 : p2, u = shared == a ? p2 : p1;
                 const P w = shared == c ? p4 : p3;
-                if (std::fabs(cross(o, u, w)) <= eps && (u.x - o.x) * (w.x - o.x) + (u.y - o.y) * (w.y - o.y) > 0)
+                if (dist2(u, w) <= near2 || (side(o, u, w) == 0 && dot(o, u, w) > 0))
                     return true;
                 continue;
             }
-            const double o1 = cross(p1, p2, p3), o2 = cross(p1, p2, p4), o3 = cross(p3, p4, p1), o4 = cross(p3, p4, p2);
-            if (((o1 > eps && o2 < -eps) || (o1 < -eps && o2 > eps)) && ((o3 > eps && o4 < -eps) || (o3 < -eps && o4 > eps)))
+            for (P q : {p3, p4})
+                for (P r : {p1, p2})
+                    if (dist2(q, r) <= near2)
+                        return true;
+            const int s1 = side(p1, p2, p3), s2 = side(p1, p2, p4), s3 = side(p3, p4, p1), s4 = side(p3, p4, p2);
+            if (s1 * s2 < 0 && s3 * s4 < 0)
                 return true;
-            if (onSegment(p3, p1, p2, eps) || onSegment(p4, p1, p2, eps) || onSegment(p1, p3, p4, eps) ||
-                onSegment(p2, p3, p4, eps))
+            if (onSegment(p3, p1, p2) || onSegment(p4, p1, p2) || onSegment(p1, p3, p4) || onSegment(p2, p3, p4))
                 return true;
         }
+    }
     return false;
 }
 

@@ -684,7 +684,9 @@ int OrientRandomly(Graph& g, Random& rng, CircuitRun& run, const TreeWords& w)
 
 void Complement(Graph& g)
 {
-    g.distanceRank = false;
+    // The temporary distance-rank graph goes first: its edges are no part
+    // of the graph to complement.
+    dropDistanceRankGraph(g);
     g.digraph = false;
     g.weightsShown = false;
     const std::vector<int> vs = g.presentVertices();
@@ -701,7 +703,7 @@ void Complement(Graph& g)
 
 void MakeComplete(Graph& g)
 {
-    g.distanceRank = false;
+    dropDistanceRankGraph(g);
     g.digraph = false;
     g.weightsShown = false;
     const std::vector<int> vs = g.presentVertices();
@@ -725,6 +727,7 @@ Real longestEdge(const Graph& g)
 
 int DistanceWeights(Graph& g, long long greatest)
 {
+    dropDistanceRankGraph(g);
     const Real m = longestEdge(g);
     if (m < 1e-13L)
         return codeOf(Msg::NothingToDo);

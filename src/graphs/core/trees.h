@@ -95,7 +95,8 @@ int ColourVertices(Graph& g, bool welshPowell, Random& rng, CircuitRun& run, con
 int OrientRandomly(Graph& g, Random& rng, CircuitRun& run, const TreeWords& w);
 
 // Complement and Complete over the present vertices (weights 0, no
-// directions, weights hidden, digraph off; best reset).
+// directions, weights hidden, digraph off; best reset). They, and
+// DistanceWeights, first remove a temporary distance-rank graph.
 void Complement(Graph& g);
 void MakeComplete(Graph& g);
 
