@@ -722,7 +722,9 @@ TEST_F(GrSWinTest, ExtremePlacesPasteDrawApplyAndCopyBack)
         ASSERT_TRUE(win->hasSchedule()) << k;
         EXPECT_EQ(win->schedule().finishing, finishing[k]) << k;
         picture();
-        const std::string stem = path("x" + std::to_string(k));
+        std::string name = "x";
+        name += std::to_string(k);
+        const std::string stem = path(name);
         p.file(stem + ".eps");
         click("File|Export graphics|EPS ...");
         p.file(stem + ".svg");
