@@ -224,7 +224,26 @@ public:
     // A file the window loads as a collection when it is created.
     void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }
 
+    // --- generators (grawin_generators.cpp) ----------------------------------
+    // File New, Paste Valences and Connected, Edit Randomize and the named
+    // graphs: 0 or the message code (shown); -1 when cancelled.
+    int cmGenerator(int id);
+    bool connectedValences() const { return connectedValences_; }
+
 protected:
+    bool generatorCommand(int id);
+    void updateGeneratorMenu();
+    ExampleView generatorView() const;
+    // After a new graph: valences, untitled, the mode, the view fitted.
+    void showGenerated(MouseMode mode);
+    // An input box for a whole number: false when cancelled or not a
+    // number (code then 1, shown).
+    bool askCount(Str title, Str prompt, const std::string& preset, long long& n, int& code);
+    bool connectedValences_ = false;
+    std::string separations_ = "2,3";
+    // The last random planar graph, for Reset.
+    std::unique_ptr<Graph> planarSaved_;
+
     void updateMenuHook() override;
     void setup() override;
     // The viewer's and the notations' commands: false for any other id.
