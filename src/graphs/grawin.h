@@ -7,6 +7,7 @@
 #include "graphics/baswin.h"
 #include "graphs/core/circuits.h"
 #include "graphs/core/grafile.h"
+#include "graphs/core/polyhedra.h"
 #include "graphs/core/trees.h"
 #include "graphs/core/graph.h"
 #include "graphs/core/viewer.h"
@@ -243,6 +244,14 @@ protected:
     std::string separations_ = "2,3";
     // The last random planar graph, for Reset.
     std::unique_ptr<Graph> planarSaved_;
+    // The faces the Polyhedral test found, the face drawn outside, and the
+    // edges they belong to (an edit makes them stale).
+    FaceList faces_;
+    std::vector<std::pair<int, int>> facesEdges_;
+    bool facesKnown() const { return !faces_.empty() && facesEdges_ == graph_.edges(); }
+    // Polyhedral test, Next view, Schlegel: 0 or the message code (shown).
+    int cmPolyhedral(int id);
+    std::string polyhedralSummary() const;
 
     void updateMenuHook() override;
     void setup() override;

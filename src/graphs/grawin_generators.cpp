@@ -245,6 +245,14 @@ int TGraWin::cmGenerator(int id)
             return codeOf(Msg::NothingToDo);
         FaceList faces;
         code = LoadNamedGraph6(graph_, index, view, faces);
+        if (code == 0 && !faces.empty()) {
+            faces_ = std::move(faces);
+            facesEdges_ = graph_.edges();
+            showGenerated(mode);
+            graph_.solution.setSummary(polyhedralSummary());
+            invalidateLayer(Picture);
+            return 0;
+        }
         break;
     }
     }
@@ -292,6 +300,9 @@ bool TGraWin::generatorCommand(int id)
     case grcmd::Heawood:
     case grcmd::Holt:
     case grcmd::KnightBoard: cmGenerator(id); return true;
+    case grcmd::PolyhedralTest:
+    case grcmd::NextView:
+    case grcmd::Schlegel: cmPolyhedral(id); return true;
     default: break;
     }
     if (namedIndexOf(id) >= 0) {
@@ -301,8 +312,98 @@ bool TGraWin::generatorCommand(int id)
     return false;
 }
 
+std::string TGraWin::polyhedralSummary() const
+{
+    std::string s = formatInt(graph_.count());
+    s += "-";
+    s += S(Str::VertexExample);
+    if (facesKnown()) {
+        s += " (";
+        s += S(Str::FaceView);
+        s += " ";
+        s += formatInt(faces_.view + 1);
+        s += "/";
+        s += formatInt(faces_.count());
+        s += ")";
+    }
+    return s;
+}
+
+int TGraWin::cmPolyhedral(int id)
+{
+    const ExampleView view = generatorView();
+    int code = 0;
+    if (id == grcmd::PolyhedralTest) {
+        Graph h = graph_;
+        FaceList faces;
+        if (!polyhedralLayout(h, view, faces))
+            code = codeOf(Msg::CouldNotFind);
+        else {
+            graph_ = std::move(h);
+            faces_ = std::move(faces);
+        }
+    } else if (id == grcmd::NextView) {
+        if (!facesKnown())
+            return codeOf(Msg::NothingToDo);
+        const int next = (faces_.view + 1) % faces_.count();
+        code = SchlegelOnFace(graph_, faces_.faces[static_cast<size_t>(next)], view);
+        if (code == 0)
+            faces_.view = next;
+    } else {
+        std::string text;
+        if (!input(Str::Input, Str::Vertices, text))
+            return -1;
+        std::vector<int> face;
+        std::string name;
+        auto flush = [&] {
+            if (name.empty())
+                return true;
+            const int v = slotOfName(name, graph_.slots());
+            name.clear();
+            if (v < 0)
+                return false;
+            face.push_back(v);
+            return true;
+        };
+        bool ok = true;
+        for (char c : text) {
+            if (c == ' ' || c == ',' || c == ';' || c == '\t' || c == '\r' || c == '\n')
+                ok = flush() && ok;
+            else
+                name += c;
+        }
+        ok = flush() && ok;
+        code = ok ? SchlegelOnFace(graph_, face, view) : codeOf(Msg::CannotUnderstand);
+        if (code == 0) {
+            // The face typed may be one of the known ones.
+            faces_.view = -1;
+            for (int f = 0; f < faces_.count(); ++f) {
+                std::vector<int> a = faces_.faces[static_cast<size_t>(f)], b = face;
+                std::sort(a.begin(), a.end());
+                std::sort(b.begin(), b.end());
+                if (a == b)
+                    faces_.view = f;
+            }
+            if (faces_.view < 0)
+                faces_ = FaceList{};
+        }
+    }
+    if (code) {
+        message(code);
+        return code;
+    }
+    graph_.modified = true;
+    if (!faces_.empty())
+        facesEdges_ = graph_.edges();
+    graph_.solution.setSummary(polyhedralSummary());
+    graphChanged();
+    autofit();
+    return 0;
+}
+
 void TGraWin::updateGeneratorMenu()
 {
+    window_->enableMenuItem(grcmd::NextView, facesKnown());
     window_->checkMenuItem(grcmd::PasteConnected, connectedValences_);
     window_->enableMenuItem(grcmd::RandomReset, planarSaved_ != nullptr);
 }

@@ -319,6 +319,9 @@
     X(grcmd, Holt, 1705)                                                                                  \
     X(grcmd, KnightBoard, 1706)                                                                           \
     X(grcmd, HelpNew, 1707)                                                                               \
+    X(grcmd, PolyhedralTest, 831)                                                                         \
+    X(grcmd, NextView, 824)                                                                               \
+    X(grcmd, Schlegel, 791)                                                                               \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \

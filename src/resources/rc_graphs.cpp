@@ -118,6 +118,8 @@ POPUP "&Edit"
     MENUITEM "&Directions", grcmd::RandomizeDirections
     MENUITEM "&Weights", grcmd::RandomizeWeights
   END
+  MENUITEM "Pol&yhedral test", grcmd::PolyhedralTest
+  MENUITEM "Ne&xt view", grcmd::NextView
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpEdit
 END
@@ -127,6 +129,7 @@ POPUP "&View"
   MENUITEM "Zoom &In", gcm::ZoomIn
   MENUITEM "&Factor ...", gcm::Factor
   MENUITEM "&Autofit", grcmd::Autofit
+  MENUITEM "S&chlegel ...", grcmd::Schlegel
   MENUITEM SEPARATOR
   MENUITEM "Shift &Right", gcm::ShiftRight
   MENUITEM "Shift &Left", gcm::ShiftLeft
@@ -284,9 +287,11 @@ ACCELERATORS GRFMENU
   VK_F4, grcmd::ExampleMinus10, CONTROL
   VK_F4, grcmd::ExampleMinus100, CONTROL, SHIFT
   VK_F6, grcmd::NextCollection
+  VK_F7, grcmd::NextView
 END
 
 // Weight range: the low (102) and high (104) random weights.
+// Circulant: the vertex count (102) and the separations (104).
 DIALOG CIRCULANT "circulant", 180, 62
   LTEXT "vertices", -1, 8, 10, 50, 10
   EDITTEXT 102, 60, 8, 40, 12

@@ -194,3 +194,38 @@ TEST_F(GeneratorWinTest, RandomGraphsAndReset)
     click("Edit|Randomize|Directions");
     EXPECT_TRUE(g().digraph);
 }
+
+TEST_F(GeneratorWinTest, PolyhedralTestNextViewAndSchlegel)
+{
+    // The Petersen graph is not planar: could not find, graph kept.
+    p.answer(plat::IdNo);
+    p.input2(std::make_pair(std::string("5"), std::string("2")));
+    click("File|New|Cubics|Petersen ...");
+    const Graph petersen = g();
+    click("Edit|Polyhedral test");
+    EXPECT_EQ(p.lastMessage(), hmm(2));
+    EXPECT_EQ(g().edges(), petersen.edges());
+    // The pentagonal prism: 7 faces (two pentagons, five squares) by
+    // Euler, drawn on a pentagon, the largest.
+    p.answer(plat::IdNo);
+    p.input(std::string("5"));
+    click("File|New|Cubics|Prism ...");
+    click("Edit|Polyhedral test");
+    EXPECT_EQ(g().solution.summary, "10-vertex example (view 1/7)");
+    click("Edit|Next view");
+    EXPECT_EQ(g().solution.summary, "10-vertex example (view 2/7)");
+    // A typed face: the outer pentagon A..E; a non-face pair refused.
+    p.input(std::string("A B C D E"));
+    click("View|Schlegel ...");
+    EXPECT_EQ(g().count(), 10);
+    EXPECT_NE(g().solution.summary.find("view"), std::string::npos);
+    p.input(std::string("A C D"));
+    const Graph before = g();
+    click("View|Schlegel ...");
+    EXPECT_EQ(p.lastMessage(), hmm(2));
+    EXPECT_EQ(g().x(0), before.x(0));
+    // Tutte's graph comes with its faces: 25 = 69 - 46 + 2.
+    p.answer(plat::IdNo);
+    click("File|New|Cubics|6. Tutte 46");
+    EXPECT_EQ(g().solution.summary, "46-vertex example (view 1/25)");
+}
