@@ -233,6 +233,7 @@ public:
 
 protected:
     bool generatorCommand(int id);
+    int makeGraph(int id);
     void updateGeneratorMenu();
     ExampleView generatorView() const;
     // After a new graph: valences, untitled, the mode, the view fitted.

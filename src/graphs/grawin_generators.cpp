@@ -84,6 +84,17 @@ bool TGraWin::askCount(Str title, Str prompt, const std::string& preset, long lo
 
 int TGraWin::cmGenerator(int id)
 {
+    // A "no" to the save question clears the changed flag; when the new
+    // graph is then refused, the old one is still unsaved.
+    const bool wasChanged = changed();
+    const int code = makeGraph(id);
+    if (code != 0 && code != -1)
+        setChanged(wasChanged);
+    return code;
+}
+
+int TGraWin::makeGraph(int id)
+{
     if (id == grcmd::PasteConnected) {
         connectedValences_ = !connectedValences_;
         updateGraphMenu();

@@ -8,7 +8,6 @@
   echo "settings $WORK/settings"
   echo "seed 1234"
   echo "menu Window|Graphs"
-  echo "answer no"
   echo "input2 5 | 2"
   echo "menu File|New|Cubics|Petersen"
   echo "menu Misc|Data"
@@ -27,7 +26,6 @@
   echo "menu Misc|Data"
   echo "menu Misc|Definition"
   echo "print notebook"
-  echo "print messages"
 } > script.txt
 mkdir -p "$WORK/settings"
 "$QUANDEL" --batch script.txt | tr -d '\r' > out.txt

@@ -103,6 +103,8 @@ TEST_F(GeneratorWinTest, ValencesKeepTheGraphOnFailure)
     click("File|Paste|Valences");
     EXPECT_EQ(p.lastMessage(), hmm(110));
     EXPECT_EQ(g(), k4);
+    // "No" to the save question, then a refusal: K4 is still unsaved.
+    EXPECT_TRUE(win->changed());
     std::string many;
     for (int i = 0; i < 300; ++i)
         many += "1 ";
