@@ -370,5 +370,24 @@ int main(int argc, char** argv)
         writeBpa(wCut, bpa);
         ok &= save(root / "fuzz_bpa" / "cut_3000.bpa", wCut.data());
     }
+    // Valence lists: K4, a tree, the Part's refusals, a dense list, the
+    // limit of 286 numbers and one past it.
+    {
+        fs::create_directories(root / "fuzz_valences");
+        ok &= saveText(root / "fuzz_valences" / "k4.txt", "3 3 3 3");
+        ok &= saveText(root / "fuzz_valences" / "tree.txt", "1, 1, 1, 3, 2, 1, 1\r\n");
+        ok &= saveText(root / "fuzz_valences" / "incompatible.txt", "2 2 0 0");
+        ok &= saveText(root / "fuzz_valences" / "odd.txt", "1;1;1");
+        ok &= saveText(root / "fuzz_valences" / "four_ones.txt", "1 1 1 1");
+        std::string dense, full, over;
+        for (int i = 0; i < 40; ++i)
+            dense += "20 ";
+        for (int i = 0; i < 286; ++i)
+            full += "2 ";
+        over = full + "2";
+        ok &= saveText(root / "fuzz_valences" / "dense.txt", dense);
+        ok &= saveText(root / "fuzz_valences" / "full.txt", full);
+        ok &= saveText(root / "fuzz_valences" / "too_many.txt", over);
+    }
     return ok ? 0 : 1;
 }

@@ -192,6 +192,13 @@ void BatchRun::execute(const std::string& raw)
 
     if (cmd == "settings") {
         platform_.setSettingsDirectory(arg);
+    } else if (cmd == "seed") {
+        // The shared generator from a fixed seed: scripts with random
+        // graphs or examples repeat.
+        long long s = 0;
+        if (!parseDecimalInteger(arg, s) || s < 0 || s > 4294967295LL)
+            throw StopRun{"seed needs a whole number 0..4294967295"};
+        Random::shared().seed(static_cast<uint32_t>(s));
     } else if (cmd == "demo") {
         app().openDemoPicture();
         current_ = kDemo;

@@ -758,6 +758,7 @@ std::string TGraWin::menuHelpName(int id) const
     case grcmd::HelpMisc: return "QNGMISCH";
     case grcmd::HelpAlgo: return "QNGALGOH";
     case grcmd::HelpViewer: return "QNGNOTAH";
+    case grcmd::HelpNew: return "QNGGENH";
     default: return "";
     }
 }
@@ -932,6 +933,8 @@ void TGraWin::command(int id)
     }
     if (notationCommand(id))
         return;
+    if (generatorCommand(id))
+        return;
     if (id >= grcmd::IconFirst && id <= grcmd::IconLast) {
         setAllIcons(id - grcmd::IconFirst);
         return;
@@ -1007,6 +1010,7 @@ void TGraWin::updateMenuHook()
     window_->checkMenuItem(grcmd::WelshPowell, welshPowell_);
     window_->checkMenuItem(grcmd::UseNumbers, useNumbers_);
     window_->checkMenuItem(grcmd::SolutionOnly, solutionOnly_);
+    updateGeneratorMenu();
     const bool two = graph_.count() > 1;
     window_->enableMenuItem(grcmd::Complete, two);
     window_->enableMenuItem(grcmd::Distances, two);

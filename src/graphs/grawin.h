@@ -7,6 +7,7 @@
 #include "graphics/baswin.h"
 #include "graphs/core/circuits.h"
 #include "graphs/core/grafile.h"
+#include "graphs/core/polyhedra.h"
 #include "graphs/core/trees.h"
 #include "graphs/core/graph.h"
 #include "graphs/core/viewer.h"
@@ -224,7 +225,35 @@ public:
     // A file the window loads as a collection when it is created.
     void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }
 
+    // --- generators (grawin_generators.cpp) ----------------------------------
+    // File New, Paste Valences and Connected, Edit Randomize and the named
+    // graphs: 0 or the message code (shown); -1 when cancelled.
+    int cmGenerator(int id);
+    bool connectedValences() const { return connectedValences_; }
+
 protected:
+    bool generatorCommand(int id);
+    int makeGraph(int id);
+    void updateGeneratorMenu();
+    ExampleView generatorView() const;
+    // After a new graph: valences, untitled, the mode, the view fitted.
+    void showGenerated(MouseMode mode);
+    // An input box for a whole number: false when cancelled or not a
+    // number (code then 1, shown).
+    bool askCount(Str title, Str prompt, const std::string& preset, long long& n, int& code);
+    bool connectedValences_ = false;
+    std::string separations_ = "2,3";
+    // The last random planar graph, for Reset.
+    std::unique_ptr<Graph> planarSaved_;
+    // The faces the Polyhedral test found, the face drawn outside, and the
+    // edges they belong to (an edit makes them stale).
+    FaceList faces_;
+    std::vector<std::pair<int, int>> facesEdges_;
+    bool facesKnown() const { return !faces_.empty() && facesEdges_ == graph_.edges(); }
+    // Polyhedral test, Next view, Schlegel: 0 or the message code (shown).
+    int cmPolyhedral(int id);
+    std::string polyhedralSummary() const;
+
     void updateMenuHook() override;
     void setup() override;
     // The viewer's and the notations' commands: false for any other id.

@@ -280,6 +280,48 @@
     X(grcmd, ExampleMinus10, 826)                                                                         \
     X(grcmd, ExampleMinus100, 827)                                                                        \
     X(grcmd, HelpViewer, 336)                                                                             \
+    /* Generators: File New, Paste Valences, Edit Randomize, the named graphs. */                         \
+    X(grcmd, NewCircle, 796)                                                                              \
+    X(grcmd, NewComplete, 709)                                                                            \
+    X(grcmd, NewCirclePoints, 797)                                                                        \
+    X(grcmd, NewCirculant, 799)                                                                           \
+    X(grcmd, NewGrid, 710)                                                                                \
+    X(grcmd, NewGridPoints, 798)                                                                          \
+    X(grcmd, NewPoint, 714)                                                                               \
+    X(grcmd, RandomTsp, 712)                                                                              \
+    X(grcmd, RandomKruskal, 711)                                                                          \
+    X(grcmd, RandomTree, 781)                                                                             \
+    X(grcmd, RandomPlanar, 845)                                                                           \
+    X(grcmd, RandomReset, 849)                                                                            \
+    X(grcmd, PasteValences, 752)                                                                          \
+    X(grcmd, PasteConnected, 780)                                                                         \
+    X(grcmd, Prism, 784)                                                                                  \
+    X(grcmd, Moebius, 785)                                                                                \
+    X(grcmd, Petersen, 782)                                                                               \
+    X(grcmd, RandomizeConnections, 717)                                                                   \
+    X(grcmd, RandomizeDirections, 716)                                                                    \
+    X(grcmd, RandomizeWeights, 715)                                                                       \
+    X(grcmd, Dodecahedron, 786)                                                                           \
+    X(grcmd, FaulknerYounger42, 883)                                                                      \
+    X(grcmd, FaulknerYounger44, 885)                                                                      \
+    X(grcmd, Thomassen94, 888)                                                                            \
+    X(grcmd, Tutte46, 886)                                                                                \
+    X(grcmd, Herschel, 790)                                                                               \
+    X(grcmd, Grinberg42, 882)                                                                             \
+    X(grcmd, Grinberg44, 884)                                                                             \
+    X(grcmd, Grinberg46, 887)                                                                             \
+    X(grcmd, Barnette38, 881)                                                                             \
+    X(grcmd, Utilities, 1700)                                                                             \
+    X(grcmd, GoldnerHarary, 1701)                                                                         \
+    X(grcmd, Grotzsch, 1702)                                                                              \
+    X(grcmd, Desargues, 1703)                                                                             \
+    X(grcmd, Heawood, 1704)                                                                               \
+    X(grcmd, Holt, 1705)                                                                                  \
+    X(grcmd, KnightBoard, 1706)                                                                           \
+    X(grcmd, HelpNew, 1707)                                                                               \
+    X(grcmd, PolyhedralTest, 831)                                                                         \
+    X(grcmd, NextView, 824)                                                                               \
+    X(grcmd, Schlegel, 791)                                                                               \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \

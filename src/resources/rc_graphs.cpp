@@ -10,6 +10,53 @@ POPUP "&File"
   MENUITEM "&Save", cm::Save
   MENUITEM "Save &As ...", cm::SaveAs
   MENUITEM SEPARATOR
+  POPUP "&New"
+    POPUP "&Circle"
+      MENUITEM "&Circle ...", grcmd::NewCircle
+      MENUITEM "C&omplete ...", grcmd::NewComplete
+      MENUITEM "&Points ...", grcmd::NewCirclePoints
+      MENUITEM "C&irculant ...", grcmd::NewCirculant
+    END
+    POPUP "&Grid"
+      MENUITEM "&Grid ...", grcmd::NewGrid
+      MENUITEM "&Points ...", grcmd::NewGridPoints
+    END
+    MENUITEM "P&oint", grcmd::NewPoint
+    POPUP "&Random"
+      MENUITEM "&TSP ...", grcmd::RandomTsp
+      MENUITEM "&Kruskal", grcmd::RandomKruskal
+      MENUITEM "T&ree ...", grcmd::RandomTree
+      MENUITEM "&Planar ...", grcmd::RandomPlanar
+      MENUITEM "R&eset", grcmd::RandomReset
+    END
+    POPUP "C&ubics"
+      MENUITEM "&Prism ...", grcmd::Prism
+      MENUITEM "&Moebius ...", grcmd::Moebius
+      MENUITEM "P&etersen ...", grcmd::Petersen
+      MENUITEM "&Dodecahedron", grcmd::Dodecahedron
+      MENUITEM SEPARATOR
+      MENUITEM "&1. Barnette 38", grcmd::Barnette38
+      MENUITEM "&2. Grinberg 42", grcmd::Grinberg42
+      MENUITEM "&3. Faulkner-Younger 42", grcmd::FaulknerYounger42
+      MENUITEM "&4. Grinberg 44", grcmd::Grinberg44
+      MENUITEM "&5. Faulkner-Younger 44", grcmd::FaulknerYounger44
+      MENUITEM "&6. Tutte 46", grcmd::Tutte46
+      MENUITEM "&7. Grinberg 46", grcmd::Grinberg46
+      MENUITEM "&8. Thomassen 94", grcmd::Thomassen94
+    END
+    POPUP "&Miscellany"
+      MENUITEM "&1. Utilities K3,3", grcmd::Utilities
+      MENUITEM "&2. Goldner-Harary", grcmd::GoldnerHarary
+      MENUITEM "&3. Groetzsch", grcmd::Grotzsch
+      MENUITEM "&4. Herschel", grcmd::Herschel
+      MENUITEM "&5. Desargues", grcmd::Desargues
+      MENUITEM "&6. Heawood", grcmd::Heawood
+      MENUITEM "&7. Holt", grcmd::Holt
+      MENUITEM "&8. Knight's moves ...", grcmd::KnightBoard
+    END
+    MENUITEM SEPARATOR
+    MENUITEM "&Help", grcmd::HelpNew
+  END
   POPUP "P&aste"
     MENUITEM "&Coordinates", grcmd::PasteCoordinates
     MENUITEM "&Adjacencies", grcmd::PasteAdjacencies
@@ -17,6 +64,9 @@ POPUP "&File"
     MENUITEM SEPARATOR
     MENUITEM "&Graph6 notation", grcmd::PasteGraph6
     MENUITEM "&LCF notation", grcmd::PasteLcf
+    MENUITEM SEPARATOR
+    MENUITEM "&Valences", grcmd::PasteValences
+    MENUITEM "Co&nnected", grcmd::PasteConnected
     MENUITEM SEPARATOR
     MENUITEM "&Zero-based input", grcmd::ZeroBased
   END
@@ -63,6 +113,13 @@ POPUP "&Edit"
   MENUITEM "Co&mplement", grcmd::Complement
   MENUITEM "Com&plete", grcmd::Complete
   MENUITEM "Di&stances ...", grcmd::Distances
+  POPUP "&Randomize"
+    MENUITEM "&Connections", grcmd::RandomizeConnections
+    MENUITEM "&Directions", grcmd::RandomizeDirections
+    MENUITEM "&Weights", grcmd::RandomizeWeights
+  END
+  MENUITEM "Pol&yhedral test", grcmd::PolyhedralTest
+  MENUITEM "Ne&xt view", grcmd::NextView
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpEdit
 END
@@ -72,6 +129,7 @@ POPUP "&View"
   MENUITEM "Zoom &In", gcm::ZoomIn
   MENUITEM "&Factor ...", gcm::Factor
   MENUITEM "&Autofit", grcmd::Autofit
+  MENUITEM "S&chlegel ...", grcmd::Schlegel
   MENUITEM SEPARATOR
   MENUITEM "Shift &Right", gcm::ShiftRight
   MENUITEM "Shift &Left", gcm::ShiftLeft
@@ -229,9 +287,20 @@ ACCELERATORS GRFMENU
   VK_F4, grcmd::ExampleMinus10, CONTROL
   VK_F4, grcmd::ExampleMinus100, CONTROL, SHIFT
   VK_F6, grcmd::NextCollection
+  VK_F7, grcmd::NextView
 END
 
 // Weight range: the low (102) and high (104) random weights.
+// Circulant: the vertex count (102) and the separations (104).
+DIALOG CIRCULANT "circulant", 180, 62
+  LTEXT "vertices", -1, 8, 10, 50, 10
+  EDITTEXT 102, 60, 8, 40, 12
+  LTEXT "separations", -1, 8, 26, 50, 10
+  EDITTEXT 104, 60, 24, 40, 12
+  DEFPUSHBUTTON "ok", 1, 120, 8, 50, 14
+  PUSHBUTTON "cancel", 2, 120, 26, 50, 14
+END
+
 DIALOG RNDRANGE "random weights", 180, 62
   LTEXT "set low", -1, 8, 10, 50, 10
   EDITTEXT 102, 60, 8, 40, 12

@@ -144,6 +144,16 @@ enum class Str : int {
     FaceView = 880,
     Digraph6Notation = 881,
     Sparse6Notation = 885,
+    // The graph generators.
+    CircularArray = 807,
+    BasePolygon = 812,
+    Offset = 813,
+    StarPolygon = 814,
+    RandomPlanarGraph = 883,
+    Separations = 1700,
+    BoardSize = 1701,
+    Circulant = 1702,
+    StreetGrid = 1703,
 };
 
 // Ids given by more than one entry of the tables (a programming error; the

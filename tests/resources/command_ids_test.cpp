@@ -661,9 +661,42 @@ TEST(CommandIds, GraphNotationItemsKeepTheirNumbers)
     EXPECT_EQ(got, want);
     std::map<std::string, int> keys;
     for (const auto& a : acceleratorResource("GRFMENU"))
-        if (a.id >= 820 && a.id <= 827)
+        if (a.id >= 820 && a.id <= 827 && a.id != 824) // 824 is Next view (F7)
             keys[acceleratorText(a)] = a.id;
     const std::map<std::string, int> wantKeys = {{"F5", 820}, {"Ctrl+F5", 821}, {"Ctrl+Shift+F5", 822},
         {"F4", 825}, {"Ctrl+F4", 826}, {"Ctrl+Shift+F4", 827}, {"F6", 823}};
     EXPECT_EQ(keys, wantKeys);
+}
+
+// The graph window's generators: File New, Paste Valences and Connected,
+// Edit Randomize, with the numbers of their commands.
+TEST(CommandIds, GraphGeneratorItemsKeepTheirNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"File|New|Circle|Circle ...", 796}, {"File|New|Circle|Complete ...", 709},
+        {"File|New|Circle|Points ...", 797}, {"File|New|Circle|Circulant ...", 799},
+        {"File|New|Grid|Grid ...", 710}, {"File|New|Grid|Points ...", 798}, {"File|New|Point", 714},
+        {"File|New|Random|TSP ...", 712}, {"File|New|Random|Kruskal", 711}, {"File|New|Random|Tree ...", 781},
+        {"File|New|Random|Planar ...", 845}, {"File|New|Random|Reset", 849},
+        {"File|New|Cubics|Prism ...", 784}, {"File|New|Cubics|Moebius ...", 785},
+        {"File|New|Cubics|Petersen ...", 782}, {"File|New|Cubics|Dodecahedron", 786},
+        {"File|New|Cubics|1. Barnette 38", 881}, {"File|New|Cubics|2. Grinberg 42", 882},
+        {"File|New|Cubics|3. Faulkner-Younger 42", 883}, {"File|New|Cubics|4. Grinberg 44", 884},
+        {"File|New|Cubics|5. Faulkner-Younger 44", 885}, {"File|New|Cubics|6. Tutte 46", 886},
+        {"File|New|Cubics|7. Grinberg 46", 887}, {"File|New|Cubics|8. Thomassen 94", 888},
+        {"File|New|Miscellany|4. Herschel", 790},
+        {"File|Paste|Valences", 752}, {"File|Paste|Connected", 780},
+        {"Edit|Randomize|Connections", 717}, {"Edit|Randomize|Directions", 716}, {"Edit|Randomize|Weights", 715},
+        {"Edit|Polyhedral test", 831}, {"Edit|Next view", 824}, {"View|Schlegel ...", 791},
+    };
+    const std::map<std::string, int> items = itemsOf(menuResource("GRFMENU"));
+    for (const auto& [path, id] : want) {
+        const auto it = items.find(path);
+        ASSERT_NE(it, items.end()) << path;
+        EXPECT_EQ(it->second, id) << path;
+    }
+    std::map<std::string, int> keys;
+    for (const auto& a : acceleratorResource("GRFMENU"))
+        keys[acceleratorText(a)] = a.id;
+    EXPECT_EQ(keys["F7"], 824);
 }

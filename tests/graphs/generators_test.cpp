@@ -1,0 +1,763 @@
+// The graph generators against facts worked out by hand or known from the
+// literature: edge counts and valences of cycles, complete graphs,
+// circulants, grids, prisms and Moebius ladders; the Petersen graph's girth
+// and diameter found here by breadth-first search; trees, planar graphs
+// (Euler's bound), valence lists against the Erdos-Gallai condition
+// written out here; the named polyhedra and the Miscellany graphs by their
+// published counts; every refusal leaving the graph as it was.
+#include "graphs/core/generators.h"
+#include "graphs/core/graphtext.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <queue>
+#include <set>
+
+using namespace quan;
+
+namespace {
+
+const ExampleView kView{0, 0, 10, 8};
+
+// Adjacency lists of the present vertices in slot order.
+std::vector<std::vector<int>> lists(const Graph& g)
+{
+    std::vector<std::vector<int>> nb(static_cast<size_t>(g.maxIndex() + 1));
+    for (auto [a, b] : g.edges()) {
+        nb[static_cast<size_t>(a)].push_back(b);
+        nb[static_cast<size_t>(b)].push_back(a);
+    }
+    return nb;
+}
+
+std::vector<int> bfs(const std::vector<std::vector<int>>& nb, int s)
+{
+    std::vector<int> d(nb.size(), -1);
+    std::queue<int> q;
+    d[static_cast<size_t>(s)] = 0;
+    q.push(s);
+    while (!q.empty()) {
+        const int v = q.front();
+        q.pop();
+        for (int w : nb[static_cast<size_t>(v)])
+            if (d[static_cast<size_t>(w)] < 0) {
+                d[static_cast<size_t>(w)] = d[static_cast<size_t>(v)] + 1;
+                q.push(w);
+            }
+    }
+    return d;
+}
+
+bool connected(const Graph& g)
+{
+    const auto nb = lists(g);
+    const auto vs = g.presentVertices();
+    if (vs.empty())
+        return true;
+    const auto d = bfs(nb, vs[0]);
+    return std::all_of(vs.begin(), vs.end(), [&](int v) { return d[static_cast<size_t>(v)] >= 0; });
+}
+
+int diameter(const Graph& g)
+{
+    const auto nb = lists(g);
+    int best = 0;
+    for (int v : g.presentVertices())
+        for (int x : bfs(nb, v))
+            best = std::max(best, x);
+    return best;
+}
+
+// The shortest cycle: for every edge, the distance between its ends
+// without it, plus one.
+int girth(const Graph& g)
+{
+    int best = 1 << 30;
+    for (auto [a, b] : g.edges()) {
+        Graph h = g;
+        h.DeleteEdge(a, b);
+        const auto d = bfs(lists(h), a);
+        if (d[static_cast<size_t>(b)] >= 0)
+            best = std::min(best, d[static_cast<size_t>(b)] + 1);
+    }
+    return best;
+}
+
+// Two-colouring by breadth-first search; the sizes of the two sides.
+bool bipartite(const Graph& g, int* side0 = nullptr)
+{
+    const auto nb = lists(g);
+    std::vector<int> c(nb.size(), -1);
+    int zeros = 0;
+    for (int s : g.presentVertices()) {
+        if (c[static_cast<size_t>(s)] >= 0)
+            continue;
+        c[static_cast<size_t>(s)] = 0;
+        std::queue<int> q;
+        q.push(s);
+        while (!q.empty()) {
+            const int v = q.front();
+            q.pop();
+            zeros += c[static_cast<size_t>(v)] == 0;
+            for (int w : nb[static_cast<size_t>(v)]) {
+                if (c[static_cast<size_t>(w)] < 0) {
+                    c[static_cast<size_t>(w)] = 1 - c[static_cast<size_t>(v)];
+                    q.push(w);
+                } else if (c[static_cast<size_t>(w)] == c[static_cast<size_t>(v)])
+                    return false;
+            }
+        }
+    }
+    if (side0)
+        *side0 = zeros;
+    return true;
+}
+
+std::vector<int> valences(const Graph& g)
+{
+    std::vector<int> d;
+    const auto nb = lists(g);
+    for (int v : g.presentVertices())
+        d.push_back(static_cast<int>(nb[static_cast<size_t>(v)].size()));
+    return d;
+}
+
+bool regular(const Graph& g, int k)
+{
+    const auto d = valences(g);
+    return std::all_of(d.begin(), d.end(), [k](int x) { return x == k; });
+}
+
+// Erdos-Gallai: a sequence with even sum is graphic iff for every k the
+// k largest sum to at most k(k-1) + sum of min(d_i, k) over the rest.
+bool erdosGallai(std::vector<int> d)
+{
+    long long sum = 0;
+    for (int x : d)
+        sum += x;
+    if (sum % 2)
+        return false;
+    std::sort(d.rbegin(), d.rend());
+    const int n = static_cast<int>(d.size());
+    long long left = 0;
+    for (int k = 1; k <= n; ++k) {
+        left += d[static_cast<size_t>(k - 1)];
+        long long right = static_cast<long long>(k) * (k - 1);
+        for (int i = k; i < n; ++i)
+            right += std::min(d[static_cast<size_t>(i)], k);
+        if (left > right)
+            return false;
+    }
+    return true;
+}
+
+std::string definition(const Graph& g)
+{
+    std::string s;
+    definitionText(g, DefinitionOptions{}, s);
+    return s;
+}
+
+// A graph that a refusal must leave alone: a triangle with a weight.
+Graph sentinel()
+{
+    Graph g;
+    MakeCircle(g, CircleKind::Cycle, 3, {}, kView);
+    g.SetWeight(0, 1, 7);
+    g.modified = false;
+    return g;
+}
+
+int crossings(const Graph& g)
+{
+    auto orient = [](Real ax, Real ay, Real bx, Real by, Real cx, Real cy) {
+        const Real v = (bx - ax) * (cy - ay) - (by - ay) * (cx - ax);
+        return v > 1e-12L ? 1 : v < -1e-12L ? -1 : 0;
+    };
+    const auto e = g.edges();
+    int count = 0;
+    for (size_t i = 0; i < e.size(); ++i)
+        for (size_t j = i + 1; j < e.size(); ++j) {
+            auto [a, b] = e[i];
+            auto [c, d] = e[j];
+            if (a == c || a == d || b == c || b == d)
+                continue;
+            const int o1 = orient(g.x(a), g.y(a), g.x(b), g.y(b), g.x(c), g.y(c));
+            const int o2 = orient(g.x(a), g.y(a), g.x(b), g.y(b), g.x(d), g.y(d));
+            const int o3 = orient(g.x(c), g.y(c), g.x(d), g.y(d), g.x(a), g.y(a));
+            const int o4 = orient(g.x(c), g.y(c), g.x(d), g.y(d), g.x(b), g.y(b));
+            if (o1 * o2 < 0 && o3 * o4 < 0)
+                ++count;
+        }
+    return count;
+}
+
+} // namespace
+
+TEST(Circles, CountsAndValences)
+{
+    Graph g;
+    ASSERT_EQ(MakeCircle(g, CircleKind::Cycle, 9, {}, kView), 0);
+    EXPECT_EQ(g.count(), 9);
+    EXPECT_EQ(g.edgeCount(), 9);
+    EXPECT_TRUE(regular(g, 2));
+    EXPECT_TRUE(g.modified);
+    ASSERT_EQ(MakeCircle(g, CircleKind::Complete, 12, {}, kView), 0);
+    EXPECT_EQ(g.edgeCount(), 66);
+    EXPECT_TRUE(regular(g, 11));
+    ASSERT_EQ(MakeCircle(g, CircleKind::Points, 286, {}, kView), 0);
+    EXPECT_EQ(g.count(), 286);
+    EXPECT_EQ(g.edgeCount(), 0);
+    // Vertex i at angle 2 pi i / n on radius 0.8 x min(10, 8) = 6.4.
+    ASSERT_EQ(MakeCircle(g, CircleKind::Cycle, 4, {}, kView), 0);
+    EXPECT_NEAR(static_cast<double>(g.x(0)), 6.4, 1e-12);
+    EXPECT_NEAR(static_cast<double>(g.y(1)), 6.4, 1e-12);
+    EXPECT_NEAR(static_cast<double>(g.x(2)), -6.4, 1e-12);
+}
+
+TEST(Circles, Circulants)
+{
+    Graph g;
+    std::vector<int> s;
+    ASSERT_EQ(parseSeparations("2,3", 8, s), 0);
+    ASSERT_EQ(MakeCircle(g, CircleKind::Circulant, 8, s, kView), 0);
+    EXPECT_TRUE(regular(g, 4));
+    EXPECT_EQ(g.edgeCount(), 16);
+    ASSERT_EQ(parseSeparations("4", 8, s), 0);
+    ASSERT_EQ(MakeCircle(g, CircleKind::Circulant, 8, s, kView), 0);
+    EXPECT_EQ(g.edgeCount(), 4);
+    EXPECT_TRUE(regular(g, 1));
+    // s and n - s give the same edges: C13(1, 5) = C13(12, 8).
+    Graph h;
+    ASSERT_EQ(parseSeparations("1 5", 13, s), 0);
+    MakeCircle(g, CircleKind::Circulant, 13, s, kView);
+    ASSERT_EQ(parseSeparations("12;8", 13, s), 0);
+    MakeCircle(h, CircleKind::Circulant, 13, s, kView);
+    EXPECT_EQ(g.edges(), h.edges());
+    EXPECT_EQ(parseSeparations("", 8, s), 17);
+    EXPECT_EQ(parseSeparations("0", 8, s), 17);
+    EXPECT_EQ(parseSeparations("2, 8", 8, s), 17);
+}
+
+TEST(Circles, RefusalsLeaveTheGraph)
+{
+    const Graph before = sentinel();
+    Graph g = before;
+    EXPECT_EQ(MakeCircle(g, CircleKind::Cycle, 2, {}, kView), 17);
+    EXPECT_EQ(MakeCircle(g, CircleKind::Complete, 287, {}, kView), 17);
+    EXPECT_EQ(MakeCircle(g, CircleKind::Points, 9223372036854775807LL, {}, kView), 17);
+    EXPECT_EQ(MakeCircle(g, CircleKind::Circulant, 8, {}, kView), 17);
+    EXPECT_EQ(MakeCircle(g, CircleKind::Circulant, 8, {8}, kView), 17);
+    EXPECT_EQ(g, before);
+    EXPECT_FALSE(g.modified);
+}
+
+TEST(Grids, EdgesAndLimits)
+{
+    Graph g;
+    for (auto [r, c] : {std::pair{4, 5}, {1, 286}, {286, 1}, {13, 22}, {2, 2}}) {
+        ASSERT_EQ(MakeGrid(g, r, c, true, kView), 0) << r << "x" << c;
+        EXPECT_EQ(g.count(), r * c);
+        EXPECT_EQ(g.edgeCount(), r * (c - 1) + c * (r - 1));
+        EXPECT_TRUE(bipartite(g));
+    }
+    ASSERT_EQ(MakeGrid(g, 3, 4, false, kView), 0);
+    EXPECT_EQ(g.edgeCount(), 0);
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(MakeGrid(g, 1, 287, true, kView), 17);
+    EXPECT_EQ(MakeGrid(g, 7, 41, true, kView), 17); // 287 vertices
+    EXPECT_EQ(MakeGrid(g, 100000, 100000, true, kView), 17);
+    EXPECT_EQ(MakeGrid(g, 0, 5, true, kView), 17);
+    EXPECT_EQ(MakeGrid(g, 9223372036854775807LL, 9223372036854775807LL, true, kView), 17);
+    EXPECT_EQ(g, before);
+}
+
+TEST(Rings, PrismsAndMoebiusLadders)
+{
+    Graph g;
+    for (int n = 3; n <= 143; n += (n < 12 ? 1 : 29)) {
+        ASSERT_EQ(RingGraph(g, n, 1, false, kView), 0);
+        EXPECT_EQ(g.count(), 2 * n);
+        EXPECT_EQ(g.edgeCount(), 3 * n);
+        EXPECT_TRUE(regular(g, 3));
+        EXPECT_EQ(bipartite(g), n % 2 == 0) << "prism " << n;
+        EXPECT_TRUE(connected(g));
+        ASSERT_EQ(RingGraph(g, n, 1, true, kView), 0);
+        EXPECT_EQ(g.count(), 2 * n);
+        EXPECT_EQ(g.edgeCount(), 3 * n);
+        EXPECT_TRUE(regular(g, 3));
+        EXPECT_EQ(bipartite(g), n % 2 == 1) << "Moebius " << n;
+    }
+    // The Moebius ladder on 6 vertices is K3,3: bipartite 3 + 3, girth 4,
+    // every vertex joined to the three of the other side.
+    ASSERT_EQ(RingGraph(g, 3, 1, true, kView), 0);
+    int side = 0;
+    ASSERT_TRUE(bipartite(g, &side));
+    EXPECT_EQ(side, 3);
+    EXPECT_EQ(g.edgeCount(), 9);
+    EXPECT_EQ(girth(g), 4);
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(RingGraph(g, 2, 1, false, kView), 17);
+    EXPECT_EQ(RingGraph(g, 144, 1, false, kView), 17);
+    EXPECT_EQ(g, before);
+}
+
+TEST(Rings, GeneralisedPetersen)
+{
+    Graph g;
+    int k = 0;
+    ASSERT_EQ(petersenOffset(5, 2, kGraphSlots, k), 0);
+    ASSERT_EQ(RingGraph(g, 5, k, false, kView), 0);
+    // The Petersen graph: the only cubic graph on 10 vertices of girth 5.
+    EXPECT_EQ(g.count(), 10);
+    EXPECT_EQ(g.edgeCount(), 15);
+    EXPECT_TRUE(regular(g, 3));
+    EXPECT_EQ(girth(g), 5);
+    EXPECT_EQ(diameter(g), 2);
+    // GP(n, k) is cubic with 3n edges for k < n/2.
+    for (int n = 5; n <= 40; n += 7)
+        for (int kk = 1; 2 * kk < n; ++kk) {
+            ASSERT_EQ(RingGraph(g, n, kk, false, kView), 0);
+            EXPECT_EQ(g.edgeCount(), 3 * n);
+            EXPECT_TRUE(regular(g, 3)) << n << "," << kk;
+        }
+    // The dodecahedron GP(10, 2) has girth 5 and diameter 5; the Desargues
+    // graph GP(10, 3) girth 6, diameter 5 and is bipartite.
+    ASSERT_EQ(RingGraph(g, 10, 2, false, kView), 0);
+    EXPECT_EQ(girth(g), 5);
+    EXPECT_EQ(diameter(g), 5);
+    ASSERT_EQ(RingGraph(g, 10, 3, false, kView), 0);
+    EXPECT_EQ(girth(g), 6);
+    EXPECT_TRUE(bipartite(g));
+    // The offset: modulo n, n - k past the half.
+    EXPECT_EQ(petersenOffset(7, 5, kGraphSlots, k), 0);
+    EXPECT_EQ(k, 2);
+    EXPECT_EQ(petersenOffset(7, 9, kGraphSlots, k), 0);
+    EXPECT_EQ(k, 2);
+    EXPECT_EQ(petersenOffset(5, 5, kGraphSlots, k), 6);
+    EXPECT_EQ(petersenOffset(5, 10, kGraphSlots, k), 6);
+    EXPECT_EQ(petersenOffset(5, 0, kGraphSlots, k), 6);
+    EXPECT_EQ(petersenOffset(2, 1, kGraphSlots, k), 6);
+    EXPECT_EQ(petersenOffset(144, 1, kGraphSlots, k), 6);
+    EXPECT_EQ(petersenOffset(143, 1, kGraphSlots, k), 0);
+}
+
+TEST(Valences, ThePartsCases)
+{
+    Random rng;
+    rng.seed(5);
+    const Graph before = sentinel();
+    Graph g = before;
+    ASSERT_EQ(GraphFromValencesText(g, "3 3 3 3", false, kView, rng), 0);
+    EXPECT_EQ(g.edgeCount(), 6);
+    EXPECT_TRUE(regular(g, 3));
+    EXPECT_EQ(g.label(0).textKind(), TextValence);
+    const Graph k4 = g;
+    EXPECT_EQ(GraphFromValencesText(g, "1, 1, 1", false, kView, rng), 6);
+    EXPECT_EQ(GraphFromValencesText(g, "2 2 0 0", false, kView, rng), 110);
+    EXPECT_EQ(GraphFromValencesText(g, "4,4,4,1,1,1,1", false, kView, rng), 110);
+    EXPECT_EQ(GraphFromValencesText(g, "5", false, kView, rng), 105);
+    EXPECT_EQ(GraphFromValencesText(g, "", false, kView, rng), 105);
+    EXPECT_EQ(GraphFromValencesText(g, "3 1 1", false, kView, rng), 6);  // 3 >= n
+    EXPECT_EQ(GraphFromValencesText(g, "1 -1 0", false, kView, rng), 6); // below 0
+    std::string many;
+    for (int i = 0; i < 287; ++i)
+        many += "2 ";
+    EXPECT_EQ(GraphFromValencesText(g, many, false, kView, rng), 106);
+    EXPECT_EQ(g, k4);
+    // 286 twos: a 2-regular graph on all slots.
+    many.resize(many.size() - 2);
+    ASSERT_EQ(GraphFromValencesText(g, many, false, kView, rng), 0);
+    EXPECT_EQ(g.count(), 286);
+    EXPECT_TRUE(regular(g, 2));
+    // 1,1,1,1 with Connected: sum 4 < 6, two separate edges.
+    ASSERT_EQ(GraphFromValencesText(g, "1 1 1 1", true, kView, rng), 0);
+    EXPECT_EQ(g.edgeCount(), 2);
+    EXPECT_FALSE(connected(g));
+}
+
+TEST(Valences, RealisedExactlyWhenErdosGallaiHolds)
+{
+    Random rng, gen;
+    rng.seed(11);
+    gen.seed(12);
+    int realised = 0, refused = 0;
+    for (int trial = 0; trial < 600; ++trial) {
+        const int n = 2 + gen.below(trial < 500 ? 9 : 40);
+        std::vector<int> d(static_cast<size_t>(n));
+        std::vector<Real> r;
+        for (int& x : d) {
+            x = gen.below(n);
+            r.push_back(x);
+        }
+        long long sum = 0;
+        for (int x : d)
+            sum += x;
+        Graph g;
+        const int c = GraphFromValences(g, r, false, false, kView, rng);
+        if (sum % 2) {
+            EXPECT_EQ(c, 6);
+            continue;
+        }
+        if (erdosGallai(d)) {
+            ASSERT_EQ(c, 0) << trial;
+            EXPECT_EQ(valences(g), d);
+            ++realised;
+        } else {
+            EXPECT_EQ(c, 110) << trial;
+            ++refused;
+        }
+    }
+    EXPECT_GT(realised, 50);
+    EXPECT_GT(refused, 50);
+}
+
+TEST(Valences, ConnectedKeepsValences)
+{
+    Random rng, gen;
+    rng.seed(3);
+    gen.seed(4);
+    int done = 0;
+    for (int trial = 0; trial < 300; ++trial) {
+        const int n = 3 + gen.below(60);
+        // Many small valences: Havel-Hakimi alone leaves several pieces.
+        std::vector<int> d(static_cast<size_t>(n));
+        std::vector<Real> r;
+        long long sum = 0;
+        for (int& x : d) {
+            x = 1 + gen.below(std::min(n - 1, 3));
+            sum += x;
+        }
+        if (sum % 2) {
+            const int step = d[0] < n - 1 ? 1 : -1;
+            d[0] += step;
+            sum += step;
+        }
+        for (int x : d)
+            r.push_back(x);
+        if (sum % 2 || sum < 2LL * n - 2 || !erdosGallai(d))
+            continue;
+        Graph g;
+        ASSERT_EQ(GraphFromValences(g, r, false, true, kView, rng), 0) << trial;
+        EXPECT_TRUE(connected(g)) << trial;
+        EXPECT_EQ(valences(g), d);
+        ++done;
+    }
+    EXPECT_GT(done, 100);
+}
+
+TEST(Valences, TheExchangeEndsOnAGraphWithABridge)
+{
+    // Two triangles joined by the bridge {2, 3}, its first vertex 0 the
+    // start of the walk (0 -> 1 -> 0 would bounce back), and a separate
+    // edge {6, 7}: one exchange must merge the two components.
+    Graph g;
+    for (int i = 0; i < 8; ++i)
+        g.addVertexInSlot(i, i, 0);
+    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {0, 2}, {2, 3}, {3, 4}, {4, 5}, {3, 5}, {6, 7}})
+        g.SetWeight(a, b, 0);
+    const auto d = valences(g);
+    ASSERT_EQ(ConnectComponents(g), 0);
+    EXPECT_TRUE(connected(g));
+    EXPECT_EQ(valences(g), d);
+    EXPECT_EQ(g.edgeCount(), 8);
+    // A path (a tree) next to a cycle: the cycle's edge is used.
+    Graph h;
+    for (int i = 0; i < 9; ++i)
+        h.addVertexInSlot(i, i, 0);
+    for (auto [a, b] : {std::pair{0, 1}, {1, 2}, {2, 3}, {4, 5}, {5, 6}, {6, 7}, {7, 8}, {8, 4}})
+        h.SetWeight(a, b, 0);
+    ASSERT_EQ(ConnectComponents(h), 0);
+    EXPECT_TRUE(connected(h));
+    // A forest of two paths has no circuit: refused.
+    Graph f;
+    for (int i = 0; i < 4; ++i)
+        f.addVertexInSlot(i, i, 0);
+    f.SetWeight(0, 1, 0);
+    f.SetWeight(2, 3, 0);
+    EXPECT_EQ(ConnectComponents(f), 6);
+}
+
+TEST(RandomTrees, ConnectedWithOneEdgeFewer)
+{
+    Random rng;
+    for (uint32_t seed = 1; seed <= 8; ++seed) {
+        rng.seed(seed);
+        for (int n = 2; n <= 285; n += (seed == 3 ? 1 : 13)) {
+            Graph g;
+            ASSERT_EQ(RandomTree(g, n, false, kView, rng), 0) << n;
+            EXPECT_EQ(g.count(), n);
+            EXPECT_EQ(g.edgeCount(), n - 1);
+            EXPECT_TRUE(connected(g));
+        }
+    }
+    // Depth-first numbering: slot k + 1 is a neighbour of some slot <= k
+    // and the walk from 0 meets the slots in order.
+    Graph g;
+    rng.seed(99);
+    ASSERT_EQ(RandomTree(g, 40, false, kView, rng), 0);
+    for (int k = 1; k < 40; ++k) {
+        bool back = false;
+        for (int j = 0; j < k; ++j)
+            back = back || g.Adjacent(j, k);
+        EXPECT_TRUE(back) << k;
+    }
+    ASSERT_EQ(RandomTree(g, 2, false, kView, rng), 0);
+    EXPECT_EQ(g.edges(), (std::vector<std::pair<int, int>>{{0, 1}}));
+    ASSERT_EQ(RandomTree(g, 30, true, kView, rng), 0);
+    EXPECT_TRUE(g.digraph);
+    for (auto [a, b] : g.edges())
+        EXPECT_TRUE(g.Direction(b, a) == 1 || g.Direction(b, a) == -1);
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(RandomTree(g, 1, false, kView, rng), 14);
+    EXPECT_EQ(RandomTree(g, 286, false, kView, rng), 14);
+    EXPECT_EQ(g, before);
+}
+
+TEST(RandomPlanarGraphs, LatticeAndExtraVertices)
+{
+    // t is the largest with t(t+1)/2 <= n.
+    EXPECT_EQ(planarRows(6), 3);
+    EXPECT_EQ(planarRows(8), 3); // the rounded formula gave 4 (T = 10 > 8)
+    EXPECT_EQ(planarRows(9), 3);
+    EXPECT_EQ(planarRows(10), 4);
+    EXPECT_EQ(planarRows(286), 23); // T = 276
+    EXPECT_EQ(planarRows(275), 22); // T = 253
+    Random rng;
+    rng.seed(7);
+    Graph g;
+    ASSERT_EQ(RandomPlanar(g, 6, rng), 0);
+    EXPECT_EQ(g.edgeCount(), 9);
+    for (int n = 6; n <= 286; n += 5) {
+        ASSERT_EQ(RandomPlanar(g, n, rng), 0);
+        int t = 1;
+        while ((t + 1) * (t + 2) / 2 <= n)
+            ++t;
+        const int T = t * (t + 1) / 2;
+        EXPECT_EQ(g.count(), n);
+        EXPECT_EQ(g.edgeCount(), 3 * t * (t - 1) / 2 + 2 * (n - T)) << n;
+        EXPECT_LE(g.edgeCount(), 3 * n - 6);
+        EXPECT_TRUE(connected(g));
+        // Euler on the lattice: V - E + F = 2 with (t - 1)^2 small
+        // triangles and the outer face.
+        EXPECT_EQ(T - 3 * t * (t - 1) / 2 + (t - 1) * (t - 1) + 1, 2);
+        // On the unit circle, every angle position used once.
+        std::set<long long> angles;
+        for (int v = 0; v < n; ++v) {
+            EXPECT_NEAR(static_cast<double>(g.x(v) * g.x(v) + g.y(v) * g.y(v)), 1.0, 1e-12);
+            const Real a = std::atan2(g.y(v), g.x(v));
+            angles.insert(std::llround(static_cast<double>((a < 0 ? a + 2 * 3.14159265358979323846L : a) * n /
+                                                           (2 * 3.14159265358979323846L))) %
+                          n);
+        }
+        EXPECT_EQ(static_cast<int>(angles.size()), n);
+    }
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(RandomPlanar(g, 5, rng), 17);
+    EXPECT_EQ(RandomPlanar(g, 287, rng), 17);
+    EXPECT_EQ(g, before);
+}
+
+TEST(RandomTsp, DistinctWeightsAndRounds)
+{
+    Random rng;
+    rng.seed(2024);
+    Graph g;
+    CircuitRun run;
+    run.poll = [] { return 0; };
+    std::vector<std::string> captions;
+    run.caption = [&](const std::string& s) { captions.push_back(s); };
+    TspRun r;
+    ASSERT_EQ(RandomTSP(g, 8, kView, rng, run, &r), 0);
+    EXPECT_EQ(g.edgeCount(), 28);
+    EXPECT_TRUE(g.weightsShown);
+    std::set<int> w;
+    for (auto [a, b] : g.edges()) {
+        EXPECT_GE(g.Weight(a, b), 5);
+        EXPECT_LE(g.Weight(a, b), 68);
+        w.insert(g.Weight(a, b));
+    }
+    EXPECT_EQ(w.size(), 28u);
+    // It stops exactly when sorted edges misses the best random tour.
+    EXPECT_GT(r.sortedTotal, r.randomBest);
+    ASSERT_EQ(static_cast<int>(captions.size()), r.rounds);
+    EXPECT_EQ(captions.back().find("press Q to quit"), 0u);
+    EXPECT_NE(captions.back().find(formatInt(r.rounds)), std::string::npos);
+    // Three vertices: one round; past 16: one round.
+    ASSERT_EQ(RandomTSP(g, 3, kView, rng, run, &r), 0);
+    EXPECT_EQ(r.rounds, 1);
+    ASSERT_EQ(RandomTSP(g, 17, kView, rng, run, &r), 0);
+    EXPECT_EQ(r.rounds, 1);
+    // 256 vertices: 32640 distinct weights from 5..32767 fit.
+    ASSERT_EQ(RandomTSP(g, 256, kView, rng, run, &r), 0);
+    int top = 0;
+    std::set<int> all;
+    for (auto [a, b] : g.edges()) {
+        top = std::max(top, g.Weight(a, b));
+        all.insert(g.Weight(a, b));
+    }
+    EXPECT_LE(top, 32767);
+    EXPECT_EQ(all.size(), 32640u);
+    EXPECT_GE(*all.begin(), 5);
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(RandomTSP(g, 257, kView, rng, run, &r), 17);
+    EXPECT_EQ(RandomTSP(g, 2, kView, rng, run, &r), 17);
+    EXPECT_EQ(g, before);
+    // Q stops after the current round.
+    run.poll = [] { return 'Q'; };
+    ASSERT_EQ(RandomTSP(g, 5, kView, rng, run, &r), 0);
+    EXPECT_EQ(r.rounds, 1);
+}
+
+TEST(RandomizeCommands, KruskalConnectionsDirectionsWeights)
+{
+    Random rng;
+    rng.seed(17);
+    Graph g;
+    ASSERT_EQ(RandomKruskal(g, 4, 5, 10, 50, kView, rng), 0);
+    EXPECT_EQ(g.edgeCount(), 31);
+    for (auto [a, b] : g.edges()) {
+        EXPECT_GE(g.Weight(a, b), 10);
+        EXPECT_LE(g.Weight(a, b), 50);
+    }
+    RandomConnections(g, rng);
+    for (auto [a, b] : g.edges())
+        EXPECT_EQ(g.Weight(a, b), 0);
+    EXPECT_LE(g.edgeCount(), 2 * 19);
+    RandomDirections(g, rng);
+    EXPECT_TRUE(g.digraph);
+    RandomWeights(g, 3, 4, rng);
+    for (auto [a, b] : g.edges())
+        EXPECT_TRUE(g.Weight(a, b) == 3 || g.Weight(a, b) == 4);
+}
+
+TEST(RandomGenerators, ASeedRepeatsTheDefinition)
+{
+    auto all = [](uint32_t seed) {
+        Random rng;
+        rng.seed(seed);
+        std::string s;
+        Graph g;
+        CircuitRun run;
+        run.poll = [] { return 0; };
+        RandomTSP(g, 7, kView, rng, run);
+        s += definition(g);
+        RandomKruskal(g, 3, 4, 10, 50, kView, rng);
+        s += definition(g);
+        RandomTree(g, 20, false, kView, rng);
+        s += definition(g);
+        RandomPlanar(g, 30, rng);
+        s += definition(g);
+        GraphFromValencesText(g, "3 3 2 2 2 2 1 1", true, kView, rng);
+        s += definition(g);
+        RandomConnections(g, rng);
+        s += definition(g);
+        return s;
+    };
+    EXPECT_EQ(all(41), all(41));
+    EXPECT_NE(all(41), all(42));
+}
+
+TEST(NamedExamples, TheTenPolyhedra)
+{
+    Graph g;
+    for (int i = 0; i < kNamedGraph6Count; ++i) {
+        FaceList faces;
+        ASSERT_EQ(LoadNamedGraph6(g, i, kView, faces), 0) << i;
+        EXPECT_EQ(g.count(), namedGraph6Vertices(i)) << i;
+        EXPECT_EQ(crossings(g), 0) << i;
+        EXPECT_TRUE(connected(g));
+        // Euler: the faces of the drawing.
+        EXPECT_EQ(faces.count(), g.edgeCount() - g.count() + 2) << i;
+        if (i == 5) {
+            // Herschel: 11 vertices, 18 edges, bipartite 5 + 6, not cubic.
+            EXPECT_EQ(g.edgeCount(), 18);
+            int side = 0;
+            ASSERT_TRUE(bipartite(g, &side));
+            EXPECT_TRUE(side == 5 || side == 6);
+            EXPECT_FALSE(regular(g, 3));
+        } else {
+            EXPECT_TRUE(regular(g, 3)) << i;
+        }
+    }
+    const std::vector<int> counts{20, 42, 44, 94, 46, 11, 42, 44, 46, 38};
+    for (int i = 0; i < kNamedGraph6Count; ++i)
+        EXPECT_EQ(namedGraph6Vertices(i), counts[static_cast<size_t>(i)]);
+}
+
+TEST(NamedExamples, Miscellany)
+{
+    Graph g;
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Utilities, kView), 0);
+    EXPECT_EQ(g.count(), 6);
+    EXPECT_EQ(g.edgeCount(), 9);
+    EXPECT_TRUE(bipartite(g));
+    EXPECT_TRUE(regular(g, 3));
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Desargues, kView), 0);
+    EXPECT_EQ(g.count(), 20);
+    EXPECT_EQ(g.edgeCount(), 30);
+    EXPECT_EQ(girth(g), 6);
+    EXPECT_EQ(diameter(g), 5);
+    // Goldner-Harary: maximal planar on 11 vertices, 27 = 3 x 11 - 6 edges,
+    // the bipyramid's triangle vertices in 4 + 4 faces (8), its poles in
+    // 3 + 3 (6), six stacked vertices of 3; drawn without crossings.
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::GoldnerHarary, kView), 0);
+    EXPECT_EQ(g.count(), 11);
+    EXPECT_EQ(g.edgeCount(), 27);
+    auto d = valences(g);
+    std::sort(d.rbegin(), d.rend());
+    EXPECT_EQ(d, (std::vector<int>{8, 8, 8, 6, 6, 3, 3, 3, 3, 3, 3}));
+    EXPECT_EQ(crossings(g), 0);
+    // Groetzsch: 11 vertices, 20 edges, triangle-free (girth 4), diameter 2.
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Grotzsch, kView), 0);
+    EXPECT_EQ(g.count(), 11);
+    EXPECT_EQ(g.edgeCount(), 20);
+    EXPECT_EQ(girth(g), 4);
+    EXPECT_EQ(diameter(g), 2);
+    // Heawood: cubic on 14 vertices, girth 6, diameter 3, bipartite.
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Heawood, kView), 0);
+    EXPECT_EQ(g.count(), 14);
+    EXPECT_TRUE(regular(g, 3));
+    EXPECT_EQ(girth(g), 6);
+    EXPECT_EQ(diameter(g), 3);
+    EXPECT_TRUE(bipartite(g));
+    // Holt: 27 vertices, 4-regular, 54 edges, girth 5, diameter 3.
+    ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Holt, kView), 0);
+    EXPECT_EQ(g.count(), 27);
+    EXPECT_EQ(g.edgeCount(), 54);
+    EXPECT_TRUE(regular(g, 4));
+    EXPECT_EQ(girth(g), 5);
+    EXPECT_EQ(diameter(g), 3);
+}
+
+TEST(NamedExamples, KnightBoards)
+{
+    Graph g;
+    for (int n = 3; n <= 16; ++n) {
+        ASSERT_EQ(KnightBoard(g, n, kView), 0);
+        EXPECT_EQ(g.count(), n * n);
+        EXPECT_EQ(g.edgeCount(), 4 * (n - 1) * (n - 2)) << n;
+        EXPECT_TRUE(bipartite(g));
+    }
+    // 8 x 8: corners have 2 moves, centre squares 8.
+    ASSERT_EQ(KnightBoard(g, 8, kView), 0);
+    g.ComputeValences();
+    EXPECT_EQ(g.outValence(0), 2);
+    EXPECT_EQ(g.outValence(8 * 3 + 3), 8);
+    // 3 x 3: the centre is isolated.
+    ASSERT_EQ(KnightBoard(g, 3, kView), 0);
+    EXPECT_EQ(valences(g)[4], 0);
+    const Graph before = sentinel();
+    g = before;
+    EXPECT_EQ(KnightBoard(g, 17, kView), 17);
+    EXPECT_EQ(KnightBoard(g, 2, kView), 17);
+    EXPECT_EQ(g, before);
+}
