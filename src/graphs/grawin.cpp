@@ -1,4 +1,5 @@
 #include "graphs/grawin.h"
+#include "graphs/sqrectdlg.h"
 
 #include "core/msgcode.h"
 #include "graphs/core/examples.h"
@@ -633,6 +634,9 @@ void TGra0Win::drawPicture(plat::DC& dc)
     }
     const std::vector<std::pair<int, int>> edges = g.edges();
 
+    drawUnderGraph(dc);
+    if (graphHidden())
+        return;
     // The edges, then the solution's edges over them.
     const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
     if (!solutionOnly())
@@ -871,6 +875,9 @@ bool clearsSolution(int id)
 
 void TGraWin::command(int id)
 {
+    const SqrectWatch watch(*this, id);
+    if (sqrectCommand(id))
+        return;
     if (graph_.distanceRank && clearsSolution(id)) {
         dropDistanceRankGraph(graph_);
         invalidateLayer(Picture);
@@ -986,6 +993,7 @@ void TGraWin::updateMenuHook()
     window_->enableMenuItem(grcmd::Complete, two);
     window_->enableMenuItem(grcmd::Distances, two);
     updateNotationMenu();
+    updateSqrectMenu();
 }
 
 CircuitRun TGraWin::circuitRun()

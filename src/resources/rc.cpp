@@ -36,6 +36,8 @@ extern const HelpEntry kGraphsHelp[];
 extern const size_t kGraphsHelpCount;
 extern const HelpEntry kNotationHelp[];
 extern const size_t kNotationHelpCount;
+extern const HelpEntry kSqrectHelp[];
+extern const size_t kSqrectHelpCount;
 extern const HelpEntry kScheduleHelp[];
 extern const size_t kScheduleHelpCount;
 extern const HelpEntry kElectionsHelp[];
@@ -404,6 +406,7 @@ const Registry& registry()
         addHelp(kPackingHelp, kPackingHelpCount);
         addHelp(kGraphsHelp, kGraphsHelpCount);
         addHelp(kNotationHelp, kNotationHelpCount);
+        addHelp(kSqrectHelp, kSqrectHelpCount);
         addHelp(kScheduleHelp, kScheduleHelpCount);
         addHelp(kElectionsHelp, kElectionsHelpCount);
         return reg;

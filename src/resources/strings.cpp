@@ -20,6 +20,8 @@ extern const StringEntry kGraphsStrings[];
 extern const size_t kGraphsStringsCount;
 extern const StringEntry kNotationStrings[];
 extern const size_t kNotationStringsCount;
+extern const StringEntry kSqrectStrings[];
+extern const size_t kSqrectStringsCount;
 extern const StringEntry kScheduleStrings[];
 extern const size_t kScheduleStringsCount;
 extern const StringEntry kElectionsStrings[];
@@ -49,6 +51,7 @@ const std::unordered_map<int, const char*>& table()
         add(kPackingStrings, kPackingStringsCount);
         add(kGraphsStrings, kGraphsStringsCount);
         add(kNotationStrings, kNotationStringsCount);
+        add(kSqrectStrings, kSqrectStringsCount);
         add(kScheduleStrings, kScheduleStringsCount);
         add(kElectionsStrings, kElectionsStringsCount);
         return m;

@@ -144,6 +144,14 @@ enum class Str : int {
     FaceView = 880,
     Digraph6Notation = 881,
     Sparse6Notation = 885,
+    // Squared rectangles.
+    Perfect = 378,
+    Simple = 379,
+    SquaredSquares = 847,
+    SquaredRectangles = 848,
+    Compound = 884,
+    Hori = 170,
+    Vert = 171,
 };
 
 // Ids given by more than one entry of the tables (a programming error; the

@@ -667,3 +667,24 @@ TEST(CommandIds, GraphNotationItemsKeepTheirNumbers)
         {"F4", 825}, {"Ctrl+F4", 826}, {"Ctrl+Shift+F4", 827}, {"F6", 823}};
     EXPECT_EQ(keys, wantKeys);
 }
+
+// The graph window's squared-rectangle items with their numbers.
+TEST(CommandIds, GraphSquaredRectangleItemsKeepTheirNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"File|Paste|Bouwkamp notation", 833},
+        {"File|Squared-rectangle library ...", 839},
+        {"View|Squared rectangles|Hide squares", 835},
+        {"View|Squared rectangles|Hide graph", 834},
+        {"View|Squared rectangles|Restore", 836},
+        {"View|Squared rectangles|Numerals", 837},
+        {"View|Squared rectangles|Vertical segments", 838},
+        {"Misc|Bouwkamp notation", 841},
+    };
+    std::map<std::string, int> got;
+    for (const auto& [path, id] : itemsOf(menuResource("GRFMENU")))
+        if ((path.find("Squared") != std::string::npos || path.find("Bouwkamp") != std::string::npos) &&
+            path.rfind("Misc|Colors|", 0) != 0)
+            got[path] = id;
+    EXPECT_EQ(got, want);
+}
