@@ -16,7 +16,7 @@ if [ "${QUANDEL_SKIP_SANITIZE:-0}" != 1 ]; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=Release -DQUANDEL_FUZZ=ON \
     -DQUANDEL_WITH_QT=OFF -DQUANDEL_BENCH=OFF >/dev/null
   cmake --build build-fuzz --target fuzz_hor fuzz_bnz fuzz_settings fuzz_bpa fuzz_paste fuzz_vot fuzz_gra \
-    fuzz_graph_paste fuzz_grs fuzz_task_paste fuzz_graph6 fuzz_digraph6 fuzz_sparse6 fuzz_lcf fuzz_g6collection \
+    fuzz_graph_paste fuzz_grs fuzz_task_paste fuzz_graph6 fuzz_digraph6 fuzz_sparse6 fuzz_lcf fuzz_g6collection fuzz_bouwkamp fuzz_bou \
     quandel_fuzz_corpus -j"$(nproc)"
   (cd build-fuzz && ctest --output-on-failure --timeout 600 -R '^fuzz\.')
   quandel_build build-sanitize -DQUANDEL_SANITIZE=ON -DQUANDEL_WITH_QT=OFF -DQUANDEL_BENCH=OFF
