@@ -9,7 +9,6 @@
   echo "settings $WORK/settings"
   echo "menu Window|Graphs"
   echo "clipboard (50,35,27)(8,19)(15,17,11)(6,24)(29,25,9,2)(7,18)(16)(42)(4,37)(33)"
-  echo "answer no"
   echo "menu File|Paste|Bouwkamp notation"
   echo "menu Misc|Data"
   echo "menu Misc|Bouwkamp notation"
@@ -38,7 +37,7 @@ expect_line out.txt "message: Quandel: vertices: 11 edges: 21 components: 1"
 expect_line out.txt "message: Quandel: vertices: 13 edges: 21 components: 1"
 # The library's 33 x 32 (6 horizontal segments, 9 squares), then the
 # refusal, then the same Data: the refused code changed nothing.
-tail -n 3 out.txt > last.txt
-printf '%s\n' "message: Quandel: vertices: 6 edges: 9 components: 1" "message: hmm ...: inconsistent data" \
-  "message: Quandel: vertices: 6 edges: 9 components: 1" > want.txt
+tail -n 4 out.txt > last.txt
+printf '%s\n' "message: Quandel: vertices: 6 edges: 9 components: 1" "question: careful!: save changes to noname1.gra?" \
+  "message: hmm ...: inconsistent data" "message: Quandel: vertices: 6 edges: 9 components: 1" > want.txt
 diff want.txt last.txt || { cat out.txt; fail "the refused code changed the graph"; }
