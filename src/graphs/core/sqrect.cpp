@@ -182,8 +182,12 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
 
     SquaredRectangle r;
     const int64_t W = width;
-    std::vector<Piece> profile{{0, W, W}};
+    std::vector<Piece> profile{{0, W, W}}, next, fresh;
+    profile.reserve(sizes.size() + 2);
+    next.reserve(sizes.size() + 2);
+    fresh.reserve(sizes.size() + 1);
     std::vector<Line> runs; // the horizontal segments in the order met
+    runs.reserve(sizes.size() + 2);
     struct Placed {
         int64_t x, top;
         int32_t size;
@@ -192,6 +196,7 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
     std::vector<Placed> placed;
     placed.reserve(sizes.size());
     std::string code;
+    code.reserve(6 * sizes.size());
     const size_t total = sizes.size() + 1; // the pseudo-square of the width last
     size_t k = 0;
     int64_t bottom = 0;
@@ -207,7 +212,7 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         runs.push_back({run.level, run.x, run.x + run.w});
         const size_t from = k;
         int64_t sum = 0;
-        std::vector<Piece> pieces;
+        fresh.clear();
         while (sum < run.w) {
             if (k == total)
                 return kBad;
@@ -220,7 +225,7 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
                 sum = s;
                 break;
             }
-            pieces.push_back({run.x + sum, s, run.level - s});
+            fresh.push_back({run.x + sum, s, run.level - s});
             placed.push_back({run.x + sum, run.level, static_cast<int32_t>(s), runIndex});
             sum += s;
             ++k;
@@ -230,18 +235,25 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         if (from == sizes.size())
             break; // the bottom edge is closed
         appendGroup(code, sizes, from, k);
-        // Replace the run by the new pieces and merge equal neighbours.
-        profile.erase(profile.begin() + static_cast<std::ptrdiff_t>(j));
-        profile.insert(profile.begin() + static_cast<std::ptrdiff_t>(j), pieces.begin(), pieces.end());
-        std::vector<Piece> merged;
-        merged.reserve(profile.size());
-        for (const Piece& p : profile) {
-            if (!merged.empty() && merged.back().level == p.level)
-                merged.back().w += p.w;
+        // The profile with the run replaced by the new pieces, equal
+        // neighbours merged.
+        next.clear();
+        auto put = [&next](const Piece& p) {
+            if (!next.empty() && next.back().level == p.level)
+                next.back().w += p.w;
             else
-                merged.push_back(p);
+                next.push_back(p);
+        };
+        for (size_t i = 0; i < profile.size(); ++i) {
+            if (i != j) {
+                put(profile[i]);
+                continue;
+            }
+            for (const Piece& p : fresh)
+                put(p);
         }
-        profile.swap(merged);
+        profile.swap(next);
+        next.clear();
     }
     const int64_t H = W - bottom;
     if (H < 1 || H > INT32_MAX)
@@ -309,36 +321,38 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         q.right = static_cast<int16_t>(right);
     }
 
-    // The points: every end point once.
-    std::vector<std::pair<int64_t, int64_t>> ends;
-    ends.reserve(2 * (runs.size() + verticals.size()));
+    // The points: the two ends of every segment.
+    r.points.reserve(2 * (runs.size() + verticals.size()));
+    r.horizontal.reserve(runs.size());
+    r.vertical.reserve(verticals.size());
+    auto addPoint = [&r](int64_t x, int64_t y) {
+        r.points.push_back({static_cast<int32_t>(x), static_cast<int32_t>(y)});
+        return static_cast<int32_t>(r.points.size() - 1);
+    };
     for (const Line& l : runs) {
-        ends.push_back({l.lo, l.at});
-        ends.push_back({l.hi, l.at});
+        const int32_t a = addPoint(l.lo, l.at);
+        r.horizontal.push_back({a, addPoint(l.hi, l.at)});
     }
     for (const Line& l : verticals) {
-        ends.push_back({l.at, l.lo});
-        ends.push_back({l.at, l.hi});
+        const int32_t a = addPoint(l.at, l.lo);
+        r.vertical.push_back({a, addPoint(l.at, l.hi)});
     }
-    std::sort(ends.begin(), ends.end());
-    ends.erase(std::unique(ends.begin(), ends.end()), ends.end());
-    r.points.reserve(ends.size());
-    for (const auto& e : ends)
-        r.points.push_back({static_cast<int32_t>(e.first), static_cast<int32_t>(e.second)});
-    auto pointIndex = [&](int64_t x, int64_t y) {
-        return static_cast<int32_t>(std::lower_bound(ends.begin(), ends.end(), std::make_pair(x, y)) - ends.begin());
-    };
-    for (const Line& l : runs)
-        r.horizontal.push_back({pointIndex(l.lo, l.at), pointIndex(l.hi, l.at)});
-    for (const Line& l : verticals)
-        r.vertical.push_back({pointIndex(l.at, l.lo), pointIndex(l.at, l.hi)});
 
     // The vertical code: the segments of greatest x first (x > 0), the upper
     // first among equal x; each lists the squares on its left side.
-    std::vector<std::vector<int32_t>> onRight(verticals.size());
+    // The squares by their right segment, in square order (a counting sort).
+    std::vector<int32_t> first(verticals.size() + 1, 0), bySegment(r.squares.size());
     for (const Square& q : r.squares)
-        onRight[static_cast<size_t>(q.right)].push_back(q.size);
+        ++first[static_cast<size_t>(q.right) + 1];
+    for (size_t i = 1; i < first.size(); ++i)
+        first[i] += first[i - 1];
+    {
+        std::vector<int32_t> fill(first.begin(), first.end() - 1);
+        for (const Square& q : r.squares)
+            bySegment[static_cast<size_t>(fill[static_cast<size_t>(q.right)]++)] = q.size;
+    }
     std::vector<size_t> order;
+    order.reserve(verticals.size());
     for (size_t i = 0; i < verticals.size(); ++i)
         if (verticals[i].at > 0)
             order.push_back(i);
@@ -347,8 +361,9 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         const Line& lb = verticals[b];
         return la.at != lb.at ? la.at > lb.at : la.hi > lb.hi;
     });
+    r.verticalCode.reserve(r.code.size() + 8);
     for (size_t i : order)
-        appendGroup(r.verticalCode, onRight[i], 0, onRight[i].size());
+        appendGroup(r.verticalCode, bySegment, static_cast<size_t>(first[i]), static_cast<size_t>(first[i + 1]));
 
     out = std::move(r);
     return 0;

@@ -63,7 +63,7 @@ struct Square {
 struct SquaredRectangle {
     int32_t width = 0, height = 0;
     std::vector<Square> squares;         // in Bouwkamp order
-    std::vector<SqPoint> points;         // each distinct end point once
+    std::vector<SqPoint> points;         // the two ends of every segment, in segment order
     std::vector<SqSegment> horizontal;   // in the order the layout met them: top edge first, bottom edge last
     std::vector<SqSegment> vertical;     // by x, then from below
     std::string code;                    // the rebuilt code: "(18,15)(7,8)..."
