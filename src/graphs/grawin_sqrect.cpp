@@ -375,6 +375,10 @@ bool TBouwkampDlg::button(plat::Dialog& d, int id)
         hide();
         return true;
     }
+    if (id == sqctl::Help) {
+        owner_.showHelp("QNGSQREH");
+        return true;
+    }
     return false;
 }
 

@@ -14,7 +14,7 @@ class TGraWin;
 
 // Control ids of "SQRECTLIB".
 namespace sqctl {
-constexpr int List = 101, Code = 102;
+constexpr int List = 101, Code = 102, Help = 3;
 // Category k's button is CategoryFirst + k (24 categories).
 constexpr int CategoryFirst = 201;
 constexpr int Categories = 24;

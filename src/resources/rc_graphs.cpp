@@ -246,7 +246,7 @@ ACCELERATORS GRFMENU
 END
 
 // The squared-rectangle library: the 24 category buttons (201..224), the
-// "W X H" list (101) and the chosen entry's code (102).
+// "W X H" list (101), the chosen entry's code (102), close (2) and help (3).
 DIALOG SQRECTLIB "squared rectangles", 330, 236
   LTEXT "rectangles", -1, 8, 6, 60, 10
   PUSHBUTTON "9", 201, 8, 18, 24, 14
@@ -276,6 +276,7 @@ DIALOG SQRECTLIB "squared rectangles", 330, 236
   PUSHBUTTON "28", 223, 112, 78, 24, 14
   PUSHBUTTON "29", 224, 138, 78, 24, 14
   PUSHBUTTON "close", 2, 272, 18, 50, 14
+  PUSHBUTTON "help", 3, 272, 36, 50, 14
   LISTBOX 101, 8, 98, 90, 130
   EDITTEXT 102, 106, 98, 216, 130
 END

@@ -278,6 +278,13 @@ TEST_F(SqrectWinTest, TheLibraryOffersItsCategoriesAndBuildsTheChoice)
     EXPECT_EQ(dlg->choose(1), 0);
     EXPECT_EQ(win->squaredRectangle().width, 69);
     EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+    // The dialog's help button shows the students' text.
+    p.clearMessages();
+    p.press("SQRECTLIB", sqctl::Help);
+    EXPECT_TRUE(p.messages().empty());
+    EXPECT_TRUE(hasHelpText("QNGSQREH"));
+    EXPECT_NE(helpText("QNGSQREH").find("(50,35,27)(8,19)(15,17,11)(6,24)(29,25,9,2)(7,18)(16)(42)(4,37)(33)"),
+              std::string::npos);
 }
 
 TEST_F(SqrectWinTest, SquaresAndNumeralsArePainted)
