@@ -14,6 +14,8 @@
 #include "graphs/core/graphtext.h"
 #include "packing/core/bpafile.h"
 #include "graphs/core/notation.h"
+#include "graphs/core/sqrect.h"
+#include "resources/bouwkamp_tables.h"
 #include "schedule/core/grsfile.h"
 #include "schedule/core/schedtext.h"
 
@@ -388,6 +390,38 @@ int main(int argc, char** argv)
         ok &= saveText(root / "fuzz_valences" / "dense.txt", dense);
         ok &= saveText(root / "fuzz_valences" / "full.txt", full);
         ok &= saveText(root / "fuzz_valences" / "too_many.txt", over);
+    }
+
+    // Squared rectangles: codes of the collection in the pasted forms
+    // (brackets, the triple, plain numbers, other brackets), a compound
+    // square, refused codes; ".bou" files of the built-in tables.
+    fs::create_directories(root / "fuzz_bouwkamp");
+    fs::create_directories(root / "fuzz_bou");
+    ok &= saveText(root / "fuzz_bouwkamp" / "moron_33x32.txt", "(18,15)(7,8)(14,4)(10,1)(9)");
+    ok &= saveText(root / "fuzz_bouwkamp" / "moron_triple.txt", "9 33 32 (18,15)(7,8)(14,4)(10,1)(9)");
+    ok &= saveText(root / "fuzz_bouwkamp" / "moron_plain.txt", "9 33 32 18 15 7 8 14 4 10 1 9\r\n");
+    ok &= saveText(root / "fuzz_bouwkamp" / "other_brackets.txt", "[36,33]{5,28}[25,9,2](7,16)[33,7]");
+    ok &= saveText(root / "fuzz_bouwkamp" / "duijvestijn_112.txt",
+        "(50,35,27)(8,19)(15,17,11)(6,24)(29,25,9,2)(7,18)(16)(42)(4,37)(33)");
+    ok &= saveText(root / "fuzz_bouwkamp" / "overshoot.txt", "(18,15)(7,9)(14,4)(10,1)(9)");
+    ok &= saveText(root / "fuzz_bouwkamp" / "too_large.txt", "(32768,15)(7,8)(14,4)(10,1)(9)");
+    std::string row = "(";
+    for (int i = 0; i < 290; ++i)
+        row += i ? ",1" : "1";
+    ok &= saveText(root / "fuzz_bouwkamp" / "row_290.txt", row + ")");
+    for (size_t i = 0; i < kBouwkampTableCount; ++i) {
+        const BouwkampTable& t = kBouwkampTables[i];
+        const BouwkampCollection c = collectionFromTable(t.order, t.numbers, t.count);
+        if (c.records.size() > 30)
+            continue;
+        const std::string bytes = writeBou(c);
+        ok &= !bytes.empty() && saveText(root / "fuzz_bou" / ("table" + std::to_string(t.category) + ".bou"), bytes);
+        if (t.category == 9 || t.category == 18) {
+            SquaredRectangle r;
+            ok &= BuildSquaredRectangle(c.records[0].width, c.records[0].sizes, r) == 0;
+            ok &= saveText(root / "fuzz_bouwkamp" / ("square" + std::to_string(t.order) + ".txt"), recordCode(c.records[0]));
+            ok &= saveText(root / "fuzz_bouwkamp" / ("square" + std::to_string(t.order) + "_vertical.txt"), r.verticalCode);
+        }
     }
     return ok ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "graphs/grawin.h"
+#include "graphs/sqrectdlg.h"
 
 #include "core/msgcode.h"
 #include "graphs/core/examples.h"
@@ -633,6 +634,9 @@ void TGra0Win::drawPicture(plat::DC& dc)
     }
     const std::vector<std::pair<int, int>> edges = g.edges();
 
+    drawUnderGraph(dc);
+    if (graphHidden())
+        return;
     // The edges, then the solution's edges over them.
     const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
     if (!solutionOnly())
@@ -889,6 +893,9 @@ bool asksToSaveFirst(int id)
 
 void TGraWin::command(int id)
 {
+    const SqrectWatch watch(*this, id);
+    if (sqrectCommand(id))
+        return;
     if (graph_.distanceRank && clearsSolution(id)) {
         // The question comes first: a cancelled command leaves the tree and
         // its temporary graph as they are. (The command's own question is
@@ -1015,6 +1022,7 @@ void TGraWin::updateMenuHook()
     window_->enableMenuItem(grcmd::Complete, two);
     window_->enableMenuItem(grcmd::Distances, two);
     updateNotationMenu();
+    updateSqrectMenu();
 }
 
 CircuitRun TGraWin::circuitRun()

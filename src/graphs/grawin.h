@@ -8,6 +8,7 @@
 #include "graphs/core/circuits.h"
 #include "graphs/core/grafile.h"
 #include "graphs/core/polyhedra.h"
+#include "graphs/core/sqrect.h"
 #include "graphs/core/trees.h"
 #include "graphs/core/graph.h"
 #include "graphs/core/viewer.h"
@@ -140,6 +141,10 @@ protected:
     // Drawn over the vertices at the end of the picture (the colours of a
     // colouring).
     virtual void drawOverVertices(plat::DC&) {}
+    // Drawn first, under the graph (the squares of a squared rectangle).
+    virtual void drawUnderGraph(plat::DC&) {}
+    // Whether the edges, vertices and labels are left out of the picture.
+    virtual bool graphHidden() const { return false; }
     // The document as the file keeps it, and back.
     GraDocument documentData() const;
     void loadDocument(const GraDocument& d);
@@ -174,9 +179,12 @@ protected:
     int writeCode_ = 12;
 };
 
+class TBouwkampDlg;
+
 class TGraWin : public TGra0Win {
 public:
     TGraWin(TQuanFrame* frame, DocInit init, int slots = kGraphSlots);
+    ~TGraWin() override;
 
     // The Paste commands: 0 or the message code (shown).
     int cmPaste(int id);
@@ -222,6 +230,35 @@ public:
     // The folder the optional collection files are looked for in (the
     // program's own, unless a test says otherwise).
     void setCollectionFolder(const std::string& folder);
+
+    // --- squared rectangles (grawin_sqrect.cpp) ------------------------------
+    // Paste Bouwkamp notation: 0 or the message code (shown); -1 when the
+    // save-changes question was cancelled. A refused code changes nothing.
+    int cmPasteBouwkamp();
+    // Reads and builds a code and shows it: 0 or the message code (shown),
+    // nothing changed on a refusal.
+    int showBouwkamp(const std::string& text);
+    // Lays out the squares and puts their network in place of the graph: 0
+    // or the message code (shown), nothing changed on a refusal.
+    int showSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes);
+    // Misc|Bouwkamp notation: 0, 9 without a squared rectangle, or 4 "no
+    // more room" (shown) when the notebook cannot take both lines.
+    int cmBouwkampNotation();
+    // The library: opens the dialog on a new document; a category's records
+    // (0, or 11 for a category not offered); an entry chosen (the
+    // save-changes question first when the document changed since).
+    int cmSquaredLibrary();
+    bool libraryCategoryOffered(int category) const;
+    int libraryCategory(int category, BouwkampCollection& out) const;
+    int chooseLibraryEntry(const BouwkampRecord& r);
+    TBouwkampDlg* libraryDialog() { return sqLibrary_.get(); }
+    bool squaredRectangleShown() const { return sqShown_; }
+    const SquaredRectangle& squaredRectangle() const { return sqrect_; }
+    bool numeralsShown() const { return fileFlags_.numerals; }
+    bool squaresHidden() const { return fileFlags_.squaresHidden; }
+    bool verticalSegments() const { return fileFlags_.verticalSegments; }
+    bool graphHidden() const override { return sqGraphHidden_; }
+    int readDocument(const std::string& path) override;
     // A file the window loads as a collection when it is created.
     void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }
 
@@ -259,6 +296,27 @@ protected:
     // The viewer's and the notations' commands: false for any other id.
     bool notationCommand(int id);
     void updateNotationMenu();
+    // The squared-rectangle commands: false for any other id.
+    bool sqrectCommand(int id);
+    void updateSqrectMenu();
+    void findBouwkampFiles(const std::string& folder);
+    void drawUnderGraph(plat::DC& dc) override;
+    // Forgets the tiling (the graph was replaced).
+    void dropSquaredRectangle();
+    // Watches a command that may replace the graph: the tiling goes when it did.
+    struct SqrectWatch {
+        SqrectWatch(TGraWin& w, int id);
+        ~SqrectWatch();
+        TGraWin& win;
+        std::unique_ptr<Graph> before;
+    };
+    SquaredRectangle sqrect_;
+    bool sqShown_ = false;
+    bool sqGraphHidden_ = false;
+    // The ".bou" files of the file categories found beside the program; ""
+    // for a missing one (indexed by category).
+    std::array<std::string, 24> bouFiles_;
+    std::unique_ptr<TBouwkampDlg> sqLibrary_;
     G6Viewer viewer_;
     std::string pendingCollection_;
     std::string collectionFolder_;

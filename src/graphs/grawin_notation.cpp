@@ -80,6 +80,7 @@ void TGraWin::setup()
 void TGraWin::setCollectionFolder(const std::string& folder)
 {
     collectionFolder_ = folder;
+    findBouwkampFiles(folder);
     for (size_t k = 0; k < optionalFiles_.size(); ++k) {
         const std::string path = (std::filesystem::path(folder) / kOptionalFiles[k].name).string();
         std::string probe;

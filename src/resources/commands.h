@@ -322,6 +322,15 @@
     X(grcmd, PolyhedralTest, 831)                                                                         \
     X(grcmd, NextView, 824)                                                                               \
     X(grcmd, Schlegel, 791)                                                                               \
+    /* Squared rectangles. */                                                                            \
+    X(grcmd, PasteBouwkamp, 833)                                                                          \
+    X(grcmd, HideGraph, 834)                                                                              \
+    X(grcmd, HideSquares, 835)                                                                            \
+    X(grcmd, RestoreSegments, 836)                                                                        \
+    X(grcmd, Numerals, 837)                                                                               \
+    X(grcmd, VerticalSegments, 838)                                                                       \
+    X(grcmd, SquaredLibrary, 839)                                                                         \
+    X(grcmd, BouwkampNotation, 841)                                                                       \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \

@@ -38,6 +38,8 @@ extern const HelpEntry kNotationHelp[];
 extern const size_t kNotationHelpCount;
 extern const HelpEntry kGeneratorsHelp[];
 extern const size_t kGeneratorsHelpCount;
+extern const HelpEntry kSqrectHelp[];
+extern const size_t kSqrectHelpCount;
 extern const HelpEntry kScheduleHelp[];
 extern const size_t kScheduleHelpCount;
 extern const HelpEntry kElectionsHelp[];
@@ -407,6 +409,7 @@ const Registry& registry()
         addHelp(kGraphsHelp, kGraphsHelpCount);
         addHelp(kNotationHelp, kNotationHelpCount);
         addHelp(kGeneratorsHelp, kGeneratorsHelpCount);
+        addHelp(kSqrectHelp, kSqrectHelpCount);
         addHelp(kScheduleHelp, kScheduleHelpCount);
         addHelp(kElectionsHelp, kElectionsHelpCount);
         return reg;

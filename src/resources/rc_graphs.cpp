@@ -64,12 +64,14 @@ POPUP "&File"
     MENUITEM SEPARATOR
     MENUITEM "&Graph6 notation", grcmd::PasteGraph6
     MENUITEM "&LCF notation", grcmd::PasteLcf
+    MENUITEM "&Bouwkamp notation", grcmd::PasteBouwkamp
     MENUITEM SEPARATOR
     MENUITEM "&Valences", grcmd::PasteValences
     MENUITEM "Co&nnected", grcmd::PasteConnected
     MENUITEM SEPARATOR
     MENUITEM "&Zero-based input", grcmd::ZeroBased
   END
+  MENUITEM "S&quared-rectangle library ...", grcmd::SquaredLibrary
   MENUITEM SEPARATOR
   MENUITEM "&Print ...", gcm::Print
   MENUITEM "&Format ...", gcm::Format
@@ -142,6 +144,14 @@ POPUP "&View"
   MENUITEM "&Solid arrowheads", gcm::SolidArrowheads
   MENUITEM "&Grid ...", gcm::Grid
   MENUITEM SEPARATOR
+  POPUP "S&quared rectangles"
+    MENUITEM "Hide &squares", grcmd::HideSquares
+    MENUITEM "Hide &graph", grcmd::HideGraph
+    MENUITEM "&Restore", grcmd::RestoreSegments
+    MENUITEM "&Numerals", grcmd::Numerals
+    MENUITEM "&Vertical segments", grcmd::VerticalSegments
+  END
+  MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpView
 END
 POPUP "&Btns"
@@ -193,6 +203,7 @@ POPUP "&Misc"
   MENUITEM "D&efinition", grcmd::Definition
   MENUITEM "&Graph6 notation", grcmd::Graph6Notation
   MENUITEM "S&parse6 notation", grcmd::Sparse6Notation
+  MENUITEM "&Bouwkamp notation", grcmd::BouwkampNotation
   MENUITEM SEPARATOR
   MENUITEM "&Icon size ...", grcmd::IconSize
   MENUITEM "Weight &range ...", grcmd::WeightRange
@@ -201,6 +212,7 @@ POPUP "&Misc"
     MENUITEM "&Labels ...", textcmd::FontSlot0
     MENUITEM "&Weights ...", textcmd::FontSlot0+1
     MENUITEM "&Summary ...", textcmd::FontSlot0+2
+    MENUITEM "&Numerals in squares ...", textcmd::FontSlot0+3
   END
   POPUP "&Colors"
     MENUITEM "&Background ...", textcmd::ColorRole0
@@ -211,6 +223,8 @@ POPUP "&Misc"
     MENUITEM "S&olution ...", textcmd::ColorRole0+6
     MENUITEM "&Summary ...", textcmd::ColorRole0+7
     MENUITEM "&Arrowheads ...", textcmd::ColorRole0+9
+    MENUITEM "S&quared rectangles ...", textcmd::ColorRole0+3
+    MENUITEM "&Numerals in squares ...", textcmd::ColorRole0+8
   END
   MENUITEM "&Notebook", gcm::Notebook
   MENUITEM SEPARATOR
@@ -288,6 +302,42 @@ ACCELERATORS GRFMENU
   VK_F4, grcmd::ExampleMinus100, CONTROL, SHIFT
   VK_F6, grcmd::NextCollection
   VK_F7, grcmd::NextView
+END
+
+// The squared-rectangle library: the 24 category buttons (201..224), the
+// "W X H" list (101), the chosen entry's code (102), close (2) and help (3).
+DIALOG SQRECTLIB "squared rectangles", 330, 236
+  LTEXT "rectangles", -1, 8, 6, 60, 10
+  PUSHBUTTON "9", 201, 8, 18, 24, 14
+  PUSHBUTTON "10", 202, 34, 18, 24, 14
+  PUSHBUTTON "11", 203, 60, 18, 24, 14
+  PUSHBUTTON "12", 204, 86, 18, 24, 14
+  PUSHBUTTON "13", 205, 112, 18, 24, 14
+  PUSHBUTTON "14", 206, 138, 18, 24, 14
+  PUSHBUTTON "15", 207, 164, 18, 24, 14
+  PUSHBUTTON "16", 208, 190, 18, 24, 14
+  PUSHBUTTON "17", 209, 216, 18, 24, 14
+  LTEXT "simple squares", -1, 8, 36, 60, 10
+  PUSHBUTTON "21", 210, 8, 48, 24, 14
+  PUSHBUTTON "22", 211, 34, 48, 24, 14
+  PUSHBUTTON "23", 212, 60, 48, 24, 14
+  PUSHBUTTON "24", 213, 86, 48, 24, 14
+  PUSHBUTTON "25", 214, 112, 48, 24, 14
+  PUSHBUTTON "26", 215, 138, 48, 24, 14
+  PUSHBUTTON "27", 216, 164, 48, 24, 14
+  PUSHBUTTON "28", 217, 190, 48, 24, 14
+  PUSHBUTTON "29", 218, 216, 48, 24, 14
+  LTEXT "compound squares", -1, 8, 66, 70, 10
+  PUSHBUTTON "24", 219, 8, 78, 24, 14
+  PUSHBUTTON "25", 220, 34, 78, 24, 14
+  PUSHBUTTON "26", 221, 60, 78, 24, 14
+  PUSHBUTTON "27", 222, 86, 78, 24, 14
+  PUSHBUTTON "28", 223, 112, 78, 24, 14
+  PUSHBUTTON "29", 224, 138, 78, 24, 14
+  PUSHBUTTON "close", 2, 272, 18, 50, 14
+  PUSHBUTTON "help", 3, 272, 36, 50, 14
+  LISTBOX 101, 8, 98, 90, 130
+  EDITTEXT 102, 106, 98, 216, 130
 END
 
 // Weight range: the low (102) and high (104) random weights.

@@ -22,6 +22,8 @@ extern const StringEntry kNotationStrings[];
 extern const size_t kNotationStringsCount;
 extern const StringEntry kGeneratorStrings[];
 extern const size_t kGeneratorStringsCount;
+extern const StringEntry kSqrectStrings[];
+extern const size_t kSqrectStringsCount;
 extern const StringEntry kScheduleStrings[];
 extern const size_t kScheduleStringsCount;
 extern const StringEntry kElectionsStrings[];
@@ -52,6 +54,7 @@ const std::unordered_map<int, const char*>& table()
         add(kGraphsStrings, kGraphsStringsCount);
         add(kNotationStrings, kNotationStringsCount);
         add(kGeneratorStrings, kGeneratorStringsCount);
+        add(kSqrectStrings, kSqrectStringsCount);
         add(kScheduleStrings, kScheduleStringsCount);
         add(kElectionsStrings, kElectionsStringsCount);
         return m;

@@ -154,6 +154,14 @@ enum class Str : int {
     BoardSize = 1701,
     Circulant = 1702,
     StreetGrid = 1703,
+    // Squared rectangles.
+    Perfect = 378,
+    Simple = 379,
+    SquaredSquares = 847,
+    SquaredRectangles = 848,
+    Compound = 884,
+    Hori = 170,
+    Vert = 171,
 };
 
 // Ids given by more than one entry of the tables (a programming error; the

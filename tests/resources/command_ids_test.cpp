@@ -700,3 +700,24 @@ TEST(CommandIds, GraphGeneratorItemsKeepTheirNumbers)
         keys[acceleratorText(a)] = a.id;
     EXPECT_EQ(keys["F7"], 824);
 }
+
+// The graph window's squared-rectangle items with their numbers.
+TEST(CommandIds, GraphSquaredRectangleItemsKeepTheirNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"File|Paste|Bouwkamp notation", 833},
+        {"File|Squared-rectangle library ...", 839},
+        {"View|Squared rectangles|Hide squares", 835},
+        {"View|Squared rectangles|Hide graph", 834},
+        {"View|Squared rectangles|Restore", 836},
+        {"View|Squared rectangles|Numerals", 837},
+        {"View|Squared rectangles|Vertical segments", 838},
+        {"Misc|Bouwkamp notation", 841},
+    };
+    std::map<std::string, int> got;
+    for (const auto& [path, id] : itemsOf(menuResource("GRFMENU")))
+        if ((path.find("Squared") != std::string::npos || path.find("Bouwkamp") != std::string::npos) &&
+            path.rfind("Misc|Colors|", 0) != 0)
+            got[path] = id;
+    EXPECT_EQ(got, want);
+}
