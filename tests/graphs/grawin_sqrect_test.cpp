@@ -220,6 +220,23 @@ TEST_F(SqrectWinTest, TheTilingGoesWhenTheGraphIsReplaced)
     click("File|Paste|Graph6 notation");
     EXPECT_FALSE(win->squaredRectangleShown());
     EXPECT_FALSE(hw().menuItemEnabled(grcmd::BouwkampNotation));
+    // A refused generator keeps the tiling; a new graph from File|New and a
+    // named cubic graph replace it.
+    paste(kMoron);
+    p.answer(plat::IdNo);
+    p.input(std::string("287"));
+    click("File|New|Circle|Complete ...");
+    EXPECT_TRUE(win->squaredRectangleShown());
+    p.answer(plat::IdNo);
+    p.input(std::string("6"));
+    click("File|New|Circle|Complete ...");
+    EXPECT_EQ(win->graph().count(), 6);
+    EXPECT_FALSE(win->squaredRectangleShown());
+    paste(kMoron);
+    p.answer(plat::IdNo);
+    click("File|New|Cubics|6. Tutte 46");
+    EXPECT_EQ(win->graph().count(), 46);
+    EXPECT_FALSE(win->squaredRectangleShown());
 }
 
 TEST_F(SqrectWinTest, TheLibraryOffersItsCategoriesAndBuildsTheChoice)
