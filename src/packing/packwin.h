@@ -116,6 +116,9 @@ protected:
     void layoutView();
     // The left margin: the width of the text of 10 x capacity.
     int marginPixels();
+    // Device pixels per screen pixel of the page being drawn: the print
+    // magnification or the metafile scale, 1 on screen.
+    Real deviceScale() const;
     void updatePackMenu();
 
     PackDocument doc_;

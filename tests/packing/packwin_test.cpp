@@ -923,3 +923,70 @@ TEST_F(PackWinTest, OpenLastReopensTheFileAndPacksIt)
     EXPECT_EQ(again->document().code(), 13);
     EXPECT_EQ(contents(), (Bins{{9, 1}, {6, 3}, {5, 3, 2}}));
 }
+
+// --- the device outputs -------------------------------------------------------------------
+
+namespace {
+
+// The fills of a printed page: polygons drawn with a brush, in drawing order.
+std::vector<plat::DrawOp> printedFills(const plat::RecordingDC& dc)
+{
+    std::vector<plat::DrawOp> out;
+    for (const plat::DrawOp& op : dc.ops())
+        if (op.kind == plat::DrawOp::Polygon && op.brush)
+            out.push_back(op);
+    return out;
+}
+
+} // namespace
+
+TEST_F(PackWinTest, PrintingShowsTheColumnsTheWindowShows)
+{
+    registerPictureExports();
+    // 100 items 1..9 into 10 by first fit, shifted into the middle: the
+    // printed page holds the empty area, one fill per bin shown, the
+    // caption, the capacity and both ellipses, as many bins as the screen.
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    const int shown = l.end - l.first;
+    ASSERT_GT(shown, 2);
+    p.answer(plat::IdOk);
+    click("File|Print ...");
+    ASSERT_EQ(p.printedPages().size(), 1u);
+    const plat::RecordingDC& dc = *p.printedPages()[0].dc;
+    const std::vector<plat::DrawOp> fills = printedFills(dc);
+    // Every bin of a first-fit packing holds something: the empty area and
+    // one occupied part per bin shown.
+    EXPECT_EQ(static_cast<int>(fills.size()), 1 + shown);
+    const std::vector<std::string> texts = dc.texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "..."), 2);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "10"), 1);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "bins: " + formatInt(win->document().binCount())), 1);
+    // The occupied parts stand at the bins' used heights: each as tall as
+    // used/capacity of the empty area.
+    ASSERT_FALSE(fills.empty());
+    auto spanY = [](const plat::DrawOp& op) {
+        int lo = op.pts[0].y, hi = op.pts[0].y;
+        for (const plat::Point& q : op.pts) {
+            lo = std::min(lo, q.y);
+            hi = std::max(hi, q.y);
+        }
+        return hi - lo;
+    };
+    const double full = spanY(fills[0]);
+    ASSERT_GT(full, 100);
+    for (int b = 0; b + 1 < static_cast<int>(fills.size()) && b < shown; ++b) {
+        const double used = static_cast<double>(win->document().bins()[static_cast<size_t>(l.first + b)].used);
+        EXPECT_NEAR(spanY(fills[static_cast<size_t>(b + 1)]), full * used / 10, 2) << "bin " << l.first + b;
+    }
+    // The window is as it was.
+    EXPECT_EQ(win->layout().first, l.first);
+    EXPECT_EQ(win->layout().end, l.end);
+    unregisterPictureExports();
+}
