@@ -306,6 +306,36 @@ bool TPrePackWin::writeDocument(const std::string& path)
     return writeBpa(path, d) == 0;
 }
 
+namespace {
+struct PackKept : TVELWing::KeptState {
+    PackDocument doc;
+    int32_t columnWidth = 6;
+    Real firstColumn = 0;
+};
+} // namespace
+
+std::unique_ptr<TVELWing::KeptState> TPrePackWin::keepState()
+{
+    auto k = std::make_unique<PackKept>();
+    k->doc = doc_;
+    k->columnWidth = columnWidth_;
+    k->firstColumn = firstColumn_;
+    return k;
+}
+
+void TPrePackWin::restoreState(const KeptState& kept)
+{
+    const auto* k = dynamic_cast<const PackKept*>(&kept);
+    if (!k)
+        return;
+    doc_ = k->doc;
+    columnWidth_ = k->columnWidth;
+    firstColumn_ = k->firstColumn;
+    if (manager_)
+        manager_->refresh();
+    documentChanged();
+}
+
 // Settings: the words of the first parameter block that "qnpack.ini" uses.
 namespace {
 constexpr int kWordItemSizes = 12; // 1 off, 2 on

@@ -108,6 +108,10 @@ protected:
     void closed() override;
     bool wantsNotebook() const override { return true; }
     void fontChanged(int k) override;
+    // The list, its copies and the packing as shown (a file read packs
+    // at once), for Simulprint.
+    std::unique_ptr<KeptState> keepState() override;
+    void restoreState(const KeptState& k) override;
     void storeParameters(SettingsState& s) const override;
     void loadParameters(const SettingsState& s) override;
     // The item sizes of the picture, where the digits fit.

@@ -990,3 +990,39 @@ TEST_F(PackWinTest, PrintingShowsTheColumnsTheWindowShows)
     EXPECT_EQ(win->layout().end, l.end);
     unregisterPictureExports();
 }
+
+TEST_F(PackWinTest, SimulprintKeepsTheUnpackedListAndItsOrder)
+{
+    registerPictureExports();
+    // Two saved packings; the window then shows a pasted list, unsaved.
+    paste("6 5 4");
+    applyMethod(10, 1);
+    const std::string a = path("a.bpa"), b = path("b.bpa");
+    ASSERT_TRUE(win->writeDocument(a));
+    ASSERT_TRUE(win->writeDocument(b));
+    p.answer(plat::IdNo);
+    paste("3 8 1 7");
+    ASSERT_FALSE(win->document().packed());
+    ASSERT_TRUE(win->changed());
+    const std::vector<int64_t> items = win->document().items();
+    const std::vector<int64_t> restore = win->document().restoreCopy();
+    p.input(std::string("2"));
+    p.file(a);
+    p.file(b);
+    p.answer(plat::IdOk);
+    click("Misc|Simulprint");
+    EXPECT_EQ(p.printedPages().size(), 2u);
+    // Still the list, not a packing of it.
+    EXPECT_FALSE(win->document().packed());
+    EXPECT_EQ(win->document().items(), items);
+    EXPECT_EQ(win->document().restoreCopy(), restore);
+    EXPECT_TRUE(win->changed());
+    // A cancelled print dialog leaves it too.
+    p.input(std::string("1"));
+    p.file(a);
+    p.answer(plat::IdCancel);
+    click("Misc|Simulprint");
+    EXPECT_FALSE(win->document().packed());
+    EXPECT_EQ(win->document().items(), items);
+    unregisterPictureExports();
+}

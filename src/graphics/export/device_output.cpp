@@ -223,6 +223,7 @@ public:
         changed_ = w_.changed();
         settingsChanged_ = w_.settingsChanged();
         view_ = w_.pictureView();
+        state_ = w_.keepState();
         return true;
     }
     // Reads the kept bytes back and puts name, flags and view back.
@@ -230,6 +231,8 @@ public:
     {
         if (makeTemp() && writeFileAtomically(temp_, bytes_))
             w_.readDocument(temp_);
+        if (state_)
+            w_.restoreState(*state_);
         removeTemp();
         w_.setFileName(name_);
         w_.setNamed(named_);
@@ -268,6 +271,7 @@ private:
     std::string temp_, bytes_, name_;
     bool named_ = false, changed_ = false, settingsChanged_ = false;
     PictureView view_;
+    std::unique_ptr<TVELWing::KeptState> state_;
 };
 
 } // namespace
