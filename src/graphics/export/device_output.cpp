@@ -213,6 +213,8 @@ public:
     // False when the document cannot be kept (it is not touched then).
     bool keep()
     {
+        // Before the save, which may clear a topic's own flags.
+        state_ = w_.keepState();
         if (!makeTemp())
             return false;
         if (!w_.writeDocument(temp_) || !readWholeFile(temp_, bytes_))
@@ -223,7 +225,6 @@ public:
         changed_ = w_.changed();
         settingsChanged_ = w_.settingsChanged();
         view_ = w_.pictureView();
-        state_ = w_.keepState();
         return true;
     }
     // Reads the kept bytes back and puts name, flags and view back.
