@@ -1026,3 +1026,61 @@ TEST_F(PackWinTest, SimulprintKeepsTheUnpackedListAndItsOrder)
     EXPECT_EQ(win->document().items(), items);
     unregisterPictureExports();
 }
+
+namespace {
+
+// The record types of an enhanced metafile, in order (each record: type and
+// size as 32-bit little-endian words, the size a multiple of 4).
+std::vector<uint32_t> emfRecordTypes(const std::string& emf)
+{
+    std::vector<uint32_t> types;
+    auto word = [&](size_t at) {
+        uint32_t v = 0;
+        for (int k = 3; k >= 0; --k)
+            v = (v << 8) | static_cast<uint8_t>(emf[at + static_cast<size_t>(k)]);
+        return v;
+    };
+    size_t at = 0;
+    while (at + 8 <= emf.size()) {
+        const uint32_t type = word(at), size = word(at + 4);
+        if (size < 8 || size % 4 != 0 || size > emf.size() - at)
+            return {};
+        types.push_back(type);
+        at += size;
+    }
+    return types;
+}
+
+int polygonsOf(const std::string& emf)
+{
+    const std::vector<uint32_t> t = emfRecordTypes(emf);
+    return static_cast<int>(std::count(t.begin(), t.end(), 86u) + std::count(t.begin(), t.end(), 3u));
+}
+
+} // namespace
+
+TEST_F(PackWinTest, HighResolutionMetafilesShowTheSameBins)
+{
+    registerPictureExports();
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    // The item beside With back color, off at first.
+    EXPECT_FALSE(hw().menuItemChecked(gcm::HighResolution));
+    click("File|Copy to clipboard");
+    const std::string one = p.clipboardPicture().emf;
+    click("File|High resolution");
+    EXPECT_TRUE(hw().menuItemChecked(gcm::HighResolution));
+    click("File|Copy to clipboard");
+    const std::string nine = p.clipboardPicture().emf;
+    // The empty area and one occupied part per bin shown, at both scales.
+    EXPECT_EQ(polygonsOf(one), 1 + l.end - l.first);
+    EXPECT_EQ(polygonsOf(nine), 1 + l.end - l.first);
+    EXPECT_EQ(win->layout().first, l.first);
+    unregisterPictureExports();
+}
