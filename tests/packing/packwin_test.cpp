@@ -1084,3 +1084,28 @@ TEST_F(PackWinTest, HighResolutionMetafilesShowTheSameBins)
     EXPECT_EQ(win->layout().first, l.first);
     unregisterPictureExports();
 }
+
+TEST_F(PackWinTest, TheBitmapCopyShowsTheFills)
+{
+    registerPictureExports();
+    // 6 5 4 by first fit: bin 1 holds 6 and 4 (full), bin 2 holds 5.
+    paste("6 5 4");
+    applyMethod(10, 1);
+    click("File|Bitmap to clipboard");
+    const plat::ClipboardRecord& c = p.clipboardPicture();
+    ASSERT_TRUE(c.hasBitmap);
+    const plat::Size client = hw().clientSize();
+    ASSERT_EQ(c.size.w, client.w);
+    ASSERT_EQ(c.size.h, client.h);
+    auto at = [&](Real wx, Real wy) {
+        const DevicePoint d = win->view().WorldToDevice(wx, wy);
+        return c.pixels[static_cast<size_t>(d.y) * static_cast<size_t>(c.size.w) + static_cast<size_t>(d.x)];
+    };
+    const plat::Color occupied = win->color(win->colorRole(TPrePackWin::RoleOccupied));
+    const plat::Color empty = win->color(win->colorRole(TPrePackWin::RoleEmpty));
+    EXPECT_EQ(at(0.5L, 3), occupied);
+    EXPECT_EQ(at(0.5L, 8), occupied);
+    EXPECT_EQ(at(1.5L, 2.5L), occupied);
+    EXPECT_EQ(at(1.5L, 7.5L), empty);
+    unregisterPictureExports();
+}
