@@ -163,14 +163,16 @@ void MemoryBitmap::Dc::line(Point a, Point b)
     if (op.penStyle == PenStyle::Null || op.penWidth < 0)
         return;
     // Bresenham; the end point is not drawn, as on the original device.
-    int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-    int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-    int err = dx + dy, x = a.x, y = a.y;
+    // In 64 bits: the ends may lie anywhere in the int range.
+    const long long dx = std::llabs(static_cast<long long>(b.x) - a.x), dy = -std::llabs(static_cast<long long>(b.y) - a.y);
+    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    long long err = dx + dy;
+    int x = a.x, y = a.y;
     // Lines far outside the picture are clipped by the caller; guard anyway.
     long steps = 0;
     while ((x != b.x || y != b.y) && steps++ < 100000) {
         owner->put(x, y, op.penColor);
-        int e2 = 2 * err;
+        const long long e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
