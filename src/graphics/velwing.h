@@ -101,6 +101,15 @@ public:
     virtual bool offersSteps() const { return false; }
     // The SVG document title.
     virtual std::string documentTitle() const { return "VELdra"; }
+    // Simulprint loads other files into the window and then reads the
+    // window's own document back from the bytes it would save. A window
+    // showing more than its file holds (a list not yet packed, say) keeps
+    // that here, and gets it back after the read.
+    struct KeptState {
+        virtual ~KeptState() = default;
+    };
+    virtual std::unique_ptr<KeptState> keepState() { return nullptr; }
+    virtual void restoreState(const KeptState&) {}
 
     // The topic's drawing routine, through the primitives (the base draws
     // nothing).

@@ -573,6 +573,25 @@ int TGra0Win::readDocument(const std::string& path)
     return 0;
 }
 
+namespace {
+struct GraphKept : TVELWing::KeptState {
+    explicit GraphKept(const Graph& g) : graph(g) {}
+    Graph graph;
+};
+} // namespace
+
+std::unique_ptr<TVELWing::KeptState> TGra0Win::keepState() { return std::make_unique<GraphKept>(graph_); }
+
+void TGra0Win::restoreState(const KeptState& kept)
+{
+    const auto* k = dynamic_cast<const GraphKept*>(&kept);
+    if (!k || k->graph.slots() != graph_.slots())
+        return;
+    graph_ = k->graph;
+    updateGraphMenu();
+    invalidateLayers();
+}
+
 bool TGra0Win::writeDocument(const std::string& path)
 {
     const GraDocument d = documentData();

@@ -110,6 +110,10 @@ public:
 
     int readDocument(const std::string& path) override;
     bool writeDocument(const std::string& path) override;
+    // The graph as shown, with its solution, undo copy and modified flag
+    // (a file holds no solution), for Simulprint.
+    std::unique_ptr<KeptState> keepState() override;
+    void restoreState(const KeptState& k) override;
     int writeFailure() const override { return writeCode_; }
 
     void drawPicture(plat::DC& dc) override;

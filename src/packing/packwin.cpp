@@ -141,17 +141,44 @@ void TPrePackWin::fontChanged(int k)
 
 int TPrePackWin::marginPixels()
 {
+    // Measured with the screen's font (font scale 1), so that a printed or
+    // metafile page lays out its columns as the window does.
+    DrawEnv& env = prims_.env();
+    const Real fontScale = env.fontScale;
+    env.fontScale = 1;
     plat::DC& dc = measuringDC();
     dc.setFont(prims_.deviceFont(0, 0));
     plat::Size e = dc.textExtent(formatInt(10 * doc_.capacity()));
+    env.fontScale = fontScale;
+    dc.setFont(prims_.deviceFont(0, 0));
     return std::max(0, e.w) + 8;
+}
+
+Real TPrePackWin::deviceScale() const
+{
+    const Real s = prims_.env().penScale;
+    return std::isfinite(s) && s > 0 ? s : 1;
 }
 
 PackLayout TPrePackWin::layout()
 {
     int columns = doc_.packed() ? doc_.binCount() : doc_.itemCount();
     Real colPx = doc_.packed() ? kBinPixels : drawnColumnWidth(columnWidth_);
-    return packLayout(columns, colPx, marginPixels(), pv_.view.W, firstColumn_);
+    // The columns are counted in screen pixels: a printer page or a
+    // metafile (drawn larger by the device scale) shows the same columns
+    // as the window, each column and the margin grown by the scale.
+    const Real scale = deviceScale();
+    const int screenWidth = static_cast<int>(std::lround(pv_.view.W / scale));
+    PackLayout l = packLayout(columns, colPx, marginPixels(), screenWidth, firstColumn_);
+    if (scale != 1) {
+        // The margin in whole device pixels, and the column width grown so
+        // that the margin stays the same number of columns: the view's left
+        // edge then names the same first column on every device.
+        const int margin = std::max(1, static_cast<int>(std::lround(l.marginPx * scale)));
+        l.colPx = l.colPx * margin / l.marginPx;
+        l.marginPx = margin;
+    }
+    return l;
 }
 
 void TPrePackWin::layoutView()
@@ -277,6 +304,36 @@ bool TPrePackWin::writeDocument(const std::string& path)
     d.items.assign(doc_.items().begin(), doc_.items().end());
     d.notebook = notebookText();
     return writeBpa(path, d) == 0;
+}
+
+namespace {
+struct PackKept : TVELWing::KeptState {
+    PackDocument doc;
+    int32_t columnWidth = 6;
+    Real firstColumn = 0;
+};
+} // namespace
+
+std::unique_ptr<TVELWing::KeptState> TPrePackWin::keepState()
+{
+    auto k = std::make_unique<PackKept>();
+    k->doc = doc_;
+    k->columnWidth = columnWidth_;
+    k->firstColumn = firstColumn_;
+    return k;
+}
+
+void TPrePackWin::restoreState(const KeptState& kept)
+{
+    const auto* k = dynamic_cast<const PackKept*>(&kept);
+    if (!k)
+        return;
+    doc_ = k->doc;
+    columnWidth_ = k->columnWidth;
+    firstColumn_ = k->firstColumn;
+    if (manager_)
+        manager_->refresh();
+    documentChanged();
 }
 
 // Settings: the words of the first parameter block that "qnpack.ini" uses.

@@ -108,6 +108,10 @@ protected:
     void closed() override;
     bool wantsNotebook() const override { return true; }
     void fontChanged(int k) override;
+    // The list, its copies and the packing as shown (a file read packs
+    // at once), for Simulprint.
+    std::unique_ptr<KeptState> keepState() override;
+    void restoreState(const KeptState& k) override;
     void storeParameters(SettingsState& s) const override;
     void loadParameters(const SettingsState& s) override;
     // The item sizes of the picture, where the digits fit.
@@ -116,6 +120,9 @@ protected:
     void layoutView();
     // The left margin: the width of the text of 10 x capacity.
     int marginPixels();
+    // Device pixels per screen pixel of the page being drawn: the print
+    // magnification or the metafile scale, 1 on screen.
+    Real deviceScale() const;
     void updatePackMenu();
 
     PackDocument doc_;

@@ -1,6 +1,7 @@
 #include "platform/recording_dc.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 namespace quan::plat {
@@ -162,14 +163,16 @@ void MemoryBitmap::Dc::line(Point a, Point b)
     if (op.penStyle == PenStyle::Null || op.penWidth < 0)
         return;
     // Bresenham; the end point is not drawn, as on the original device.
-    int dx = std::abs(b.x - a.x), sx = a.x < b.x ? 1 : -1;
-    int dy = -std::abs(b.y - a.y), sy = a.y < b.y ? 1 : -1;
-    int err = dx + dy, x = a.x, y = a.y;
+    // In 64 bits: the ends may lie anywhere in the int range.
+    const long long dx = std::llabs(static_cast<long long>(b.x) - a.x), dy = -std::llabs(static_cast<long long>(b.y) - a.y);
+    const int sx = a.x < b.x ? 1 : -1, sy = a.y < b.y ? 1 : -1;
+    long long err = dx + dy;
+    int x = a.x, y = a.y;
     // Lines far outside the picture are clipped by the caller; guard anyway.
     long steps = 0;
     while ((x != b.x || y != b.y) && steps++ < 100000) {
         owner->put(x, y, op.penColor);
-        int e2 = 2 * err;
+        const long long e2 = 2 * err;
         if (e2 >= dy) {
             err += dy;
             x += sx;
@@ -190,8 +193,40 @@ void MemoryBitmap::Dc::polyline(const std::vector<Point>& pts)
 void MemoryBitmap::Dc::polygon(const std::vector<Point>& pts)
 {
     RecordingDC::polygon(pts);
+    if (ops().back().brush && pts.size() >= 3)
+        owner->fillPolygon(pts, ops().back().brushColor);
     for (size_t i = 0; i < pts.size(); ++i)
         line(pts[i], pts[(i + 1) % pts.size()]);
+}
+
+void MemoryBitmap::fillPolygon(const std::vector<Point>& pts, Color c)
+{
+    // The alternate (even-odd) rule of the original device: a pixel is
+    // filled when its centre lies inside.
+    long long top = pts[0].y, bottom = pts[0].y;
+    for (const Point& q : pts) {
+        top = std::min<long long>(top, q.y);
+        bottom = std::max<long long>(bottom, q.y);
+    }
+    top = std::max<long long>(top, 0);
+    bottom = std::min<long long>(bottom, size_.h - 1);
+    std::vector<double> xs;
+    for (long long y = top; y <= bottom; ++y) {
+        const double cy = static_cast<double>(y) + 0.5;
+        xs.clear();
+        for (size_t i = 0; i < pts.size(); ++i) {
+            const Point a = pts[i], b = pts[(i + 1) % pts.size()];
+            if ((a.y <= cy) != (b.y <= cy))
+                xs.push_back(a.x + (cy - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y));
+        }
+        std::sort(xs.begin(), xs.end());
+        for (size_t k = 0; k + 1 < xs.size(); k += 2) {
+            const double from = std::clamp(std::ceil(xs[k] - 0.5), 0.0, static_cast<double>(size_.w));
+            const double to = std::clamp(std::ceil(xs[k + 1] - 0.5), 0.0, static_cast<double>(size_.w));
+            for (int x = static_cast<int>(from); x < static_cast<int>(to); ++x)
+                put(x, static_cast<int>(y), c);
+        }
+    }
 }
 
 void MemoryBitmap::Dc::fillRect(const Rect& r, Color c)

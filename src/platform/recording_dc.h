@@ -93,6 +93,8 @@ private:
         void drawBitmap(Point p, const plat::Bitmap& b) override;
     } dc_;
     void put(int x, int y, Color c);
+    // Fills the inside of a polygon (its outline is drawn by the caller).
+    void fillPolygon(const std::vector<Point>& pts, Color c);
     friend struct Dc;
 };
 

@@ -7,6 +7,7 @@
 #include "text/textops.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quan {
 
@@ -290,10 +291,14 @@ void TPwrWin::cmPrint()
     auto printer = plat::Platform::get().startPrinting(window_.get(), namePart(fileName_));
     if (!printer)
         return;
+    const auto failed = [this] { ask(plat::MessageKind::Ok, S(Str::PrintJobFailed), S(Str::Hmm)); };
     int r = 0;
     while (true) {
-        if (!printer->beginPage())
+        if (!printer->beginPage()) {
+            printer->finish();
+            failed();
             return;
+        }
         plat::DC& dc = printer->dc();
         const int dpiX = std::max(1, dc.caps(plat::Cap::LogPixelsX));
         const int dpiY = std::max(1, dc.caps(plat::Cap::LogPixelsY));
@@ -303,8 +308,9 @@ void TPwrWin::cmPrint()
         const bool colour = dc.caps(plat::Cap::ColorDevice) != 0 && printFormat_.colorPrinter;
         plat::Font f = font(0);
         f.height = -std::max(1, fontSlot(0).pointSize * dpiY / 72);
-        const int left = static_cast<int>(printFormat_.horizontalOffset * dpiX);
-        const int top = static_cast<int>(printFormat_.verticalOffset * dpiY);
+        // The offsets' signs are the format dialog's radio buttons, not sides.
+        const int left = static_cast<int>(std::fabs(printFormat_.horizontalOffset) * dpiX);
+        const int top = static_cast<int>(std::fabs(printFormat_.verticalOffset) * dpiY);
         dc.setFont(f);
         const plat::Size ext = dc.textExtent("0");
         const int charW = std::max(1, ext.w), lineH = std::max(1, ext.h);
@@ -326,14 +332,21 @@ void TPwrWin::cmPrint()
             dc.setPen(p.table, 1, plat::PenStyle::Solid);
             dc.line({left, y}, {left + p.lineWidth(), y});
             p.line(dc, -2, left, y + lineH / 4);
-            if (!printer->endPage())
+            if (!printer->endPage()) {
+                printer->finish();
+                failed();
                 return;
+            }
             break;
         }
-        if (!printer->endPage())
+        if (!printer->endPage()) {
+            printer->finish();
+            failed();
             return;
+        }
     }
-    printer->finish();
+    if (!printer->finish())
+        failed();
 }
 
 void TPwrWin::command(int id)

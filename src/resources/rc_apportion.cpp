@@ -106,6 +106,7 @@ POPUP "&File"
   MENUITEM SEPARATOR
   MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
   MENUITEM "&With back color", gcm::WithBackColor
+  MENUITEM "&High resolution", gcm::HighResolution
   MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   POPUP "&Export graphics"
     MENUITEM "&EPS ...", gcm::ExportEps

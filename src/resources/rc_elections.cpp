@@ -17,6 +17,7 @@ POPUP "&File"
   MENUITEM SEPARATOR
   MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
   MENUITEM "&With back color", gcm::WithBackColor
+  MENUITEM "&High resolution", gcm::HighResolution
   MENUITEM "&Image size ...", gcm::ImageSize
   MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   MENUITEM SEPARATOR

@@ -22,6 +22,7 @@ POPUP "&File"
   MENUITEM SEPARATOR
   MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
   MENUITEM "&With back color", gcm::WithBackColor
+  MENUITEM "&High resolution", gcm::HighResolution
   POPUP "&Export graphics"
     MENUITEM "&EPS ...", gcm::ExportEps
     MENUITEM "&SVG ...", gcm::ExportSvg

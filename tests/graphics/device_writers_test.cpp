@@ -72,6 +72,42 @@ TEST(BmpWriter, ABitmapsPixelsInRows)
     EXPECT_EQ(static_cast<unsigned char>(f[54 + 12 + 5]), 200);
 }
 
+TEST(BmpWriter, PolygonsAreFilledInTheHeadlessBitmap)
+{
+    // A square from (2, 2) to (7, 7) with a black outline and a red brush:
+    // pixels 3..6 inside are red, the outline black, the rest white.
+    plat::MemoryBitmap b({10, 10});
+    b.fill(plat::rgb(255, 255, 255));
+    b.dc().setPen(plat::rgb(0, 0, 0), 1, plat::PenStyle::Solid);
+    b.dc().setBrush(plat::rgb(255, 0, 0));
+    b.dc().polygon({{2, 2}, {7, 2}, {7, 7}, {2, 7}});
+    EXPECT_EQ(b.pixel(4, 4), plat::rgb(255, 0, 0));
+    EXPECT_EQ(b.pixel(6, 6), plat::rgb(255, 0, 0));
+    EXPECT_EQ(b.pixel(2, 4), plat::rgb(0, 0, 0));
+    EXPECT_EQ(b.pixel(8, 8), plat::rgb(255, 255, 255));
+    EXPECT_EQ(b.pixel(1, 4), plat::rgb(255, 255, 255));
+    // A right triangle (0, 0), (9, 0), (0, 9): (2, 2) lies inside, (7, 7)
+    // beyond the hypotenuse x + y = 9.
+    plat::MemoryBitmap t({10, 10});
+    t.fill(plat::rgb(255, 255, 255));
+    t.dc().setPen(plat::rgb(0, 0, 0), 1, plat::PenStyle::Null);
+    t.dc().setBrush(plat::rgb(0, 0, 255));
+    t.dc().polygon({{0, 0}, {9, 0}, {0, 9}});
+    EXPECT_EQ(t.pixel(2, 2), plat::rgb(0, 0, 255));
+    EXPECT_EQ(t.pixel(7, 7), plat::rgb(255, 255, 255));
+    // Without a brush only the outline.
+    plat::MemoryBitmap n({10, 10});
+    n.fill(plat::rgb(255, 255, 255));
+    n.dc().setPen(plat::rgb(0, 0, 0), 1, plat::PenStyle::Solid);
+    n.dc().setNullBrush();
+    n.dc().polygon({{2, 2}, {7, 2}, {7, 7}, {2, 7}});
+    EXPECT_EQ(n.pixel(4, 4), plat::rgb(255, 255, 255));
+    // Far outside the bitmap: nothing, and no hang.
+    n.dc().setBrush(plat::rgb(255, 0, 0));
+    n.dc().polygon({{-2000000000, -2000000000}, {2000000000, -2000000000}, {2000000000, -1999999999}});
+    EXPECT_EQ(n.pixel(4, 4), plat::rgb(255, 255, 255));
+}
+
 namespace {
 EmfSettings screen640()
 {

@@ -104,3 +104,24 @@ TEST_F(GraPrintTest, ACorruptFileGetsItsMessageAndNoPage)
     ASSERT_FALSE(p.messages().empty());
     EXPECT_EQ(p.messages().front(), "message: hmm ...: " + messageText(11));
 }
+
+TEST_F(GraPrintTest, TheShownSolutionSurvives)
+{
+    paste("3  -2 -2  2 -2  0 2  1  0 1");
+    saveAs(path("a.gra"));
+    // A square with both diagonals; Kruskal's tree is shown.
+    paste("4  -1 -1  1 -1  1 1  -1 1  1  0 1");
+    win->command(grcmd::Kruskal);
+    const Solution shown = win->graph().solution;
+    ASSERT_NE(shown.mode, DisplayMode::None);
+    const bool modified = win->graph().modified;
+    p.input(std::string("1"));
+    p.file(path("a.gra"));
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    EXPECT_EQ(win->graph().solution.mode, shown.mode);
+    EXPECT_EQ(win->graph().solution.edges, shown.edges);
+    EXPECT_EQ(win->graph().solution.summary, shown.summary);
+    EXPECT_EQ(win->graph().modified, modified);
+}

@@ -923,3 +923,189 @@ TEST_F(PackWinTest, OpenLastReopensTheFileAndPacksIt)
     EXPECT_EQ(again->document().code(), 13);
     EXPECT_EQ(contents(), (Bins{{9, 1}, {6, 3}, {5, 3, 2}}));
 }
+
+// --- the device outputs -------------------------------------------------------------------
+
+namespace {
+
+// The fills of a printed page: polygons drawn with a brush, in drawing order.
+std::vector<plat::DrawOp> printedFills(const plat::RecordingDC& dc)
+{
+    std::vector<plat::DrawOp> out;
+    for (const plat::DrawOp& op : dc.ops())
+        if (op.kind == plat::DrawOp::Polygon && op.brush)
+            out.push_back(op);
+    return out;
+}
+
+} // namespace
+
+TEST_F(PackWinTest, PrintingShowsTheColumnsTheWindowShows)
+{
+    registerPictureExports();
+    // 100 items 1..9 into 10 by first fit, shifted into the middle: the
+    // printed page holds the empty area, one fill per bin shown, the
+    // caption, the capacity and both ellipses, as many bins as the screen.
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    const int shown = l.end - l.first;
+    ASSERT_GT(shown, 2);
+    p.answer(plat::IdOk);
+    click("File|Print ...");
+    ASSERT_EQ(p.printedPages().size(), 1u);
+    const plat::RecordingDC& dc = *p.printedPages()[0].dc;
+    const std::vector<plat::DrawOp> fills = printedFills(dc);
+    // Every bin of a first-fit packing holds something: the empty area and
+    // one occupied part per bin shown.
+    EXPECT_EQ(static_cast<int>(fills.size()), 1 + shown);
+    const std::vector<std::string> texts = dc.texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "..."), 2);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "10"), 1);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "bins: " + formatInt(win->document().binCount())), 1);
+    // The occupied parts stand at the bins' used heights: each as tall as
+    // used/capacity of the empty area.
+    ASSERT_FALSE(fills.empty());
+    auto spanY = [](const plat::DrawOp& op) {
+        int lo = op.pts[0].y, hi = op.pts[0].y;
+        for (const plat::Point& q : op.pts) {
+            lo = std::min(lo, q.y);
+            hi = std::max(hi, q.y);
+        }
+        return hi - lo;
+    };
+    const double full = spanY(fills[0]);
+    ASSERT_GT(full, 100);
+    for (int b = 0; b + 1 < static_cast<int>(fills.size()) && b < shown; ++b) {
+        const double used = static_cast<double>(win->document().bins()[static_cast<size_t>(l.first + b)].used);
+        EXPECT_NEAR(spanY(fills[static_cast<size_t>(b + 1)]), full * used / 10, 2) << "bin " << l.first + b;
+    }
+    // The window is as it was.
+    EXPECT_EQ(win->layout().first, l.first);
+    EXPECT_EQ(win->layout().end, l.end);
+    unregisterPictureExports();
+}
+
+TEST_F(PackWinTest, SimulprintKeepsTheUnpackedListAndItsOrder)
+{
+    registerPictureExports();
+    // Two saved packings; the window then shows a pasted list, unsaved.
+    paste("6 5 4");
+    applyMethod(10, 1);
+    const std::string a = path("a.bpa"), b = path("b.bpa");
+    ASSERT_TRUE(win->writeDocument(a));
+    ASSERT_TRUE(win->writeDocument(b));
+    p.answer(plat::IdNo);
+    paste("3 8 1 7");
+    ASSERT_FALSE(win->document().packed());
+    ASSERT_TRUE(win->changed());
+    const std::vector<int64_t> items = win->document().items();
+    const std::vector<int64_t> restore = win->document().restoreCopy();
+    p.input(std::string("2"));
+    p.file(a);
+    p.file(b);
+    p.answer(plat::IdOk);
+    click("Misc|Simulprint");
+    EXPECT_EQ(p.printedPages().size(), 2u);
+    // Still the list, not a packing of it.
+    EXPECT_FALSE(win->document().packed());
+    EXPECT_EQ(win->document().items(), items);
+    EXPECT_EQ(win->document().restoreCopy(), restore);
+    EXPECT_TRUE(win->changed());
+    // A cancelled print dialog leaves it too.
+    p.input(std::string("1"));
+    p.file(a);
+    p.answer(plat::IdCancel);
+    click("Misc|Simulprint");
+    EXPECT_FALSE(win->document().packed());
+    EXPECT_EQ(win->document().items(), items);
+    unregisterPictureExports();
+}
+
+namespace {
+
+// The record types of an enhanced metafile, in order (each record: type and
+// size as 32-bit little-endian words, the size a multiple of 4).
+std::vector<uint32_t> emfRecordTypes(const std::string& emf)
+{
+    std::vector<uint32_t> types;
+    auto word = [&](size_t at) {
+        uint32_t v = 0;
+        for (int k = 3; k >= 0; --k)
+            v = (v << 8) | static_cast<uint8_t>(emf[at + static_cast<size_t>(k)]);
+        return v;
+    };
+    size_t at = 0;
+    while (at + 8 <= emf.size()) {
+        const uint32_t type = word(at), size = word(at + 4);
+        if (size < 8 || size % 4 != 0 || size > emf.size() - at)
+            return {};
+        types.push_back(type);
+        at += size;
+    }
+    return types;
+}
+
+int polygonsOf(const std::string& emf)
+{
+    const std::vector<uint32_t> t = emfRecordTypes(emf);
+    return static_cast<int>(std::count(t.begin(), t.end(), 86u) + std::count(t.begin(), t.end(), 3u));
+}
+
+} // namespace
+
+TEST_F(PackWinTest, HighResolutionMetafilesShowTheSameBins)
+{
+    registerPictureExports();
+    std::string text;
+    for (int i = 0; i < 100; ++i)
+        text += std::to_string(1 + (i * 7) % 9) + " ";
+    paste(text);
+    applyMethod(10, 1);
+    click("View|Shift Right");
+    const PackLayout l = win->layout();
+    ASSERT_TRUE(l.moreLeft && l.moreRight);
+    // The item beside With back color, off at first.
+    EXPECT_FALSE(hw().menuItemChecked(gcm::HighResolution));
+    click("File|Copy to clipboard");
+    const std::string one = p.clipboardPicture().emf;
+    click("File|High resolution");
+    EXPECT_TRUE(hw().menuItemChecked(gcm::HighResolution));
+    click("File|Copy to clipboard");
+    const std::string nine = p.clipboardPicture().emf;
+    // The empty area and one occupied part per bin shown, at both scales.
+    EXPECT_EQ(polygonsOf(one), 1 + l.end - l.first);
+    EXPECT_EQ(polygonsOf(nine), 1 + l.end - l.first);
+    EXPECT_EQ(win->layout().first, l.first);
+    unregisterPictureExports();
+}
+
+TEST_F(PackWinTest, TheBitmapCopyShowsTheFills)
+{
+    registerPictureExports();
+    // 6 5 4 by first fit: bin 1 holds 6 and 4 (full), bin 2 holds 5.
+    paste("6 5 4");
+    applyMethod(10, 1);
+    click("File|Bitmap to clipboard");
+    const plat::ClipboardRecord& c = p.clipboardPicture();
+    ASSERT_TRUE(c.hasBitmap);
+    const plat::Size client = hw().clientSize();
+    ASSERT_EQ(c.size.w, client.w);
+    ASSERT_EQ(c.size.h, client.h);
+    auto at = [&](Real wx, Real wy) {
+        const DevicePoint d = win->view().WorldToDevice(wx, wy);
+        return c.pixels[static_cast<size_t>(d.y) * static_cast<size_t>(c.size.w) + static_cast<size_t>(d.x)];
+    };
+    const plat::Color occupied = win->color(win->colorRole(TPrePackWin::RoleOccupied));
+    const plat::Color empty = win->color(win->colorRole(TPrePackWin::RoleEmpty));
+    EXPECT_EQ(at(0.5L, 3), occupied);
+    EXPECT_EQ(at(0.5L, 8), occupied);
+    EXPECT_EQ(at(1.5L, 2.5L), occupied);
+    EXPECT_EQ(at(1.5L, 7.5L), empty);
+    unregisterPictureExports();
+}

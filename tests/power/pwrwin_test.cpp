@@ -4,6 +4,7 @@
 #include "power/bnzfile.h"
 #include "power/pwrwin.h"
 #include "docfile/settings.h"
+#include "resources/strings.h"
 #include "shell/shell_fixture.h"
 
 #include <algorithm>
@@ -403,4 +404,32 @@ TEST_F(PwrWinTest, APrinterWithoutColourPrintsTheMarksInBlack)
         boxes += op.kind == plat::DrawOp::Rectangle && op.penColor == plat::rgb(0, 0, 0);
     }
     EXPECT_EQ(boxes, 10);
+}
+
+TEST_F(PwrWinTest, ANegativeOffsetPrintsOnThePaperAndAFailedJobSaysSo)
+{
+    openSheet();
+    // The offset's sign is the format dialog's radio button: -1 in and 1 in
+    // both put the worksheet 1 in (300 pixels at 300 dpi) from the edge.
+    auto firstTextX = [&](Real offset) {
+        win->worksheetWindow()->printFormat().horizontalOffset = offset;
+        p.answer(plat::IdOk);
+        const size_t before = p.printedPages().size();
+        sheetWindow().click(sheetWindow().findCommand("File|Print ..."));
+        EXPECT_EQ(p.printedPages().size(), before + 1);
+        for (const plat::DrawOp& op : p.printedPages().back().dc->ops())
+            if (op.kind == plat::DrawOp::Text)
+                return op.pts.empty() ? -1 : op.pts[0].x;
+        return -1;
+    };
+    const int right = firstTextX(1), left = firstTextX(-1);
+    EXPECT_EQ(right, 300);
+    EXPECT_EQ(left, right);
+    // A printer gone away: the job's failure is reported.
+    p.clearMessages();
+    p.setPrintFailure(true);
+    p.answer(plat::IdOk);
+    sheetWindow().click(sheetWindow().findCommand("File|Print ..."));
+    ASSERT_FALSE(p.messages().empty());
+    EXPECT_EQ(p.lastMessage(), "message: hmm ...: " + S(Str::PrintJobFailed));
 }

@@ -213,6 +213,8 @@ public:
     // False when the document cannot be kept (it is not touched then).
     bool keep()
     {
+        // Before the save, which may clear a topic's own flags.
+        state_ = w_.keepState();
         if (!makeTemp())
             return false;
         if (!w_.writeDocument(temp_) || !readWholeFile(temp_, bytes_))
@@ -230,6 +232,8 @@ public:
     {
         if (makeTemp() && writeFileAtomically(temp_, bytes_))
             w_.readDocument(temp_);
+        if (state_)
+            w_.restoreState(*state_);
         removeTemp();
         w_.setFileName(name_);
         w_.setNamed(named_);
@@ -268,6 +272,7 @@ private:
     std::string temp_, bytes_, name_;
     bool named_ = false, changed_ = false, settingsChanged_ = false;
     PictureView view_;
+    std::unique_ptr<TVELWing::KeptState> state_;
 };
 
 } // namespace
