@@ -466,6 +466,20 @@ TEST(Valences, TheExchangeEndsOnAGraphWithABridge)
     EXPECT_TRUE(connected(g));
     EXPECT_EQ(valences(g), d);
     EXPECT_EQ(g.edgeCount(), 8);
+    // The start's first neighbour lies across a bridge: triangles {0, 2, 3}
+    // and {1, 4, 5} joined by {0, 1}, next to the lone edge {6, 7}. A walk
+    // that turned back at once would take the bridge {0, 1}, and swapping
+    // {0, 1}, {6, 7} for {0, 6}, {1, 7} would leave two components for ever.
+    Graph k;
+    for (int i = 0; i < 8; ++i)
+        k.addVertexInSlot(i, i, 0);
+    for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {0, 3}, {2, 3}, {1, 4}, {1, 5}, {4, 5}, {6, 7}})
+        k.SetWeight(a, b, 0);
+    const auto dk = valences(k);
+    ASSERT_EQ(ConnectComponents(k), 0);
+    EXPECT_TRUE(connected(k));
+    EXPECT_EQ(valences(k), dk);
+    EXPECT_TRUE(k.Adjacent(0, 1)); // the bridge stays
     // A path (a tree) next to a cycle: the cycle's edge is used.
     Graph h;
     for (int i = 0; i < 9; ++i)
