@@ -558,9 +558,21 @@ TEST(RandomPlanarGraphs, LatticeAndExtraVertices)
         EXPECT_EQ(g.edgeCount(), 3 * t * (t - 1) / 2 + 2 * (n - T)) << n;
         EXPECT_LE(g.edgeCount(), 3 * n - 6);
         EXPECT_TRUE(connected(g));
-        // Euler on the lattice: V - E + F = 2 with (t - 1)^2 small
-        // triangles and the outer face.
-        EXPECT_EQ(T - 3 * t * (t - 1) / 2 + (t - 1) * (t - 1) + 1, 2);
+        // Euler on the lattice: its T vertices, 3t(t-1)/2 edges and the
+        // triangles counted in g itself with the outer face give V - E + F
+        // = 2, i.e. (t - 1)^2 small triangles.
+        int lattice = 0, triangles = 0;
+        for (int a = 0; a < T; ++a)
+            for (int b = a + 1; b < T; ++b) {
+                if (!g.Adjacent(a, b))
+                    continue;
+                ++lattice;
+                for (int c = b + 1; c < T; ++c)
+                    triangles += g.Adjacent(a, c) && g.Adjacent(b, c) ? 1 : 0;
+            }
+        EXPECT_EQ(lattice, 3 * t * (t - 1) / 2) << n;
+        EXPECT_EQ(triangles, (t - 1) * (t - 1)) << n;
+        EXPECT_EQ(T - lattice + triangles + 1, 2) << n;
         // On the unit circle, every angle position used once.
         std::set<long long> angles;
         for (int v = 0; v < n; ++v) {
