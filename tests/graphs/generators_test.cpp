@@ -643,6 +643,35 @@ TEST(RandomTsp, DistinctWeightsAndRounds)
     EXPECT_EQ(r.rounds, 1);
 }
 
+TEST(RandomTsp, RoundTotalsByHand)
+{
+    // K4 has three tours. Weights {0,1} 5, {2,3} 6, {0,2} 7, {1,3} 8,
+    // {0,3} 9, {1,2} 10: the tours weigh 0-1-2-3 30, 0-1-3-2 26, 0-2-1-3 34.
+    // Sorted edges takes 5, 6, 7 and then closes with 8: 26, the optimum.
+    auto k4 = [](std::initializer_list<int> w) {
+        Graph g;
+        for (int i = 0; i < 4; ++i)
+            g.addVertexInSlot(i, i, 0);
+        const std::pair<int, int> pairs[] = {{0, 1}, {2, 3}, {0, 2}, {1, 3}, {0, 3}, {1, 2}};
+        size_t k = 0;
+        for (int x : w) {
+            g.SetWeight(pairs[k].first, pairs[k].second, x);
+            ++k;
+        }
+        return g;
+    };
+    Random rng;
+    rng.seed(31);
+    const Graph a = k4({5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(sortedEdgesTotal(a, rng), 26);
+    EXPECT_EQ(bestRandomTour(a, 511, rng), 26);
+    // {1,3} made heavy (100) and {0,3} 4, {1,2} 5: sorted edges takes 1, 2,
+    // 3 and must close with 100 (106), while the tour 0-1-2-3 weighs 12.
+    const Graph b = k4({1, 2, 3, 100, 4, 5});
+    EXPECT_EQ(sortedEdgesTotal(b, rng), 106);
+    EXPECT_EQ(bestRandomTour(b, 511, rng), 12);
+}
+
 TEST(RandomizeCommands, KruskalConnectionsDirectionsWeights)
 {
     Random rng;
