@@ -325,3 +325,26 @@ TEST_F(SqrectWinTest, SquaresAndNumeralsArePainted)
             differ += bmp.pixel(x, y) != empty.pixel(x, y);
     EXPECT_GT(differ, 1000);
 }
+
+TEST_F(SqrectWinTest, RefusedCodeAfterANoKeepsTheGraphUnsaved)
+{
+    // A "no" to the save question clears the changed flag; when the code
+    // or the library entry is then refused, the edited graph is still on
+    // screen and still unsaved, so closing must ask again.
+    paste(kMoron);
+    win->graph().setPosition(0, 5, 5);
+    win->graphChanged();
+    ASSERT_TRUE(win->changed());
+    paste("(18,15)(7,9)(14,4)(10,1)(9)");
+    EXPECT_EQ(p.lastMessage(), hmm(6));
+    EXPECT_TRUE(win->changed());
+    // A library record that does not tile.
+    BouwkampRecord bad;
+    bad.width = 33;
+    bad.height = 32;
+    bad.sizes = {18, 15, 7, 9, 14, 4, 10, 1, 9};
+    p.answer(plat::IdNo);
+    EXPECT_EQ(win->chooseLibraryEntry(bad), 6);
+    EXPECT_TRUE(win->changed());
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+}
