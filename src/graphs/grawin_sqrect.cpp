@@ -216,11 +216,16 @@ int TGraWin::showBouwkamp(const std::string& text)
 
 int TGraWin::cmPasteBouwkamp()
 {
+    // A "no" to the save question clears the changed flag; when the code is
+    // then refused, the graph on screen is the old one and still unsaved.
+    const bool wasChanged = changed();
     if (!saveChangesGate())
         return -1;
     const int code = showBouwkamp(plat::Platform::get().clipboardText());
     if (code == 0)
         setNamed(false);
+    else
+        setChanged(wasChanged);
     return code;
 }
 
@@ -267,6 +272,7 @@ int TGraWin::cmSquaredLibrary()
 
 int TGraWin::chooseLibraryEntry(const BouwkampRecord& r)
 {
+    const bool wasChanged = changed();
     if (!saveChangesGate())
         return -1;
     const int code = showSquaredRectangle(r.width, r.sizes);
@@ -274,6 +280,9 @@ int TGraWin::chooseLibraryEntry(const BouwkampRecord& r)
         graph_.modified = false;
         setChanged(false);
         setNamed(false);
+    } else {
+        // A refused entry leaves the old graph, still unsaved.
+        setChanged(wasChanged);
     }
     return code;
 }

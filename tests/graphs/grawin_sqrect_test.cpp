@@ -15,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using namespace quan;
 using namespace quan::test;
@@ -324,4 +325,63 @@ TEST_F(SqrectWinTest, SquaresAndNumeralsArePainted)
         for (int x = 0; x < 400; ++x)
             differ += bmp.pixel(x, y) != empty.pixel(x, y);
     EXPECT_GT(differ, 1000);
+}
+
+TEST_F(SqrectWinTest, RefusedCodeAfterANoKeepsTheGraphUnsaved)
+{
+    // A "no" to the save question clears the changed flag; when the code
+    // or the library entry is then refused, the edited graph is still on
+    // screen and still unsaved, so closing must ask again.
+    paste(kMoron);
+    win->graph().setPosition(0, 5, 5);
+    win->graphChanged();
+    ASSERT_TRUE(win->changed());
+    paste("(18,15)(7,9)(14,4)(10,1)(9)");
+    EXPECT_EQ(p.lastMessage(), hmm(6));
+    EXPECT_TRUE(win->changed());
+    // A library record that does not tile.
+    BouwkampRecord bad;
+    bad.width = 33;
+    bad.height = 32;
+    bad.sizes = {18, 15, 7, 9, 14, 4, 10, 1, 9};
+    p.answer(plat::IdNo);
+    EXPECT_EQ(win->chooseLibraryEntry(bad), 6);
+    EXPECT_TRUE(win->changed());
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+}
+
+TEST_F(SqrectWinTest, SquaresAndNumeralsArePaintedWithTheGraphHidden)
+{
+    // With the graph hidden only the tiling can differ between the pictures:
+    // the outlines of Moron's squares, then the numerals in them.
+    paste(kMoron);
+    click("View|Squared rectangles|Hide graph");
+    ASSERT_TRUE(win->graphHidden());
+    auto paint = [this] {
+        auto bmp = std::make_unique<plat::MemoryBitmap>(plat::Size{400, 400});
+        bmp->fill(plat::rgb(255, 255, 255));
+        win->drawPicture(bmp->dc());
+        return bmp;
+    };
+    auto differ = [](const plat::MemoryBitmap& a, const plat::MemoryBitmap& b) {
+        int n = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x)
+                n += a.pixel(x, y) != b.pixel(x, y);
+        return n;
+    };
+    const auto squares = paint();
+    click("View|Squared rectangles|Hide squares");
+    const auto nothing = paint();
+    // The outlines: at least the rectangle's border, some hundreds of pixels.
+    EXPECT_GT(differ(*squares, *nothing), 400);
+    // The numerals: the nine sizes written as texts (the memory bitmap does
+    // not rasterise text, so they are counted on a recording).
+    click("View|Squared rectangles|Numerals");
+    plat::RecordingDC rec;
+    win->drawPicture(rec);
+    std::multiset<std::string> texts;
+    for (const std::string& t : rec.texts())
+        texts.insert(t);
+    EXPECT_EQ(texts, (std::multiset<std::string>{"18", "15", "7", "8", "14", "4", "10", "1", "9"}));
 }
