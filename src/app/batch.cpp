@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -341,6 +342,31 @@ void BatchRun::execute(const std::string& raw)
             out_ << nb;
             if (!nb.empty() && nb.back() != '\n')
                 out_ << '\n';
+        } else if (what == "menu") {
+            // Every item of the current window's menu: id, label path, and
+            // whether it is disabled or checked.
+            std::function<void(const std::vector<plat::MenuItem>&, const std::string&)> list =
+                [&](const std::vector<plat::MenuItem>& items, const std::string& path) {
+                    for (const plat::MenuItem& it : items) {
+                        if (it.separator)
+                            continue;
+                        std::string here = path;
+                        if (!here.empty())
+                            here += '|';
+                        here += stripAmpersand(it.label);
+                        if (!it.items.empty()) {
+                            list(it.items, here);
+                            continue;
+                        }
+                        out_ << it.id << ' ' << here;
+                        if (!it.enabled)
+                            out_ << " disabled";
+                        if (it.checked)
+                            out_ << " checked";
+                        out_ << '\n';
+                    }
+                };
+            list(currentWindow()->menu(), "");
         } else if (what == "summary") {
             // The summary line under the graph picture.
             auto* g = dynamic_cast<TGra0Win*>(current_ >= 0 ? app().frame().document(current_) : nullptr);
@@ -348,8 +374,11 @@ void BatchRun::execute(const std::string& raw)
                 throw StopRun{"print summary needs a graph window"};
             out_ << g->graph().solution.summary << '\n';
         } else {
-            throw StopRun{"print title, text, notebook, summary, pages or messages"};
+            throw StopRun{"print title, text, notebook, summary, menu, pages or messages"};
         }
+    } else if (cmd == "echo") {
+        // A line of the script's own into the output (to mark where a run is).
+        out_ << arg << '\n';
     } else if (cmd == "quit") {
         app().frame().command(cm::QuitApp);
     } else {

@@ -198,9 +198,11 @@ void TVELWing::drawLayer(int level, plat::DC& dc)
     const OutputMode saved = prims_.output();
     prims_.output().clear();
     syncDrawEnv();
+    drawingScreen_ = true;
     drawAxes(dc);
     drawPicture(dc);
     DrawFrame(dc);
+    drawingScreen_ = false;
     prims_.output() = saved;
 }
 

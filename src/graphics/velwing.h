@@ -149,6 +149,9 @@ protected:
     void updateViewMenu();
     // Reports a view operation's code.
     void report(int code);
+    // Whether the picture being drawn is the window's own (not a printed
+    // page, an export, a metafile or a bitmap).
+    bool drawingScreen() const { return drawingScreen_; }
 
     PictureView pv_;
     Primitives prims_;
@@ -158,6 +161,7 @@ protected:
     bool highResolution_ = false;
 
 private:
+    bool drawingScreen_ = false;
     std::unique_ptr<plat::Bitmap> measure_;
 };
 

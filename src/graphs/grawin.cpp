@@ -25,7 +25,9 @@ constexpr int kTextRadios[4] = {labctl::TextNone, labctl::TextAlphabet, labctl::
 // Settings file words of the window (first group, integer block 0): word
 // 12 the icon size, 13 the label state of new vertices, 14 Redraw
 // deletion and 15 Zero-based input (0 unset, 1 off, 2 on), 16..18 the grid
-// rows and columns and the circle count of the examples.
+// rows and columns and the circle count of the examples. Integer block 1,
+// word 0: the extra print thickness plus 1 (0 unset); real block 0, word
+// 0: the rotation angle, kept when flag block 0, word 0 is 1.
 constexpr int kWordIconSize = 12, kWordLabelState = 13, kWordRedraw = 14, kWordZeroBased = 15, kWordGridRows = 16,
               kWordGridColumns = 17, kWordCircle = 18;
 
@@ -150,6 +152,7 @@ void TGra0Win::updateGraphMenu()
     for (int id : {grcmd::PasteCoordinates, grcmd::PasteAdjacencies, grcmd::PasteWeights})
         window_->enableMenuItem(id, text);
     window_->enableMenuItem(grcmd::Autofit, graph_.count() > 0);
+    updateModeChecks();
     updateMenuHook();
 }
 
@@ -161,6 +164,8 @@ int TGra0Win::solutionEdgeColor(size_t k) const
 
 int TGra0Win::setIconSize(long long size)
 {
+    if (size > 32767)
+        return codeOf(Msg::OutOfBounds);
     if (!iconSizeValid(size))
         return codeOf(Msg::PositiveValue);
     iconSize_ = static_cast<int>(size);
@@ -353,6 +358,8 @@ void TGra0Win::mouse(const plat::MouseEvent& e)
     case MouseMode::VertexMove: moveMouse(e); break;
     case MouseMode::Text: textMouse(e); break;
     case MouseMode::Arrows: arrowsMouse(e); break;
+    case MouseMode::Coordinates: coordinatesMouse(e); break;
+    case MouseMode::Rotate: rotateMouse(e); break;
     default: break;
     }
 }
@@ -451,7 +458,7 @@ void TGra0Win::textMouse(const plat::MouseEvent& e)
     if ((e.kind == plat::MouseEvent::Move || e.kind == plat::MouseEvent::Release) && dragLabel_ >= 0) {
         const LabelRecord& r = graph_.label(dragLabel_);
         const long long dx = r.dx + static_cast<long long>(e.pos.x - dragFrom_.x);
-        const long long dy = r.dy - static_cast<long long>(e.pos.y - dragFrom_.y);
+        const long long dy = r.dy + static_cast<long long>(e.pos.y - dragFrom_.y);
         graph_.setLabelOffset(dragLabel_, static_cast<int16_t>(std::clamp<long long>(dx, -32768, 32767)),
                               static_cast<int16_t>(std::clamp<long long>(dy, -32768, 32767)));
         dragFrom_ = e.pos;
@@ -612,6 +619,9 @@ void TGra0Win::storeParameters(SettingsState& s) const
     w[kWordGridRows] = gridRows_;
     w[kWordGridColumns] = gridColumns_;
     w[kWordCircle] = circleCount_;
+    s.first.ints[1][0] = thicken_ + 1;
+    s.first.reals[0][0] = angle_;
+    s.first.flags[0][0] = 1;
 }
 
 void TGra0Win::loadParameters(const SettingsState& s)
@@ -632,6 +642,10 @@ void TGra0Win::loadParameters(const SettingsState& s)
     }
     if (w[kWordCircle] >= 3 && w[kWordCircle] <= graph_.slots())
         circleCount_ = static_cast<int16_t>(w[kWordCircle]);
+    if (s.first.ints[1][0] >= 1 && s.first.ints[1][0] <= 101)
+        thicken_ = s.first.ints[1][0] - 1;
+    if (s.first.flags[0][0] == 1 && std::isfinite(s.first.reals[0][0]) && std::fabs(s.first.reals[0][0]) <= 1e6L)
+        angle_ = s.first.reals[0][0];
     updateGraphMenu();
 }
 
@@ -657,7 +671,8 @@ void TGra0Win::drawPicture(plat::DC& dc)
     if (graphHidden())
         return;
     // The edges, then the solution's edges over them.
-    const PenSpec edgePen{static_cast<int16_t>(edgeColor), 1, DashSolid};
+    const int extra = extraPenWidth();
+    const PenSpec edgePen{static_cast<int16_t>(edgeColor), static_cast<int16_t>(1 + extra), DashSolid};
     if (!solutionOnly())
         for (const auto& [a, b] : edges)
             prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], edgePen);
@@ -667,7 +682,7 @@ void TGra0Win::drawPicture(plat::DC& dc)
         const auto [a, b] = g.solution.edges[k];
         const PenSpec solutionPen{static_cast<int16_t>(g.solution.edgeColors.empty() ? solutionColor
                                                                                     : solutionEdgeColor(k)),
-                                  3, DashSolid};
+                                  static_cast<int16_t>(3 + extra), DashSolid};
         if (g.present(a) && g.present(b))
             prims_.DrawSegment(dc, at[static_cast<size_t>(a)], at[static_cast<size_t>(b)], solutionPen);
     }
@@ -715,27 +730,15 @@ void TGra0Win::drawPicture(plat::DC& dc)
     }
 
     // The vertices and their labels.
-    const Real r = iconSize_ * view.dx;
     for (int v : vs) {
         const LabelRecord& rec = g.label(v);
         const WPoint c = at[static_cast<size_t>(v)];
-        switch (rec.icon()) {
-        case IconBullet: prims_.WriteIcon(dc, c, 1, iconSize_, vertexColor); break;
-        case IconCircle: {
-            FillSpec f;
-            f.fill = -1;
-            f.outline = vertexColor;
-            prims_.WriteCircle(dc, c, r, f);
-            break;
-        }
-        case IconSolidBox: prims_.WriteIcon(dc, c, 0, iconSize_, vertexColor); break;
-        case IconEmptyBox: prims_.WriteIcon(dc, c, 7, iconSize_, vertexColor); break;
-        default: break;
-        }
+        drawIcon(dc, c, rec.icon(), vertexColor);
         const std::string text = labelText(v);
         if (text.empty())
             continue;
-        // Above and to the right of the mark, moved by the label's offset.
+        // Above and to the right of the mark, moved by the label's offset
+        // (in pixels, x to the right and y down).
         const plat::Point p = dev[static_cast<size_t>(v)];
         const Real gap = iconSize_ / 2.0L + 2;
         LabelSpec s;
@@ -744,13 +747,25 @@ void TGra0Win::drawPicture(plat::DC& dc)
         s.fontSlot = FontLabels;
         s.hAnchor = 1;
         s.vAnchor = 1;
-        const LabelPlacement lp = prims_.DrawLabel(dc, p.x + gap + rec.dx, p.y - gap - rec.dy, s);
+        const LabelPlacement lp = prims_.DrawLabel(dc, p.x + gap + rec.dx, p.y - gap + rec.dy, s);
         auto clamp16 = [](long long x) { return static_cast<int16_t>(std::clamp<long long>(x, -32768, 32767)); };
         graph_.setLabelCache(v, clamp16(lp.topLeft.x), clamp16(lp.topLeft.y), clamp16(lp.extent.w),
                              clamp16(lp.extent.h));
     }
 
     drawOverVertices(dc);
+
+    // Coordinates mode: the point under the pressed button.
+    if (!coordText_.empty() && drawingScreen()) {
+        LabelSpec s;
+        s.text = coordText_;
+        s.color = colorRole(RoleCoordinates);
+        s.fontSlot = FontCoordinates;
+        s.hAnchor = 1;
+        s.vAnchor = 1;
+        s.opaque = colorRole(0);
+        prims_.DrawLabel(dc, coordAt_.x + 8.0L, coordAt_.y - 8.0L, s);
+    }
 
     // The summary in the lower left corner.
     if (!g.solution.summary.empty()) {
@@ -761,6 +776,34 @@ void TGra0Win::drawPicture(plat::DC& dc)
         s.hAnchor = 1;
         s.vAnchor = 1;
         prims_.DrawLabel(dc, view.ox + 4.0L, view.oy + view.H - 4.0L, s);
+    }
+}
+
+void TGra0Win::drawIcon(plat::DC& dc, WPoint c, int icon, int color)
+{
+    const int extra = extraPenWidth();
+    const Real r = iconSize_ * pv_.view.dx;
+    if (icon == IconCircle || extra > 0) {
+        // Outlines of the given width (the screen's marks have width 1).
+        FillSpec f;
+        f.fill = icon == IconBullet || icon == IconSolidBox ? color : -1;
+        f.hollow = icon == IconEmptyBox;
+        f.outline = color;
+        f.width = 1 + extra;
+        if (icon == IconBullet || icon == IconCircle) {
+            prims_.WriteCircle(dc, c, r, f);
+        } else if (icon == IconSolidBox || icon == IconEmptyBox) {
+            const Real ry = iconSize_ * pv_.view.dy;
+            prims_.WritePolygon(dc, {{c.x - r, c.y - ry}, {c.x + r, c.y - ry}, {c.x + r, c.y + ry}, {c.x - r, c.y + ry}},
+                                f);
+        }
+        return;
+    }
+    switch (icon) {
+    case IconBullet: prims_.WriteIcon(dc, c, 1, iconSize_, color); break;
+    case IconSolidBox: prims_.WriteIcon(dc, c, 0, iconSize_, color); break;
+    case IconEmptyBox: prims_.WriteIcon(dc, c, 7, iconSize_, color); break;
+    default: break;
     }
 }
 
@@ -912,6 +955,14 @@ bool asksToSaveFirst(int id)
 
 void TGraWin::command(int id)
 {
+    dispatchCommand(id);
+    // Every command leaves the menu's enabling and check marks as the
+    // window now stands.
+    updateGraphMenu();
+}
+
+void TGraWin::dispatchCommand(int id)
+{
     const SqrectWatch watch(*this, id);
     if (sqrectCommand(id))
         return;
@@ -1040,6 +1091,7 @@ void TGraWin::updateMenuHook()
     const bool two = graph_.count() > 1;
     window_->enableMenuItem(grcmd::Complete, two);
     window_->enableMenuItem(grcmd::Distances, two);
+    window_->enableMenuItem(grcmd::PasteValences, !plat::Platform::get().clipboardText().empty());
     updateNotationMenu();
     updateSqrectMenu();
 }

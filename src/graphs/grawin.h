@@ -22,6 +22,17 @@ namespace quan {
 
 class TGra0Win;
 
+// The toolbar "TOOLS": one button per mouse mode (the button ids are the
+// mode commands) and close. Modeless; closing hides it.
+class TToolDlg : public TDlg {
+public:
+    explicit TToolDlg(TGra0Win& owner);
+    bool button(plat::Dialog& d, int id) override;
+
+private:
+    TGra0Win& owner_;
+};
+
 // Control ids of "LABELS".
 namespace labctl {
 constexpr int Names = 101;
@@ -54,7 +65,8 @@ public:
     // Colour roles (the Colors menu's ids minus 200) and font slots.
     static constexpr int RoleEdges = 1, RoleVertices = 2, RoleLabels = 4, RoleWeights = 5, RoleSolution = 6,
                          RoleSummary = 7, RoleArrowheads = 9;
-    static constexpr int FontLabels = 0, FontWeights = 1, FontSummary = 2;
+    static constexpr int RoleCoordinates = 11;
+    static constexpr int FontLabels = 0, FontWeights = 1, FontSummary = 2, FontCoordinates = 8;
 
     TGra0Win(TQuanFrame* frame, DocInit init, int slots = kGraphSlots);
     ~TGra0Win() override;
@@ -71,8 +83,29 @@ public:
     bool redrawDeletion() const { return redrawDeletion_; }
     bool zeroBased() const { return zeroBased_; }
     int iconSize() const { return iconSize_; }
-    // Icon size: 0, or 14 "positive value?" (nothing changes).
+    // Icon size: 0, 14 "positive value?" below 1 or 17 "out of bounds"
+    // above 32767 (the file keeps it in 16 bits); nothing changes then.
     int setIconSize(long long size);
+    // The extra pen width of edges and icons on the printer and in the
+    // exports (never on screen): 0, 14 below 0 or 17 above 100.
+    int thickenPrint() const { return thicken_; }
+    int setThickenPrint(long long extra);
+    // The angle View|Rotate turns by, in degrees (counter-clockwise).
+    Real rotationAngle() const { return angle_; }
+    void setRotationAngle(Real degrees);
+    // Turns every vertex rigidly about (cx, cy) by the angle: 0, or 17 "out
+    // of bounds" when a position would not be finite (nothing changes).
+    int rotateFigure(Real cx, Real cy, Real degrees);
+    // The text Coordinates mode shows while the left button is down ("" when
+    // none).
+    const std::string& coordinatesText() const { return coordText_; }
+    // The rotation centre Rotate mode turns about (set by a right click on a
+    // vertex); unset: the window's middle.
+    bool rotationCentreSet() const { return rotCentreSet_; }
+    WPoint rotationCentre() const;
+    // The toolbar (one per window, created on first use).
+    void showToolbar();
+    TToolDlg* toolbar() { return toolbar_.get(); }
     void setWeightsShown(bool on);
     void setDigraph(bool on);
 
@@ -119,6 +152,7 @@ public:
     void drawPicture(plat::DC& dc) override;
     void mouse(const plat::MouseEvent& e) override;
     void clipboardChanged() override { updateGraphMenu(); }
+    void command(int id) override;
 
 protected:
     void setup() override;
@@ -158,6 +192,14 @@ protected:
     void moveMouse(const plat::MouseEvent& e);
     void textMouse(const plat::MouseEvent& e);
     void arrowsMouse(const plat::MouseEvent& e);
+    void coordinatesMouse(const plat::MouseEvent& e);
+    void rotateMouse(const plat::MouseEvent& e);
+    // The extra width of edge and icon pens in the drawing under way.
+    int extraPenWidth() const { return drawingScreen() ? 0 : thicken_; }
+    void drawIcon(plat::DC& dc, WPoint c, int icon, int color);
+    // View|Angle and Misc|Thicken print: the input boxes.
+    void cmAngle();
+    void cmThickenPrint();
     // Text mode's right click: a user label or a weight typed in place.
     void editLabel(int v);
     void editWeight(int a, int b);
@@ -180,7 +222,21 @@ protected:
     plat::Point dragFrom_;
     bool dragMoved_ = false;
     std::unique_ptr<TLabDlg> labels_;
+    std::unique_ptr<TToolDlg> toolbar_;
     int writeCode_ = 12;
+    Real angle_ = 30;
+    int thicken_ = 0;
+    // Coordinates mode: the text shown and the pixel it belongs to.
+    std::string coordText_;
+    plat::Point coordAt_;
+    // Rotate mode: the centre, and the drag's start (the angle of the press
+    // about the centre and every position at the press).
+    bool rotCentreSet_ = false;
+    WPoint rotCentre_;
+    bool rotating_ = false;
+    WPoint rotDragCentre_;
+    Real rotStartAngle_ = 0;
+    std::vector<std::pair<Real, Real>> rotFrom_;
 };
 
 class TBouwkampDlg;
@@ -208,8 +264,14 @@ public:
     bool minimalWeight() const { return minimalWeight_; }
     bool welshPowell() const { return welshPowell_; }
     bool useNumbers() const { return useNumbers_; }
-    bool solutionOnly() const override { return solutionOnly_ && graph_.solution.mode != DisplayMode::WelshPowell &&
-                                                 !graph_.solution.edges.empty(); }
+    // Solution only hides the other edges while an edge solution (a tour,
+    // a walk, a tree or paths) is shown; with none, or with a colouring,
+    // every edge is drawn.
+    bool solutionOnly() const override
+    {
+        const int m = static_cast<int>(graph_.solution.mode);
+        return solutionOnly_ && m >= 0 && m <= 9 && !graph_.solution.edges.empty();
+    }
     int weightLow() const { return weightLow_; }
     int weightHigh() const { return weightHigh_; }
     // The range of random weights: 0, or 17 "out of bounds" unless
@@ -297,6 +359,7 @@ protected:
 
     void updateMenuHook() override;
     void setup() override;
+    void dispatchCommand(int id);
     // The viewer's and the notations' commands: false for any other id.
     bool notationCommand(int id);
     void updateNotationMenu();

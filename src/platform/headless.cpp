@@ -152,6 +152,14 @@ HeadlessDialog* HeadlessPlatform::visibleDialog(const std::string& name) const
     return nullptr;
 }
 
+int HeadlessPlatform::dialogCount(const std::string& name) const
+{
+    int n = 0;
+    for (const HeadlessDialog* d : dialogs_)
+        n += d->name() == name;
+    return n;
+}
+
 void HeadlessPlatform::setSettingsDirectory(const std::string& dir)
 {
     settingsDir_ = dir;

@@ -88,6 +88,8 @@ public:
     // Every window created so far that still exists.
     std::vector<HeadlessWindow*> windows() const;
     HeadlessDialog* visibleDialog(const std::string& name) const;
+    // How many dialogs of a template exist, shown or hidden.
+    int dialogCount(const std::string& name) const;
     // The window most recently brought to the top (null before any).
     HeadlessWindow* topWindow() const { return top_; }
     long pollCount() const { return polls_; }

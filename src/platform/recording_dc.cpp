@@ -253,6 +253,10 @@ void MemoryBitmap::Dc::rectangle(const Rect& r)
 
 void MemoryBitmap::Dc::drawBitmap(Point p, const plat::Bitmap& b)
 {
+    // A picture copied over the whole surface covers everything drawn
+    // before: the record starts again from the copy.
+    if (p.x <= 0 && p.y <= 0 && p.x + b.size().w >= owner->size_.w && p.y + b.size().h >= owner->size_.h)
+        clear();
     RecordingDC::drawBitmap(p, b);
     for (int y = 0; y < b.size().h; ++y)
         for (int x = 0; x < b.size().w; ++x)

@@ -331,6 +331,11 @@
     X(grcmd, VerticalSegments, 838)                                                                       \
     X(grcmd, SquaredLibrary, 839)                                                                         \
     X(grcmd, BouwkampNotation, 841)                                                                       \
+    /* View rotation, print thickness, the toolbar. */                                                    \
+    X(grcmd, Rotate, 700)                                                                                 \
+    X(grcmd, Angle, 701)                                                                                  \
+    X(grcmd, ThickenPrint, 735)                                                                           \
+    X(grcmd, Toolbar, 840)                                                                                \
     /* The scheduling window: its own items; the rest are the graph window's. */                         \
     X(schedcmd, HelpFile, 330)                                                                            \
     X(schedcmd, HelpEdit, 331)                                                                            \

@@ -44,6 +44,24 @@ PASTE
   Weights       one weight for every pair of vertices, in the order
                 AB, AC, AD, ..., BC, BD, ..., so every pair becomes an
                 edge. Three vertices need 3 numbers, four need 6.
+  Graph6 notation  a graph written in printable characters, as graph
+                collections and the programs of nauty keep them:
+                "IheA@GUAo" is the Petersen graph (see the Graph6
+                menu's help).
+  LCF notation  a cubic graph with a Hamiltonian circuit: the jumps
+                along the circuit, "[3,-3]^4" is the cube.
+  Bouwkamp notation  a squared rectangle, the sizes of its squares row
+                by row in brackets: "(18,15)(7,8)(14,4)(10,1)(9)" is
+                the 33 x 32 rectangle of nine different squares. The
+                graph becomes its electrical network.
+  Valences      a list of valences, one per vertex: "3 3 3 3" gives
+                the complete graph on four vertices (see File|New|Help).
+  Connected     (checked) Valences then also makes the graph connected.
+  Zero-based input  (checked) vertex numbers in the pastes count from 0.
+
+SQUARED-RECTANGLE LIBRARY ...
+  Opens the library of squared rectangles and squares: choose a size,
+  then an entry, and it is drawn with its network.
 
 AN EXAMPLE TO PASTE (Coordinates): copy the lines between the marks.
 ----- copy from here
@@ -77,9 +95,17 @@ directions: 4
   last that is not 0), so a graph can be kept as text, changed in the
   notebook, and pasted back.
 
-PRINT, COPY, EXPORT
-  As in every picture window: print the picture, copy it to the
-  clipboard, or save it as EPS, SVG or PiCTeX for a report.
+PRINT, COPY, EXPORT (as in every picture window)
+  Print ...            prints the picture (Ctrl+P); Format ... (Ctrl+
+                       Shift+P) sets its size and place on the paper;
+                       Select printer ... chooses the printer.
+  Copy to clipboard    the picture for a word processor.
+  With back color      copies and prints with the window's background.
+  Bitmap to clipboard  the picture as pixels.
+  High resolution      metafiles at nine times the screen's detail.
+  Export graphics      EPS, SVG, PiCTeX, Metafile (EMF) or BMP files
+                       for a report; Image size ... sets their size.
+  Exit                 closes the window (you are asked to save).
 )HELP"},
     {"QNGEDITH", R"HELP(GRAPHS - THE EDIT MENU
 
@@ -113,6 +139,17 @@ DISTANCES ...  asks for the greatest weight (2 to 32767, 20000 at
              first) and gives every edge a weight proportional to its
              length in the plane: the longest edge gets that weight.
 These three ask you to save first, since they change the graph.
+
+RANDOMIZE
+  Connections  removes every edge, then joins random pairs of vertices
+               (twice as many pairs are drawn as there are vertices).
+  Directions   gives every edge a random direction (a digraph).
+  Weights      gives every edge a random weight from the Weight range
+               (Misc menu).
+POLYHEDRAL TEST  tells whether the graph is the graph of a polyhedron
+             (planar and 3-connected) and finds its faces.
+NEXT VIEW (F7)  draws such a graph again with another face outside
+             (after a Polyhedral test).
 )HELP"},
     {"QNGVIEWH", R"HELP(GRAPHS - THE VIEW MENU
 
@@ -121,9 +158,35 @@ lie, as in every picture window: zoom in and out (PgUp, PgDn), shift
 (the arrow keys), go back to the last window (Ctrl+L), set the view by
 its centre and width, or by its corners.
 
+  View ...          the view by its centre and width, or its corners.
+  Zoom out, Zoom in (PgDn, PgUp), Factor ... (how much they zoom).
+  Shift right, Shift left, Shift up, Shift down (the arrow keys), and
+  Percentage ... (how far they shift).
+  Last window (Ctrl+L) goes back to the view before.
+
 AUTOFIT (Ctrl+F) fits the view to the graph, so that every vertex is
 in the window with a margin around it. Use it after a paste, or when
 you have lost your graph.
+ROTATE (Ctrl+R) turns the whole figure about the middle of the window
+by the angle, counter-clockwise; the figure keeps its shape. ANGLE ...
+sets that angle in degrees (30 at first; a negative angle turns
+clockwise). Twelve turns of 30 degrees bring the figure back.
+SCHLEGEL ... draws a polyhedral graph without crossings, with a face
+of your choice outside (see File|New|Help).
+
+AXES, SOLID ARROWHEADS, OPAQUE (labels on a background), GRID ...,
+AXES THICKNESS and GRIDLINES THICKNESS (Screen ..., Printed ...),
+HYPHEN TO MINUS: the axes and grid lines behind the graph, as in every
+picture window.
+
+SQUARED RECTANGLES (after a Bouwkamp paste or the library)
+  Hide squares       shows the network alone.
+  Hide graph         shows the squares alone.
+  Restore            puts the vertices back on the middles of their
+                     segments (after you moved them).
+  Numerals           writes each square's size in it.
+  Vertical segments  uses the vertical sides of the squares for the
+                     network instead of the horizontal ones.
 )HELP"},
     {"QNGBTNSH", R"HELP(GRAPHS - THE BTNS MENU: WHAT THE MOUSE DOES
 
@@ -150,6 +213,23 @@ TEXT
   characters; Texts|User labels shows them); a right click near the
   middle of an edge lets you type its weight (0 to 32767; a negative
   number deletes the edge).
+ROTATE
+  A right click on a vertex makes it the centre of turning (a right
+  click on empty space: the middle of the window again). Drag with the
+  left button around the centre: the whole figure turns with the mouse
+  and keeps its shape.
+COORDINATES
+  Hold the left button down on a vertex to read its coordinates (x, y);
+  on empty space, those of the point. A right click moves the middle
+  of the window there (View|Last window goes back).
+GRAPHICS
+  for pictures pasted over the graph (kept in the file).
+
+REDRAW DELETION (checked): Drawing mode deletes, see above.
+TOOLBAR opens a small window with one button per mode ("drawing",
+  "vertex move", "arrow flip (RB)", "text edit", "rotation",
+  "coords/recenter", "clipboard graphics"), to change modes with one
+  click; "close" hides it.
 )HELP"},
     {"QNGMISCH", R"HELP(GRAPHS - THE MISC MENU
 
@@ -160,12 +240,25 @@ DEFINITION    writes the graph into the notebook as a text that
               File|Paste|Coordinates reads back: the vertices with
               their coordinates, the edges, their weights and their
               directions (see the File help for an example).
-ICON SIZE ... the size of the vertex marks in pixels.
+GRAPH6 NOTATION, SPARSE6 NOTATION  write the graph in these short
+              forms into the notebook (Sparse6 is not for digraphs).
+BOUWKAMP NOTATION  writes the code of the squared rectangle shown.
+ICON SIZE ... the size of the vertex marks in pixels (1 to 32767).
 WEIGHT RANGE ...  the least and greatest weight (1 to 32767) that
               random weights are drawn from (10 and 50 at first).
 DECIMAL PLACES ...  of the coordinates that Definition writes.
-FONTS, COLORS of the labels, weights, edges and the summary.
+THICKEN PRINT ...  extra width (0 to 100) of the edges and vertex
+              marks on paper and in exported pictures, so that thin
+              lines stay visible; the screen does not change.
+FONTS         Labels, Weights and scale (also the numbers on the
+              axes), Summary, Numerals in squares, Axis letters,
+              Coordinates (shown in Coordinates mode).
+COLORS        Background, Edges, Vertices, Labels, Weights, Solution
+              (the highlighted edges), Summary, Arrowheads,
+              Squared rectangles, axes (both use this colour),
+              Numerals in squares, Grid lines, Coordinates.
 NOTEBOOK      a text saved with the graph, for your notes.
+SIMULPRINT ...  prints several graph files, one per page.
 )HELP"},
     {"QNGALGOH", R"HELP(GRAPHS - THE ALGO MENU: CIRCUITS AND TOURS
 

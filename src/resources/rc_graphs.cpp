@@ -78,6 +78,7 @@ POPUP "&File"
   MENUITEM "Select p&rinter ...", gcm::SelectPrinter
   MENUITEM SEPARATOR
   MENUITEM "&Copy to clipboard", gcm::CopyToClipboard
+  MENUITEM "&Bitmap to clipboard", gcm::BitmapToClipboard
   MENUITEM "&With back color", gcm::WithBackColor
   MENUITEM "&High resolution", gcm::HighResolution
   POPUP "&Export graphics"
@@ -85,6 +86,7 @@ POPUP "&File"
     MENUITEM "&SVG ...", gcm::ExportSvg
     MENUITEM "&PiCTeX ...", gcm::ExportPicTeX
     MENUITEM "&Metafile ...", gcm::Metafile
+    MENUITEM "&BMP ...", gcm::ExportBmp
   END
   MENUITEM "&Image size ...", gcm::ImageSize
   MENUITEM SEPARATOR
@@ -131,6 +133,8 @@ POPUP "&View"
   MENUITEM "Zoom &In", gcm::ZoomIn
   MENUITEM "&Factor ...", gcm::Factor
   MENUITEM "&Autofit", grcmd::Autofit
+  MENUITEM "Ro&tate", grcmd::Rotate
+  MENUITEM "A&ngle ...", grcmd::Angle
   MENUITEM "S&chlegel ...", grcmd::Schlegel
   MENUITEM SEPARATOR
   MENUITEM "Shift &Right", gcm::ShiftRight
@@ -140,9 +144,19 @@ POPUP "&View"
   MENUITEM "&Percentage ...", gcm::Percentage
   MENUITEM "Last &window", gcm::LastWindow
   MENUITEM SEPARATOR
-  MENUITEM "&Axes", gcm::Axes
+  MENUITEM "A&xes", gcm::Axes
   MENUITEM "&Solid arrowheads", gcm::SolidArrowheads
+  MENUITEM "Opaqu&e", gcm::Opaque
   MENUITEM "&Grid ...", gcm::Grid
+  POPUP "Axes thic&kness"
+    MENUITEM "&Screen ...", gcm::AxesScreen
+    MENUITEM "&Printed ...", gcm::AxesPrinted
+  END
+  POPUP "Grid&lines thickness"
+    MENUITEM "&Screen ...", gcm::GridScreen
+    MENUITEM "&Printed ...", gcm::GridPrinted
+  END
+  MENUITEM "&Hyphen to minus ...", gcm::HyphenToMinus
   MENUITEM SEPARATOR
   POPUP "S&quared rectangles"
     MENUITEM "Hide &squares", grcmd::HideSquares
@@ -159,8 +173,12 @@ POPUP "&Btns"
   MENUITEM "&Vertex move", gcm::ModeVertexMove
   MENUITEM "&Arrows", gcm::ModeArrows
   MENUITEM "&Text", gcm::ModeText
+  MENUITEM "R&otate", gcm::ModeRotate
+  MENUITEM "&Coordinates", gcm::ModeCoordinates
+  MENUITEM "&Graphics", gcm::ModeGraphics
   MENUITEM SEPARATOR
   MENUITEM "&Redraw deletion", grcmd::RedrawDeletion
+  MENUITEM "Tool&bar", grcmd::Toolbar
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpBtns
 END
@@ -208,11 +226,14 @@ POPUP "&Misc"
   MENUITEM "&Icon size ...", grcmd::IconSize
   MENUITEM "Weight &range ...", grcmd::WeightRange
   MENUITEM "&Decimal places ...", gcm::DecimalPlaces
+  MENUITEM "&Thicken print ...", grcmd::ThickenPrint
   POPUP "&Fonts"
     MENUITEM "&Labels ...", textcmd::FontSlot0
-    MENUITEM "&Weights ...", textcmd::FontSlot0+1
+    MENUITEM "&Weights and scale ...", textcmd::FontSlot0+1
     MENUITEM "&Summary ...", textcmd::FontSlot0+2
     MENUITEM "&Numerals in squares ...", textcmd::FontSlot0+3
+    MENUITEM "&Axis letters ...", textcmd::FontSlot0+5
+    MENUITEM "&Coordinates ...", textcmd::FontSlot0+8
   END
   POPUP "&Colors"
     MENUITEM "&Background ...", textcmd::ColorRole0
@@ -223,10 +244,13 @@ POPUP "&Misc"
     MENUITEM "S&olution ...", textcmd::ColorRole0+6
     MENUITEM "&Summary ...", textcmd::ColorRole0+7
     MENUITEM "&Arrowheads ...", textcmd::ColorRole0+9
-    MENUITEM "S&quared rectangles ...", textcmd::ColorRole0+3
+    MENUITEM "S&quared rectangles, axes ...", textcmd::ColorRole0+3
     MENUITEM "&Numerals in squares ...", textcmd::ColorRole0+8
+    MENUITEM "&Grid lines ...", textcmd::ColorRole0+10
+    MENUITEM "&Coordinates ...", textcmd::ColorRole0+11
   END
   MENUITEM "&Notebook", gcm::Notebook
+  MENUITEM "Simul&print ...", gcm::Simulprint
   MENUITEM SEPARATOR
   MENUITEM "&Help", grcmd::HelpMisc
 END
@@ -270,7 +294,7 @@ POPUP "&Graph6"
 END
 END
 
-// Drawing and Vertex move, the label kinds, Offset and Autofit; the View
+// Drawing and Vertex move, the label kinds, Offset, Autofit and Rotate; the View
 // keys of every picture window; open, save and print.
 ACCELERATORS GRFMENU
   "D", gcm::ModeDrawing, CONTROL
@@ -282,6 +306,7 @@ ACCELERATORS GRFMENU
   "V", grcmd::TextFirst+3, CONTROL
   VK_HOME, grcmd::LabelsOffset, CONTROL
   "F", grcmd::Autofit, CONTROL
+  "R", grcmd::Rotate, CONTROL
   "C", grcmd::Color, CONTROL
   VK_PRIOR, gcm::ZoomIn
   VK_NEXT, gcm::ZoomOut
@@ -294,6 +319,7 @@ ACCELERATORS GRFMENU
   "S", cm::Save, CONTROL
   "O", cm::Open, CONTROL
   "P", gcm::Print, CONTROL
+  "P", gcm::Format, CONTROL, SHIFT
   VK_F5, grcmd::ExamplePlus1
   VK_F5, grcmd::ExamplePlus10, CONTROL
   VK_F5, grcmd::ExamplePlus100, CONTROL, SHIFT
@@ -338,6 +364,18 @@ DIALOG SQRECTLIB "squared rectangles", 330, 236
   PUSHBUTTON "help", 3, 272, 36, 50, 14
   LISTBOX 101, 8, 98, 90, 130
   EDITTEXT 102, 106, 98, 216, 130
+END
+
+// The toolbar: one button per mouse mode (the mode's command id), close (2).
+DIALOG TOOLS "toolbar", 96, 150
+  PUSHBUTTON "drawing", 120, 6, 6, 84, 14
+  PUSHBUTTON "vertex move", 122, 6, 22, 84, 14
+  PUSHBUTTON "arrow flip (RB)", 127, 6, 38, 84, 14
+  PUSHBUTTON "text edit", 123, 6, 54, 84, 14
+  PUSHBUTTON "rotation", 126, 6, 70, 84, 14
+  PUSHBUTTON "coords/recenter", 125, 6, 86, 84, 14
+  PUSHBUTTON "clipboard graphics", 124, 6, 102, 84, 14
+  PUSHBUTTON "close", 2, 6, 126, 84, 14
 END
 
 // Weight range: the low (102) and high (104) random weights.

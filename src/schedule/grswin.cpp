@@ -12,12 +12,6 @@
 
 namespace quan {
 
-namespace {
-
-int16_t clamp16(long long x) { return static_cast<int16_t>(std::clamp<long long>(x, -32768, 32767)); }
-
-} // namespace
-
 plat::Point schedManagerPlacement(const plat::Rect& window, Random& rng)
 {
     int x = window.left + window.width() + rng.below(20);
@@ -423,7 +417,7 @@ void TPreGrSWin::drawTimes(plat::DC& dc)
         s.fontSlot = FontWeights;
         s.hAnchor = 1;
         s.vAnchor = -1;
-        const LabelPlacement lp = prims_.DrawLabel(dc, p.x + gap + r.dx, p.y + gap - r.dy, s);
+        const LabelPlacement lp = prims_.DrawLabel(dc, p.x + gap + r.dx, p.y + gap + r.dy, s);
         timeBoxes_[static_cast<size_t>(v)] = {lp.topLeft.x, lp.topLeft.y, lp.topLeft.x + lp.extent.w,
                                               lp.topLeft.y + lp.extent.h};
     }
@@ -652,7 +646,7 @@ void TGrSWin::command(int id)
         for (int v : graph_.presentVertices()) {
             LabelRecord r = graph_.secondLabel(v);
             r.dx = d;
-            r.dy = clamp16(-d);
+            r.dy = d;
             graph_.setSecondLabel(v, r);
         }
         setChanged(true);

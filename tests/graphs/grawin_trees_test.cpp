@@ -2,11 +2,7 @@
 // Complement, Complete and Distances on the headless platform: check marks
 // and enabling, the prompts and their refusals, the summaries drawn, the
 // notebook, the temporary distance-rank graph, Q in the exact colouring.
-#include "graphs/grawin.h"
-#include "resources/rc.h"
-#include "resources/strings.h"
-#include "platform/recording_dc.h"
-#include "shell/shell_fixture.h"
+#include "graphs/grawin_fixture.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -23,59 +19,7 @@ const char kPoints[] = "4 vertices 0 0 4 0 4 3 10 11";
 // A weighted graph: AB 2, AC 5, BC 1, CD 4, BD 7.
 const char kWeighted[] = "4 vertices 0 0 1 0 1 1 2 1 5 edges 0 1 0 2 1 2 2 3 1 3 5 weights 2 5 1 4 7";
 
-class GraTreesTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        frame = std::make_unique<TQuanFrame>();
-        frame->registerKind(WindowKind::Graphs,
-                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
-        frame->create("");
-        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
-        ASSERT_NE(win, nullptr);
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        HeadlessTest::TearDown();
-    }
-    plat::HeadlessWindow& hw() { return *static_cast<plat::HeadlessWindow*>(win->window()); }
-    int id(const std::string& path) { return hw().findCommand(path); }
-    void click(const std::string& path)
-    {
-        const int c = id(path);
-        ASSERT_NE(c, 0) << path;
-        hw().click(c);
-    }
-    bool enabled(const std::string& path) { return hw().menuItemEnabled(id(path)); }
-    bool checked(const std::string& path) { return hw().menuItemChecked(id(path)); }
-    void paste(const std::string& text)
-    {
-        p.setClipboardText(text);
-        if (win->changed())
-            p.answer(plat::IdNo);
-        click("File|Paste|Coordinates");
-    }
-    std::vector<std::string> drawnTexts()
-    {
-        hw().paintNow();
-        plat::Bitmap* pic = win->layerBitmap(TPreWin::Picture);
-        if (!pic)
-            return {};
-        return static_cast<plat::RecordingDC&>(pic->dc()).texts();
-    }
-    bool drawn(const std::string& t)
-    {
-        const auto texts = drawnTexts();
-        return std::find(texts.begin(), texts.end(), t) != texts.end();
-    }
-    std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
-    const Graph& g() const { return win->graph(); }
-
-    std::unique_ptr<TQuanFrame> frame;
-    TGraWin* win = nullptr;
-};
+using GraTreesTest = GraWindowTest;
 
 } // namespace
 

@@ -724,3 +724,38 @@ TEST(CommandIds, GraphSquaredRectangleItemsKeepTheirNumbers)
             got[path] = id;
     EXPECT_EQ(got, want);
 }
+
+// The graph window's mouse modes, view, label and settings commands with
+// their numbers.
+TEST(CommandIds, GraphWindowCommandsKeepTheirNumbers)
+{
+    const std::map<std::string, int> want = {
+        {"Btns|Drawing", 120}, {"Btns|Vertex move", 122}, {"Btns|Arrows", 127}, {"Btns|Text", 123},
+        {"Btns|Rotate", 126}, {"Btns|Coordinates", 125}, {"Btns|Graphics", 124}, {"Btns|Redraw deletion", 650},
+        {"Btns|Toolbar", 840}, {"Btns|Help", 333},
+        {"Edit|Single labels ...", 736}, {"Edit|Icons|No icon", 630}, {"Edit|Icons|Bullet", 631},
+        {"Edit|Icons|Circle", 632}, {"Edit|Icons|Solid box", 633}, {"Edit|Icons|Empty box", 634},
+        {"Edit|Texts|No text", 635}, {"Edit|Texts|Alphabet", 636}, {"Edit|Texts|User labels", 637},
+        {"Edit|Texts|Valence", 638}, {"Edit|Home", 719}, {"Edit|Offset", 720}, {"Edit|Weights", 705},
+        {"Edit|Digraph", 704}, {"Edit|Help", 331},
+        {"View|Autofit", 703}, {"View|Rotate", 700}, {"View|Angle ...", 701}, {"View|Help", 332},
+        {"Misc|Data ...", 732}, {"Misc|Definition", 747}, {"Misc|Icon size ...", 702},
+        {"Misc|Thicken print ...", 735}, {"Misc|Simulprint ...", 307}, {"Misc|Help", 334},
+        {"File|Help", 330}, {"File|Paste|Coordinates", 745}, {"File|Paste|Adjacencies", 746},
+        {"File|Paste|Weights", 749}, {"File|Paste|Zero-based input", 750},
+        {"File|Print ...", 303}, {"File|Copy to clipboard", 311}, {"File|Bitmap to clipboard", 310},
+        {"File|Export graphics|EPS ...", 85}, {"File|Export graphics|SVG ...", 87},
+        {"File|Export graphics|PiCTeX ...", 70}, {"File|Export graphics|Metafile ...", 370},
+        {"File|Export graphics|BMP ...", 374},
+    };
+    const std::map<std::string, int> items = itemsOf(menuResource("GRFMENU"));
+    for (const auto& [path, id] : want) {
+        const auto it = items.find(path);
+        ASSERT_NE(it, items.end()) << path;
+        EXPECT_EQ(it->second, id) << path;
+    }
+    // No command twice in the menu.
+    std::map<int, std::string> byId;
+    for (const auto& [path, id] : items)
+        EXPECT_TRUE(byId.emplace(id, path).second) << id << ": " << path << " and " << byId[id];
+}
