@@ -96,6 +96,8 @@ ARROW FLIP (RB)  right click the middle of an arrow to turn it
              round.
 REDRAW DELETION  when checked, a right click on a task deletes it and
              drawing over an existing arrow deletes the arrow.
+TOOLBAR      a small window with one button per mode, to change modes
+             with one click; "close" hides it.
 )HELP"},
     {"QNSMISCH", R"HELP(SCHEDULING - THE MISC MENU
 
@@ -113,6 +115,9 @@ COPY SCHEDULE  writes the schedule into the notebook: for each
 COPY DIGRAPH   writes the tasks, their places and times and the
              arrows into the notebook as the text File|New|Paste
              reads: copy it from there to hand out an exercise.
+THICKEN PRINT ...  extra width (0 to 100) of the arrows and task marks
+             on paper and in exported pictures; the screen does not
+             change.
 
 WHY MORE CAN BE WORSE: list processing is greedy. It never leaves a
 processor idle while a ready task waits, and it takes tasks in list

@@ -81,6 +81,7 @@ POPUP "&Btns"
   MENUITEM "&Graphics", gcm::ModeGraphics
   MENUITEM SEPARATOR
   MENUITEM "&Redraw deletion", grcmd::RedrawDeletion
+  MENUITEM "Tool&bar", grcmd::Toolbar
   MENUITEM SEPARATOR
   MENUITEM "&Help", schedcmd::HelpBtns
 END
@@ -109,6 +110,7 @@ POPUP "&Misc"
   MENUITEM "&Notebook", gcm::Notebook
   MENUITEM "copy &Schedule", schedcmd::CopySchedule
   MENUITEM "copy Di&graph", schedcmd::CopyDigraph
+  MENUITEM "T&hicken print ...", grcmd::ThickenPrint
   MENUITEM SEPARATOR
   MENUITEM "Simul&print", gcm::Simulprint
   MENUITEM SEPARATOR
