@@ -87,6 +87,7 @@ TGra0Win::TGra0Win(TQuanFrame* frame, DocInit init, int slots)
     roles_[RoleSolution] = 4;
     roles_[RoleSummary] = 0;
     roles_[RoleArrowheads] = 0;
+    roles_[RoleCoordinates] = 0;
     mode_ = MouseMode::Drawing;
 }
 
@@ -761,10 +762,13 @@ void TGra0Win::drawPicture(plat::DC& dc)
         s.text = coordText_;
         s.color = colorRole(RoleCoordinates);
         s.fontSlot = FontCoordinates;
-        s.hAnchor = 1;
-        s.vAnchor = 1;
+        // Beside the point, on the side facing the middle of the window,
+        // so that the text stays inside it.
+        const bool left = coordAt_.x > view.ox + view.W / 2, below = coordAt_.y < view.oy + view.H / 2;
+        s.hAnchor = left ? -1 : 1;
+        s.vAnchor = below ? -1 : 1;
         s.opaque = colorRole(0);
-        prims_.DrawLabel(dc, coordAt_.x + 8.0L, coordAt_.y - 8.0L, s);
+        prims_.DrawLabel(dc, coordAt_.x + (left ? -8.0L : 8.0L), coordAt_.y + (below ? 8.0L : -8.0L), s);
     }
 
     // The summary in the lower left corner.
