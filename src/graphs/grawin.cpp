@@ -938,6 +938,18 @@ bool clearsSolution(int id)
     }
 }
 
+bool isPaste(int id)
+{
+    switch (id) {
+    case grcmd::PasteCoordinates:
+    case grcmd::PasteAdjacencies:
+    case grcmd::PasteWeights:
+    case grcmd::PasteGraph6:
+    case grcmd::PasteLcf: return true;
+    default: return false;
+    }
+}
+
 // Commands of that list which ask to save changes before their work.
 bool asksToSaveFirst(int id)
 {
@@ -970,6 +982,17 @@ void TGraWin::dispatchCommand(int id)
     const SqrectWatch watch(*this, id);
     if (sqrectCommand(id))
         return;
+    // A paste that is refused leaves the window as it was: the tree on the
+    // temporary graph comes back (the graph under it was not changed).
+    struct TreeKeeper {
+        Graph& graph;
+        std::unique_ptr<Graph> withTree, without;
+        ~TreeKeeper()
+        {
+            if (withTree && graph == *without)
+                graph = *withTree;
+        }
+    } keeper{graph_, nullptr, nullptr};
     if (graph_.distanceRank && clearsSolution(id)) {
         // The question comes first: a cancelled command leaves the tree and
         // its temporary graph as they are. (The command's own question is
@@ -978,7 +1001,11 @@ void TGraWin::dispatchCommand(int id)
             return;
         // Dijkstra removes it once its root prompt is answered.
         if (id != grcmd::Dijkstra) {
+            if (isPaste(id))
+                keeper.withTree = std::make_unique<Graph>(graph_);
             dropDistanceRankGraph(graph_);
+            if (keeper.withTree)
+                keeper.without = std::make_unique<Graph>(graph_);
             invalidateLayer(Picture);
         }
     }

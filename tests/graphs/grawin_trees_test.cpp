@@ -111,6 +111,32 @@ TEST_F(GraTreesTest, CancellingTheSaveQuestionKeepsTheTreeOnPoints)
     EXPECT_EQ(g().Weight(0, 3), 0);
 }
 
+TEST_F(GraTreesTest, ARefusedPasteAfterTheSaveQuestionKeepsTheTreeOnPoints)
+{
+    paste(kPoints);
+    click("Algo|MST|Kruskal");
+    ASSERT_TRUE(g().distanceRank);
+    // "No" to the question, then a text that is no graph: the window stays
+    // as it was, tree and temporary edges included.
+    for (const char* item : {"File|Paste|Coordinates", "File|Paste|Graph6 notation"}) {
+        p.setClipboardText("0 vertices");
+        if (win->changed())
+            p.answer(plat::IdNo);
+        click(item);
+        EXPECT_TRUE(g().distanceRank) << item;
+        EXPECT_EQ(g().edgeCount(), 6) << item;
+        EXPECT_EQ(g().solution.summary, "Kruskal tree; total weight = 17.00") << item;
+    }
+    // A paste that works replaces it all.
+    p.setClipboardText("2 vertices 0 0 1 1 1 edges 0 1");
+    if (win->changed())
+        p.answer(plat::IdNo);
+    click("File|Paste|Coordinates");
+    EXPECT_FALSE(g().distanceRank);
+    EXPECT_EQ(g().count(), 2);
+    EXPECT_EQ(g().solution.summary, "");
+}
+
 TEST_F(GraTreesTest, RefreshAndTheMouseRemoveTheTemporaryGraphAndSavingLeavesItOut)
 {
     paste(kPoints);
