@@ -94,4 +94,17 @@ TEST(FirstExample, LayoutLimits)
     EXPECT_EQ(g.edgeCount(), 1);
     EXPECT_TRUE(circleExample(g, 7, view, false));
     EXPECT_EQ(g.edgeCount(), 0);
+    // Half and whole turns sit exactly on the axes: no "-0.00" in Definition.
+    EXPECT_TRUE(circleExample(g, 4, view, false));
+    for (int v = 0; v < 4; ++v) {
+        EXPECT_FALSE(std::signbit(g.x(v)) && g.x(v) == 0) << v;
+        EXPECT_FALSE(std::signbit(g.y(v)) && g.y(v) == 0) << v;
+    }
+    EXPECT_EQ(g.y(0), 0);
+    EXPECT_EQ(g.y(2), 0);
+    EXPECT_EQ(g.x(1), 0);
+    EXPECT_EQ(g.x(3), 0);
+    std::string text;
+    ASSERT_EQ(definitionText(g, DefinitionOptions{}, text), 0);
+    EXPECT_EQ(text.find("-0.00"), std::string::npos) << text;
 }

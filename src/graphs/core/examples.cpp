@@ -33,7 +33,10 @@ bool circleExample(Graph& g, int n, const ExampleView& view, bool cycle)
     const Real rho = 0.8L * std::min(view.rx, view.ry);
     for (int i = 0; i < n; ++i) {
         const Real theta = 2 * std::numbers::pi_v<Real> * i / n;
-        g.addVertexInSlot(i, rho * std::cos(theta), rho * std::sin(theta));
+        // The sine of a half or whole turn comes out a hair off 0: such
+        // crumbs are 0, so that no coordinate reads "-0.00".
+        auto clean = [rho](Real v) { return std::fabs(v) < 1e-15L ? 0 : rho * v; };
+        g.addVertexInSlot(i, clean(std::cos(theta)), clean(std::sin(theta)));
     }
     if (cycle && n > 1)
         for (int i = 0; i < n; ++i) {
