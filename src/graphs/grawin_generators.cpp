@@ -250,6 +250,7 @@ int TGraWin::makeGraph(int id)
     case grcmd::Desargues:
     case grcmd::Heawood:
     case grcmd::Holt: code = LoadMiscGraph(graph_, miscOf(id), view); break;
+    case grcmd::StatesMap: code = LoadStatesMap(graph_, view); break;
     default: {
         const int index = namedIndexOf(id);
         if (index < 0)
@@ -310,7 +311,8 @@ bool TGraWin::generatorCommand(int id)
     case grcmd::Desargues:
     case grcmd::Heawood:
     case grcmd::Holt:
-    case grcmd::KnightBoard: cmGenerator(id); return true;
+    case grcmd::KnightBoard:
+    case grcmd::StatesMap: cmGenerator(id); return true;
     case grcmd::PolyhedralTest:
     case grcmd::NextView:
     case grcmd::Schlegel: cmPolyhedral(id); return true;

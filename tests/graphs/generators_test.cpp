@@ -11,8 +11,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <queue>
 #include <set>
 
@@ -815,4 +817,141 @@ TEST(NamedExamples, KnightBoards)
     EXPECT_EQ(KnightBoard(g, 17, kView), 17);
     EXPECT_EQ(KnightBoard(g, 2, kView), 17);
     EXPECT_EQ(g, before);
+}
+
+// The map of the states: counts of land neighbours as any atlas gives them
+// (Missouri and Tennessee border eight states, Kentucky seven, Maine only
+// New Hampshire), 105 borders among the 48 contiguous states (the count
+// published without the District of Columbia and without the Four Corners'
+// point contacts), four colours needed and enough.
+TEST(NamedExamples, UsaStates)
+{
+    Graph g = sentinel();
+    g.newLabelState = labelState(TextNone, IconCircle);
+    ASSERT_EQ(LoadStatesMap(g, kView), 0);
+    EXPECT_EQ(g.count(), 50);
+    EXPECT_EQ(g.edgeCount(), 105);
+    std::map<std::string, int> slotOf;
+    for (int v : g.presentVertices()) {
+        const std::string code = g.label(v).text();
+        EXPECT_EQ(code.size(), 2u) << v;
+        EXPECT_TRUE(std::isupper(static_cast<unsigned char>(code[0])) && std::isupper(static_cast<unsigned char>(code[1])));
+        EXPECT_EQ(g.label(v).text(), std::string(stateCode(v)));
+        EXPECT_EQ(g.label(v).state, labelState(TextUser, IconCircle)) << v;
+        slotOf[code] = v;
+    }
+    ASSERT_EQ(slotOf.size(), 50u); // fifty different codes
+    const auto nb = lists(g);
+    auto degree = [&](const char* code) {
+        const auto it = slotOf.find(code);
+        return it == slotOf.end() ? -1 : static_cast<int>(nb[static_cast<size_t>(it->second)].size());
+    };
+    auto borders = [&](const char* a, const char* b) { return g.Adjacent(slotOf.at(a), slotOf.at(b)); };
+    const std::vector<std::pair<const char*, int>> facts = {
+        {"AK", 0}, {"HI", 0}, {"MO", 8}, {"TN", 8}, {"KY", 7}, {"ME", 1}, {"FL", 2}, {"CA", 3}, {"WA", 2},
+        {"SC", 2}, {"RI", 2}, {"TX", 4}, {"NY", 5}, {"PA", 6}, {"CO", 6}, {"UT", 5}, {"NV", 5}, {"MI", 3},
+    };
+    for (const auto& [code, count] : facts)
+        EXPECT_EQ(degree(code), count) << code;
+    // Named borders, and the point contacts and water borders that are none.
+    for (auto [a, b] : std::vector<std::pair<const char*, const char*>>{
+             {"ME", "NH"}, {"WI", "MI"}, {"AZ", "UT"}, {"CO", "NM"}, {"MD", "DE"}, {"VA", "KY"}, {"ID", "WA"}})
+        EXPECT_TRUE(borders(a, b)) << a << b;
+    for (auto [a, b] : std::vector<std::pair<const char*, const char*>>{
+             {"AZ", "CO"}, {"NM", "UT"}, {"MI", "MN"}, {"MI", "IL"}, {"NY", "RI"}, {"AK", "WA"}})
+        EXPECT_FALSE(borders(a, b)) << a << b;
+    // Symmetric lists, no loops, no border twice.
+    for (size_t v = 0; v < nb.size(); ++v) {
+        std::set<int> s(nb[v].begin(), nb[v].end());
+        EXPECT_EQ(s.size(), nb[v].size());
+        EXPECT_EQ(s.count(static_cast<int>(v)), 0u);
+        for (int w : nb[v])
+            EXPECT_TRUE(g.Adjacent(w, static_cast<int>(v)));
+    }
+    EXPECT_EQ(crossings(g) < 25, true); // the map's picture: few crossings
+
+    // Geography: north is up, west is left.
+    auto x = [&](const char* c) { return g.x(slotOf.at(c)); };
+    auto y = [&](const char* c) { return g.y(slotOf.at(c)); };
+    EXPECT_LT(x("CA"), x("NV"));
+    EXPECT_LT(x("NV"), x("UT"));
+    EXPECT_LT(x("OH"), x("PA"));
+    EXPECT_GT(y("ND"), y("SD"));
+    EXPECT_GT(y("SD"), y("NE"));
+    EXPECT_GT(y("NE"), y("KS"));
+    EXPECT_GT(y("KS"), y("OK"));
+    EXPECT_GT(y("OK"), y("TX"));
+    for (int v : g.presentVertices()) {
+        EXPECT_LE(std::abs(g.x(v) - kView.cx), kView.rx);
+        EXPECT_LE(std::abs(g.y(v) - kView.cy), kView.ry);
+    }
+
+    // Nevada with its five neighbours is a wheel round an odd cycle, so
+    // three colours cannot do; a backtracking search finds four.
+    const std::vector<const char*> rim = {"CA", "OR", "ID", "UT", "AZ"};
+    for (size_t i = 0; i < rim.size(); ++i) {
+        EXPECT_TRUE(borders("NV", rim[i]));
+        EXPECT_TRUE(borders(rim[i], rim[(i + 1) % rim.size()]));
+    }
+    std::function<bool(size_t, std::vector<int>&, int)> colour = [&](size_t i, std::vector<int>& c, int k) {
+        if (i == c.size())
+            return true;
+        for (int col = 1; col <= k; ++col) {
+            bool free = true;
+            for (int w : nb[i])
+                free = free && c[static_cast<size_t>(w)] != col;
+            if (!free)
+                continue;
+            c[i] = col;
+            if (colour(i + 1, c, k))
+                return true;
+        }
+        c[i] = 0;
+        return false;
+    };
+    std::vector<int> four(nb.size(), 0);
+    ASSERT_TRUE(colour(0, four, 4));
+    for (auto [a, b] : g.edges())
+        EXPECT_NE(four[static_cast<size_t>(a)], four[static_cast<size_t>(b)]);
+    // The wheel alone in three colours: the search fails.
+    Graph wheel;
+    wheel = g;
+    for (int v : g.presentVertices()) {
+        const std::string c = g.label(v).text();
+        if (c != "NV" && std::find_if(rim.begin(), rim.end(), [&](const char* r) { return c == r; }) == rim.end())
+            wheel.DeleteVertex(v);
+    }
+    std::vector<std::vector<int>> wnb(nb.size());
+    for (auto [a, b] : wheel.edges()) {
+        wnb[static_cast<size_t>(a)].push_back(b);
+        wnb[static_cast<size_t>(b)].push_back(a);
+    }
+    EXPECT_EQ(wheel.edgeCount(), 10);
+    std::function<bool(size_t, std::vector<int>&)> three = [&](size_t i, std::vector<int>& c) {
+        if (i == c.size())
+            return true;
+        if (wnb[i].empty())
+            return three(i + 1, c);
+        for (int col = 1; col <= 3; ++col) {
+            bool free = true;
+            for (int w : wnb[i])
+                free = free && c[static_cast<size_t>(w)] != col;
+            if (free) {
+                c[i] = col;
+                if (three(i + 1, c))
+                    return true;
+            }
+        }
+        c[i] = 0;
+        return false;
+    };
+    std::vector<int> c3(nb.size(), 0);
+    EXPECT_FALSE(three(0, c3));
+
+    // Twelve slots (an election's graph) cannot hold the map: refused, unchanged.
+    Graph small(12);
+    MakeCircle(small, CircleKind::Cycle, 5, {}, kView);
+    const Graph before = small;
+    EXPECT_EQ(LoadStatesMap(small, kView), 106);
+    EXPECT_EQ(small, before);
 }

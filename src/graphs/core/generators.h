@@ -146,6 +146,15 @@ enum class MiscGraph {
     Holt,          // the smallest half-transitive graph: 27 vertices, 4-regular
 };
 int LoadMiscGraph(Graph& g, MiscGraph which, const ExampleView& view);
+// The map of the 50 states of the USA: slot i is the state whose postal
+// code is the i-th in alphabetical order (AK, AL, AR, AZ, CA, ...), labelled
+// with that code and placed at its centre's longitude and latitude (Alaska
+// and Hawaii as insets below the south-west); an edge joins two states
+// that share a land border of positive length (the Four Corners' point
+// contacts, AZ-CO and NM-UT, are no edges; AK and HI have none).
+inline constexpr int kStateCount = 50;
+const char* stateCode(int slot);
+int LoadStatesMap(Graph& g, const ExampleView& view);
 // The knight's-move graph of an n x n board (3 <= n, n^2 <= slots(), else
 // 17): squares in the grid layout, a knight's move between two squares an
 // edge; 4(n-1)(n-2) edges.
