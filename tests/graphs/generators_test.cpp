@@ -5,6 +5,7 @@
 // (Euler's bound), valence lists against the Erdos-Gallai condition
 // written out here; the named polyhedra and the Miscellany graphs by their
 // published counts; every refusal leaving the graph as it was.
+#include "circuit_reference.h"
 #include "graphs/core/generators.h"
 #include "graphs/core/graphtext.h"
 
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <climits>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -419,6 +421,96 @@ TEST(Valences, RealisedExactlyWhenErdosGallaiHolds)
     EXPECT_GT(refused, 50);
 }
 
+// Havel-Hakimi step by step with the literal selection sort: the list of
+// (vertex, valence) sorted once, then after each step the settled entries
+// dropped and the stretch where the lowered entries meet the rest sorted
+// again. The fast sort must build the same graph and leave the generator
+// in the same state.
+std::vector<std::pair<int, int>> havelHakimiSteps(const std::vector<int>& d, Random& rng, bool& ok)
+{
+    const int n = static_cast<int>(d.size());
+    std::vector<WeightedEdge> list;
+    for (int i = 0; i < n; ++i)
+        list.push_back({i, 0, d[static_cast<size_t>(i)]});
+    circref::sortEdges(list, true, rng);
+    std::vector<std::pair<int, int>> edges;
+    ok = true;
+    while (!list.empty() && list[0].weight > 0) {
+        const int k = list[0].weight;
+        for (int j = 1; j <= k; ++j) {
+            if (j >= static_cast<int>(list.size()) || list[static_cast<size_t>(j)].weight <= 0) {
+                ok = false;
+                return edges;
+            }
+            --list[static_cast<size_t>(j)].weight;
+            const int a = list[0].a, b = list[static_cast<size_t>(j)].a;
+            edges.emplace_back(std::max(a, b), std::min(a, b));
+        }
+        list.erase(list.begin());
+        std::vector<WeightedEdge> kept;
+        for (const auto& e : list)
+            if (e.weight != 0)
+                kept.push_back(e);
+        list = kept;
+        const int size = static_cast<int>(list.size());
+        if (k - 1 < size) {
+            const int low = list[static_cast<size_t>(k - 1)].weight;
+            int first = k - 1, last = k;
+            while (first > 0 && list[static_cast<size_t>(first - 1)].weight <= low + 1)
+                --first;
+            while (last < size && list[static_cast<size_t>(last)].weight >= low)
+                ++last;
+            std::vector<WeightedEdge> run(list.begin() + first, list.begin() + last);
+            circref::sortEdges(run, true, rng);
+            std::copy(run.begin(), run.end(), list.begin() + first);
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    return edges;
+}
+
+TEST(Valences, SameGraphsAndDrawsAsTheLiteralSteps)
+{
+    Random gen;
+    gen.seed(29);
+    int compared = 0;
+    for (int trial = 0; trial < 120; ++trial) {
+        const int n = 2 + gen.below(trial < 60 ? 20 : 120);
+        std::vector<int> d(static_cast<size_t>(n));
+        // Sparse, dense and nearly regular lists: long runs of equal valences.
+        const int kind = trial % 3;
+        for (int& x : d)
+            x = kind == 0 ? gen.below(std::min(n, 4)) : kind == 1 ? gen.below(n) : std::max(0, n / 2 - gen.below(2));
+        long long sum = 0;
+        for (int x : d)
+            sum += x;
+        if (sum % 2)
+            d[0] += d[0] > 0 ? -1 : 1;
+        std::vector<Real> r(d.begin(), d.end());
+        for (uint32_t seed : {1u, 2u}) {
+            Random a, b;
+            a.seed(seed);
+            b.seed(seed);
+            Graph g;
+            const int c = GraphFromValences(g, r, false, false, kView, a);
+            bool ok = false;
+            const auto edges = havelHakimiSteps(d, b, ok);
+            ASSERT_EQ(c == 0, ok) << trial;
+            if (ok) {
+                auto e = g.edges();
+                std::vector<std::pair<int, int>> got;
+                for (auto [lo, hi] : e)
+                    got.emplace_back(std::max(lo, hi), std::min(lo, hi));
+                std::sort(got.begin(), got.end());
+                EXPECT_EQ(got, edges) << trial;
+                EXPECT_EQ(a.state(), b.state()) << trial;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 120);
+}
+
 TEST(Valences, ConnectedKeepsValences)
 {
     Random rng, gen;
@@ -643,6 +735,62 @@ TEST(RandomTsp, DistinctWeightsAndRounds)
     run.poll = [] { return 'Q'; };
     ASSERT_EQ(RandomTSP(g, 5, kView, rng, run, &r), 0);
     EXPECT_EQ(r.rounds, 1);
+}
+
+// A round of Random TSP against the literal steps: the random search's
+// shuffles and the selection sort followed by the greedy choice, with the
+// generator left in the same state.
+TEST(RandomTsp, SameTotalsAndDrawsAsTheLiteralSteps)
+{
+    Random gen;
+    gen.seed(41);
+    for (int trial = 0; trial < 40; ++trial) {
+        const int n = 2 + trial % 19;
+        Graph g;
+        MakeCircle(g, CircleKind::Complete, std::max(n, 3), {}, kView);
+        if (n == 2)
+            g.DeleteVertex(2);
+        // Distinct weights (as Random TSP draws them), or few values with ties.
+        if (trial % 2 == 0)
+            drawDistinctWeights(g, n * n + 4, gen);
+        else
+            for (auto [x, y] : g.edges())
+                g.SetWeight(x, y, 5 + gen.below(trial % 4 == 1 ? 2 : 6));
+        Random a, b;
+        a.seed(static_cast<uint32_t>(100 + trial));
+        b = a;
+        EXPECT_EQ(bestRandomTour(g, 511, a), circref::randomSearch(g, b, 511, LLONG_MAX).second) << trial;
+        EXPECT_EQ(a.state(), b.state());
+        // Sorted edges: the literal sort, then every edge taken that keeps
+        // valences at most 2 and closes no circuit before the last.
+        std::vector<WeightedEdge> list;
+        for (auto [lo, hi] : g.edges())
+            list.push_back({hi, lo, g.Weight(lo, hi)});
+        circref::sortEdges(list, false, b);
+        std::vector<int> deg(static_cast<size_t>(g.maxIndex() + 1), 0);
+        std::vector<std::set<int>> reach(deg.size());
+        for (int v = 0; v <= g.maxIndex(); ++v)
+            reach[static_cast<size_t>(v)].insert(v);
+        long long total = 0;
+        int taken = 0;
+        for (const auto& e : list) {
+            const size_t ea = static_cast<size_t>(e.a), eb = static_cast<size_t>(e.b);
+            if (taken == g.count() || deg[ea] >= 2 || deg[eb] >= 2)
+                continue;
+            if (reach[ea].count(e.b) && taken < g.count() - 1)
+                continue;
+            ++deg[ea];
+            ++deg[eb];
+            total += e.weight;
+            ++taken;
+            std::set<int> joined = reach[ea];
+            joined.insert(reach[eb].begin(), reach[eb].end());
+            for (int v : joined)
+                reach[static_cast<size_t>(v)] = joined;
+        }
+        EXPECT_EQ(sortedEdgesTotal(g, a), total) << trial;
+        EXPECT_EQ(a.state(), b.state());
+    }
 }
 
 TEST(RandomTsp, RoundTotalsByHand)
