@@ -31,8 +31,8 @@ MiscGraph miscOf(int id)
     }
 }
 
-// The index of a named graph6 example (its string id minus 1008), -1 for
-// other commands.
+// The index of a named graph6 example (its string id minus 1008, the id of
+// the dodecahedron's), -1 for other commands.
 int namedIndexOf(int id)
 {
     switch (id) {
@@ -260,7 +260,7 @@ int TGraWin::makeGraph(int id)
         if (index < 0)
             return codeOf(Msg::NothingToDo);
         FaceList faces;
-        code = LoadNamedGraph6(graph_, index, view, faces);
+        code = LoadNamedGraph6(graph_, S(static_cast<int>(Str::Graph6Dodecahedron) + index), view, faces);
         if (code == 0 && !faces.empty()) {
             faces_ = std::move(faces);
             facesEdges_ = graph_.edges();

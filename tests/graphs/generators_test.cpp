@@ -8,6 +8,7 @@
 #include "circuit_reference.h"
 #include "graphs/core/generators.h"
 #include "graphs/core/graphtext.h"
+#include "resources/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -873,10 +874,16 @@ TEST(RandomGenerators, ASeedRepeatsTheDefinition)
 
 TEST(NamedExamples, TheTenPolyhedra)
 {
+    // The strings 1008..1017 of the string table, each at most 2000
+    // characters and of graph6's printable characters.
     Graph g;
     for (int i = 0; i < kNamedGraph6Count; ++i) {
+        const std::string text = S(1008 + i);
+        ASSERT_FALSE(text.empty()) << i;
+        EXPECT_LE(text.size(), 2000u);
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= 63 && c <= 126; })) << i;
         FaceList faces;
-        ASSERT_EQ(LoadNamedGraph6(g, i, kView, faces), 0) << i;
+        ASSERT_EQ(LoadNamedGraph6(g, text, kView, faces), 0) << i;
         EXPECT_EQ(g.count(), namedGraph6Vertices(i)) << i;
         EXPECT_EQ(crossings(g), 0) << i;
         EXPECT_TRUE(connected(g));
@@ -896,6 +903,13 @@ TEST(NamedExamples, TheTenPolyhedra)
     const std::vector<int> counts{20, 42, 44, 94, 46, 11, 42, 44, 46, 38};
     for (int i = 0; i < kNamedGraph6Count; ++i)
         EXPECT_EQ(namedGraph6Vertices(i), counts[static_cast<size_t>(i)]);
+    // A string past 2000 characters or one the reader refuses leaves the graph.
+    const Graph before = sentinel();
+    g = before;
+    FaceList faces;
+    EXPECT_EQ(LoadNamedGraph6(g, std::string(2001, '?'), kView, faces), 1);
+    EXPECT_NE(LoadNamedGraph6(g, "D??x", kView, faces), 0);
+    EXPECT_EQ(g, before);
 }
 
 TEST(NamedExamples, Miscellany)

@@ -127,14 +127,16 @@ void RandomDirections(Graph& g, Random& rng);
 // Weights shown, every edge uniform in low..high.
 void RandomWeights(Graph& g, int low, int high, Random& rng);
 
-// The ten named polyhedra stored as graph6 strings, by index 0..9 in the
-// order of their string ids 1008..1017.
+// The ten named polyhedra are graph6 strings of the string table (ids
+// 1008..1017, at most 2000 characters); index 0..9 follows those ids.
 inline constexpr int kNamedGraph6Count = 10;
-const char* namedGraph6(int index);
+inline constexpr size_t kNamedGraph6MaxLength = 2000;
+// The vertex count each is known to have.
 int namedGraph6Vertices(int index);
 // Decodes the string and shows it without crossings on a largest face (the
-// polyhedral layout); its faces go into faces. 0 or the reader's code.
-int LoadNamedGraph6(Graph& g, int index, const ExampleView& view, FaceList& faces);
+// polyhedral layout); its faces go into faces. 0, 1 "cannot understand" for
+// a string past 2000 characters, or the reader's code.
+int LoadNamedGraph6(Graph& g, const std::string& g6, const ExampleView& view, FaceList& faces);
 
 // The fixed graphs of the Miscellany submenu.
 enum class MiscGraph {
