@@ -351,11 +351,16 @@ int TGraWin::cmPolyhedral(int id)
     const ExampleView view = generatorView();
     int code = 0;
     if (id == grcmd::PolyhedralTest) {
+        // At most 1000 faces tried, the caption saying Q stops the search.
         Graph h = graph_;
         FaceList faces;
-        if (!polyhedralLayout(h, view, faces))
-            code = codeOf(Msg::CouldNotFind);
-        else {
+        CircuitRun run = circuitRun();
+        run.setCaption(run.words.pressQ);
+        code = polyhedralSearch(h, view, faces, 1000, [&run] { return run.pollKey() == 'Q'; });
+        refreshTitle();
+        if (code == -1)
+            return -1; // stopped: the graph stays as it was
+        if (code == 0) {
             graph_ = std::move(h);
             faces_ = std::move(faces);
         }

@@ -43,6 +43,11 @@ CUBICS
   two steps apart, and no Hamiltonian circuit. The numbered graphs are
   cubic polyhedra without a Hamiltonian circuit (Tutte's 46-vertex graph
   disproved Tait's conjecture of 1884), drawn without crossings.
+  Edit Polyhedral test does the same for the graph on screen: it tries
+  faces (at most 1000; the title says press Q to quit) until one drawn
+  outside, with every other vertex at the centre of its neighbours, gives
+  a picture without crossings, then numbers the faces; Next view (F7)
+  puts the next face outside.
 
 MISCELLANY
   The utilities graph K3,3 (three houses, three utilities: it cannot be

@@ -207,6 +207,14 @@ TEST_F(GeneratorWinTest, PolyhedralTestNextViewAndSchlegel)
     click("Edit|Polyhedral test");
     EXPECT_EQ(p.lastMessage(), hmm(2));
     EXPECT_EQ(g().edges(), petersen.edges());
+    // Q stops the search at its first question: no message, graph kept,
+    // the caption back without "press Q to quit".
+    p.clearMessages();
+    p.key('Q');
+    click("Edit|Polyhedral test");
+    EXPECT_TRUE(p.messages().empty());
+    EXPECT_EQ(g(), petersen);
+    EXPECT_EQ(hw().caption().find("press Q"), std::string::npos);
     // The pentagonal prism: 7 faces (two pentagons, five squares) by
     // Euler, drawn on a pentagon, the largest.
     p.answer(plat::IdNo);
