@@ -110,6 +110,8 @@ TEST(NetworkxGenerators, IsomorphicToTheReferenceGraphs)
     add("ISO k33", g);
     ASSERT_EQ(LoadMiscGraph(g, MiscGraph::GoldnerHarary, kView), 0);
     add("PLANAR", g);
+    ASSERT_EQ(LoadStatesMap(g, kView), 0);
+    add("PLANAR", g);
     for (int i = 0; i < kNamedGraph6Count; ++i) {
         ASSERT_EQ(LoadNamedGraph6(g, S(1008 + i), kView, faces), 0);
         add("PLANAR", g);
