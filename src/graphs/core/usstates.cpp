@@ -1,6 +1,7 @@
 // The map of the 50 states of the USA as a graph: one vertex per state,
 // labelled with its two-letter postal code and placed at the approximate
-// longitude and latitude of the state's centre (Alaska and Hawaii drawn
+// longitude and latitude of the state's centre (the small states of the
+// north-east moved apart a little so that their labels stay readable) (Alaska and Hawaii drawn
 // below the south-west, as the insets of a printed map), and an edge
 // between two states exactly when they share a land border of positive
 // length. Point contacts do not count: at the Four Corners, Arizona meets
@@ -31,18 +32,18 @@ struct StateSite {
 constexpr StateSite kStates[kStateCount] = {
     {"AK", -117.0L, 26.5L}, // inset
     {"AL", -86.8L, 32.8L},  {"AR", -92.4L, 34.9L},  {"AZ", -111.7L, 34.3L}, {"CA", -119.5L, 37.2L},
-    {"CO", -105.5L, 39.0L}, {"CT", -72.8L, 41.5L},  {"DE", -75.3L, 38.9L},  {"FL", -82.0L, 28.6L},
+    {"CO", -105.5L, 39.0L}, {"CT", -73.1L, 41.3L},  {"DE", -74.9L, 38.5L},  {"FL", -82.0L, 28.6L},
     {"GA", -83.4L, 32.7L},
     {"HI", -104.5L, 25.8L}, // inset
     {"IA", -93.5L, 42.1L},  {"ID", -114.6L, 44.4L}, {"IL", -89.2L, 40.0L},  {"IN", -86.3L, 39.9L},
-    {"KS", -98.4L, 38.5L},  {"KY", -85.3L, 37.5L},  {"LA", -92.0L, 31.1L},  {"MA", -71.7L, 42.4L},
-    {"MD", -76.9L, 39.3L},  {"ME", -69.2L, 45.4L},  {"MI", -85.4L, 43.6L},  {"MN", -94.3L, 46.3L},
+    {"KS", -98.4L, 38.5L},  {"KY", -85.3L, 37.5L},  {"LA", -92.0L, 31.1L},  {"MA", -71.5L, 42.6L},
+    {"MD", -77.0L, 39.2L},  {"ME", -68.9L, 45.6L},  {"MI", -85.4L, 43.6L},  {"MN", -94.3L, 46.3L},
     {"MO", -92.5L, 38.4L},  {"MS", -89.7L, 32.7L},  {"MT", -109.6L, 47.0L}, {"NC", -79.4L, 35.6L},
-    {"ND", -100.5L, 47.5L}, {"NE", -99.8L, 41.5L},  {"NH", -71.6L, 43.8L},  {"NJ", -74.5L, 40.1L},
+    {"ND", -100.5L, 47.5L}, {"NE", -99.8L, 41.5L},  {"NH", -71.2L, 44.1L},  {"NJ", -74.2L, 40.0L},
     {"NM", -106.1L, 34.4L}, {"NV", -116.6L, 39.3L}, {"NY", -75.5L, 42.9L},  {"OH", -82.8L, 40.3L},
-    {"OK", -97.5L, 35.6L},  {"OR", -120.6L, 43.9L}, {"PA", -77.8L, 40.9L},  {"RI", -71.0L, 41.5L},
-    {"SC", -80.9L, 33.9L},  {"SD", -100.2L, 44.4L}, {"TN", -86.4L, 35.9L},  {"TX", -99.3L, 31.5L},
-    {"UT", -111.7L, 39.3L}, {"VA", -78.8L, 37.5L},  {"VT", -72.7L, 44.1L},  {"WA", -120.5L, 47.4L},
+    {"OK", -97.5L, 35.6L},  {"OR", -120.6L, 43.9L}, {"PA", -77.8L, 40.9L},  {"RI", -70.4L, 41.3L},
+    {"SC", -80.0L, 33.3L},  {"SD", -100.2L, 44.4L}, {"TN", -86.4L, 35.9L},  {"TX", -99.3L, 31.5L},
+    {"UT", -111.7L, 39.3L}, {"VA", -78.8L, 37.5L},  {"VT", -73.3L, 44.7L},  {"WA", -120.5L, 47.4L},
     {"WI", -89.9L, 44.6L},  {"WV", -80.6L, 38.6L},  {"WY", -107.6L, 43.0L},
 };
 
