@@ -342,8 +342,8 @@ protected:
     // After a new graph: valences, untitled, the mode, the view fitted.
     void showGenerated(MouseMode mode);
     // An input box for a whole number: false when cancelled or not a
-    // number (code then 1, shown).
-    bool askCount(Str title, Str prompt, const std::string& preset, long long& n, int& code);
+    // number (code then notNumber, the command's own refusal, shown).
+    bool askCount(Str title, Str prompt, const std::string& preset, int notNumber, long long& n, int& code);
     bool connectedValences_ = false;
     std::string separations_ = "2,3";
     // The last random planar graph, for Reset.

@@ -31,8 +31,8 @@ MiscGraph miscOf(int id)
     }
 }
 
-// The index of a named graph6 example (its string id minus 1008), -1 for
-// other commands.
+// The index of a named graph6 example (its string id minus 1008, the id of
+// the dodecahedron's), -1 for other commands.
 int namedIndexOf(int id)
 {
     switch (id) {
@@ -68,14 +68,14 @@ void TGraWin::showGenerated(MouseMode mode)
     refreshTitle();
 }
 
-bool TGraWin::askCount(Str title, Str prompt, const std::string& preset, long long& n, int& code)
+bool TGraWin::askCount(Str title, Str prompt, const std::string& preset, int notNumber, long long& n, int& code)
 {
     std::string text = preset;
     code = 0;
     if (!input(title, prompt, text, 20))
         return false;
     if (!readWhole(text, n)) {
-        code = codeOf(Msg::CannotUnderstand);
+        code = notNumber;
         message(code);
         return false;
     }
@@ -109,12 +109,15 @@ int TGraWin::makeGraph(int id)
     int code = 0;
     long long n = 0;
     MouseMode mode = MouseMode::Drawing;
+    // The refusal of the entries whose limits say "out of bounds": text
+    // that is no whole number is refused the same way.
+    const int outOfBounds = codeOf(Msg::OutOfBounds);
     switch (id) {
     case grcmd::NewCircle:
     case grcmd::NewComplete:
     case grcmd::NewCirclePoints:
     case grcmd::RandomTsp: {
-        if (!askCount(Str::CircularArray, Str::Vertices, formatInt(circleCount_), n, code))
+        if (!askCount(Str::CircularArray, Str::Vertices, formatInt(circleCount_), outOfBounds, n, code))
             return code ? code : -1;
         if (id == grcmd::RandomTsp) {
             CircuitRun run = circuitRun();
@@ -162,7 +165,7 @@ int TGraWin::makeGraph(int id)
             return -1;
         long long rows = 0, columns = 0;
         if (!readWhole(d.dialog().text(ctl::Field1), rows) || !readWhole(d.dialog().text(ctl::Field2), columns))
-            code = codeOf(Msg::CannotUnderstand);
+            code = outOfBounds;
         else
             code = MakeGrid(graph_, rows, columns, id == grcmd::NewGrid, view);
         if (code == 0) {
@@ -190,13 +193,14 @@ int TGraWin::makeGraph(int id)
         break;
     case grcmd::RandomTree: {
         const int proposal = graph_.count() >= 3 ? graph_.count() : 5 + rng.below(8);
-        if (!askCount(Str::Input, Str::Vertices, formatInt(proposal), n, code))
+        if (!askCount(Str::Input, Str::Vertices, formatInt(proposal), codeOf(Msg::PositiveValue), n, code))
             return code ? code : -1;
         code = RandomTree(graph_, n, graph_.digraph, view, rng);
         break;
     }
     case grcmd::RandomPlanar:
-        if (!askCount(Str::RandomPlanarGraph, Str::Vertices, formatInt(std::max(graph_.count(), 12)), n, code))
+        if (!askCount(Str::RandomPlanarGraph, Str::Vertices, formatInt(std::max(graph_.count(), 12)), outOfBounds, n,
+                      code))
             return code ? code : -1;
         code = RandomPlanar(graph_, n, rng);
         if (code == 0)
@@ -213,7 +217,7 @@ int TGraWin::makeGraph(int id)
     case grcmd::Prism:
     case grcmd::Moebius: {
         const std::string proposal = id == grcmd::Prism ? formatInt(circleCount_) : "8";
-        if (!askCount(Str::BasePolygon, Str::Vertices, proposal, n, code))
+        if (!askCount(Str::BasePolygon, Str::Vertices, proposal, outOfBounds, n, code))
             return code ? code : -1;
         code = RingGraph(graph_, n, 1, id == grcmd::Moebius, view);
         if (code == 0)
@@ -240,7 +244,7 @@ int TGraWin::makeGraph(int id)
     case grcmd::RandomizeDirections: RandomDirections(graph_, rng); break;
     case grcmd::RandomizeWeights: RandomWeights(graph_, weightLow_, weightHigh_, rng); break;
     case grcmd::KnightBoard:
-        if (!askCount(Str::Input, Str::BoardSize, "8", n, code))
+        if (!askCount(Str::Input, Str::BoardSize, "8", codeOf(Msg::CannotUnderstand), n, code))
             return code ? code : -1;
         code = KnightBoard(graph_, n, view);
         break;
@@ -250,12 +254,13 @@ int TGraWin::makeGraph(int id)
     case grcmd::Desargues:
     case grcmd::Heawood:
     case grcmd::Holt: code = LoadMiscGraph(graph_, miscOf(id), view); break;
+    case grcmd::StatesMap: code = LoadStatesMap(graph_, view); break;
     default: {
         const int index = namedIndexOf(id);
         if (index < 0)
             return codeOf(Msg::NothingToDo);
         FaceList faces;
-        code = LoadNamedGraph6(graph_, index, view, faces);
+        code = LoadNamedGraph6(graph_, S(static_cast<int>(Str::Graph6Dodecahedron) + index), view, faces);
         if (code == 0 && !faces.empty()) {
             faces_ = std::move(faces);
             facesEdges_ = graph_.edges();
@@ -310,7 +315,8 @@ bool TGraWin::generatorCommand(int id)
     case grcmd::Desargues:
     case grcmd::Heawood:
     case grcmd::Holt:
-    case grcmd::KnightBoard: cmGenerator(id); return true;
+    case grcmd::KnightBoard:
+    case grcmd::StatesMap: cmGenerator(id); return true;
     case grcmd::PolyhedralTest:
     case grcmd::NextView:
     case grcmd::Schlegel: cmPolyhedral(id); return true;
@@ -345,11 +351,16 @@ int TGraWin::cmPolyhedral(int id)
     const ExampleView view = generatorView();
     int code = 0;
     if (id == grcmd::PolyhedralTest) {
+        // At most 1000 faces tried, the caption saying Q stops the search.
         Graph h = graph_;
         FaceList faces;
-        if (!polyhedralLayout(h, view, faces))
-            code = codeOf(Msg::CouldNotFind);
-        else {
+        CircuitRun run = circuitRun();
+        run.setCaption(run.words.pressQ);
+        code = polyhedralSearch(h, view, faces, 1000, [&run] { return run.pollKey() == 'Q'; });
+        refreshTitle();
+        if (code == -1)
+            return -1; // stopped: the graph stays as it was
+        if (code == 0) {
             graph_ = std::move(h);
             faces_ = std::move(faces);
         }

@@ -318,6 +318,7 @@
     X(grcmd, Heawood, 1704)                                                                               \
     X(grcmd, Holt, 1705)                                                                                  \
     X(grcmd, KnightBoard, 1706)                                                                           \
+    X(grcmd, StatesMap, 1800)                                                                             \
     X(grcmd, HelpNew, 1707)                                                                               \
     X(grcmd, PolyhedralTest, 831)                                                                         \
     X(grcmd, NextView, 824)                                                                               \

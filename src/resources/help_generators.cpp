@@ -43,6 +43,11 @@ CUBICS
   two steps apart, and no Hamiltonian circuit. The numbered graphs are
   cubic polyhedra without a Hamiltonian circuit (Tutte's 46-vertex graph
   disproved Tait's conjecture of 1884), drawn without crossings.
+  Edit Polyhedral test does the same for the graph on screen: it tries
+  faces (at most 1000; the title says press Q to quit) until one drawn
+  outside, with every other vertex at the centre of its neighbours, gives
+  a picture without crossings, then numbers the faces; Next view (F7)
+  puts the next face outside.
 
 MISCELLANY
   The utilities graph K3,3 (three houses, three utilities: it cannot be
@@ -53,6 +58,21 @@ MISCELLANY
   and Heawood graphs (cubic, bipartite, no short cycles), the Holt graph
   (27 vertices of valence 4) and the knight's moves on an n x n board
   (4(n-1)(n-2) moves).
+
+  USA states is the map of the 50 states as a graph: one vertex per state,
+  labelled with its postal code (AL, AK, AZ, ...) and placed roughly where
+  the state lies, Alaska and Hawaii below on the left as on a printed map.
+  Two states are joined when they share a border of positive length on
+  land. States that touch in a single point are not neighbours: at the
+  Four Corners Arizona meets Colorado and New Mexico meets Utah only in a
+  point, so neither pair is joined. Borders that run only through water
+  (Michigan with Minnesota or Illinois in the Great Lakes) do not count,
+  and Washington D.C. is left out. The 48 states on the mainland share 105
+  borders; Alaska and Hawaii have none. Colouring this graph is colouring
+  the map so that neighbours differ: the four-colour theorem says four
+  colours always suffice for a map, and here four are also needed, since
+  the five neighbours of Nevada form a ring of odd length around it (try
+  Algo Color).
 
 VALENCES
   Paste Valences reads a list of valences (at most 286 numbers) and

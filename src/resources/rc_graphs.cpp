@@ -53,6 +53,7 @@ POPUP "&File"
       MENUITEM "&6. Heawood", grcmd::Heawood
       MENUITEM "&7. Holt", grcmd::Holt
       MENUITEM "&8. Knight's moves ...", grcmd::KnightBoard
+      MENUITEM "&9. USA states", grcmd::StatesMap
     END
     MENUITEM SEPARATOR
     MENUITEM "&Help", grcmd::HelpNew

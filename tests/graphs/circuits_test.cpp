@@ -427,12 +427,21 @@ TEST(SortEdges, FastSortEqualsTheSelectionSortInOrderAndDraws)
 {
     Random gen;
     gen.seed(11);
-    for (int trial = 0; trial < 80; ++trial) {
-        const int len = 1 + gen.below(trial < 40 ? 60 : 700);
-        const int kind = trial % 4; // distinct, 10..50, all equal, 0..2
+    for (int trial = 0; trial < 140; ++trial) {
+        const int len = 1 + gen.below(trial < 70 ? 60 : 700);
+        // distinct, 10..50, all equal, 0..2, two values mixed, two values in
+        // four blocks (as Havel-Hakimi leaves them), distinct but one pair
+        const int kind = trial % 7;
+        const int cut1 = gen.below(len + 1), cut2 = gen.below(len + 1), cut3 = gen.below(len + 1);
         std::vector<WeightedEdge> l;
         for (int i = 0; i < len; ++i) {
-            int w = kind == 0 ? (i * 7919) % 10007 : kind == 1 ? 10 + gen.below(41) : kind == 2 ? 5 : gen.below(3);
+            int w = kind == 0   ? (i * 7919) % 10007
+                    : kind == 1 ? 10 + gen.below(41)
+                    : kind == 2 ? 5
+                    : kind == 3 ? gen.below(3)
+                    : kind == 4 ? 7 + gen.below(2)
+                    : kind == 5 ? ((i < std::min(cut1, cut2) || (i >= std::max(cut1, cut2) && i < cut3)) ? 9 : 8)
+                                : (i == len - 1 ? (0 * 7919) % 10007 : (i * 7919) % 10007);
             l.push_back({i, i + 1, w});
         }
         for (bool desc : {false, true}) {

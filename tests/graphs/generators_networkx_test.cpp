@@ -6,6 +6,7 @@
 // is missing.
 #include "graphs/core/generators.h"
 #include "graphs/core/notation.h"
+#include "resources/strings.h"
 
 #include <gtest/gtest.h>
 
@@ -95,9 +96,9 @@ TEST(NetworkxGenerators, IsomorphicToTheReferenceGraphs)
         add(words({"ISO grid", formatInt(r), formatInt(c)}), g);
     }
     FaceList faces;
-    ASSERT_EQ(LoadNamedGraph6(g, 0, kView, faces), 0);
+    ASSERT_EQ(LoadNamedGraph6(g, S(Str::Graph6Dodecahedron), kView, faces), 0);
     add("ISO dodecahedral", g);
-    ASSERT_EQ(LoadNamedGraph6(g, 4, kView, faces), 0);
+    ASSERT_EQ(LoadNamedGraph6(g, S(Str::Graph6Tutte46), kView, faces), 0);
     add("ISO tutte", g);
     ASSERT_EQ(LoadMiscGraph(g, MiscGraph::Heawood, kView), 0);
     add("ISO heawood", g);
@@ -109,8 +110,10 @@ TEST(NetworkxGenerators, IsomorphicToTheReferenceGraphs)
     add("ISO k33", g);
     ASSERT_EQ(LoadMiscGraph(g, MiscGraph::GoldnerHarary, kView), 0);
     add("PLANAR", g);
+    ASSERT_EQ(LoadStatesMap(g, kView), 0);
+    add("PLANAR", g);
     for (int i = 0; i < kNamedGraph6Count; ++i) {
-        ASSERT_EQ(LoadNamedGraph6(g, i, kView, faces), 0);
+        ASSERT_EQ(LoadNamedGraph6(g, S(1008 + i), kView, faces), 0);
         add("PLANAR", g);
     }
     Random rng;

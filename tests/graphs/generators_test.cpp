@@ -5,14 +5,19 @@
 // (Euler's bound), valence lists against the Erdos-Gallai condition
 // written out here; the named polyhedra and the Miscellany graphs by their
 // published counts; every refusal leaving the graph as it was.
+#include "circuit_reference.h"
 #include "graphs/core/generators.h"
 #include "graphs/core/graphtext.h"
+#include "resources/strings.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <climits>
 #include <cmath>
 #include <functional>
+#include <map>
 #include <queue>
 #include <set>
 
@@ -417,6 +422,96 @@ TEST(Valences, RealisedExactlyWhenErdosGallaiHolds)
     EXPECT_GT(refused, 50);
 }
 
+// Havel-Hakimi step by step with the literal selection sort: the list of
+// (vertex, valence) sorted once, then after each step the settled entries
+// dropped and the stretch where the lowered entries meet the rest sorted
+// again. The fast sort must build the same graph and leave the generator
+// in the same state.
+std::vector<std::pair<int, int>> havelHakimiSteps(const std::vector<int>& d, Random& rng, bool& ok)
+{
+    const int n = static_cast<int>(d.size());
+    std::vector<WeightedEdge> list;
+    for (int i = 0; i < n; ++i)
+        list.push_back({i, 0, d[static_cast<size_t>(i)]});
+    circref::sortEdges(list, true, rng);
+    std::vector<std::pair<int, int>> edges;
+    ok = true;
+    while (!list.empty() && list[0].weight > 0) {
+        const int k = list[0].weight;
+        for (int j = 1; j <= k; ++j) {
+            if (j >= static_cast<int>(list.size()) || list[static_cast<size_t>(j)].weight <= 0) {
+                ok = false;
+                return edges;
+            }
+            --list[static_cast<size_t>(j)].weight;
+            const int a = list[0].a, b = list[static_cast<size_t>(j)].a;
+            edges.emplace_back(std::max(a, b), std::min(a, b));
+        }
+        list.erase(list.begin());
+        std::vector<WeightedEdge> kept;
+        for (const auto& e : list)
+            if (e.weight != 0)
+                kept.push_back(e);
+        list = kept;
+        const int size = static_cast<int>(list.size());
+        if (k - 1 < size) {
+            const int low = list[static_cast<size_t>(k - 1)].weight;
+            int first = k - 1, last = k;
+            while (first > 0 && list[static_cast<size_t>(first - 1)].weight <= low + 1)
+                --first;
+            while (last < size && list[static_cast<size_t>(last)].weight >= low)
+                ++last;
+            std::vector<WeightedEdge> run(list.begin() + first, list.begin() + last);
+            circref::sortEdges(run, true, rng);
+            std::copy(run.begin(), run.end(), list.begin() + first);
+        }
+    }
+    std::sort(edges.begin(), edges.end());
+    return edges;
+}
+
+TEST(Valences, SameGraphsAndDrawsAsTheLiteralSteps)
+{
+    Random gen;
+    gen.seed(29);
+    int compared = 0;
+    for (int trial = 0; trial < 120; ++trial) {
+        const int n = 2 + gen.below(trial < 60 ? 20 : 120);
+        std::vector<int> d(static_cast<size_t>(n));
+        // Sparse, dense and nearly regular lists: long runs of equal valences.
+        const int kind = trial % 3;
+        for (int& x : d)
+            x = kind == 0 ? gen.below(std::min(n, 4)) : kind == 1 ? gen.below(n) : std::max(0, n / 2 - gen.below(2));
+        long long sum = 0;
+        for (int x : d)
+            sum += x;
+        if (sum % 2)
+            d[0] += d[0] > 0 ? -1 : 1;
+        std::vector<Real> r(d.begin(), d.end());
+        for (uint32_t seed : {1u, 2u}) {
+            Random a, b;
+            a.seed(seed);
+            b.seed(seed);
+            Graph g;
+            const int c = GraphFromValences(g, r, false, false, kView, a);
+            bool ok = false;
+            const auto edges = havelHakimiSteps(d, b, ok);
+            ASSERT_EQ(c == 0, ok) << trial;
+            if (ok) {
+                auto e = g.edges();
+                std::vector<std::pair<int, int>> got;
+                for (auto [lo, hi] : e)
+                    got.emplace_back(std::max(lo, hi), std::min(lo, hi));
+                std::sort(got.begin(), got.end());
+                EXPECT_EQ(got, edges) << trial;
+                EXPECT_EQ(a.state(), b.state()) << trial;
+                ++compared;
+            }
+        }
+    }
+    EXPECT_GT(compared, 120);
+}
+
 TEST(Valences, ConnectedKeepsValences)
 {
     Random rng, gen;
@@ -643,6 +738,62 @@ TEST(RandomTsp, DistinctWeightsAndRounds)
     EXPECT_EQ(r.rounds, 1);
 }
 
+// A round of Random TSP against the literal steps: the random search's
+// shuffles and the selection sort followed by the greedy choice, with the
+// generator left in the same state.
+TEST(RandomTsp, SameTotalsAndDrawsAsTheLiteralSteps)
+{
+    Random gen;
+    gen.seed(41);
+    for (int trial = 0; trial < 40; ++trial) {
+        const int n = 2 + trial % 19;
+        Graph g;
+        MakeCircle(g, CircleKind::Complete, std::max(n, 3), {}, kView);
+        if (n == 2)
+            g.DeleteVertex(2);
+        // Distinct weights (as Random TSP draws them), or few values with ties.
+        if (trial % 2 == 0)
+            drawDistinctWeights(g, n * n + 4, gen);
+        else
+            for (auto [x, y] : g.edges())
+                g.SetWeight(x, y, 5 + gen.below(trial % 4 == 1 ? 2 : 6));
+        Random a, b;
+        a.seed(static_cast<uint32_t>(100 + trial));
+        b = a;
+        EXPECT_EQ(bestRandomTour(g, 511, a), circref::randomSearch(g, b, 511, LLONG_MAX).second) << trial;
+        EXPECT_EQ(a.state(), b.state());
+        // Sorted edges: the literal sort, then every edge taken that keeps
+        // valences at most 2 and closes no circuit before the last.
+        std::vector<WeightedEdge> list;
+        for (auto [lo, hi] : g.edges())
+            list.push_back({hi, lo, g.Weight(lo, hi)});
+        circref::sortEdges(list, false, b);
+        std::vector<int> deg(static_cast<size_t>(g.maxIndex() + 1), 0);
+        std::vector<std::set<int>> reach(deg.size());
+        for (int v = 0; v <= g.maxIndex(); ++v)
+            reach[static_cast<size_t>(v)].insert(v);
+        long long total = 0;
+        int taken = 0;
+        for (const auto& e : list) {
+            const size_t ea = static_cast<size_t>(e.a), eb = static_cast<size_t>(e.b);
+            if (taken == g.count() || deg[ea] >= 2 || deg[eb] >= 2)
+                continue;
+            if (reach[ea].count(e.b) && taken < g.count() - 1)
+                continue;
+            ++deg[ea];
+            ++deg[eb];
+            total += e.weight;
+            ++taken;
+            std::set<int> joined = reach[ea];
+            joined.insert(reach[eb].begin(), reach[eb].end());
+            for (int v : joined)
+                reach[static_cast<size_t>(v)] = joined;
+        }
+        EXPECT_EQ(sortedEdgesTotal(g, a), total) << trial;
+        EXPECT_EQ(a.state(), b.state());
+    }
+}
+
 TEST(RandomTsp, RoundTotalsByHand)
 {
     // K4 has three tours. Weights {0,1} 5, {2,3} 6, {0,2} 7, {1,3} 8,
@@ -723,10 +874,16 @@ TEST(RandomGenerators, ASeedRepeatsTheDefinition)
 
 TEST(NamedExamples, TheTenPolyhedra)
 {
+    // The strings 1008..1017 of the string table, each at most 2000
+    // characters and of graph6's printable characters.
     Graph g;
     for (int i = 0; i < kNamedGraph6Count; ++i) {
+        const std::string text = S(1008 + i);
+        ASSERT_FALSE(text.empty()) << i;
+        EXPECT_LE(text.size(), 2000u);
+        EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](char c) { return c >= 63 && c <= 126; })) << i;
         FaceList faces;
-        ASSERT_EQ(LoadNamedGraph6(g, i, kView, faces), 0) << i;
+        ASSERT_EQ(LoadNamedGraph6(g, text, kView, faces), 0) << i;
         EXPECT_EQ(g.count(), namedGraph6Vertices(i)) << i;
         EXPECT_EQ(crossings(g), 0) << i;
         EXPECT_TRUE(connected(g));
@@ -746,6 +903,13 @@ TEST(NamedExamples, TheTenPolyhedra)
     const std::vector<int> counts{20, 42, 44, 94, 46, 11, 42, 44, 46, 38};
     for (int i = 0; i < kNamedGraph6Count; ++i)
         EXPECT_EQ(namedGraph6Vertices(i), counts[static_cast<size_t>(i)]);
+    // A string past 2000 characters or one the reader refuses leaves the graph.
+    const Graph before = sentinel();
+    g = before;
+    FaceList faces;
+    EXPECT_EQ(LoadNamedGraph6(g, std::string(2001, '?'), kView, faces), 1);
+    EXPECT_NE(LoadNamedGraph6(g, "D??x", kView, faces), 0);
+    EXPECT_EQ(g, before);
 }
 
 TEST(NamedExamples, Miscellany)
@@ -815,4 +979,141 @@ TEST(NamedExamples, KnightBoards)
     EXPECT_EQ(KnightBoard(g, 17, kView), 17);
     EXPECT_EQ(KnightBoard(g, 2, kView), 17);
     EXPECT_EQ(g, before);
+}
+
+// The map of the states: counts of land neighbours as any atlas gives them
+// (Missouri and Tennessee border eight states, Kentucky seven, Maine only
+// New Hampshire), 105 borders among the 48 contiguous states (the count
+// published without the District of Columbia and without the Four Corners'
+// point contacts), four colours needed and enough.
+TEST(NamedExamples, UsaStates)
+{
+    Graph g = sentinel();
+    g.newLabelState = labelState(TextNone, IconCircle);
+    ASSERT_EQ(LoadStatesMap(g, kView), 0);
+    EXPECT_EQ(g.count(), 50);
+    EXPECT_EQ(g.edgeCount(), 105);
+    std::map<std::string, int> slotOf;
+    for (int v : g.presentVertices()) {
+        const std::string code = g.label(v).text();
+        EXPECT_EQ(code.size(), 2u) << v;
+        EXPECT_TRUE(std::isupper(static_cast<unsigned char>(code[0])) && std::isupper(static_cast<unsigned char>(code[1])));
+        EXPECT_EQ(g.label(v).text(), std::string(stateCode(v)));
+        EXPECT_EQ(g.label(v).state, labelState(TextUser, IconCircle)) << v;
+        slotOf[code] = v;
+    }
+    ASSERT_EQ(slotOf.size(), 50u); // fifty different codes
+    const auto nb = lists(g);
+    auto degree = [&](const char* code) {
+        const auto it = slotOf.find(code);
+        return it == slotOf.end() ? -1 : static_cast<int>(nb[static_cast<size_t>(it->second)].size());
+    };
+    auto borders = [&](const char* a, const char* b) { return g.Adjacent(slotOf.at(a), slotOf.at(b)); };
+    const std::vector<std::pair<const char*, int>> facts = {
+        {"AK", 0}, {"HI", 0}, {"MO", 8}, {"TN", 8}, {"KY", 7}, {"ME", 1}, {"FL", 2}, {"CA", 3}, {"WA", 2},
+        {"SC", 2}, {"RI", 2}, {"TX", 4}, {"NY", 5}, {"PA", 6}, {"CO", 6}, {"UT", 5}, {"NV", 5}, {"MI", 3},
+    };
+    for (const auto& [code, count] : facts)
+        EXPECT_EQ(degree(code), count) << code;
+    // Named borders, and the point contacts and water borders that are none.
+    for (auto [a, b] : std::vector<std::pair<const char*, const char*>>{
+             {"ME", "NH"}, {"WI", "MI"}, {"AZ", "UT"}, {"CO", "NM"}, {"MD", "DE"}, {"VA", "KY"}, {"ID", "WA"}})
+        EXPECT_TRUE(borders(a, b)) << a << b;
+    for (auto [a, b] : std::vector<std::pair<const char*, const char*>>{
+             {"AZ", "CO"}, {"NM", "UT"}, {"MI", "MN"}, {"MI", "IL"}, {"NY", "RI"}, {"AK", "WA"}})
+        EXPECT_FALSE(borders(a, b)) << a << b;
+    // Symmetric lists, no loops, no border twice.
+    for (size_t v = 0; v < nb.size(); ++v) {
+        std::set<int> s(nb[v].begin(), nb[v].end());
+        EXPECT_EQ(s.size(), nb[v].size());
+        EXPECT_EQ(s.count(static_cast<int>(v)), 0u);
+        for (int w : nb[v])
+            EXPECT_TRUE(g.Adjacent(w, static_cast<int>(v)));
+    }
+    EXPECT_EQ(crossings(g) < 25, true); // the map's picture: few crossings
+
+    // Geography: north is up, west is left.
+    auto x = [&](const char* c) { return g.x(slotOf.at(c)); };
+    auto y = [&](const char* c) { return g.y(slotOf.at(c)); };
+    EXPECT_LT(x("CA"), x("NV"));
+    EXPECT_LT(x("NV"), x("UT"));
+    EXPECT_LT(x("OH"), x("PA"));
+    EXPECT_GT(y("ND"), y("SD"));
+    EXPECT_GT(y("SD"), y("NE"));
+    EXPECT_GT(y("NE"), y("KS"));
+    EXPECT_GT(y("KS"), y("OK"));
+    EXPECT_GT(y("OK"), y("TX"));
+    for (int v : g.presentVertices()) {
+        EXPECT_LE(std::abs(g.x(v) - kView.cx), kView.rx);
+        EXPECT_LE(std::abs(g.y(v) - kView.cy), kView.ry);
+    }
+
+    // Nevada with its five neighbours is a wheel round an odd cycle, so
+    // three colours cannot do; a backtracking search finds four.
+    const std::vector<const char*> rim = {"CA", "OR", "ID", "UT", "AZ"};
+    for (size_t i = 0; i < rim.size(); ++i) {
+        EXPECT_TRUE(borders("NV", rim[i]));
+        EXPECT_TRUE(borders(rim[i], rim[(i + 1) % rim.size()]));
+    }
+    std::function<bool(size_t, std::vector<int>&, int)> colour = [&](size_t i, std::vector<int>& c, int k) {
+        if (i == c.size())
+            return true;
+        for (int col = 1; col <= k; ++col) {
+            bool free = true;
+            for (int w : nb[i])
+                free = free && c[static_cast<size_t>(w)] != col;
+            if (!free)
+                continue;
+            c[i] = col;
+            if (colour(i + 1, c, k))
+                return true;
+        }
+        c[i] = 0;
+        return false;
+    };
+    std::vector<int> four(nb.size(), 0);
+    ASSERT_TRUE(colour(0, four, 4));
+    for (auto [a, b] : g.edges())
+        EXPECT_NE(four[static_cast<size_t>(a)], four[static_cast<size_t>(b)]);
+    // The wheel alone in three colours: the search fails.
+    Graph wheel;
+    wheel = g;
+    for (int v : g.presentVertices()) {
+        const std::string c = g.label(v).text();
+        if (c != "NV" && std::find_if(rim.begin(), rim.end(), [&](const char* r) { return c == r; }) == rim.end())
+            wheel.DeleteVertex(v);
+    }
+    std::vector<std::vector<int>> wnb(nb.size());
+    for (auto [a, b] : wheel.edges()) {
+        wnb[static_cast<size_t>(a)].push_back(b);
+        wnb[static_cast<size_t>(b)].push_back(a);
+    }
+    EXPECT_EQ(wheel.edgeCount(), 10);
+    std::function<bool(size_t, std::vector<int>&)> three = [&](size_t i, std::vector<int>& c) {
+        if (i == c.size())
+            return true;
+        if (wnb[i].empty())
+            return three(i + 1, c);
+        for (int col = 1; col <= 3; ++col) {
+            bool free = true;
+            for (int w : wnb[i])
+                free = free && c[static_cast<size_t>(w)] != col;
+            if (free) {
+                c[i] = col;
+                if (three(i + 1, c))
+                    return true;
+            }
+        }
+        c[i] = 0;
+        return false;
+    };
+    std::vector<int> c3(nb.size(), 0);
+    EXPECT_FALSE(three(0, c3));
+
+    // Twelve slots (an election's graph) cannot hold the map: refused, unchanged.
+    Graph small(12);
+    MakeCircle(small, CircleKind::Cycle, 5, {}, kView);
+    const Graph before = small;
+    EXPECT_EQ(LoadStatesMap(small, kView), 106);
+    EXPECT_EQ(small, before);
 }

@@ -207,6 +207,14 @@ TEST_F(GeneratorWinTest, PolyhedralTestNextViewAndSchlegel)
     click("Edit|Polyhedral test");
     EXPECT_EQ(p.lastMessage(), hmm(2));
     EXPECT_EQ(g().edges(), petersen.edges());
+    // Q stops the search at its first question: no message, graph kept,
+    // the caption back without "press Q to quit".
+    p.clearMessages();
+    p.key('Q');
+    click("Edit|Polyhedral test");
+    EXPECT_TRUE(p.messages().empty());
+    EXPECT_EQ(g(), petersen);
+    EXPECT_EQ(hw().caption().find("press Q"), std::string::npos);
     // The pentagonal prism: 7 faces (two pentagons, five squares) by
     // Euler, drawn on a pentagon, the largest.
     p.answer(plat::IdNo);
@@ -238,4 +246,60 @@ TEST_F(GeneratorWinTest, PolyhedralTestNextViewAndSchlegel)
     click("File|New|Cubics|6. Tutte 46");
     EXPECT_EQ(g().solution.summary.substr(0, 24), "46-vertex example (view ");
     EXPECT_EQ(g().solution.summary.substr(g().solution.summary.size() - 4), "/25)");
+}
+
+// Text that is no whole number gets the refusal the command gives for its
+// limits: "out of bounds" for the circles, grids, Random TSP and planar
+// graphs, prisms and Moebius ladders, "positive value?" for random trees,
+// "inconsistent data" for the star polygon; the graph stays.
+TEST_F(GeneratorWinTest, TextThatIsNoNumberGetsTheCommandsRefusal)
+{
+    p.answer(plat::IdNo);
+    p.input(std::string("7"));
+    click("File|New|Circle|Circle ...");
+    const Graph c7 = g();
+    const std::vector<std::pair<std::string, int>> boxes = {
+        {"File|New|Circle|Circle ...", 17},  {"File|New|Circle|Complete ...", 17},
+        {"File|New|Circle|Points ...", 17},  {"File|New|Random|TSP ...", 17},
+        {"File|New|Random|Planar ...", 17},  {"File|New|Cubics|Prism ...", 17},
+        {"File|New|Cubics|Moebius ...", 17}, {"File|New|Random|Tree ...", 14},
+    };
+    for (const auto& [path, code] : boxes)
+        for (const char* entry : {"seven", "", "7x"}) {
+            p.answer(plat::IdNo);
+            p.input(std::string(entry));
+            click(path);
+            EXPECT_EQ(p.lastMessage(), hmm(code)) << path << " '" << entry << "'";
+            EXPECT_EQ(g(), c7) << path;
+        }
+    p.answer(plat::IdNo);
+    p.dialogText("CITYMAP", 102, "four");
+    p.dialogText("CITYMAP", 104, "5");
+    p.press("CITYMAP", plat::IdOk);
+    click("File|New|Grid|Grid ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_EQ(g(), c7);
+    p.answer(plat::IdNo);
+    p.dialogText("CIRCULANT", 102, "eight");
+    p.dialogText("CIRCULANT", 104, "2,3");
+    p.press("CIRCULANT", plat::IdOk);
+    click("File|New|Circle|Circulant ...");
+    EXPECT_EQ(p.lastMessage(), hmm(17));
+    EXPECT_EQ(g(), c7);
+    p.answer(plat::IdNo);
+    p.input2(std::make_pair(std::string("five"), std::string("2")));
+    click("File|New|Cubics|Petersen ...");
+    EXPECT_EQ(p.lastMessage(), hmm(6));
+    EXPECT_EQ(g(), c7);
+}
+
+TEST_F(GeneratorWinTest, TheStatesMap)
+{
+    p.answer(plat::IdNo);
+    click("File|New|Miscellany|9. USA states");
+    EXPECT_EQ(g().count(), 50);
+    EXPECT_EQ(g().edgeCount(), 105);
+    EXPECT_EQ(g().label(0).text(), "AK");
+    EXPECT_EQ(g().label(0).textKind(), TextUser);
+    EXPECT_FALSE(win->named());
 }

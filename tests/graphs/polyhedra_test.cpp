@@ -242,3 +242,44 @@ TEST(Faces, EveryCubicPolyhedronOfTheCollections)
         EXPECT_EQ(seen, expected) << file;
     }
 }
+
+// The Polyhedral test's search: a polyhedron is drawn at the first attempt
+// without asking to stop; the Petersen graph (cubic, 15 <= 3 x 10 - 6
+// edges, yet not planar) runs through its peripheral cycles (the 5-cycles
+// whose removal leaves the rest connected: at most one per edge) and is
+// refused; a stop after the first attempt ends the search; nothing changes
+// on a refusal.
+TEST(Faces, PolyhedralSearchAttemptsAndStop)
+{
+    Graph cube;
+    ASSERT_EQ(ReadLCF(cube, "[3,-3]^4", kView), 0);
+    FaceList f;
+    int polls = 0, attempts = 0;
+    auto counting = [&polls] {
+        ++polls;
+        return false;
+    };
+    ASSERT_EQ(polyhedralSearch(cube, kView, f, 1000, counting, &attempts), 0);
+    EXPECT_EQ(attempts, 1);
+    EXPECT_EQ(polls, 0);
+    EXPECT_EQ(f.count(), 6);
+
+    Graph petersen;
+    ASSERT_EQ(ReadGraph6(petersen, "IheA@GUAo", kView), 0);
+    ASSERT_EQ(petersen.edgeCount(), 15);
+    const Graph before = petersen;
+    FaceList none;
+    polls = 0;
+    EXPECT_EQ(polyhedralSearch(petersen, kView, none, 1000, counting, &attempts), 2);
+    EXPECT_GE(attempts, 2);
+    EXPECT_LE(attempts, 15);
+    EXPECT_EQ(polls, attempts - 1); // asked before every attempt but the first
+    EXPECT_TRUE(none.empty());
+    EXPECT_TRUE(petersen == before);
+    // A limit of one attempt, and a stop at the first question.
+    EXPECT_EQ(polyhedralSearch(petersen, kView, none, 1, counting, &attempts), 2);
+    EXPECT_EQ(attempts, 1);
+    EXPECT_EQ(polyhedralSearch(petersen, kView, none, 1000, [] { return true; }, &attempts), -1);
+    EXPECT_EQ(attempts, 1);
+    EXPECT_TRUE(petersen == before);
+}

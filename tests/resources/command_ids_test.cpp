@@ -690,6 +690,7 @@ TEST(CommandIds, GraphGeneratorItemsKeepTheirNumbers)
         {"File|New|Cubics|5. Faulkner-Younger 44", 885}, {"File|New|Cubics|6. Tutte 46", 886},
         {"File|New|Cubics|7. Grinberg 46", 887}, {"File|New|Cubics|8. Thomassen 94", 888},
         {"File|New|Miscellany|4. Herschel", 790},
+        {"File|New|Miscellany|9. USA states", 1800},
         {"File|Paste|Valences", 752}, {"File|Paste|Connected", 780},
         {"Edit|Randomize|Connections", 717}, {"Edit|Randomize|Directions", 716}, {"Edit|Randomize|Weights", 715},
         {"Edit|Polyhedral test", 831}, {"Edit|Next view", 824}, {"View|Schlegel ...", 791},

@@ -431,7 +431,9 @@ struct MinTree {
             pull(i);
     }
     // Minimum and its count over [lo, size).
-    std::pair<int, int> suffix(int lo) const
+    std::pair<int, int> suffix(int lo) const { return range(lo, size); }
+    // Minimum and its count over [lo, hi).
+    std::pair<int, int> range(int lo, int hi) const
     {
         int m = INT_MAX, c = 0;
         auto add = [&](int node) {
@@ -443,7 +445,7 @@ struct MinTree {
                 c += cnt[static_cast<size_t>(node)];
             }
         };
-        for (int l = lo + size, r = 2 * size; l < r; l /= 2, r /= 2) {
+        for (int l = lo + size, r = hi + size; l < r; l /= 2, r /= 2) {
             if (l & 1)
                 add(l++);
             if (r & 1)
@@ -451,16 +453,16 @@ struct MinTree {
         }
         return {m, c};
     }
-    // The first position >= lo whose key is <= key (one exists).
-    int firstAtMost(int node, int nl, int nr, int lo, int key) const
+    // The first position >= lo whose key is below key (one exists).
+    int firstBelow(int node, int nl, int nr, int lo, int key) const
     {
-        if (nr <= lo || mn[static_cast<size_t>(node)] > key)
+        if (nr <= lo || mn[static_cast<size_t>(node)] >= key)
             return -1;
         if (node >= size)
             return node - size;
         const int mid = (nl + nr) / 2;
-        const int r = firstAtMost(2 * node, nl, mid, lo, key);
-        return r >= 0 ? r : firstAtMost(2 * node + 1, mid, nr, lo, key);
+        const int r = firstBelow(2 * node, nl, mid, lo, key);
+        return r >= 0 ? r : firstBelow(2 * node + 1, mid, nr, lo, key);
     }
     // The j-th (from 1) position >= lo whose key is m, m being the minimum
     // over [lo, size).
@@ -509,6 +511,115 @@ uint64_t advanceState(uint64_t x, uint64_t k)
 
 } // namespace
 
+namespace {
+
+// The generator state after k further steps: from a table of the k-step
+// maps (multiplier and increment) for the lengths a sort needs, built once.
+uint64_t jumpState(uint64_t x, int k)
+{
+    thread_local std::vector<std::pair<uint64_t, uint64_t>> steps{{1, 0}};
+    if (k >= 1 << 20)
+        return advanceState(x, static_cast<uint64_t>(k));
+    while (static_cast<int>(steps.size()) <= k) {
+        const auto [mul, add] = steps.back();
+        steps.emplace_back(mul * kLcgMul, add * kLcgMul + 1);
+    }
+    const auto [mul, add] = steps[static_cast<size_t>(k)];
+    return mul * x + add;
+}
+
+void skipDraws(Random& rng, int k)
+{
+    if (k > 0)
+        rng.setState(jumpState(rng.state(), k));
+}
+
+// c draws of one bit each (one per copy of the running key); the last copy
+// whose bit is 0 wins: its number 1..c, or 0 when every bit was 1. The
+// generator ends after all c draws, found by stepping back from there.
+int lastZeroOf(Random& rng, int c)
+{
+    static const uint64_t inv = inverseOdd(kLcgMul);
+    const uint64_t end = jumpState(rng.state(), c);
+    uint64_t x = end;
+    int found = 0;
+    for (int j = c; j >= 1; --j) {
+        if (((x >> 32) & 1) == 0) {
+            found = j;
+            break;
+        }
+        x = (x - 1) * inv;
+    }
+    rng.setState(end);
+    return found;
+}
+
+// Distinct keys never tie, so the selection sort draws nothing and its
+// result is the one ordering by key. False (nothing done) when two keys
+// are equal.
+bool sortDistinct(std::vector<WeightedEdge>& list, const std::vector<int>& keys)
+{
+    const int L = static_cast<int>(list.size());
+    std::vector<int> order(static_cast<size_t>(L));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(),
+              [&keys](int a, int b) { return keys[static_cast<size_t>(a)] < keys[static_cast<size_t>(b)]; });
+    for (int i = 1; i < L; ++i)
+        if (keys[static_cast<size_t>(order[static_cast<size_t>(i - 1)])] ==
+            keys[static_cast<size_t>(order[static_cast<size_t>(i)])])
+            return false;
+    std::vector<WeightedEdge> sorted;
+    sorted.reserve(static_cast<size_t>(L));
+    for (int i : order)
+        sorted.push_back(list[static_cast<size_t>(i)]);
+    list = std::move(sorted);
+    return true;
+}
+
+// Keys of at most two values, the better (smaller) one `better`: the
+// positions still holding it are kept in order, and each position of the
+// selection sort costs a jump of the generator instead of a scan.
+//  - p holds the better key: every later copy of it draws; the last with
+//    bit 0 comes to p.
+//  - p holds the worse key and a better one comes later: the worse copies
+//    before the first better one draw in vain (that one overrides them),
+//    then every later better copy draws; the winner comes to p.
+//  - only worse keys are left: every later copy draws; the last with bit 0
+//    comes to p.
+void sortTwoValued(std::vector<WeightedEdge>& list, const std::vector<int>& keys, int better, Random& rng)
+{
+    const int L = static_cast<int>(list.size());
+    std::vector<int> bpos; // positions >= p holding the better key, ascending
+    for (int i = 0; i < L; ++i)
+        if (keys[static_cast<size_t>(i)] == better)
+            bpos.push_back(i);
+    size_t head = 0; // bpos[head..] are the positions still open
+    for (int p = 0; p + 1 < L; ++p) {
+        int pos = p;
+        if (head < bpos.size() && bpos[head] == p) {
+            ++head;
+            const int j = lastZeroOf(rng, static_cast<int>(bpos.size() - head));
+            if (j)
+                pos = bpos[head + static_cast<size_t>(j) - 1];
+        } else if (head < bpos.size()) {
+            const int r = bpos[head];
+            skipDraws(rng, r - p - 1);
+            const int j = lastZeroOf(rng, static_cast<int>(bpos.size() - head - 1));
+            const size_t at = head + static_cast<size_t>(j);
+            pos = bpos[at];
+            // pos takes p's worse key and leaves the open better positions.
+            bpos.erase(bpos.begin() + static_cast<std::ptrdiff_t>(at));
+        } else {
+            const int j = lastZeroOf(rng, L - p - 1);
+            pos = p + j;
+        }
+        if (pos != p)
+            std::swap(list[static_cast<size_t>(p)], list[static_cast<size_t>(pos)]);
+    }
+}
+
+} // namespace
+
 void SortEdges(std::vector<WeightedEdge>& list, bool descending, Random& rng)
 {
     const int L = static_cast<int>(list.size());
@@ -519,8 +630,16 @@ void SortEdges(std::vector<WeightedEdge>& list, bool descending, Random& rng)
         const int w = list[static_cast<size_t>(i)].weight;
         keys[static_cast<size_t>(i)] = descending ? -w : w;
     }
+    const auto [lowest, highest] = std::minmax_element(keys.begin(), keys.end());
+    const int low = *lowest, high = *highest;
+    // Distinct keys need a range at least as wide as the list.
+    if (static_cast<long long>(high) - low + 1 >= L && sortDistinct(list, keys))
+        return;
+    if (std::all_of(keys.begin(), keys.end(), [low, high](int k) { return k == low || k == high; })) {
+        sortTwoValued(list, keys, low, rng);
+        return;
+    }
     MinTree t(keys);
-    static const uint64_t inv = inverseOdd(kLcgMul);
     for (int p = 0; p + 1 < L; ++p) {
         int key = keys[static_cast<size_t>(p)], pos = p, q = p + 1;
         while (q < L) {
@@ -528,31 +647,20 @@ void SortEdges(std::vector<WeightedEdge>& list, bool descending, Random& rng)
             if (m > key)
                 break;
             if (m == key) {
-                // c draws, one per copy; the last whose bit is 0 wins.
-                const uint64_t end = advanceState(rng.state(), static_cast<uint64_t>(c));
-                uint64_t x = end;
-                int found = 0;
-                for (int j = c; j >= 1; --j) {
-                    if (((x >> 32) & 1) == 0) {
-                        found = j;
-                        break;
-                    }
-                    x = (x - 1) * inv;
-                }
-                rng.setState(end);
-                if (found) {
-                    int j = found;
+                int j = lastZeroOf(rng, c);
+                if (j)
                     pos = t.kthOf(1, 0, t.size, q, m, j);
-                }
                 break;
             }
-            const int r = t.firstAtMost(1, 0, t.size, q, key);
-            if (keys[static_cast<size_t>(r)] < key) {
-                key = keys[static_cast<size_t>(r)];
-                pos = r;
-            } else if (!rng.bit()) {
-                pos = r;
-            }
+            // A better key lies ahead: every copy of the running key before
+            // it draws a bit that the better key then overrides, so the
+            // generator steps over those draws at once.
+            const int r = t.firstBelow(1, 0, t.size, q, key);
+            const auto [between, copies] = t.range(q, r);
+            if (between == key)
+                skipDraws(rng, copies);
+            key = keys[static_cast<size_t>(r)];
+            pos = r;
             q = r + 1;
         }
         if (pos != p) {

@@ -127,14 +127,16 @@ void RandomDirections(Graph& g, Random& rng);
 // Weights shown, every edge uniform in low..high.
 void RandomWeights(Graph& g, int low, int high, Random& rng);
 
-// The ten named polyhedra stored as graph6 strings, by index 0..9 in the
-// order of their string ids 1008..1017.
+// The ten named polyhedra are graph6 strings of the string table (ids
+// 1008..1017, at most 2000 characters); index 0..9 follows those ids.
 inline constexpr int kNamedGraph6Count = 10;
-const char* namedGraph6(int index);
+inline constexpr size_t kNamedGraph6MaxLength = 2000;
+// The vertex count each is known to have.
 int namedGraph6Vertices(int index);
 // Decodes the string and shows it without crossings on a largest face (the
-// polyhedral layout); its faces go into faces. 0 or the reader's code.
-int LoadNamedGraph6(Graph& g, int index, const ExampleView& view, FaceList& faces);
+// polyhedral layout); its faces go into faces. 0, 1 "cannot understand" for
+// a string past 2000 characters, or the reader's code.
+int LoadNamedGraph6(Graph& g, const std::string& g6, const ExampleView& view, FaceList& faces);
 
 // The fixed graphs of the Miscellany submenu.
 enum class MiscGraph {
@@ -146,6 +148,15 @@ enum class MiscGraph {
     Holt,          // the smallest half-transitive graph: 27 vertices, 4-regular
 };
 int LoadMiscGraph(Graph& g, MiscGraph which, const ExampleView& view);
+// The map of the 50 states of the USA: slot i is the state whose postal
+// code is the i-th in alphabetical order (AK, AL, AR, AZ, CA, ...), labelled
+// with that code and placed at its centre's longitude and latitude (Alaska
+// and Hawaii as insets below the south-west); an edge joins two states
+// that share a land border of positive length (the Four Corners' point
+// contacts, AZ-CO and NM-UT, are no edges; AK and HI have none).
+inline constexpr int kStateCount = 50;
+const char* stateCode(int slot);
+int LoadStatesMap(Graph& g, const ExampleView& view);
 // The knight's-move graph of an n x n board (3 <= n, n^2 <= slots(), else
 // 17): squares in the grid layout, a knight's move between two squares an
 // edge; 4(n-1)(n-2) edges.

@@ -358,29 +358,36 @@ bool drawingHasCrossings(const Graph& g)
     return crossings(pos, rankEdges(adj));
 }
 
-bool polyhedralLayout(Graph& g, const ExampleView& view, FaceList& faces)
+int polyhedralSearch(Graph& g, const ExampleView& view, FaceList& faces, int maxAttempts,
+                     const std::function<bool()>& stop, int* attemptsMade)
 {
+    int attempts = 0;
+    if (attemptsMade)
+        *attemptsMade = 0;
     const Adjacency adj(g);
     const int n = adj.size();
     if (n < 4 || adj.edges > 3 * n - 6)
-        return false;
+        return codeOf(Msg::CouldNotFind);
     for (const auto& l : adj.nbrs)
         if (l.size() < 3)
-            return false;
+            return codeOf(Msg::CouldNotFind);
     if (!restConnected(adj, std::vector<char>(static_cast<size_t>(n), 0)))
-        return false;
+        return codeOf(Msg::CouldNotFind);
     const std::vector<std::pair<int, int>> edges = rankEdges(adj);
-    // A few peripheral cycles are tried as the outer polygon; for a
-    // polyhedral graph the first already gives a crossing-free drawing.
-    constexpr int kAttempts = 3;
-    int attempts = 0;
+    // Peripheral cycles are tried as the outer polygon; for a polyhedral
+    // graph every one is a face, so the first already gives a
+    // crossing-free drawing.
     for (const auto& [a, b] : edges) {
-        if (attempts >= kAttempts)
+        if (attempts >= maxAttempts)
             break;
         const std::vector<int> cycle = shortestCycleThrough(adj, a, b);
         if (!peripheral(adj, cycle))
             continue;
+        if (attempts > 0 && stop && stop())
+            return -1;
         ++attempts;
+        if (attemptsMade)
+            *attemptsMade = attempts;
         std::vector<P> pos;
         if (solveSchlegel(adj, cycle, view, pos) != 0 || crossings(pos, edges))
             continue;
@@ -399,9 +406,15 @@ bool polyhedralLayout(Graph& g, const ExampleView& view, FaceList& faces)
                 v = adj.slotOf[static_cast<size_t>(v)];
         faces.faces = std::move(traced);
         faces.view = static_cast<int>(largest);
-        return true;
+        return 0;
     }
-    return false;
+    return codeOf(Msg::CouldNotFind);
+}
+
+bool polyhedralLayout(Graph& g, const ExampleView& view, FaceList& faces)
+{
+    // A few attempts: enough for every polyhedral graph.
+    return polyhedralSearch(g, view, faces, 3, nullptr) == 0;
 }
 
 std::string faceCensus(const FaceList& faces)

@@ -8,6 +8,7 @@
 #include "graphs/core/examples.h"
 #include "graphs/core/graph.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,16 @@ int SchlegelOnFace(Graph& g, const std::vector<int>& face, const ExampleView& vi
 // unchanged, when the graph is not recognised as polyhedral (too small, a
 // valence below 3, disconnected, not planar, or no face found).
 bool polyhedralLayout(Graph& g, const ExampleView& view, FaceList& faces);
+
+// The Polyhedral test's search: after the checks above, the peripheral
+// cycles (by the edges' rank) are tried one by one as the outer face, at
+// most maxAttempts of them, until one gives a drawing without crossings;
+// stop is asked before every attempt but the first. 0 with the layout on a
+// largest face and the faces (the first attempt is polyhedralLayout's), 2
+// "could not find", or -1 when stop said so; on a code nothing changes.
+// attemptsMade (when given) counts the attempts.
+int polyhedralSearch(Graph& g, const ExampleView& view, FaceList& faces, int maxAttempts,
+                     const std::function<bool()>& stop, int* attemptsMade = nullptr);
 
 // Whether any two edges of the drawing cross (edges with a shared end are
 // not compared; a vertex lying on an edge it does not end counts).
