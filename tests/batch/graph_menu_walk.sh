@@ -111,6 +111,8 @@ menu File|New|Miscellany|7. Holt
 answer no
 input 4
 menu File|New|Miscellany|8. Knight's moves ...
+answer no
+menu File|New|Miscellany|9. USA states
 menu File|New|Help
 answer no
 clipboard 4 vertices 0 0 3 0 3 4 0 4 6 edges 0 1 0 2 0 3 1 2 1 3 2 3 6 weights 3 5 4 4 5 3
