@@ -307,6 +307,10 @@ protected:
     void drawUnderGraph(plat::DC& dc) override;
     // Forgets the tiling (the graph was replaced).
     void dropSquaredRectangle();
+    // The graph and the tiling kept across a read of other documents
+    // (Simulprint), which forgets the tiling.
+    std::unique_ptr<KeptState> keepState() override;
+    void restoreState(const KeptState& k) override;
     // Watches a command that may replace the graph: the tiling goes when it did.
     struct SqrectWatch {
         SqrectWatch(TGraWin& w, int id);

@@ -3,6 +3,7 @@
 // the View switches, Restore, the library dialog with its categories, the
 // save question of a later choice, the tiling forgotten when the graph is
 // replaced, and the squares painted.
+#include "graphics/export/picture_export.h"
 #include "graphs/grawin.h"
 #include "graphs/sqrectdlg.h"
 #include "platform/recording_dc.h"
@@ -384,4 +385,27 @@ TEST_F(SqrectWinTest, SquaresAndNumeralsArePaintedWithTheGraphHidden)
     for (const std::string& t : rec.texts())
         texts.insert(t);
     EXPECT_EQ(texts, (std::multiset<std::string>{"18", "15", "7", "8", "14", "4", "10", "1", "9"}));
+}
+
+TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
+{
+    // Simulprint reads other files into the window and then gives the
+    // window its own document back: the tiling on screen comes back too.
+    registerPictureExports();
+    const std::string other = (dir / "other.gra").string();
+    ASSERT_TRUE(win->writeDocument(other));
+    paste(kMoron);
+    click("View|Squared rectangles|Vertical segments");
+    const Graph shown = g();
+    p.input(std::string("1"));
+    p.file(other);
+    p.answer(plat::IdOk);
+    win->command(gcm::Simulprint);
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+    EXPECT_TRUE(g() == shown);
+    EXPECT_TRUE(win->squaredRectangleShown());
+    EXPECT_EQ(win->squaredRectangle().code, "(18,15)(7,8)(14,4)(10,1)(9)");
+    EXPECT_EQ(win->squaredRectangle().squares.size(), 9u);
+    EXPECT_TRUE(hw().menuItemEnabled(grcmd::BouwkampNotation));
+    unregisterPictureExports();
 }
