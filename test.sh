@@ -18,7 +18,7 @@ if [ "${QUANDEL_SKIP_SANITIZE:-0}" != 1 ]; then
   cmake --build build-fuzz --target fuzz_hor fuzz_bnz fuzz_settings fuzz_bpa fuzz_paste fuzz_vot fuzz_gra \
     fuzz_graph_paste fuzz_grs fuzz_task_paste fuzz_graph6 fuzz_digraph6 fuzz_sparse6 fuzz_lcf fuzz_g6collection \
     fuzz_valences fuzz_bouwkamp fuzz_bou quandel_fuzz_corpus -j"$(nproc)"
-  (cd build-fuzz && ctest --output-on-failure --timeout 600 -R '^fuzz\.')
+  (cd build-fuzz && ctest --output-on-failure --timeout 600 -j"$(nproc)" -R '^fuzz\.')
   quandel_build build-sanitize -DQUANDEL_SANITIZE=ON -DQUANDEL_WITH_QT=OFF -DQUANDEL_BENCH=OFF
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
   cd build-sanitize && ctest --output-on-failure --timeout 1200 -j"$(nproc)"

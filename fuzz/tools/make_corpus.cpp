@@ -372,7 +372,7 @@ int main(int argc, char** argv)
         writeBpa(wCut, bpa);
         ok &= save(root / "fuzz_bpa" / "cut_3000.bpa", wCut.data());
     }
-    // Valence lists: K4, a tree, the Part's refusals, a dense list, the
+    // Valence lists: K4, a tree, the refused lists, a dense list, the
     // limit of 286 numbers and one past it.
     {
         fs::create_directories(root / "fuzz_valences");

@@ -124,7 +124,7 @@ enum class Str : int {
     PrimTree = 869,
     ColorsUsed = 872,
     GreatestWeight = 876,
-    DijkstraRoot = 1100, // the Part's 870 is the election window's "total votes"
+    DijkstraRoot = 1100, // 870 is the election window's "total votes"
     NotProvenMinimal = 1101,
     ColorsSoFar = 1102,
     LowerBoundWord = 1103,

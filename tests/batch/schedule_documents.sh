@@ -37,7 +37,7 @@ mkdir -p "$WORK/settings"
 "$QUANDEL" --batch script.txt | tr -d '\r' > out.txt
 expect_line out.txt "message: hmm ...: positive value?"
 cmp first.grs second.grs || fail "the refused paste changed the saved bytes"
-# By hand (Part's example 1): E 0-8, F 8-14, G 14-23, H 23-27 on processor 1;
+# By hand (example 1): E 0-8, F 8-14, G 14-23, H 23-27 on processor 1;
 # B 0-7, A 7-12, C 14-19, D 19-22 on processor 2: 27, the critical path E F G H.
 cat > schedule.txt <<'TXT'
 processor 1: E 0-8, F 8-14, G 14-23, H 23-27

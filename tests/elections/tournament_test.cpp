@@ -207,7 +207,7 @@ TEST(Tournament, TheSummaryNamesTheCandidatesOfTheCycle)
 TEST(Tournament, AFileAssembledByHandOpensShowingTheCycle)
 {
     // The common header as the writer makes it (checked with the docfile),
-    // then the election by the Part's table: 3 candidates, 6 points words,
+    // then the election block: 3 candidates, 6 points words,
     // current ballot 0, switches plurality 1, Borda 0, Condorcet 1, runoff
     // 0, graph 1, T 3; counts of ABC ACB BAC BCA CAB CBA = 1 0 0 1 1 0;
     // points 2 1 0 0 0 0; names A..F; an empty notebook.

@@ -466,6 +466,20 @@ TEST(Valences, TheExchangeEndsOnAGraphWithABridge)
     EXPECT_TRUE(connected(g));
     EXPECT_EQ(valences(g), d);
     EXPECT_EQ(g.edgeCount(), 8);
+    // The start's first neighbour lies across a bridge: triangles {0, 2, 3}
+    // and {1, 4, 5} joined by {0, 1}, next to the lone edge {6, 7}. A walk
+    // that turned back at once would take the bridge {0, 1}, and swapping
+    // {0, 1}, {6, 7} for {0, 6}, {1, 7} would leave two components for ever.
+    Graph k;
+    for (int i = 0; i < 8; ++i)
+        k.addVertexInSlot(i, i, 0);
+    for (auto [a, b] : {std::pair{0, 1}, {0, 2}, {0, 3}, {2, 3}, {1, 4}, {1, 5}, {4, 5}, {6, 7}})
+        k.SetWeight(a, b, 0);
+    const auto dk = valences(k);
+    ASSERT_EQ(ConnectComponents(k), 0);
+    EXPECT_TRUE(connected(k));
+    EXPECT_EQ(valences(k), dk);
+    EXPECT_TRUE(k.Adjacent(0, 1)); // the bridge stays
     // A path (a tree) next to a cycle: the cycle's edge is used.
     Graph h;
     for (int i = 0; i < 9; ++i)
@@ -544,9 +558,21 @@ TEST(RandomPlanarGraphs, LatticeAndExtraVertices)
         EXPECT_EQ(g.edgeCount(), 3 * t * (t - 1) / 2 + 2 * (n - T)) << n;
         EXPECT_LE(g.edgeCount(), 3 * n - 6);
         EXPECT_TRUE(connected(g));
-        // Euler on the lattice: V - E + F = 2 with (t - 1)^2 small
-        // triangles and the outer face.
-        EXPECT_EQ(T - 3 * t * (t - 1) / 2 + (t - 1) * (t - 1) + 1, 2);
+        // Euler on the lattice: its T vertices, 3t(t-1)/2 edges and the
+        // triangles counted in g itself with the outer face give V - E + F
+        // = 2, i.e. (t - 1)^2 small triangles.
+        int lattice = 0, triangles = 0;
+        for (int a = 0; a < T; ++a)
+            for (int b = a + 1; b < T; ++b) {
+                if (!g.Adjacent(a, b))
+                    continue;
+                ++lattice;
+                for (int c = b + 1; c < T; ++c)
+                    triangles += g.Adjacent(a, c) && g.Adjacent(b, c) ? 1 : 0;
+            }
+        EXPECT_EQ(lattice, 3 * t * (t - 1) / 2) << n;
+        EXPECT_EQ(triangles, (t - 1) * (t - 1)) << n;
+        EXPECT_EQ(T - lattice + triangles + 1, 2) << n;
         // On the unit circle, every angle position used once.
         std::set<long long> angles;
         for (int v = 0; v < n; ++v) {
@@ -615,6 +641,35 @@ TEST(RandomTsp, DistinctWeightsAndRounds)
     run.poll = [] { return 'Q'; };
     ASSERT_EQ(RandomTSP(g, 5, kView, rng, run, &r), 0);
     EXPECT_EQ(r.rounds, 1);
+}
+
+TEST(RandomTsp, RoundTotalsByHand)
+{
+    // K4 has three tours. Weights {0,1} 5, {2,3} 6, {0,2} 7, {1,3} 8,
+    // {0,3} 9, {1,2} 10: the tours weigh 0-1-2-3 30, 0-1-3-2 26, 0-2-1-3 34.
+    // Sorted edges takes 5, 6, 7 and then closes with 8: 26, the optimum.
+    auto k4 = [](std::initializer_list<int> w) {
+        Graph g;
+        for (int i = 0; i < 4; ++i)
+            g.addVertexInSlot(i, i, 0);
+        const std::pair<int, int> pairs[] = {{0, 1}, {2, 3}, {0, 2}, {1, 3}, {0, 3}, {1, 2}};
+        size_t k = 0;
+        for (int x : w) {
+            g.SetWeight(pairs[k].first, pairs[k].second, x);
+            ++k;
+        }
+        return g;
+    };
+    Random rng;
+    rng.seed(31);
+    const Graph a = k4({5, 6, 7, 8, 9, 10});
+    EXPECT_EQ(sortedEdgesTotal(a, rng), 26);
+    EXPECT_EQ(bestRandomTour(a, 511, rng), 26);
+    // {1,3} made heavy (100) and {0,3} 4, {1,2} 5: sorted edges takes 1, 2,
+    // 3 and must close with 100 (106), while the tour 0-1-2-3 weighs 12.
+    const Graph b = k4({1, 2, 3, 100, 4, 5});
+    EXPECT_EQ(sortedEdgesTotal(b, rng), 106);
+    EXPECT_EQ(bestRandomTour(b, 511, rng), 12);
 }
 
 TEST(RandomizeCommands, KruskalConnectionsDirectionsWeights)

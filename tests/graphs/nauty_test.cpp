@@ -219,7 +219,7 @@ TEST(Nauty, LcfGraphsAreTheNamedGraphs)
 {
     REQUIRE_NAUTY("nauty-labelg");
     Graph g;
-    // The Part's dodecahedron against the Platonic one of the collection.
+    // The built-in dodecahedron against the Platonic one of the collection.
     ASSERT_EQ(ReadLCF(g, "[10,7,4,-4,-7,10,-4,7,-7,4]^2", kView), 0);
     std::ifstream platonic(std::string(QUANDEL_SOURCE_DIR) + "/src/graphs/data/platonic.g6");
     std::vector<std::string> solids;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cmath>
+#include <fstream>
 #include <map>
 
 using namespace quan;
@@ -195,4 +196,49 @@ TEST(Faces, CrossingsAndTouchingAreSeen)
     EXPECT_TRUE(drawingHasCrossings(fold));
     fold.setPosition(2, -1, 0);
     EXPECT_FALSE(drawingHasCrossings(fold));
+}
+
+// Every cubic polyhedron of the built-in collections (all 9150 with 4 to 20
+// vertices, the counts 1, 1, 2, 5, 14, 50, 233, 1249, 7595 of the census):
+// the layout is found and traces E - V + 2 = V/2 + 2 faces, each edge on
+// two of them.
+TEST(Faces, EveryCubicPolyhedronOfTheCollections)
+{
+    const std::array<std::pair<const char*, size_t>, 9> files{{{"pol04.g6", 1},
+                                                               {"pol06.g6", 1},
+                                                               {"pol08.g6", 2},
+                                                               {"pol10.g6", 5},
+                                                               {"pol12.g6", 14},
+                                                               {"pol14.g6", 50},
+                                                               {"pol16.g6", 233},
+                                                               {"pol18.g6", 1249},
+                                                               {"pol20.g6", 7595}}};
+    for (const auto& [file, expected] : files) {
+        std::ifstream in(std::string(QUANDEL_SOURCE_DIR) + "/src/graphs/data/" + file);
+        ASSERT_TRUE(in) << file;
+        size_t seen = 0;
+        for (std::string line; std::getline(in, line);) {
+            if (line.empty())
+                continue;
+            ++seen;
+            Graph g;
+            ASSERT_EQ(ReadGraph6(g, line, kView), 0) << line;
+            const int v = g.count(), e = g.edgeCount();
+            ASSERT_EQ(2 * e, 3 * v) << line; // cubic
+            FaceList f;
+            ASSERT_TRUE(polyhedralLayout(g, kView, f)) << line;
+            EXPECT_EQ(f.count(), e - v + 2) << line;
+            std::map<std::pair<int, int>, int> sides;
+            for (const auto& face : f.faces)
+                for (size_t k = 0; k < face.size(); ++k) {
+                    const int a = face[k], b = face[(k + 1) % face.size()];
+                    ++sides[{std::min(a, b), std::max(a, b)}];
+                }
+            EXPECT_EQ(static_cast<int>(sides.size()), e) << line;
+            for (const auto& [edge, count] : sides)
+                EXPECT_EQ(count, 2) << line;
+            EXPECT_FALSE(drawingHasCrossings(g)) << line;
+        }
+        EXPECT_EQ(seen, expected) << file;
+    }
 }
