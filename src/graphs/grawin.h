@@ -261,7 +261,11 @@ public:
     bool numeralsShown() const { return fileFlags_.numerals; }
     bool squaresHidden() const { return fileFlags_.squaresHidden; }
     bool verticalSegments() const { return fileFlags_.verticalSegments; }
-    bool graphHidden() const override { return sqGraphHidden_; }
+    // Hide graph hides the network of a squared rectangle only: once the
+    // tiling is gone (another graph replaced it) the graph is drawn again,
+    // and the switch keeps its check mark for the next tiling.
+    bool graphHidden() const override { return sqGraphHidden_ && sqShown_ && !sqrect_.squares.empty(); }
+    bool hideGraphChecked() const { return sqGraphHidden_; }
     int readDocument(const std::string& path) override;
     // A file the window loads as a collection when it is created.
     void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }

@@ -13,6 +13,7 @@
 #include "text/textwin.h"
 #include "testutil.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -408,4 +409,50 @@ TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
     EXPECT_EQ(win->squaredRectangle().squares.size(), 9u);
     EXPECT_TRUE(hw().menuItemEnabled(grcmd::BouwkampNotation));
     unregisterPictureExports();
+}
+
+TEST_F(SqrectWinTest, HideGraphHidesOnlyTheNetworkOfATiling)
+{
+    // Hide graph on a tiling, then a graph6 paste (the Petersen graph, 10
+    // vertices and 15 edges) replaces it: the tiling goes and the new graph
+    // is drawn, its 15 edges as lines; the switch keeps its check mark and
+    // hides the network of the next tiling again.
+    auto lines = [this] {
+        plat::RecordingDC dc;
+        win->drawPicture(dc);
+        return std::count_if(dc.ops().begin(), dc.ops().end(),
+                             [](const plat::DrawOp& o) { return o.kind == plat::DrawOp::Line; });
+    };
+    paste(kMoron);
+    click("View|Squared rectangles|Hide graph");
+    click("View|Squared rectangles|Hide squares");
+    EXPECT_TRUE(win->graphHidden());
+    EXPECT_EQ(lines(), 0);
+    p.setClipboardText("IheA@GUAo");
+    if (win->changed())
+        p.answer(plat::IdNo);
+    click("File|Paste|Graph6 notation");
+    ASSERT_EQ(g().count(), 10);
+    ASSERT_EQ(g().edgeCount(), 15);
+    EXPECT_FALSE(win->squaredRectangleShown());
+    EXPECT_FALSE(win->graphHidden());
+    EXPECT_TRUE(win->hideGraphChecked());
+    EXPECT_TRUE(hw().menuItemChecked(grcmd::HideGraph));
+    EXPECT_GE(lines(), 15);
+    // The switch makes no difference to an ordinary graph.
+    const auto shown = lines();
+    click("View|Squared rectangles|Hide graph");
+    EXPECT_FALSE(win->hideGraphChecked());
+    EXPECT_EQ(lines(), shown);
+    click("View|Squared rectangles|Hide graph");
+    // The library's new document is marked as a squared rectangle but has
+    // no tiling yet: nothing is hidden.
+    if (win->changed())
+        p.answer(plat::IdNo);
+    win->cmSquaredLibrary();
+    EXPECT_FALSE(win->graphHidden());
+    paste(kMoron);
+    EXPECT_TRUE(win->graphHidden());
+    EXPECT_EQ(lines(), 0);
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
 }
