@@ -38,8 +38,9 @@ protected:
         win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
         ASSERT_NE(win, nullptr);
         win->setCollectionFolder(QUANDEL_BINARY_DIR);
-        dir = std::filesystem::temp_directory_path() / "quandel-sqrect-win";
-        std::filesystem::create_directories(dir);
+        // The files of a test go into the fixture's own directory (one per
+        // process and test, removed afterwards): tests run side by side in
+        // separate processes, and other build trees run the same tests.
     }
     void TearDown() override
     {
@@ -72,7 +73,15 @@ protected:
     const Graph& g() const { return win->graph(); }
     std::unique_ptr<TQuanFrame> frame;
     TGraWin* win = nullptr;
-    std::filesystem::path dir;
+};
+
+// The picture exports registered for one test, unregistered however the
+// test ends.
+struct PictureExports {
+    PictureExports() { registerPictureExports(); }
+    ~PictureExports() { unregisterPictureExports(); }
+    PictureExports(const PictureExports&) = delete;
+    PictureExports& operator=(const PictureExports&) = delete;
 };
 
 } // namespace
@@ -392,7 +401,7 @@ TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
 {
     // Simulprint reads other files into the window and then gives the
     // window its own document back: the tiling on screen comes back too.
-    registerPictureExports();
+    const PictureExports exports;
     const std::string other = (dir / "other.gra").string();
     ASSERT_TRUE(win->writeDocument(other));
     paste(kMoron);
@@ -401,14 +410,17 @@ TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
     p.input(std::string("1"));
     p.file(other);
     p.answer(plat::IdOk);
+    const size_t messages = p.messages().size();
     win->command(gcm::Simulprint);
     EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+    // The other file printed on one page, without a message.
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    EXPECT_EQ(p.messages().size(), messages) << p.lastMessage();
     EXPECT_TRUE(g() == shown);
     EXPECT_TRUE(win->squaredRectangleShown());
     EXPECT_EQ(win->squaredRectangle().code, "(18,15)(7,8)(14,4)(10,1)(9)");
     EXPECT_EQ(win->squaredRectangle().squares.size(), 9u);
     EXPECT_TRUE(hw().menuItemEnabled(grcmd::BouwkampNotation));
-    unregisterPictureExports();
 }
 
 TEST_F(SqrectWinTest, HideGraphHidesOnlyTheNetworkOfATiling)
