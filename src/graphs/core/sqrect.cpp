@@ -210,6 +210,7 @@ int LayOutSquares(int32_t width, const std::vector<int32_t>& sizes, SquareLayout
     heap.reserve(sizes.size() + 1);
     heap.push_back({W, 0, 0});
     std::vector<Piece> fresh;
+    fresh.reserve(sizes.size());
     std::vector<Line> runs; // the horizontal segments in the order met
     runs.reserve(sizes.size() + 2);
     struct Placed {
