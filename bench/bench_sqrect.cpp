@@ -2,7 +2,10 @@
 // from the compiled tables and the ".bou" files beside the program and
 // built (squares, segments, links, both codes, both networks as edge
 // lists; target 300 ms), the collections read alone, the build alone
-// (squares, segments, links and both codes, without reading), a library choice
+// (squares, segments, links and both codes, without reading), the layout
+// alone (the squares placed; target 100 ms), a long hostile pasted code
+// read and built (a first group 1, 2, 1, 2, ... of k sizes, then k groups
+// (1): a profile of k pieces that the layout keeps searching), a library choice
 // built and painted on an 800 x 600 image (target 20 ms), and the order-17
 // list (31 426 entries) opened in the library dialog.
 #include "graphs/core/sqrect.h"
@@ -96,6 +99,59 @@ void BM_ReadAndBuildWholeLibrary(benchmark::State& state)
     state.counters["codes"] = static_cast<double>(codes);
 }
 BENCHMARK(BM_ReadAndBuildWholeLibrary)->Unit(benchmark::kMillisecond);
+
+void BM_LayOutWholeLibrary(benchmark::State& state)
+{
+    const auto all = readLibrary();
+    size_t codes = 0;
+    for (auto _ : state) {
+        size_t squares = 0;
+        codes = 0;
+        for (const auto& c : all)
+            for (const auto& r : c.records) {
+                SquareLayout l;
+                if (LayOutSquares(r.width, r.sizes, l) == 0) {
+                    squares += l.squares.size();
+                    ++codes;
+                }
+            }
+        benchmark::DoNotOptimize(squares);
+    }
+    state.counters["codes"] = static_cast<double>(codes);
+}
+BENCHMARK(BM_LayOutWholeLibrary)->Unit(benchmark::kMillisecond);
+
+// The text of the hostile code for k: "(1,2,1,2,...)(1)(1)...(1)".
+std::string hostileCode(int64_t k)
+{
+    std::string s = "(";
+    for (int64_t i = 0; i < k; ++i) {
+        if (i > 0)
+            s += ',';
+        s += i % 2 == 0 ? '1' : '2';
+    }
+    s += ')';
+    for (int64_t i = 0; i < k; ++i)
+        s += "(1)";
+    return s;
+}
+
+void BM_HostilePastedCode(benchmark::State& state)
+{
+    const std::string text = hostileCode(state.range(0));
+    int code = 0;
+    for (auto _ : state) {
+        BouwkampCode c;
+        code = ReadBouwkamp(text, c);
+        SquaredRectangle r;
+        if (code == 0)
+            code = BuildSquaredRectangle(c.width, c.sizes, r);
+        benchmark::DoNotOptimize(code);
+    }
+    state.counters["bytes"] = static_cast<double>(text.size());
+    state.counters["code"] = code;
+}
+BENCHMARK(BM_HostilePastedCode)->Arg(10000)->Arg(40000)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 struct Desk {
     plat::HeadlessPlatform platform;

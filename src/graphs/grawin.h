@@ -323,7 +323,11 @@ public:
     bool numeralsShown() const { return fileFlags_.numerals; }
     bool squaresHidden() const { return fileFlags_.squaresHidden; }
     bool verticalSegments() const { return fileFlags_.verticalSegments; }
-    bool graphHidden() const override { return sqGraphHidden_; }
+    // Hide graph hides the network of a squared rectangle only: once the
+    // tiling is gone (another graph replaced it) the graph is drawn again,
+    // and the switch keeps its check mark for the next tiling.
+    bool graphHidden() const override { return sqGraphHidden_ && sqShown_ && !sqrect_.squares.empty(); }
+    bool hideGraphChecked() const { return sqGraphHidden_; }
     int readDocument(const std::string& path) override;
     // A file the window loads as a collection when it is created.
     void openCollectionOnCreate(const std::string& path) { pendingCollection_ = path; }
@@ -370,6 +374,10 @@ protected:
     void drawUnderGraph(plat::DC& dc) override;
     // Forgets the tiling (the graph was replaced).
     void dropSquaredRectangle();
+    // The graph and the tiling kept across a read of other documents
+    // (Simulprint), which forgets the tiling.
+    std::unique_ptr<KeptState> keepState() override;
+    void restoreState(const KeptState& k) override;
     // Watches a command that may replace the graph: the tiling goes when it did.
     struct SqrectWatch {
         SqrectWatch(TGraWin& w, int id);

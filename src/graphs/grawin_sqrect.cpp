@@ -134,6 +134,38 @@ void TGraWin::dropSquaredRectangle()
     }
 }
 
+namespace {
+struct SqrectKept : TVELWing::KeptState {
+    std::unique_ptr<TVELWing::KeptState> graph;
+    SquaredRectangle tiling;
+    bool shown = false;
+};
+} // namespace
+
+std::unique_ptr<TVELWing::KeptState> TGraWin::keepState()
+{
+    auto k = std::make_unique<SqrectKept>();
+    k->graph = TGra0Win::keepState();
+    k->tiling = sqrect_;
+    k->shown = sqShown_;
+    return k;
+}
+
+void TGraWin::restoreState(const KeptState& kept)
+{
+    const auto* k = dynamic_cast<const SqrectKept*>(&kept);
+    if (!k)
+        return;
+    if (k->graph)
+        TGra0Win::restoreState(*k->graph);
+    sqrect_ = k->tiling;
+    sqShown_ = k->shown;
+    if (window_) {
+        updateGraphMenu();
+        invalidateLayer(Picture);
+    }
+}
+
 int TGraWin::readDocument(const std::string& path)
 {
     const int code = TGra0Win::readDocument(path);

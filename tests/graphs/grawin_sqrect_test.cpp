@@ -3,6 +3,7 @@
 // the View switches, Restore, the library dialog with its categories, the
 // save question of a later choice, the tiling forgotten when the graph is
 // replaced, and the squares painted.
+#include "graphics/export/picture_export.h"
 #include "graphs/grawin.h"
 #include "graphs/sqrectdlg.h"
 #include "platform/recording_dc.h"
@@ -12,6 +13,7 @@
 #include "text/textwin.h"
 #include "testutil.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -36,8 +38,9 @@ protected:
         win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
         ASSERT_NE(win, nullptr);
         win->setCollectionFolder(QUANDEL_BINARY_DIR);
-        dir = std::filesystem::temp_directory_path() / "quandel-sqrect-win";
-        std::filesystem::create_directories(dir);
+        // The files of a test go into the fixture's own directory (one per
+        // process and test, removed afterwards): tests run side by side in
+        // separate processes, and other build trees run the same tests.
     }
     void TearDown() override
     {
@@ -70,7 +73,15 @@ protected:
     const Graph& g() const { return win->graph(); }
     std::unique_ptr<TQuanFrame> frame;
     TGraWin* win = nullptr;
-    std::filesystem::path dir;
+};
+
+// The picture exports registered for one test, unregistered however the
+// test ends.
+struct PictureExports {
+    PictureExports() { registerPictureExports(); }
+    ~PictureExports() { unregisterPictureExports(); }
+    PictureExports(const PictureExports&) = delete;
+    PictureExports& operator=(const PictureExports&) = delete;
 };
 
 } // namespace
@@ -384,4 +395,76 @@ TEST_F(SqrectWinTest, SquaresAndNumeralsArePaintedWithTheGraphHidden)
     for (const std::string& t : rec.texts())
         texts.insert(t);
     EXPECT_EQ(texts, (std::multiset<std::string>{"18", "15", "7", "8", "14", "4", "10", "1", "9"}));
+}
+
+TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
+{
+    // Simulprint reads other files into the window and then gives the
+    // window its own document back: the tiling on screen comes back too.
+    const PictureExports exports;
+    const std::string other = (dir / "other.gra").string();
+    ASSERT_TRUE(win->writeDocument(other));
+    paste(kMoron);
+    click("View|Squared rectangles|Vertical segments");
+    const Graph shown = g();
+    p.input(std::string("1"));
+    p.file(other);
+    p.answer(plat::IdOk);
+    const size_t messages = p.messages().size();
+    win->command(gcm::Simulprint);
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
+    // The other file printed on one page, without a message.
+    EXPECT_EQ(p.printedPages().size(), 1u);
+    EXPECT_EQ(p.messages().size(), messages) << p.lastMessage();
+    EXPECT_TRUE(g() == shown);
+    EXPECT_TRUE(win->squaredRectangleShown());
+    EXPECT_EQ(win->squaredRectangle().code, "(18,15)(7,8)(14,4)(10,1)(9)");
+    EXPECT_EQ(win->squaredRectangle().squares.size(), 9u);
+    EXPECT_TRUE(hw().menuItemEnabled(grcmd::BouwkampNotation));
+}
+
+TEST_F(SqrectWinTest, HideGraphHidesOnlyTheNetworkOfATiling)
+{
+    // Hide graph on a tiling, then a graph6 paste (the Petersen graph, 10
+    // vertices and 15 edges) replaces it: the tiling goes and the new graph
+    // is drawn, its 15 edges as lines; the switch keeps its check mark and
+    // hides the network of the next tiling again.
+    auto lines = [this] {
+        plat::RecordingDC dc;
+        win->drawPicture(dc);
+        return std::count_if(dc.ops().begin(), dc.ops().end(),
+                             [](const plat::DrawOp& o) { return o.kind == plat::DrawOp::Line; });
+    };
+    paste(kMoron);
+    click("View|Squared rectangles|Hide graph");
+    click("View|Squared rectangles|Hide squares");
+    EXPECT_TRUE(win->graphHidden());
+    EXPECT_EQ(lines(), 0);
+    p.setClipboardText("IheA@GUAo");
+    if (win->changed())
+        p.answer(plat::IdNo);
+    click("File|Paste|Graph6 notation");
+    ASSERT_EQ(g().count(), 10);
+    ASSERT_EQ(g().edgeCount(), 15);
+    EXPECT_FALSE(win->squaredRectangleShown());
+    EXPECT_FALSE(win->graphHidden());
+    EXPECT_TRUE(win->hideGraphChecked());
+    EXPECT_TRUE(hw().menuItemChecked(grcmd::HideGraph));
+    EXPECT_GE(lines(), 15);
+    // The switch makes no difference to an ordinary graph.
+    const auto shown = lines();
+    click("View|Squared rectangles|Hide graph");
+    EXPECT_FALSE(win->hideGraphChecked());
+    EXPECT_EQ(lines(), shown);
+    click("View|Squared rectangles|Hide graph");
+    // The library's new document is marked as a squared rectangle but has
+    // no tiling yet: nothing is hidden.
+    if (win->changed())
+        p.answer(plat::IdNo);
+    win->cmSquaredLibrary();
+    EXPECT_FALSE(win->graphHidden());
+    paste(kMoron);
+    EXPECT_TRUE(win->graphHidden());
+    EXPECT_EQ(lines(), 0);
+    EXPECT_TRUE(p.scriptEmpty()) << p.unusedScript();
 }

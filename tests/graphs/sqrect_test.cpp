@@ -171,6 +171,59 @@ TEST(BuildSquaredRectangle, RefusesWhatDoesNotFit)
     EXPECT_EQ(r.vertical.size(), 2u);
 }
 
+TEST(LayOutSquares, RunsMergeWithBothNeighbours)
+{
+    // Worked by hand, 4 wide: the row 1, 2, 1 leaves the 2 lowest; the 1
+    // under the first 1 comes level with it and the two become one run
+    // 0..3; the 1 under the last 1 joins it on the right, so the bottom
+    // edge 0..4 is reached at height 2.
+    SquareLayout l;
+    ASSERT_EQ(LayOutSquares(4, {1, 2, 1, 1, 1}, l), 0);
+    EXPECT_EQ(l.width, 4);
+    EXPECT_EQ(l.height, 2);
+    EXPECT_EQ(l.code, "(1,2,1)(1)(1)");
+    const std::tuple<int, int, int, int> squares[] = {{1, 0, 2, 0}, {2, 1, 2, 0}, {1, 3, 2, 0}, {1, 0, 1, 1}, {1, 3, 1, 2}};
+    ASSERT_EQ(l.squares.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        const auto& [size, x1, y1, top] = squares[i];
+        EXPECT_EQ(l.squares[i].size, size) << i;
+        EXPECT_EQ(l.squares[i].x1, x1) << i;
+        EXPECT_EQ(l.squares[i].y1, y1) << i;
+        EXPECT_EQ(l.squares[i].top, top) << i;
+        EXPECT_EQ(l.squares[i].bottom, -1) << i;
+    }
+    const std::tuple<int, int, int> lines[] = {{2, 0, 4}, {1, 0, 1}, {1, 3, 4}, {0, 0, 4}};
+    ASSERT_EQ(l.horizontal.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(l.horizontal[i].at, std::get<0>(lines[i])) << i;
+        EXPECT_EQ(l.horizontal[i].lo, std::get<1>(lines[i])) << i;
+        EXPECT_EQ(l.horizontal[i].hi, std::get<2>(lines[i])) << i;
+    }
+    // The same tiling through the whole build: the 2 sits on the bottom
+    // edge, the four 1s on two runs.
+    SquaredRectangle r;
+    ASSERT_EQ(BuildSquaredRectangle(4, {1, 2, 1, 1, 1}, r), 0);
+    EXPECT_EQ(r.horizontal.size(), 4u);
+    EXPECT_EQ(r.squares[1].bottom, 3);
+}
+
+TEST(LayOutSquares, AlternatingRowThenSingleGroups)
+{
+    // A first group 1, 2, 1, 2 (6 wide), then unit squares: the two holes
+    // of depth 1 are filled and merge into one run 0..6 at depth 2, which
+    // the last two units (2 of 6) cannot fill: the sizes run out.
+    SquareLayout l;
+    l.width = 9;
+    EXPECT_EQ(LayOutSquares(6, {1, 2, 1, 2, 1, 1, 1, 1}, l), codeOf(Msg::InconsistentData));
+    EXPECT_EQ(l.width, 9); // untouched
+    // With four more units after them the run at depth 2 is still 6 wide:
+    // 1 + 1 + 1 + 1 + 1 + 1 fills it, and the bottom is at depth 3.
+    ASSERT_EQ(LayOutSquares(6, {1, 2, 1, 2, 1, 1, 1, 1, 1, 1, 1, 1}, l), 0);
+    EXPECT_EQ(l.height, 3);
+    EXPECT_EQ(l.code, "(1,2,1,2)(1)(1)(1,1,1,1,1,1)");
+    EXPECT_EQ(l.horizontal.size(), 5u); // top, two holes, the merged run, bottom
+}
+
 TEST(KirchhoffGraph, TooManySegmentsLeavesTheGraph)
 {
     // 300 unit squares in a row: 2 horizontal segments, 301 vertical ones.

@@ -169,7 +169,27 @@ void appendGroup(std::string& code, const std::vector<int32_t>& sizes, size_t fr
 
 } // namespace
 
-int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, SquaredRectangle& out)
+namespace {
+
+// One piece of the profile (the lower boundary of what is filled so far),
+// a node of a list in x order. Equal neighbours are merged: the left one
+// grows and the right one dies, so a live piece keeps its x and level.
+struct ProfileNode {
+    int64_t x, w, level;
+    int32_t prev, next;
+    bool alive;
+};
+
+// A heap entry: the highest level first, the leftmost among equals.
+struct ProfileKey {
+    int64_t level, x;
+    int32_t node;
+    bool operator<(const ProfileKey& o) const { return level != o.level ? level < o.level : x > o.x; }
+};
+
+} // namespace
+
+int LayOutSquares(int32_t width, const std::vector<int32_t>& sizes, SquareLayout& out)
 {
     if (width < 1 || sizes.empty())
         return kBad;
@@ -180,12 +200,17 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
             return kTooLarge;
     }
 
-    SquaredRectangle r;
     const int64_t W = width;
-    std::vector<Piece> profile{{0, W, W}}, next, fresh;
-    profile.reserve(sizes.size() + 2);
-    next.reserve(sizes.size() + 2);
-    fresh.reserve(sizes.size() + 1);
+    // The profile starts as one piece of the width at level W. Every live
+    // piece has one entry in the heap; entries of dead pieces are skipped.
+    std::vector<ProfileNode> nodes;
+    nodes.reserve(sizes.size() + 1);
+    nodes.push_back({0, W, W, -1, -1, true});
+    std::vector<ProfileKey> heap;
+    heap.reserve(sizes.size() + 1);
+    heap.push_back({W, 0, 0});
+    std::vector<Piece> fresh;
+    fresh.reserve(sizes.size());
     std::vector<Line> runs; // the horizontal segments in the order met
     runs.reserve(sizes.size() + 2);
     struct Placed {
@@ -201,11 +226,14 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
     size_t k = 0;
     int64_t bottom = 0;
     while (k < total) {
-        size_t j = 0;
-        for (size_t i = 1; i < profile.size(); ++i)
-            if (profile[i].level > profile[j].level)
-                j = i;
-        const Piece run = profile[j];
+        // The highest level, its leftmost piece: the run (equal neighbours
+        // are merged, so the run is that one piece).
+        while (!nodes[static_cast<size_t>(heap.front().node)].alive) {
+            std::pop_heap(heap.begin(), heap.end());
+            heap.pop_back();
+        }
+        const int32_t j = heap.front().node;
+        const ProfileNode run = nodes[static_cast<size_t>(j)];
         if (runs.size() >= static_cast<size_t>(kMaxSquareSize))
             return kTooMany;
         const int16_t runIndex = static_cast<int16_t>(runs.size());
@@ -235,35 +263,46 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         if (from == sizes.size())
             break; // the bottom edge is closed
         appendGroup(code, sizes, from, k);
-        // The profile with the run replaced by the new pieces, equal
-        // neighbours merged.
-        next.clear();
-        auto put = [&next](const Piece& p) {
-            if (!next.empty() && next.back().level == p.level)
-                next.back().w += p.w;
-            else
-                next.push_back(p);
-        };
-        for (size_t i = 0; i < profile.size(); ++i) {
-            if (i != j) {
-                put(profile[i]);
+        // The run replaced by one piece per square, equal neighbours merged.
+        std::pop_heap(heap.begin(), heap.end());
+        heap.pop_back();
+        nodes[static_cast<size_t>(j)].alive = false;
+        int32_t last = run.prev;
+        for (const Piece& p : fresh) {
+            if (last >= 0 && nodes[static_cast<size_t>(last)].level == p.level) {
+                nodes[static_cast<size_t>(last)].w += p.w;
                 continue;
             }
-            for (const Piece& p : fresh)
-                put(p);
+            const auto id = static_cast<int32_t>(nodes.size());
+            nodes.push_back({p.x, p.w, p.level, last, -1, true});
+            if (last >= 0)
+                nodes[static_cast<size_t>(last)].next = id;
+            heap.push_back({p.level, p.x, id});
+            std::push_heap(heap.begin(), heap.end());
+            last = id;
         }
-        profile.swap(next);
-        next.clear();
+        // fresh is not empty (the run has a width), so last is a live piece.
+        ProfileNode& tail = nodes[static_cast<size_t>(last)];
+        int32_t right = run.next;
+        if (right >= 0 && nodes[static_cast<size_t>(right)].level == tail.level) {
+            tail.w += nodes[static_cast<size_t>(right)].w;
+            nodes[static_cast<size_t>(right)].alive = false;
+            right = nodes[static_cast<size_t>(right)].next;
+        }
+        tail.next = right;
+        if (right >= 0)
+            nodes[static_cast<size_t>(right)].prev = last;
     }
     const int64_t H = W - bottom;
     if (H < 1 || H > INT32_MAX)
         return kBad;
 
     // Shift so that the bottom edge lies at y = 0.
-    r.width = width;
-    r.height = static_cast<int32_t>(H);
-    r.code = std::move(code);
-    r.squares.reserve(placed.size());
+    SquareLayout l;
+    l.width = width;
+    l.height = static_cast<int32_t>(H);
+    l.code = std::move(code);
+    l.squares.reserve(placed.size());
     for (const Placed& p : placed) {
         Square q;
         q.size = p.size;
@@ -272,10 +311,29 @@ int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, Squa
         q.y1 = static_cast<int32_t>(p.top - bottom);
         q.y2 = static_cast<int32_t>(p.top - bottom - p.size);
         q.top = p.run;
-        r.squares.push_back(q);
+        l.squares.push_back(q);
     }
-    for (Line& l : runs)
-        l.at -= bottom;
+    l.horizontal.reserve(runs.size());
+    for (const Line& r : runs)
+        l.horizontal.push_back({static_cast<int32_t>(r.at - bottom), static_cast<int32_t>(r.lo), static_cast<int32_t>(r.hi)});
+    out = std::move(l);
+    return 0;
+}
+
+int BuildSquaredRectangle(int32_t width, const std::vector<int32_t>& sizes, SquaredRectangle& out)
+{
+    SquareLayout layout;
+    if (const int code = LayOutSquares(width, sizes, layout))
+        return code;
+    SquaredRectangle r;
+    r.width = layout.width;
+    r.height = layout.height;
+    r.code = std::move(layout.code);
+    r.squares = std::move(layout.squares);
+    std::vector<Line> runs;
+    runs.reserve(layout.horizontal.size());
+    for (const SqLine& h : layout.horizontal)
+        runs.push_back({h.at, h.lo, h.hi});
 
     // The vertical pieces: every square's sides, merged where they overlap
     // or touch on one line.

@@ -73,6 +73,30 @@ struct SquaredRectangle {
     const SqPoint& endOf(const SqSegment& s) const { return points[static_cast<size_t>(s.end)]; }
 };
 
+// The squares placed, before the segments are completed: every square with
+// its top segment linked (bottom, left and right still -1), the horizontal
+// segments as lines y = at from x = lo to x = hi in the order the layout
+// met them (top edge first, bottom edge last), and the rebuilt code.
+struct SqLine {
+    int32_t at = 0, lo = 0, hi = 0;
+};
+struct SquareLayout {
+    int32_t width = 0, height = 0;
+    std::vector<Square> squares;
+    std::vector<SqLine> horizontal;
+    std::string code;
+};
+
+// The layout alone, with the codes and the order of checks of
+// BuildSquaredRectangle (below): 0, or 6 for a width or size below 1, a
+// group that overshoots its run, sizes that run out, a size the width does
+// not take or a height past 32 bits; 20 for a size above 32 767; 106 for
+// more than 32 767 horizontal segments. out is unchanged on a refusal.
+// The highest leftmost piece of the profile is found in a heap and the run
+// replaced in a linked list, so the time is O(n log n) in the number of
+// sizes, whatever their shape.
+int LayOutSquares(int32_t width, const std::vector<int32_t>& sizes, SquareLayout& out);
+
 // Lays the squares out (a pseudo-square of the width closes the bottom
 // edge): repeatedly the leftmost run of the highest level of the filled
 // region takes the next sizes, which must fill it exactly. Then the
