@@ -1167,8 +1167,13 @@ void TGraWin::finishRun(CircuitRun& run)
     slowMotion_ = run.slowMotion;
     refreshTitle();
     if (!run.notes.empty()) {
+        // A record starts on a line of its own (a notation written before
+        // may end without a line end).
         TNoteWin& n = notebook();
-        n.setNotes(n.notes() + run.notes);
+        std::string notes = n.notes();
+        if (!notes.empty() && notes.back() != '\n')
+            notes += "\r\n";
+        n.setNotes(notes + run.notes);
         setChanged(true);
     }
     graph_.ComputeValences();

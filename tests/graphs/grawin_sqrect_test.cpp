@@ -105,6 +105,11 @@ TEST_F(SqrectWinTest, PastedCodeShowsTheNetworkAndWritesBothCodes)
     EXPECT_TRUE(hw().menuItemEnabled(grcmd::BouwkampNotation));
     click("Misc|Bouwkamp notation");
     EXPECT_EQ(win->notebook().notes(), "hori: (18,15)(7,8)(14,4)(10,1)(9)\r\nvert: (15,8,9)(7,1)(10)(18,4)(14)");
+    // Dijkstra's record after it starts on a line of its own.
+    p.input(std::string("A"));
+    click("Algo|Dijkstra ...");
+    EXPECT_NE(win->notebook().notes().find("vert: (15,8,9)(7,1)(10)(18,4)(14)\r\nDijkstra root A"), std::string::npos)
+        << win->notebook().notes();
     // Vertical segments: 6 of them (x = 0, 14, 18, 24, 25, 33).
     click("View|Squared rectangles|Vertical segments");
     EXPECT_TRUE(win->verticalSegments());
