@@ -194,6 +194,18 @@ void TGra0Win::setDigraph(bool on)
 void TGra0Win::mouseModeChanged(MouseMode before)
 {
     dragVertex_ = dragLabel_ = -1;
+    // A turn cut short by the change keeps what it turned, as a release
+    // would; the coordinates shown go with their mode.
+    if (rotating_) {
+        rotating_ = false;
+        rotFrom_.clear();
+        if (dragMoved_)
+            graphChanged();
+    }
+    if (!coordText_.empty()) {
+        coordText_.clear();
+        invalidateLayer(Picture);
+    }
     if (mode_ == MouseMode::Arrows) {
         if (!graph_.digraph || graph_.weightsShown)
             setChanged(true);

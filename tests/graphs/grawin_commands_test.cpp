@@ -550,3 +550,69 @@ TEST_F(GraCommandsTest, EachHelpTextNamesEveryItemOfItsMenu)
         walk(top.items);
     }
 }
+
+// Rotate mode: a click that turns nothing leaves the graph unmodified; a
+// drag cut short by a change of mode still marks it; the centre stays on
+// its vertex when that vertex moves and is dropped with it.
+TEST_F(GraCommandsTest, RotateModeMarksTheGraphOnlyWhenItTurnedAndKeepsItsCentreOnTheVertex)
+{
+    paste(kSquare);
+    ASSERT_EQ(win->setViewByCentre(1, 1, 3), 0);
+    click("Btns|Rotate");
+    win->setChanged(false);
+    const plat::Point B = win->devicePoint(1);
+    mouse(plat::MouseEvent::Press, 1, {B.x + 20, B.y});
+    mouse(plat::MouseEvent::Release, 1, {B.x + 20, B.y});
+    EXPECT_FALSE(win->changed());
+    EXPECT_EQ(g().x(1), 2);
+    EXPECT_EQ(g().y(1), 0);
+
+    // A half turn about the middle (1, 1), stopped by Ctrl+D before the
+    // release: C = (2, 2) has gone to (0, 0) (to within the pixel grid)
+    // and the graph is modified.
+    const DevicePoint m = win->view().WorldToDevice(1, 1);
+    const plat::Point mid{m.x, m.y};
+    mouse(plat::MouseEvent::Press, 1, {mid.x + 100, mid.y});
+    mouse(plat::MouseEvent::Move, 1, {mid.x - 100, mid.y});
+    EXPECT_TRUE(hw().accelerator('D', true, false, false));
+    EXPECT_NEAR(static_cast<double>(g().x(2)), 0, 0.03);
+    EXPECT_NEAR(static_cast<double>(g().y(2)), 0, 0.03);
+    EXPECT_TRUE(win->changed());
+
+    // The centre is C; after C is moved to (3, 3) the centre is there.
+    click("Btns|Rotate");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(2));
+    ASSERT_TRUE(win->rotationCentreSet());
+    click("Btns|Vertex move");
+    const DevicePoint t = win->view().WorldToDevice(3, 3);
+    const plat::Point to{t.x, t.y};
+    drag(win->devicePoint(2), to);
+    ASSERT_EQ(win->devicePoint(2).x, to.x);
+    click("Btns|Rotate");
+    EXPECT_EQ(win->rotationCentre().x, g().x(2));
+    EXPECT_EQ(win->rotationCentre().y, g().y(2));
+    // Deleted with its vertex: the window's middle again.
+    click("Btns|Redraw deletion");
+    click("Btns|Drawing");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(2));
+    mouse(plat::MouseEvent::Release, 2, win->devicePoint(2));
+    ASSERT_FALSE(g().present(2));
+    EXPECT_FALSE(win->rotationCentreSet());
+    EXPECT_EQ(win->rotationCentre().x, win->view().cx);
+}
+
+// The coordinates shown go when the mode changes while the button is down.
+TEST_F(GraCommandsTest, CoordinatesGoWithTheirMode)
+{
+    paste(kSquare);
+    click("Btns|Coordinates");
+    mouse(plat::MouseEvent::Press, 1, win->devicePoint(2));
+    const std::string shown = win->coordinatesText();
+    ASSERT_EQ(shown.substr(0, 2), "(2");
+    ASSERT_TRUE(drawn(shown));
+    EXPECT_TRUE(hw().accelerator('D', true, false, false));
+    mouse(plat::MouseEvent::Release, 1, win->devicePoint(2));
+    EXPECT_EQ(win->coordinatesText(), "");
+    EXPECT_FALSE(drawn(shown));
+}
+
