@@ -657,7 +657,7 @@ void TGra0Win::loadParameters(const SettingsState& s)
         circleCount_ = static_cast<int16_t>(w[kWordCircle]);
     if (s.first.ints[1][0] >= 1 && s.first.ints[1][0] <= 101)
         thicken_ = s.first.ints[1][0] - 1;
-    if (s.first.flags[0][0] == 1 && std::isfinite(s.first.reals[0][0]) && std::fabs(s.first.reals[0][0]) <= 1e6L)
+    if (s.first.flags[0][0] == 1 && std::isfinite(s.first.reals[0][0]))
         angle_ = s.first.reals[0][0];
     updateGraphMenu();
 }

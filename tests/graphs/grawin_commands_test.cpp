@@ -616,3 +616,19 @@ TEST_F(GraCommandsTest, CoordinatesGoWithTheirMode)
     EXPECT_FALSE(drawn(shown));
 }
 
+// Any finite angle comes back from "qngraph.ini", as the Angle box took it.
+TEST_F(GraCommandsTest, ALargeAngleIsKeptInTheSettingsFileToo)
+{
+    p.input(std::string("7200045"));
+    click("View|Angle ...");
+    ASSERT_EQ(win->rotationAngle(), 7200045);
+    win->setChanged(false);
+    win->command(cm::Exit);
+    p.flush();
+    auto* main = static_cast<plat::HeadlessWindow*>(frame->window());
+    if (frame->useDefaults())
+        main->click(cm::UseDefaults);
+    TGraWin* next = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->rotationAngle(), 7200045);
+}
