@@ -632,3 +632,35 @@ TEST_F(GraCommandsTest, ALargeAngleIsKeptInTheSettingsFileToo)
     ASSERT_NE(next, nullptr);
     EXPECT_EQ(next->rotationAngle(), 7200045);
 }
+
+// The empty graph: nothing that needs a vertex is enabled; the pastes still
+// are while the clipboard holds text.
+TEST_F(GraCommandsTest, AnEmptyGraphDisablesWhatNeedsVertices)
+{
+    paste("1 vertices 0 0");
+    ASSERT_TRUE(enabled("View|Autofit"));
+    click("Btns|Redraw deletion");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(0));
+    mouse(plat::MouseEvent::Release, 2, win->devicePoint(0));
+    ASSERT_EQ(g().count(), 0);
+    for (const char* item : {"View|Autofit", "Edit|Complete", "Edit|Distances ...", "Misc|Graph6 notation",
+                             "Misc|Sparse6 notation", "Algo|Hamiltonian Circuit", "Algo|Eulerian",
+                             "Edit|Next view", "Misc|Bouwkamp notation"})
+        EXPECT_FALSE(enabled(item)) << item;
+    EXPECT_TRUE(enabled("File|Paste|Coordinates"));
+}
+
+// Coordinates mode: a right click on empty space centres the view on that
+// point.
+TEST_F(GraCommandsTest, ARightClickOnEmptySpaceCentresThere)
+{
+    paste("2 vertices 0 0 10 10 1 edges 0 1");
+    click("Btns|Coordinates");
+    const ViewState v0 = win->view();
+    const plat::Point q{v0.ox + v0.W / 4, v0.oy + v0.H / 4};
+    const WPoint w = v0.DeviceToWorld(q.x, q.y);
+    mouse(plat::MouseEvent::Press, 2, q);
+    EXPECT_EQ(win->view().cx, w.x);
+    EXPECT_EQ(win->view().cy, w.y);
+    EXPECT_EQ(win->view().rx, v0.rx);
+}
