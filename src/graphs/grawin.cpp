@@ -194,6 +194,18 @@ void TGra0Win::setDigraph(bool on)
 void TGra0Win::mouseModeChanged(MouseMode before)
 {
     dragVertex_ = dragLabel_ = -1;
+    // A turn cut short by the change keeps what it turned, as a release
+    // would; the coordinates shown go with their mode.
+    if (rotating_) {
+        rotating_ = false;
+        rotFrom_.clear();
+        if (dragMoved_)
+            graphChanged();
+    }
+    if (!coordText_.empty()) {
+        coordText_.clear();
+        invalidateLayer(Picture);
+    }
     if (mode_ == MouseMode::Arrows) {
         if (!graph_.digraph || graph_.weightsShown)
             setChanged(true);
@@ -645,7 +657,7 @@ void TGra0Win::loadParameters(const SettingsState& s)
         circleCount_ = static_cast<int16_t>(w[kWordCircle]);
     if (s.first.ints[1][0] >= 1 && s.first.ints[1][0] <= 101)
         thicken_ = s.first.ints[1][0] - 1;
-    if (s.first.flags[0][0] == 1 && std::isfinite(s.first.reals[0][0]) && std::fabs(s.first.reals[0][0]) <= 1e6L)
+    if (s.first.flags[0][0] == 1 && std::isfinite(s.first.reals[0][0]))
         angle_ = s.first.reals[0][0];
     updateGraphMenu();
 }

@@ -101,7 +101,7 @@ public:
     const std::string& coordinatesText() const { return coordText_; }
     // The rotation centre Rotate mode turns about (set by a right click on a
     // vertex); unset: the window's middle.
-    bool rotationCentreSet() const { return rotCentreSet_; }
+    bool rotationCentreSet() const;
     WPoint rotationCentre() const;
     // The toolbar (one per window, created on first use).
     void showToolbar();
@@ -231,8 +231,7 @@ protected:
     plat::Point coordAt_;
     // Rotate mode: the centre, and the drag's start (the angle of the press
     // about the centre and every position at the press).
-    bool rotCentreSet_ = false;
-    WPoint rotCentre_;
+    int rotCentre_ = -1; // the centre vertex, -1 for none
     bool rotating_ = false;
     WPoint rotDragCentre_;
     Real rotStartAngle_ = 0;

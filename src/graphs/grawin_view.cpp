@@ -153,20 +153,23 @@ void TGra0Win::coordinatesMouse(const plat::MouseEvent& e)
     }
 }
 
+bool TGra0Win::rotationCentreSet() const
+{
+    return rotCentre_ >= 0 && rotCentre_ < graph_.slots() && graph_.present(rotCentre_);
+}
+
 WPoint TGra0Win::rotationCentre() const
 {
-    if (rotCentreSet_)
-        return rotCentre_;
+    // The centre vertex where it is now (it may have been moved since).
+    if (rotationCentreSet())
+        return {graph_.x(rotCentre_), graph_.y(rotCentre_)};
     return {pv_.view.cx, pv_.view.cy};
 }
 
 void TGra0Win::rotateMouse(const plat::MouseEvent& e)
 {
     if (e.kind == plat::MouseEvent::Press && e.button == 2) {
-        const int v = vertexAt(e.pos, kClickRadius);
-        rotCentreSet_ = v >= 0;
-        if (v >= 0)
-            rotCentre_ = {graph_.x(v), graph_.y(v)};
+        rotCentre_ = vertexAt(e.pos, kClickRadius);
         invalidateLayer(Picture);
         return;
     }
@@ -192,7 +195,9 @@ void TGra0Win::rotateMouse(const plat::MouseEvent& e)
         if (std::isfinite(a) && !(w.x == c.x && w.y == c.y)) {
             const Real degrees = (a - rotStartAngle_) * (180 / 3.14159265358979323846264338327950288L);
             if (rotateFrom(graph_, rotFrom_, c.x, c.y, degrees)) {
-                dragMoved_ = true;
+                // A click without a turn leaves the graph unmodified.
+                if (degrees != 0)
+                    dragMoved_ = true;
                 invalidateLayer(Picture);
             }
         }

@@ -550,3 +550,117 @@ TEST_F(GraCommandsTest, EachHelpTextNamesEveryItemOfItsMenu)
         walk(top.items);
     }
 }
+
+// Rotate mode: a click that turns nothing leaves the graph unmodified; a
+// drag cut short by a change of mode still marks it; the centre stays on
+// its vertex when that vertex moves and is dropped with it.
+TEST_F(GraCommandsTest, RotateModeMarksTheGraphOnlyWhenItTurnedAndKeepsItsCentreOnTheVertex)
+{
+    paste(kSquare);
+    ASSERT_EQ(win->setViewByCentre(1, 1, 3), 0);
+    click("Btns|Rotate");
+    win->setChanged(false);
+    const plat::Point B = win->devicePoint(1);
+    mouse(plat::MouseEvent::Press, 1, {B.x + 20, B.y});
+    mouse(plat::MouseEvent::Release, 1, {B.x + 20, B.y});
+    EXPECT_FALSE(win->changed());
+    EXPECT_EQ(g().x(1), 2);
+    EXPECT_EQ(g().y(1), 0);
+
+    // A half turn about the middle (1, 1), stopped by Ctrl+D before the
+    // release: C = (2, 2) has gone to (0, 0) (to within the pixel grid)
+    // and the graph is modified.
+    const DevicePoint m = win->view().WorldToDevice(1, 1);
+    const plat::Point mid{m.x, m.y};
+    mouse(plat::MouseEvent::Press, 1, {mid.x + 100, mid.y});
+    mouse(plat::MouseEvent::Move, 1, {mid.x - 100, mid.y});
+    EXPECT_TRUE(hw().accelerator('D', true, false, false));
+    EXPECT_NEAR(static_cast<double>(g().x(2)), 0, 0.03);
+    EXPECT_NEAR(static_cast<double>(g().y(2)), 0, 0.03);
+    EXPECT_TRUE(win->changed());
+
+    // The centre is C; after C is moved to (3, 3) the centre is there.
+    click("Btns|Rotate");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(2));
+    ASSERT_TRUE(win->rotationCentreSet());
+    click("Btns|Vertex move");
+    const DevicePoint t = win->view().WorldToDevice(3, 3);
+    const plat::Point to{t.x, t.y};
+    drag(win->devicePoint(2), to);
+    ASSERT_EQ(win->devicePoint(2).x, to.x);
+    click("Btns|Rotate");
+    EXPECT_EQ(win->rotationCentre().x, g().x(2));
+    EXPECT_EQ(win->rotationCentre().y, g().y(2));
+    // Deleted with its vertex: the window's middle again.
+    click("Btns|Redraw deletion");
+    click("Btns|Drawing");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(2));
+    mouse(plat::MouseEvent::Release, 2, win->devicePoint(2));
+    ASSERT_FALSE(g().present(2));
+    EXPECT_FALSE(win->rotationCentreSet());
+    EXPECT_EQ(win->rotationCentre().x, win->view().cx);
+}
+
+// The coordinates shown go when the mode changes while the button is down.
+TEST_F(GraCommandsTest, CoordinatesGoWithTheirMode)
+{
+    paste(kSquare);
+    click("Btns|Coordinates");
+    mouse(plat::MouseEvent::Press, 1, win->devicePoint(2));
+    const std::string shown = win->coordinatesText();
+    ASSERT_EQ(shown.substr(0, 2), "(2");
+    ASSERT_TRUE(drawn(shown));
+    EXPECT_TRUE(hw().accelerator('D', true, false, false));
+    mouse(plat::MouseEvent::Release, 1, win->devicePoint(2));
+    EXPECT_EQ(win->coordinatesText(), "");
+    EXPECT_FALSE(drawn(shown));
+}
+
+// Any finite angle comes back from "qngraph.ini", as the Angle box took it.
+TEST_F(GraCommandsTest, ALargeAngleIsKeptInTheSettingsFileToo)
+{
+    p.input(std::string("7200045"));
+    click("View|Angle ...");
+    ASSERT_EQ(win->rotationAngle(), 7200045);
+    win->setChanged(false);
+    win->command(cm::Exit);
+    p.flush();
+    auto* main = static_cast<plat::HeadlessWindow*>(frame->window());
+    if (frame->useDefaults())
+        main->click(cm::UseDefaults);
+    TGraWin* next = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
+    ASSERT_NE(next, nullptr);
+    EXPECT_EQ(next->rotationAngle(), 7200045);
+}
+
+// The empty graph: nothing that needs a vertex is enabled; the pastes still
+// are while the clipboard holds text.
+TEST_F(GraCommandsTest, AnEmptyGraphDisablesWhatNeedsVertices)
+{
+    paste("1 vertices 0 0");
+    ASSERT_TRUE(enabled("View|Autofit"));
+    click("Btns|Redraw deletion");
+    mouse(plat::MouseEvent::Press, 2, win->devicePoint(0));
+    mouse(plat::MouseEvent::Release, 2, win->devicePoint(0));
+    ASSERT_EQ(g().count(), 0);
+    for (const char* item : {"View|Autofit", "Edit|Complete", "Edit|Distances ...", "Misc|Graph6 notation",
+                             "Misc|Sparse6 notation", "Algo|Hamiltonian Circuit", "Algo|Eulerian",
+                             "Edit|Next view", "Misc|Bouwkamp notation"})
+        EXPECT_FALSE(enabled(item)) << item;
+    EXPECT_TRUE(enabled("File|Paste|Coordinates"));
+}
+
+// Coordinates mode: a right click on empty space centres the view on that
+// point.
+TEST_F(GraCommandsTest, ARightClickOnEmptySpaceCentresThere)
+{
+    paste("2 vertices 0 0 10 10 1 edges 0 1");
+    click("Btns|Coordinates");
+    const ViewState v0 = win->view();
+    const plat::Point q{v0.ox + v0.W / 4, v0.oy + v0.H / 4};
+    const WPoint w = v0.DeviceToWorld(q.x, q.y);
+    mouse(plat::MouseEvent::Press, 2, q);
+    EXPECT_EQ(win->view().cx, w.x);
+    EXPECT_EQ(win->view().cy, w.y);
+    EXPECT_EQ(win->view().rx, v0.rx);
+}
