@@ -204,7 +204,8 @@ VERTEX MOVE (Ctrl+M)
   through none, bullet, circle, solid box and empty box, then the text
   changes to the next kind.
 ARROWS
-  Turns the graph into a digraph. A right click near the middle of an
+  Turns the graph into a digraph and hides the weights (so that the
+  arrowheads are easy to see). A right click near the middle of an
   edge changes its direction: none, then from the vertex earlier in
   the alphabet to the later one, then back, then both ways, then none.
 TEXT
@@ -369,7 +370,9 @@ ORIENT
   ends. Press Q: the directions stay as they were.
 
 REFRESH        removes the highlighted solution (the best tour is kept).
-SOLUTION ONLY  hides the edges that are not part of the solution.
+SOLUTION ONLY  hides the edges that are not part of the solution (a
+               tour, a walk, a tree or shortest routes); with a
+               colouring every edge stays.
 SLOW MOTION    shows the heuristics, the trees, the colouring and the
                Eulerian walk one step at a time: press the space bar
                for the next step, Q to run to the end.
