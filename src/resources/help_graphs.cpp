@@ -57,7 +57,8 @@ PASTE
   Valences      a list of valences, one per vertex: "3 3 3 3" gives
                 the complete graph on four vertices (see File|New|Help).
   Connected     (checked) Valences then also makes the graph connected.
-  Zero-based input  (checked) vertex numbers in the pastes count from 0.
+  Zero-based input  (checked) the Coordinates paste numbers the vertices
+                from 0; unchecked, from 1.
 
 SQUARED-RECTANGLE LIBRARY ...
   Opens the library of squared rectangles and squares: choose a size,
