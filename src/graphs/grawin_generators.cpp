@@ -244,7 +244,7 @@ int TGraWin::makeGraph(int id)
     case grcmd::RandomizeDirections: RandomDirections(graph_, rng); break;
     case grcmd::RandomizeWeights: RandomWeights(graph_, weightLow_, weightHigh_, rng); break;
     case grcmd::KnightBoard:
-        if (!askCount(Str::Input, Str::BoardSize, "8", codeOf(Msg::CannotUnderstand), n, code))
+        if (!askCount(Str::Input, Str::BoardSize, "8", outOfBounds, n, code))
             return code ? code : -1;
         code = KnightBoard(graph_, n, view);
         break;

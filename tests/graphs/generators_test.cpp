@@ -1117,3 +1117,85 @@ TEST(NamedExamples, UsaStates)
     EXPECT_EQ(LoadStatesMap(small, kView), 106);
     EXPECT_EQ(small, before);
 }
+
+// Every state's land neighbours, written state by state from an atlas (each
+// border appears under both of its states): the map must give exactly
+// these, so a border moved between two states is caught even when the
+// count stays 105. Alaska and Hawaii have none.
+TEST(NamedExamples, UsaStatesNeighbourLists)
+{
+    const std::map<std::string, std::string> atlas = {
+        {"AL", "FL GA MS TN"},
+        {"AR", "LA MO MS OK TN TX"},
+        {"AZ", "CA NM NV UT"},
+        {"CA", "AZ NV OR"},
+        {"CO", "KS NE NM OK UT WY"},
+        {"CT", "MA NY RI"},
+        {"DE", "MD NJ PA"},
+        {"FL", "AL GA"},
+        {"GA", "AL FL NC SC TN"},
+        {"IA", "IL MN MO NE SD WI"},
+        {"ID", "MT NV OR UT WA WY"},
+        {"IL", "IA IN KY MO WI"},
+        {"IN", "IL KY MI OH"},
+        {"KS", "CO MO NE OK"},
+        {"KY", "IL IN MO OH TN VA WV"},
+        {"LA", "AR MS TX"},
+        {"MA", "CT NH NY RI VT"},
+        {"MD", "DE PA VA WV"},
+        {"ME", "NH"},
+        {"MI", "IN OH WI"},
+        {"MN", "IA ND SD WI"},
+        {"MO", "AR IA IL KS KY NE OK TN"},
+        {"MS", "AL AR LA TN"},
+        {"MT", "ID ND SD WY"},
+        {"NC", "GA SC TN VA"},
+        {"ND", "MN MT SD"},
+        {"NE", "CO IA KS MO SD WY"},
+        {"NH", "MA ME VT"},
+        {"NJ", "DE NY PA"},
+        {"NM", "AZ CO OK TX"},
+        {"NV", "AZ CA ID OR UT"},
+        {"NY", "CT MA NJ PA VT"},
+        {"OH", "IN KY MI PA WV"},
+        {"OK", "AR CO KS MO NM TX"},
+        {"OR", "CA ID NV WA"},
+        {"PA", "DE MD NJ NY OH WV"},
+        {"RI", "CT MA"},
+        {"SC", "GA NC"},
+        {"SD", "IA MN MT ND NE WY"},
+        {"TN", "AL AR GA KY MO MS NC VA"},
+        {"TX", "AR LA NM OK"},
+        {"UT", "AZ CO ID NV WY"},
+        {"VA", "KY MD NC TN WV"},
+        {"VT", "MA NH NY"},
+        {"WA", "ID OR"},
+        {"WI", "IA IL MI MN"},
+        {"WV", "KY MD OH PA VA"},
+        {"WY", "CO ID MT NE SD UT"},
+        {"AK", ""},
+        {"HI", ""},
+    };
+    Graph g;
+    ASSERT_EQ(LoadStatesMap(g, kView), 0);
+    std::map<std::string, int> slotOf;
+    for (int v : g.presentVertices())
+        slotOf[g.label(v).text()] = v;
+    ASSERT_EQ(slotOf.size(), 50u);
+    size_t ends = 0;
+    for (const auto& [state, names] : atlas) {
+        ASSERT_EQ(slotOf.count(state), 1u) << state;
+        std::set<std::string> expected;
+        for (size_t i = 0; i < names.size(); i += 3)
+            expected.insert(names.substr(i, 2));
+        std::set<std::string> got;
+        const int v = slotOf.at(state);
+        for (int w : g.presentVertices())
+            if (w != v && g.Adjacent(v, w))
+                got.insert(g.label(w).text());
+        EXPECT_EQ(got, expected) << state;
+        ends += expected.size();
+    }
+    EXPECT_EQ(atlas.size(), 50u);
+    EXPECT_EQ(ends, 2u * 105u);
+}

@@ -250,7 +250,8 @@ TEST_F(GeneratorWinTest, PolyhedralTestNextViewAndSchlegel)
 
 // Text that is no whole number gets the refusal the command gives for its
 // limits: "out of bounds" for the circles, grids, Random TSP and planar
-// graphs, prisms and Moebius ladders, "positive value?" for random trees,
+// graphs, prisms, Moebius ladders and knight's-move boards, "positive
+// value?" for random trees,
 // "inconsistent data" for the star polygon; the graph stays.
 TEST_F(GeneratorWinTest, TextThatIsNoNumberGetsTheCommandsRefusal)
 {
@@ -263,6 +264,7 @@ TEST_F(GeneratorWinTest, TextThatIsNoNumberGetsTheCommandsRefusal)
         {"File|New|Circle|Points ...", 17},  {"File|New|Random|TSP ...", 17},
         {"File|New|Random|Planar ...", 17},  {"File|New|Cubics|Prism ...", 17},
         {"File|New|Cubics|Moebius ...", 17}, {"File|New|Random|Tree ...", 14},
+        {"File|New|Miscellany|8. Knight's moves ...", 17},
     };
     for (const auto& [path, code] : boxes)
         for (const char* entry : {"seven", "", "7x"}) {
