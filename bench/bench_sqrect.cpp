@@ -121,7 +121,10 @@ void BM_LayOutWholeLibrary(benchmark::State& state)
 }
 BENCHMARK(BM_LayOutWholeLibrary)->Unit(benchmark::kMillisecond);
 
-// The text of the hostile code for k: "(1,2,1,2,...)(1)(1)...(1)".
+// The text of the hostile code for k: "(1,2,1,2,...)(1)(1)...(1)". Such a
+// code is refused (its squares overlap, or too many segments): what is timed
+// is how long a paste of a long text takes to reach its refusal (the
+// "code" counter shows the message), which used to grow with its square.
 std::string hostileCode(int64_t k)
 {
     std::string s = "(";
