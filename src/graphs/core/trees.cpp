@@ -372,6 +372,10 @@ struct DSatur {
     std::vector<int> cnt;           // m x stride: neighbours of colour c
     std::vector<int> sat;           // distinct colours among the neighbours
     std::vector<int> uncolNbrs;     // uncoloured neighbours
+    // The choice's order in one number: saturation, then uncoloured
+    // neighbours, then the lower index (each below 512 for at most 286
+    // vertices), so that choosing is one comparison per vertex.
+    std::vector<int> key;
     std::vector<int> unc, pos;      // the uncoloured vertices and where each is
     int uncCount = 0;
     int upper = 0, lower = 0;
@@ -384,6 +388,7 @@ struct DSatur {
     int stride = 0;
 
     int* counts(int v) { return cnt.data() + static_cast<size_t>(v) * static_cast<size_t>(stride); }
+    void rekey(int u) { key[at(u)] = (sat[at(u)] << 18) | (uncolNbrs[at(u)] << 9) | (511 - u); }
 
     // The greatest saturation of an uncoloured neighbour after the last
     // assign.
@@ -399,6 +404,7 @@ struct DSatur {
             if (counts(u)[c]++ == 0)
                 ++sat[at(u)];
             --uncolNbrs[at(u)];
+            rekey(u);
             if (colour[at(u)] == 0)
                 nbrSat = std::max(nbrSat, sat[at(u)]);
         }
@@ -419,6 +425,7 @@ struct DSatur {
             if (--counts(u)[c] == 0)
                 --sat[at(u)];
             ++uncolNbrs[at(u)];
+            rekey(u);
         }
         ++uncCount;
         const int last = unc[at(i)];
@@ -437,18 +444,12 @@ struct DSatur {
     // Greatest saturation, then most uncoloured neighbours, then lowest slot.
     int choose() const
     {
-        int v = unc[0];
-        int sv = sat[at(v)], nv = uncolNbrs[at(v)];
+        int v = unc[0], kv = key[at(v)];
         for (int k = 1; k < uncCount; ++k) {
             const int u = unc[at(k)];
-            const int su = sat[at(u)];
-            if (su < sv)
-                continue;
-            const int nu = uncolNbrs[at(u)];
-            if (su > sv || nu > nv || (nu == nv && u < v)) {
+            if (key[at(u)] > kv) {
                 v = u;
-                sv = su;
-                nv = nu;
+                kv = key[at(u)];
             }
         }
         return v;
@@ -534,9 +535,11 @@ ExactColouring exactColouring(const Graph& g, CircuitRun& run, const TreeWords& 
     d.uncolNbrs.resize(at(d.m));
     d.unc.resize(at(d.m));
     d.pos.resize(at(d.m));
+    d.key.resize(at(d.m));
     for (int i = 0; i < d.m; ++i) {
         d.uncolNbrs[at(i)] = d.adjStart[at(i) + 1] - d.adjStart[at(i)];
         d.unc[at(i)] = d.pos[at(i)] = i;
+        d.rekey(i);
     }
     d.uncCount = d.m;
     d.run = &run;
