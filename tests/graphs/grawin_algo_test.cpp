@@ -3,11 +3,7 @@
 // notebook records, random search and Hamiltonian search stopped by a
 // scripted Q, slow motion driven by scripted keys, the Eulerian numbering
 // behind the save question, and the help text.
-#include "graphs/grawin.h"
-#include "resources/rc.h"
-#include "resources/strings.h"
-#include "platform/recording_dc.h"
-#include "shell/shell_fixture.h"
+#include "graphs/grawin_fixture.h"
 
 #include <algorithm>
 
@@ -24,58 +20,7 @@ const char kK5[] = "5 vertices  0 0  4 0  4 3  0 3  2 5\n"
 const char kPetersen[] = "10 vertices 0 4 4 1 2 -3 -2 -3 -4 1 0 2 2 0.5 1 -1.5 -1 -1.5 -2 0.5\n"
                          "15 edges 0 1 1 2 2 3 3 4 4 0 0 5 1 6 2 7 3 8 4 9 5 7 7 9 9 6 6 8 8 5\n";
 
-class GraAlgoTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        frame = std::make_unique<TQuanFrame>();
-        frame->registerKind(WindowKind::Graphs,
-                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
-        frame->create("");
-        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
-        ASSERT_NE(win, nullptr);
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        HeadlessTest::TearDown();
-    }
-    plat::HeadlessWindow& hw() { return *static_cast<plat::HeadlessWindow*>(win->window()); }
-    int id(const std::string& path) { return hw().findCommand(path); }
-    void click(const std::string& path)
-    {
-        const int c = id(path);
-        ASSERT_NE(c, 0) << path;
-        hw().click(c);
-    }
-    bool enabled(const std::string& path) { return hw().menuItemEnabled(id(path)); }
-    void paste(const std::string& text)
-    {
-        p.setClipboardText(text);
-        if (win->changed())
-            p.answer(plat::IdNo);
-        click("File|Paste|Coordinates");
-    }
-    // The texts of the picture layer as painted now.
-    std::vector<std::string> drawnTexts()
-    {
-        hw().paintNow();
-        plat::Bitmap* pic = win->layerBitmap(TPreWin::Picture);
-        if (!pic)
-            return {};
-        return static_cast<plat::RecordingDC&>(pic->dc()).texts();
-    }
-    bool drawn(const std::string& t)
-    {
-        const auto texts = drawnTexts();
-        return std::find(texts.begin(), texts.end(), t) != texts.end();
-    }
-    std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
-
-    std::unique_ptr<TQuanFrame> frame;
-    TGraWin* win = nullptr;
-};
+using GraAlgoTest = GraWindowTest;
 
 } // namespace
 

@@ -24,13 +24,6 @@ const char kK5[] = "5 vertices 0 0 4 0 5 3 2 5 -1 3 "
 
 class GraCommandsTest : public GraWindowTest {
 protected:
-    // A click that must find its item enabled.
-    void use(const std::string& path)
-    {
-        const int c = id(path);
-        ASSERT_NE(c, 0) << path;
-        EXPECT_TRUE(hw().click(c)) << path << " is disabled";
-    }
     // The vertex pairs joined by a drawn line (either end within a pixel of
     // a vertex's device point).
     std::set<std::pair<int, int>> drawnPairs()

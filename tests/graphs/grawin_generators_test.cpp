@@ -2,48 +2,13 @@
 // entries with their boxes and limits, Paste Valences with Connected, the
 // named graphs, Edit Randomize; every refusal shows its message and leaves
 // the graph on screen.
-#include "graphs/grawin.h"
-#include "resources/rc.h"
-#include "resources/strings.h"
-#include "shell/shell_fixture.h"
+#include "graphs/grawin_fixture.h"
 #include "testutil.h"
 
 using namespace quan;
 using namespace quan::test;
 
-namespace {
-
-class GeneratorWinTest : public HeadlessTest {
-protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        frame = std::make_unique<TQuanFrame>();
-        frame->registerKind(WindowKind::Graphs,
-                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
-        frame->create("");
-        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
-        ASSERT_NE(win, nullptr);
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        HeadlessTest::TearDown();
-    }
-    plat::HeadlessWindow& hw() { return *static_cast<plat::HeadlessWindow*>(win->window()); }
-    void click(const std::string& menuPath)
-    {
-        const int id = hw().findCommand(menuPath);
-        ASSERT_NE(id, 0) << menuPath;
-        hw().click(id);
-    }
-    std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
-    const Graph& g() const { return win->graph(); }
-    std::unique_ptr<TQuanFrame> frame;
-    TGraWin* win = nullptr;
-};
-
-} // namespace
+using GeneratorWinTest = GraWindowTest;
 
 TEST_F(GeneratorWinTest, CirclesAndTheirLimits)
 {

@@ -1,43 +1,14 @@
 // Printing from the graph window: Simulprint prints saved graph files one
 // per page and gives the window its own document back from memory.
-#include "graphics/export/picture_export.h"
-#include "graphs/grawin.h"
-#include "resources/strings.h"
-#include "shell/shell_fixture.h"
+#include "graphs/grawin_fixture.h"
 
 using namespace quan;
 using namespace quan::test;
 
 namespace {
 
-class GraPrintTest : public HeadlessTest {
+class GraPrintTest : public GraWindowTest {
 protected:
-    void SetUp() override
-    {
-        HeadlessTest::SetUp();
-        registerPictureExports();
-        frame = std::make_unique<TQuanFrame>();
-        frame->registerKind(WindowKind::Graphs,
-                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
-        frame->create("");
-        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
-        ASSERT_NE(win, nullptr);
-    }
-    void TearDown() override
-    {
-        frame.reset();
-        unregisterPictureExports();
-        HeadlessTest::TearDown();
-    }
-    void paste(const std::string& text)
-    {
-        p.setClipboardText(text);
-        if (win->changed())
-            p.answer(plat::IdNo);
-        const int id = static_cast<plat::HeadlessWindow*>(win->window())->findCommand("File|Paste|Coordinates");
-        ASSERT_NE(id, 0);
-        static_cast<plat::HeadlessWindow*>(win->window())->click(id);
-    }
     // Saves the window's graph under a name.
     void saveAs(const std::string& file)
     {
@@ -51,9 +22,6 @@ protected:
         EXPECT_TRUE(readWholeFile(f, b));
         return b;
     }
-
-    std::unique_ptr<TQuanFrame> frame;
-    TGraWin* win = nullptr;
 };
 
 } // namespace

@@ -3,13 +3,8 @@
 // the View switches, Restore, the library dialog with its categories, the
 // save question of a later choice, the tiling forgotten when the graph is
 // replaced, and the squares painted.
-#include "graphics/export/picture_export.h"
-#include "graphs/grawin.h"
+#include "graphs/grawin_fixture.h"
 #include "graphs/sqrectdlg.h"
-#include "platform/recording_dc.h"
-#include "resources/rc.h"
-#include "resources/strings.h"
-#include "shell/shell_fixture.h"
 #include "text/textwin.h"
 #include "testutil.h"
 
@@ -26,34 +21,14 @@ namespace {
 
 const char* const kMoron = "(18,15)(7,8)(14,4)(10,1)(9)";
 
-class SqrectWinTest : public HeadlessTest {
+class SqrectWinTest : public GraWindowTest {
 protected:
     void SetUp() override
     {
-        HeadlessTest::SetUp();
-        frame = std::make_unique<TQuanFrame>();
-        frame->registerKind(WindowKind::Graphs,
-                            [](TQuanFrame* f, const DocInit& i) { return std::make_unique<TGraWin>(f, i); });
-        frame->create("");
-        win = static_cast<TGraWin*>(frame->newWindow(WindowKind::Graphs, ""));
-        ASSERT_NE(win, nullptr);
+        GraWindowTest::SetUp();
         win->setCollectionFolder(QUANDEL_BINARY_DIR);
-        // The files of a test go into the fixture's own directory (one per
-        // process and test, removed afterwards): tests run side by side in
-        // separate processes, and other build trees run the same tests.
     }
-    void TearDown() override
-    {
-        frame.reset();
-        HeadlessTest::TearDown();
-    }
-    plat::HeadlessWindow& hw() { return *static_cast<plat::HeadlessWindow*>(win->window()); }
-    void click(const std::string& menuPath)
-    {
-        const int id = hw().findCommand(menuPath);
-        ASSERT_NE(id, 0) << menuPath;
-        hw().click(id);
-    }
+    // Here a paste is a Bouwkamp code.
     void paste(const std::string& code)
     {
         p.setClipboardText(code);
@@ -61,27 +36,14 @@ protected:
             p.answer(plat::IdNo);
         click("File|Paste|Bouwkamp notation");
     }
-    // The document as the ".gra" writer saves it.
+    // The document as the ".gra" writer saves it (in the test's own folder).
     std::string bytes()
     {
-        const std::string path = (dir / "doc.gra").string();
-        EXPECT_TRUE(win->writeDocument(path));
-        std::ifstream in(path, std::ios::binary);
+        const std::string file = path("doc.gra");
+        EXPECT_TRUE(win->writeDocument(file));
+        std::ifstream in(file, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::string hmm(int n) const { return "message: hmm ...: " + messageText(n); }
-    const Graph& g() const { return win->graph(); }
-    std::unique_ptr<TQuanFrame> frame;
-    TGraWin* win = nullptr;
-};
-
-// The picture exports registered for one test, unregistered however the
-// test ends.
-struct PictureExports {
-    PictureExports() { registerPictureExports(); }
-    ~PictureExports() { unregisterPictureExports(); }
-    PictureExports(const PictureExports&) = delete;
-    PictureExports& operator=(const PictureExports&) = delete;
 };
 
 } // namespace
@@ -406,7 +368,6 @@ TEST_F(SqrectWinTest, TheTilingSurvivesSimulprint)
 {
     // Simulprint reads other files into the window and then gives the
     // window its own document back: the tiling on screen comes back too.
-    const PictureExports exports;
     const std::string other = (dir / "other.gra").string();
     ASSERT_TRUE(win->writeDocument(other));
     paste(kMoron);
